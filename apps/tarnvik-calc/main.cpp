@@ -1,0 +1,121 @@
+// tarnvik-calc: the PVT calculator for batches and scripts.
+#include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "batch.h"
+
+namespace {
+
+constexpr const char* kDescription = R"(tarnvik-calc: PVT properties of oil, gas, water and rock from empirical correlations.
+
+Reads case files, one case record per line, and for each record does what the desktop
+window does on "open case, then calculate". A record has fifteen comma-separated fields:
+  1 title  2 GOR/bubble-point selector  3 water selector  4 oil correlation
+  5 gas characterisation  6 rock correlation   (texts, in double quotation marks)
+  7 API gravity (deg API)   8 gas gravity (air = 1)   9 temperature (deg F)
+  10 pressure (psia)   11 GOR at the bubble point (MCF/STB) when field 2 is exactly
+  "GOR MCF/STB", otherwise the bubble-point pressure (psia)   12 porosity (%)
+  13 connate-water saturation Swc (%)   14 salinity (% NaCl), or the water specific
+  gravity when field 3 is exactly "Water Specific Gravity"   15 water-oil ratio (STB/STB)
+Field 4 selects the oil family by its first three letters (Sta, Vaz, Gla, Al-, Pet, Dok,
+Far, Obo, Kar), field 5 wet or dry gas by "Wet"/"Dry", field 6 the rock correlation by its
+whole text ("Hall", "Van der Knaap", "Newman", "Yale et. al."). Each record starts from
+Standing, wet gas and no rock correlation; the options below override fields 4 to 6.
+
+Output columns, as the window shows them: rs (MCF/STB), bo (RB/STB), oil_viscosity (cp),
+pbx (bubble-point pressure, psia, in GOR mode; otherwise GOR at the bubble point, MCF/STB),
+z, bg (RB/MCF), rsw (MCF/STB), co, cg, cw (microsips, 1e-6/psi), gas_viscosity (cp),
+bw (RB/STB), water_viscosity (cp), oil_density, gas_density, water_density (lb/ft3),
+cf, ct (microsips), so, sw, sg (% of pore volume). A value not computed is empty; a value
+outside a correlation's domain is empty and named in out_of_range (semicolon-separated in
+CSV, an array in JSON). On a z-factor failure the values are empty and message holds it.
+case is the record's number, counted over all files, including skipped records.
+
+Exit status: 0 when every record was computed, 1 when a record was malformed (reported
+as FILE:LINE: on standard error and skipped) or a file could not be read, 2 for bad options.)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using tarnvik::batch::Format;
+  CLI::App app{kDescription, "tarnvik-calc"};
+  app.get_formatter()->column_width(32);
+
+  Format format = Format::Text;
+  const std::map<std::string, Format> formats = {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
+  app.add_option("--format", format, "Output: text (aligned table per case), csv (one row per case) or json (JSON lines)")
+      ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case))
+      ->default_str("text");
+
+  tarnvik::batch::SelectionOverrides overrides;
+  std::vector<std::string> formationItems(tarnvik::kFormationTypeItems.begin(), tarnvik::kFormationTypeItems.end());
+  app.add_option("--formation", overrides.formationType,
+                 "Formation type for Newman and Yale et. al.: \"Consolidated Sands\", \"Friable Sands\", "
+                 "\"Unconsolidated Sands\" or \"Carbonates\" (default: none)")
+      ->check(CLI::IsMember(formationItems));
+  app.add_option("--gas", overrides.gas, "Gas characterisation for the pseudo-critical properties: wet or dry")
+      ->check(CLI::IsMember({"wet", "dry"}));
+  std::vector<std::string> rockItems(tarnvik::kRockCorrelationItems.begin(), tarnvik::kRockCorrelationItems.end());
+  app.add_option("--rock", overrides.rock,
+                 "Rock compressibility: \"Hall\", \"Van der Knaap\", \"Newman\" or \"Yale et. al.\"")
+      ->check(CLI::IsMember(rockItems));
+  app.add_option("--oil", overrides.oil,
+                 "Oil family, by its first three letters: Standing, Vazquez/Beggs, Glaso, Al-Marhoun, "
+                 "Petrosky/Farshad, Dokla/Osman, Farshad, Obomanu/Okpobiri, Kartoatmodjo/Schmidt")
+      ->check(CLI::Validator(
+          [](const std::string& text) {
+            tarnvik::CorrelationSelection probe;
+            return tarnvik::ApplyOilCorrelationCaption(text, probe)
+                       ? std::string()
+                       : "\"" + text + "\" names no oil family (Sta, Vaz, Gla, Al-, Pet, Dok, Far, Obo, Kar)";
+          },
+          "FAMILY"));
+  std::vector<std::string> files;
+  app.add_option("FILE", files, "Case files, one record per line")->required();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;
+  }
+
+  std::ios::sync_with_stdio(false);
+  const auto writer = tarnvik::batch::MakeWriter(format, std::cout);
+  int status = 0;
+  std::size_t number = 0;
+  tarnvik::CaseRecord record;
+  for (const std::string& file : files) {
+    std::ifstream input(file, std::ios::binary);
+    if (!input) {
+      std::cerr << file << ": cannot open: " << std::strerror(errno) << '\n';
+      status = 1;
+      continue;
+    }
+    tarnvik::CaseRecordReader reader(input);
+    tarnvik::CaseRecordReader::Entry entry;
+    while (reader.Next(record, entry)) {
+      ++number;
+      if (!entry.ok) {
+        std::cerr << file << ':' << entry.line << ": " << entry.error << '\n';
+        status = 1;
+        continue;
+      }
+      writer->Write(tarnvik::batch::CalculateCase(number, record, overrides));
+    }
+    if (input.bad()) {
+      std::cerr << file << ": read error\n";
+      status = 1;
+    }
+  }
+  std::cout.flush();
+  return status;
+}

@@ -1,0 +1,18 @@
+// The nine numbers of a case, as read from the input boxes or a case file.
+#pragma once
+
+namespace tarnvik {
+
+struct InputSet {
+  double apiGravity = 0;    // stock-tank oil gravity, °API; above 0 means oil is present
+  double gasGravity = 0;    // gas specific gravity (air = 1); above 0 means gas is present
+  double temperatureF = 0;  // reservoir temperature, °F
+  double pressure = 0;      // reservoir pressure, psia
+  double gorOrPb = 0;       // GOR at the bubble point, MCF/STB (Gor mode) or bubble-point pressure, psia
+  double porosity = 0;      // percent
+  double swc = 0;           // connate-water saturation, percent
+  double salinityOrSg = 0;  // % NaCl (Salinity mode) or water specific gravity, as typed
+  double wor = 0;           // water–oil ratio, STB/STB
+};
+
+}  // namespace tarnvik

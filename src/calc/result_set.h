@@ -1,0 +1,40 @@
+// The results of one calculation run, in calculation units.
+#pragma once
+
+#include <optional>
+
+namespace tarnvik {
+
+// An empty optional means "not computed in this run"; it counts as 0 in every
+// later formula and is shown as an empty field.
+using Quantity = std::optional<double>;
+
+struct ResultSet {
+  Quantity rsb;   // solution GOR at the bubble point, SCF/STB
+  Quantity rs;    // solution GOR at the reservoir pressure, SCF/STB
+  double pb = 0;  // bubble-point pressure, psia (starts as the fifth input)
+  Quantity bo;    // oil formation volume factor, RB/STB
+  Quantity muO;   // oil viscosity, cp
+  Quantity co;    // oil compressibility, 1/psi
+  Quantity z;     // gas deviation factor
+  Quantity bg;    // gas formation volume factor, RB/MCF
+  Quantity muG;   // gas viscosity, cp
+  Quantity cg;    // gas compressibility, 1/psi
+  Quantity rsw;   // solution gas–water ratio, SCF/STB
+  Quantity bw;    // water formation volume factor, RB/STB
+  Quantity muW;   // water viscosity, cp
+  Quantity cw;    // water compressibility, 1/psi
+  Quantity cf;    // formation (pore-volume) compressibility, 1/psi
+  Quantity rhoO;  // oil density at reservoir conditions, lb/ft³
+  Quantity rhoG;  // gas density, lb/ft³
+  Quantity rhoW;  // water density, lb/ft³
+  double so = 0;  // oil saturation, fraction of pore volume
+  double sw = 0;  // water saturation, fraction
+  double sg = 0;  // gas saturation, fraction
+  double ct = 0;  // total compressibility, 1/psi
+};
+
+// A value not computed counts as 0.
+constexpr double ValueOrZero(const Quantity& q) { return q.value_or(0.0); }
+
+}  // namespace tarnvik

@@ -1,0 +1,27 @@
+// Unit conversions and physical constants shared by the whole calculation.
+// Every conversion factor used by the correlations and the display lives here.
+#pragma once
+
+namespace tarnvik::units {
+
+// Absolute temperature: the correlations use T[°R] = T[°F] + 460 (not 459.67).
+inline constexpr double kRankineOffset = 460.0;
+
+// Gas–oil and gas–water ratios: 1 MCF/STB = 1000 SCF/STB.
+inline constexpr double kScfPerMcf = 1000.0;
+
+// Compressibilities are shown in microsips: 1 /psi = 1e6 microsips.
+inline constexpr double kMicrosipsPerInvPsi = 1.0e6;
+
+// Saturations are shown in percent of the pore volume.
+inline constexpr double kPercentPerFraction = 100.0;
+
+// Density of fresh water at standard conditions, lb/ft³, and the density
+// increase per percent NaCl; used by the salinity conversion and the water density.
+inline constexpr double kFreshWaterDensity = 62.4;
+inline constexpr double kDensityPerPercentNaCl = 0.47;
+
+// Pressure step of the numerical derivatives, psi (evaluated at p ∓ 5 psia).
+inline constexpr double kPressureStep = 10.0;
+
+}  // namespace tarnvik::units

@@ -1,0 +1,29 @@
+// Reservoir oil viscosity, the same for every oil correlation family.
+//
+// Dead oil (Beal's chart as fitted by Standing):
+//   μod = (0.32 + 1.8e7 / API^4.53) (360 / (T + 200))^a,  a = 10^(0.43 + 8.33 / API)
+//   C. Beal, "The Viscosity of Air, Water, Natural Gas, Crude Oil and Its Associated Gases
+//   at Oil Field Temperatures and Pressures", Trans. AIME 165 (1946) 94–115,
+//   doi:10.2118/946094-G. Range: API 10–52, T 98–250 °F; average error 24 %.
+// Gas in solution (Chew and Connally's chart, as fitted by Standing):
+//   μo = A μod^B,  A = 10^(2.2e-7 Rs² − 7.4e-4 Rs),
+//   B = 0.68 / 10^(8.62e-5 Rs) + 0.25 / 10^(1.1e-3 Rs) + 0.062 / 10^(3.74e-3 Rs)
+//   J.N. Chew, C.A. Connally, "A Viscosity Correlation for Gas-Saturated Crude Oils",
+//   Trans. AIME 216 (1959) 23–25, doi:10.2118/1092-G. Range: Rs 51–3544 SCF/STB,
+//   p 132–5645 psia, T 72–292 °F.
+// Above the bubble point (p > pb strictly) a linear pressure term is added with the slope
+//   s = 0.001 exp(0.091 (ln μob)² + 0.98 ln μob − 2.68) [cp/psi],  μo = μob + s (p − pb),
+//   a fit of Beal's (1946) undersaturated-viscosity chart.
+// Domain: API > 0, T > −200 °F, Rs ≥ 0. Outside it the result is NaN or ±inf.
+// Example: API 35, T 200 °F, Rs 0 → μod = 1.0146 cp, μo = μod^0.992 = 1.0145 cp.
+#pragma once
+
+namespace tarnvik {
+
+// \param apiGravity [°API]  \param temperatureF [°F]  \param rs Rs at p [SCF/STB]
+// \param muO out: oil viscosity [cp], always written
+// \param pressure [psia]  \param bubblePoint [psia]
+void CalcOilViscosity(double apiGravity, double temperatureF, double rs, double& muO, double pressure,
+                      double bubblePoint);
+
+}  // namespace tarnvik
