@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
 
   tarnvik::batch::SelectionOverrides overrides;
   std::vector<std::string> formationItems(tarnvik::kFormationTypeItems.begin(), tarnvik::kFormationTypeItems.end());
+  formationItems.emplace_back();  // none
   app.add_option("--formation", overrides.formationType,
                  "Formation type for Newman and Yale et. al.: \"Consolidated Sands\", \"Friable Sands\", "
                  "\"Unconsolidated Sands\" or \"Carbonates\" (default: none)")
@@ -62,8 +63,9 @@ int main(int argc, char** argv) {
   app.add_option("--gas", overrides.gas, "Gas characterisation for the pseudo-critical properties: wet or dry")
       ->check(CLI::IsMember({"wet", "dry"}));
   std::vector<std::string> rockItems(tarnvik::kRockCorrelationItems.begin(), tarnvik::kRockCorrelationItems.end());
+  rockItems.emplace_back();  // none
   app.add_option("--rock", overrides.rock,
-                 "Rock compressibility: \"Hall\", \"Van der Knaap\", \"Newman\" or \"Yale et. al.\"")
+                 "Rock compressibility: \"Hall\", \"Van der Knaap\", \"Newman\", \"Yale et. al.\" or \"\" for none")
       ->check(CLI::IsMember(rockItems));
   app.add_option("--oil", overrides.oil,
                  "Oil family, by its first three letters: Standing, Vazquez/Beggs, Glaso, Al-Marhoun, "

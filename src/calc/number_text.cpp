@@ -40,10 +40,11 @@ std::size_t ScanNumber(std::string_view text) {
   return i;
 }
 
-// Decimal order of magnitude of a scanned number whose value does not fit a double:
-// positive for an overflow, zero or negative for an underflow.
+// Decimal order of magnitude of a scanned unsigned number whose value does not fit a
+// double: positive for an overflow, zero or negative for an underflow (or a zero
+// significand with a huge exponent).
 long long DecimalOrder(std::string_view number) {
-  std::size_t i = (number[0] == '+' || number[0] == '-') ? 1 : 0;
+  std::size_t i = 0;
   long long order = 0;
   bool seenNonZero = false;
   bool afterPoint = false;
@@ -58,6 +59,7 @@ long long DecimalOrder(std::string_view number) {
       if (!afterPoint) ++order;
     }
   }
+  if (!seenNonZero) return 0;
   if (i < number.size()) {
     ++i;
     const bool negative = number[i] == '-';
