@@ -219,6 +219,8 @@ struct FailureCase {
   const char* message;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
+
 class ZFactorFailureTest : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(ZFactorFailureTest, StopsTheRunWithTheMessage) {

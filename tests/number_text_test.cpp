@@ -15,6 +15,8 @@ struct ParseCase {
   double expected;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseNumberTest, ReadsLeadingNumericPart) {
@@ -51,6 +53,8 @@ struct PatternCase {
   const char* pattern;
   const char* shown;
 };
+
+void PrintTo(const PatternCase& c, std::ostream* os) { *os << c.value << " with " << c.pattern; }
 
 class FormatPatternTest : public ::testing::TestWithParam<PatternCase> {};
 

@@ -1,0 +1,82 @@
+// Speed of one calculation run and of the batch path (parse record, run, CSV row).
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "batch.h"
+#include "calc/calculation_run.h"
+#include "ui/case_record.h"
+
+namespace {
+
+using namespace tarnvik;
+
+// A full run from the nine box texts to the 21 output texts, for each oil family
+// (range 0) above (range 1 = 1) or below (range 1 = 0) the bubble point.
+void BM_RunCalculation(benchmark::State& state) {
+  CorrelationSelection selection;
+  selection.oilCorrelation = static_cast<OilCorrelation>(state.range(0));
+  selection.rockCorrelation = "Hall";
+  const bool above = state.range(1) == 1;
+  InputTexts texts;
+  texts.boxes = {"35", "0.75", "200", above ? "4000" : "1500", "2500", "20", "25", "3", "0.5"};
+  texts.gorSelector = "Bubble Point Pressure psia";
+  texts.waterSelector = "Salinity % NaCl";
+  InputSet inputs;
+  for (auto _ : state) {
+    RunOutput out = RunCalculation(texts, selection, inputs);
+    benchmark::DoNotOptimize(out);
+  }
+  state.SetLabel(std::string(OilCorrelationName(selection.oilCorrelation)) + (above ? " above pb" : " below pb"));
+}
+BENCHMARK(BM_RunCalculation)->ArgsProduct({benchmark::CreateDenseRange(0, 8, 1), {0, 1}});
+
+// 100,000 generated case records, every family, both GOR modes, wet and dry gas.
+std::string GenerateRecords(std::size_t count) {
+  std::mt19937 random(42);
+  std::uniform_real_distribution<double> api(18, 48), gg(0.6, 1.1), t(100, 260), p(500, 6000), gor(0.1, 1.5),
+      pb(800, 5000), phi(8, 32), swc(10, 40), sal(0, 10), wor(0, 2);
+  std::string text;
+  CaseRecord record;
+  for (std::size_t i = 0; i < count; ++i) {
+    const bool gorMode = i % 2 == 0;
+    record.title = "Generated case " + std::to_string(i + 1);
+    record.gorSelector = gorMode ? "GOR MCF/STB" : "Bubble Point Pressure psia";
+    record.waterSelector = "Salinity % NaCl";
+    record.oilCaption = std::string(kOilCorrelationItems[i % 9]);
+    record.gasCaption = (i / 9) % 2 ? "Dry Gas" : "Wet Gas";
+    record.rockCaption = std::string(kRockCorrelationItems[i % 4]);
+    record.numbers = {api(random), gg(random), t(random), p(random), gorMode ? gor(random) : pb(random),
+                      phi(random), swc(random), sal(random), wor(random)};
+    text += WriteCaseRecord(record);
+  }
+  return text;
+}
+
+void BM_BatchCsv(benchmark::State& state) {
+  const std::size_t count = static_cast<std::size_t>(state.range(0));
+  const std::string records = GenerateRecords(count);
+  batch::SelectionOverrides overrides;
+  overrides.formationType = "Consolidated Sands";
+  for (auto _ : state) {
+    std::istringstream input(records);
+    std::ostringstream output;
+    const auto writer = batch::MakeWriter(batch::Format::Csv, output);
+    CaseRecordReader reader(input);
+    CaseRecord record;
+    CaseRecordReader::Entry entry;
+    std::size_t number = 0;
+    while (reader.Next(record, entry)) {
+      writer->Write(batch::CalculateCase(++number, record, overrides));
+    }
+    benchmark::DoNotOptimize(output.str().size());
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
+}
+BENCHMARK(BM_BatchCsv)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
