@@ -131,19 +131,5 @@ TEST(CaseRecordReaderTest, StreamsRecordsWithLineNumbersSkippingBlankLines) {
   EXPECT_FALSE(reader.Next(record, entry));
 }
 
-TEST(CaseRecordTest, InputSetConversionKeepsFieldOrder) {
-  const InputSet in = ToInputSet(Typical());
-  EXPECT_EQ(in.apiGravity, 35);
-  EXPECT_EQ(in.gasGravity, 0.75);
-  EXPECT_EQ(in.temperatureF, 200);
-  EXPECT_EQ(in.pressure, 3000);
-  EXPECT_EQ(in.gorOrPb, 0.5);
-  EXPECT_EQ(in.porosity, 20);
-  EXPECT_EQ(in.swc, 25);
-  EXPECT_EQ(in.salinityOrSg, 3);
-  EXPECT_EQ(in.wor, 0.5);
-  EXPECT_EQ(ToNumbers(in), Typical().numbers);
-}
-
 }  // namespace
 }  // namespace tarnvik

@@ -88,10 +88,16 @@ std::vector<std::string> SplitCsvRow(const std::string& row) {
 const std::string kData = TARNVIK_TEST_DATA;
 const std::string kTypical = std::string(TARNVIK_EXAMPLES) + "/typical-oil.csv";
 
-// The cross-check set: every oil family in both GOR modes above and below the bubble point,
-// wet and dry gas, every rock correlation and formation type, the water modes, absent
-// fluids, the three z-factor failures and the neighbouring-pressure failures. The expected
-// rows come from the independent reference calculation in tests/reference.
+// The cross-check set, with expected rows from the independent reference calculation in
+// tests/reference (its README lists every record):
+//   1–40  every oil family in both GOR modes, above, below and exactly at the bubble point
+//   41–48 API exactly 30 and just above it; 49–51 dry gas; 52–60 every rock correlation
+//   61–64 water specific gravity 1.025, 1.0 and 0.98 (negative salinity: out of range)
+//   65–72 oil, gas or both absent (fields not computed stay empty; no saturated-oil step
+//         without oil); 73–75 the three z-factor failures at the reservoir pressure;
+//   76–79 z refused at p + 5 or p − 5 psia (one-sided gas compressibility)
+//   80    text in a number field (refused); 81 a title with a comma and quotation marks
+//   82    selector texts that are not exactly the mode texts; 83 a negative pb
 TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
   for (const std::string formation : {"", "Consolidated Sands", "Friable Sands", "Unconsolidated Sands", "Carbonates"}) {
     SCOPED_TRACE("formation \"" + formation + "\"");

@@ -154,13 +154,6 @@ TEST(GasCompressibilityTest, NonPositiveZLeavesItUnwritten) {
   EXPECT_FALSE(unset.has_value());
 }
 
-// z falling with pressure makes the gas more compressible than an ideal gas.
-TEST(GasCompressibilityTest, FallingZRaisesCompressibility) {
-  Quantity cg;
-  CalcGasCompressibility(1000, 0.9, 0.901, 0.899, 10, cg);
-  EXPECT_GT(*cg, 1.0 / 1000);
-}
-
 TEST(GasViscosityTest, BehavesPhysically) {
   double dilute = 0, dense = 0, zeroBg = 0, hot = 0;
   CalcGasViscosity(0.7, 200, 50.0, dilute);  // low pressure

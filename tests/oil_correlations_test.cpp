@@ -193,15 +193,6 @@ TEST(OilViscosityTest, BehavesPhysically) {
   EXPECT_GT(above, atPb); // undersaturated oil thickens with pressure
 }
 
-// With no gas in solution A = 1 and B = 0.68 + 0.25 + 0.062 = 0.992: μo = μod^0.992.
-TEST(OilViscosityTest, DeadOilExponent) {
-  double dead = 0, heavier = 0;
-  CalcOilViscosity(20, 120, 0, dead, 100, 200);
-  CalcOilViscosity(15, 120, 0, heavier, 100, 200);
-  EXPECT_GT(dead, 1);
-  EXPECT_GT(heavier, dead);
-}
-
 // Hand-computed: Bo 1.2, Bg 1.0 RB/MCF, dp 10, Bo∓ 1.199/1.201, Rs∓ 495/505 →
 // co = (1/1200)(10/10) − (1/1.2)(0.002/10) = 8.3333e-4 − 1.6667e-4 = 6.6667e-4 /psi.
 TEST(OilCompressibilityTest, HandValueAndShrinkageOnly) {
@@ -211,19 +202,6 @@ TEST(OilCompressibilityTest, HandValueAndShrinkageOnly) {
   EXPECT_NEAR(co, 6.6666667e-4, tol_hand);
   CalcOilCompressibility(1.2, 1.0, 10, 1.199, 1.201, 500, 500, co);
   EXPECT_LT(co, 0);  // with no gas released only the shrinkage term remains
-}
-
-TEST(OilDomainTest, OutsideTheDomainGivesNonFiniteValuesNotCrashes) {
-  for (const OilCorrelation family : kAllFamilies) {
-    SCOPED_TRACE(Name(family));
-    const CorrelationSelection selection = With(family);
-    double pb = 0.5, rsb = 0, rs = 0, bo = 0, mu = 0;
-    Quantity co;
-    CalcBubblePoint(0, -100, -50, 35, pb, rsb, rs, GorSelectorMode::Gor, selection);
-    CalcOilFvf(-1, -500, 1e-300, rs, bo, -10, pb, co, selection);
-    CalcOilViscosity(1e-300, -200, -5, mu, 10, pb);
-    SUCCEED();
-  }
 }
 
 }  // namespace

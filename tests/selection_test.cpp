@@ -46,26 +46,10 @@ TEST(GasCaptionTest, WetAndDryByPrefixOtherTextsLeaveIt) {
   EXPECT_EQ(selection.gasCharacterisation, GasCharacterisation::WetGas);
 }
 
-TEST(SelectionTest, StartsAsStandingWetGasNoRock) {
-  const CorrelationSelection selection;
-  EXPECT_EQ(selection.oilCorrelation, OilCorrelation::Standing);
-  EXPECT_EQ(selection.gasCharacterisation, GasCharacterisation::WetGas);
-  EXPECT_TRUE(selection.rockCorrelation.empty());
-  EXPECT_TRUE(selection.formationType.empty());
-}
-
 TEST(SelectionTest, OutOfRangeFamilyValuesCountAsStanding) {
   EXPECT_EQ(EffectiveOilCorrelation(static_cast<OilCorrelation>(9)), OilCorrelation::Standing);
   EXPECT_EQ(EffectiveOilCorrelation(static_cast<OilCorrelation>(-1)), OilCorrelation::Standing);
   EXPECT_EQ(EffectiveOilCorrelation(OilCorrelation::KartoatmodjoSchmidt), OilCorrelation::KartoatmodjoSchmidt);
-}
-
-TEST(SelectionTest, OnlyNewmanAndYaleReadTheFormationType) {
-  EXPECT_TRUE(RockCorrelationUsesFormationType("Newman"));
-  EXPECT_TRUE(RockCorrelationUsesFormationType("Yale et. al."));
-  EXPECT_FALSE(RockCorrelationUsesFormationType("Hall"));
-  EXPECT_FALSE(RockCorrelationUsesFormationType("Van der Knaap"));
-  EXPECT_FALSE(RockCorrelationUsesFormationType("Newman "));
 }
 
 }  // namespace

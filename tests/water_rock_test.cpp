@@ -10,9 +10,9 @@
 namespace tarnvik {
 namespace {
 
-// Pure water at 200 °F and 5000 psia: Bw ≈ 1.030 RB/STB and cw ≈ 2.95e-6 /psi
-// (McCain, "The Properties of Petroleum Fluids", 2nd ed. (1990), figs. 10-? and
-// Dodson & Standing's gas-free water compressibility chart).
+// Pure water at 200 °F and 5000 psia: Bw ≈ 1.030 RB/STB and cw ≈ 2.95e-6 /psi, read from
+// the charts for gas-free water in W.D. McCain, "The Properties of Petroleum Fluids",
+// 2nd ed., PennWell (1990), ch. 16.
 TEST(WaterTest, PureWaterAgreesWithPublishedCharts) {
   constexpr double tol_chart_bw = 0.005;
   constexpr double tol_chart_cw = 0.15e-6;
