@@ -131,5 +131,15 @@ TEST(CaseRecordReaderTest, StreamsRecordsWithLineNumbersSkippingBlankLines) {
   EXPECT_FALSE(reader.Next(record, entry));
 }
 
+TEST(CaseRecordReaderTest, IgnoresAByteOrderMarkBeforeTheFirstRecord) {
+  std::istringstream input("\xEF\xBB\xBF\"a, b\",\"b\",\"c\",\"d\",\"e\",\"f\",1,2,3,4,5,6,7,8,9\r\n");
+  CaseRecordReader reader(input);
+  CaseRecord record;
+  CaseRecordReader::Entry entry;
+  ASSERT_TRUE(reader.Next(record, entry));
+  EXPECT_TRUE(entry.ok) << entry.error;
+  EXPECT_EQ(record.title, "a, b");
+}
+
 }  // namespace
 }  // namespace tarnvik

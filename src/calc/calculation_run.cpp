@@ -18,11 +18,6 @@ namespace tarnvik {
 
 namespace {
 
-struct OilState {
-  double bo = 0;
-  double pb = 0;
-};
-
 // Oil step: bubble point, solution gas, Bo (and co above pb), viscosity.
 void CalculateOil(const InputSet& in, GorSelectorMode gorMode, const CorrelationSelection& selection,
                   CalculationOutcome& outcome) {

@@ -132,6 +132,7 @@ bool CaseRecordReader::Next(CaseRecord& record, Entry& entry) {
   while (std::getline(input_, line_)) {
     ++lineNumber_;
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    if (lineNumber_ == 1 && line_.starts_with("\xEF\xBB\xBF")) line_.erase(0, 3);  // UTF-8 byte-order mark
     if (line_.find_first_not_of(" \t") == std::string::npos) continue;
     entry = Entry{};
     entry.line = lineNumber_;
