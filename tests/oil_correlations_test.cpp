@@ -180,6 +180,14 @@ TEST(OilFvfTest, StandingDeadOilHandValue) {
   EXPECT_NEAR(bo, 1.066413, tol_hand);
 }
 
+// The header's worked example, hand-computed: API 35, 200 °F, no gas → 1.3089 cp.
+TEST(OilViscosityTest, DeadOilHandValue) {
+  constexpr double tol_hand = 1e-4;
+  double mu = 0;
+  CalcOilViscosity(35, 200, 0, mu, 1000, 2000);
+  EXPECT_NEAR(mu, 1.3089, tol_hand);
+}
+
 TEST(OilViscosityTest, BehavesPhysically) {
   double dead = 0, live = 0, hot = 0, atPb = 0, above = 0;
   CalcOilViscosity(30, 150, 0, dead, 1000, 2000);

@@ -13,11 +13,12 @@
 //   z = −A Ppr / y;  Bg = 5.035 z (T + 460) / p [RB/MCF].
 // K.R. Hall, L. Yarborough, "A New Equation of State for Z-factor Calculations",
 // Oil & Gas J. 71(25) (1973) 82–92. Fits the Standing–Katz chart for 1 ≤ Tpr ≤ 3 and
-// Ppr ≤ 20.5 (worse near Tpr = 1); e.g. Tpr 1.5, Ppr 2.0 gives z ≈ 0.78 (chart 0.77).
+// Ppr ≤ 20.5 (worse near Tpr = 1); e.g. Tpr 1.5, Ppr 2.0 gives z = 0.821 (chart 0.82).
 // Refused: Tpr < 1 (status 1) and Ppr > 20.5 (status 2); the limits themselves are
-// accepted. Notes: the published iteration can wander to a negative or NaN density or
-// fail to converge close to Tpr = 1; that is reported as status 3 instead of showing a
-// meaningless z.
+// accepted. Notes: the iteration can wander to a negative or NaN density or fail to
+// converge close to Tpr = 1; that is reported as status 3 instead of showing a
+// meaningless z. The stopping test is absolute (|Δy| < 1e-5), so at very low reduced
+// pressure (Ppr below about 0.05, y of order 1e-5) z is only good to a few percent.
 #pragma once
 
 #include <cstdint>

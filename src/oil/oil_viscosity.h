@@ -15,7 +15,8 @@
 //   s = 0.001 exp(0.091 (ln μob)² + 0.98 ln μob − 2.68) [cp/psi],  μo = μob + s (p − pb),
 //   a fit of Beal's (1946) undersaturated-viscosity chart.
 // Domain: API > 0, T > −200 °F, Rs ≥ 0. Outside it the result is NaN or ±inf.
-// Example: API 35, T 200 °F, Rs 0 → μod = 1.0146 cp, μo = μod^0.992 = 1.0145 cp.
+// Example (hand-computed): API 35, T 200 °F, Rs 0 → a = 4.6559, μod = 1.3118 cp,
+// μo = μod^0.992 = 1.3089 cp.
 #pragma once
 
 namespace tarnvik {

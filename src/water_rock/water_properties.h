@@ -29,7 +29,8 @@
 //   times 1 + (−0.052 + 2.7e-4 t − 1.14e-6 t² + 1.121e-9 t³) s^0.7  [1/psi].
 //   D.N. Meehan, "A Correlation for Water Compressibility", Petroleum Engineer (Nov. 1980)
 //   125–126; salinity factor after Numbere, Brigham and Standing (1977).
-// Range of the fits: t 80–250 °F, p 1000–10000 psia (viscosity to 14,000), s 0–25 %.
+// Notes: the references name the sources of these forms; the stored constants are the
+// program's own fits and are kept as they are. Range of the fits: t 80–250 °F, p 1000–10000 psia (viscosity to 14,000), s 0–25 %.
 // Domain: s ≥ 0 and t ≥ 0 for the fractional powers; a negative salinity (a water
 // specific gravity below 1) gives NaN viscosity and compressibility.
 #pragma once
