@@ -48,7 +48,7 @@ std::string GenerateRecords(std::size_t count) {
     record.oilCaption = std::string(kOilCorrelationItems[i % 9]);
     record.gasCaption = (i / 9) % 2 ? "Dry Gas" : "Wet Gas";
     record.rockCaption = std::string(kRockCorrelationItems[i % 4]);
-    record.numbers = {api(random), gg(random), t(random), p(random), gorMode ? gor(random) : pb(random),
+    record.numbers = {api(random), gg(random),  t(random),   p(random),  gorMode ? gor(random) : pb(random),
                       phi(random), swc(random), sal(random), wor(random)};
     text += WriteCaseRecord(record);
   }

@@ -76,17 +76,17 @@ TEST(RunTest, AboveTheBubblePointRsIsRsbAndNoGasIsFree) {
 
 TEST(RunTest, SaturationsSumToOneAndTotalCompressibilityAddsUp) {
   std::mt19937 random(20261207);
-  std::uniform_real_distribution<double> api(15, 50), gg(0.55, 1.2), t(80, 300), p(200, 8000), gor(0.05, 2),
-      phi(5, 35), swc(5, 60), sal(0, 15), wor(0, 5);
+  std::uniform_real_distribution<double> api(15, 50), gg(0.55, 1.2), t(80, 300), p(200, 8000), gor(0.05, 2), phi(5, 35),
+      swc(5, 60), sal(0, 15), wor(0, 5);
   for (int i = 0; i < 500; ++i) {
-    InputSet in{api(random), gg(random), t(random), p(random), gor(random),
+    InputSet in{api(random), gg(random),  t(random),   p(random),  gor(random),
                 phi(random), swc(random), sal(random), wor(random)};
     CorrelationSelection selection;
     selection.oilCorrelation = static_cast<OilCorrelation>(i % 9);
     selection.rockCorrelation = i % 2 ? "Hall" : "Newman";
     selection.formationType = "Friable Sands";
-    const CalculationOutcome outcome =
-        Calculate(in, i % 3 ? GorSelectorMode::Gor : GorSelectorMode::BubblePoint, WaterSelectorMode::Salinity, selection);
+    const CalculationOutcome outcome = Calculate(in, i % 3 ? GorSelectorMode::Gor : GorSelectorMode::BubblePoint,
+                                                 WaterSelectorMode::Salinity, selection);
     if (outcome.failed()) continue;
     const ResultSet& r = outcome.results;
     SCOPED_TRACE(i);
@@ -101,13 +101,13 @@ TEST(RunTest, OilAbsentLeavesOilFieldsEmpty) {
   c.boxes[0] = "";
   c.boxes[4] = "0.6";
   const RunOutput out = c.Run();
-  for (const OutputField field : {OutputField::Rs, OutputField::Bo, OutputField::OilViscosity, OutputField::Co,
-                                  OutputField::OilDensity}) {
+  for (const OutputField field :
+       {OutputField::Rs, OutputField::Bo, OutputField::OilViscosity, OutputField::Co, OutputField::OilDensity}) {
     EXPECT_EQ(Shown(out, field), "") << InfoOf(field).control;
   }
   EXPECT_EQ(Shown(out, OutputField::Pbx), "1.");  // the typed GOR through "#####."
   EXPECT_EQ(Shown(out, OutputField::So), ".");
-  EXPECT_FALSE(out.pbCaption.has_value());        // the caption keeps what it showed
+  EXPECT_FALSE(out.pbCaption.has_value());  // the caption keeps what it showed
   EXPECT_NE(Shown(out, OutputField::Z), "");
   // No oil: D = Bw·WOR; with WOR > 0 the pore space is all water.
   EXPECT_EQ(Shown(out, OutputField::Sw), "100.");
@@ -191,19 +191,25 @@ TEST_P(ZFactorFailureTest, StopsTheRunWithTheMessage) {
   const RunOutput out = c.Run(inputs);
   EXPECT_FALSE(out.outputs.has_value());
   EXPECT_EQ(out.message, GetParam().message);
-  EXPECT_EQ(inputs.pressure, ParseNumber(c.boxes[3]));  // the inputs are taken all the same
+  EXPECT_EQ(inputs.pressure, ParseNumber(c.boxes[3]));                // the inputs are taken all the same
   EXPECT_EQ(out.pbCaption.has_value(), ParseNumber(c.boxes[0]) > 0);  // the oil step ran before
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Statuses, ZFactorFailureTest,
-    ::testing::Values(
-        FailureCase{"ColdHeavyGas", {"35", "1.0", "-100", "2000", "0.5", "20", "25", "3", "0.5"}, "pTr<1: z-factor Routine FAILS"},
-        FailureCase{"NoOil", {"0", "1.0", "-100", "2000", "0.5", "20", "25", "3", "0.5"}, "pTr<1: z-factor Routine FAILS"},
-        FailureCase{"VeryHighPressure", {"35", "0.75", "200", "15000", "0.5", "20", "25", "3", "0.5"}, "pPr>20.5: z-factor Routine FAILS"},
-        FailureCase{"NearCriticalTemperature", {"35", "0.7", "-77.035", "2391.7356", "0.5", "20", "25", "3", "0.5"},
-                    "No convergence: z-factor Routine FAILS"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Statuses, ZFactorFailureTest,
+                         ::testing::Values(FailureCase{"ColdHeavyGas",
+                                                       {"35", "1.0", "-100", "2000", "0.5", "20", "25", "3", "0.5"},
+                                                       "pTr<1: z-factor Routine FAILS"},
+                                           FailureCase{"NoOil",
+                                                       {"0", "1.0", "-100", "2000", "0.5", "20", "25", "3", "0.5"},
+                                                       "pTr<1: z-factor Routine FAILS"},
+                                           FailureCase{"VeryHighPressure",
+                                                       {"35", "0.75", "200", "15000", "0.5", "20", "25", "3", "0.5"},
+                                                       "pPr>20.5: z-factor Routine FAILS"},
+                                           FailureCase{
+                                               "NearCriticalTemperature",
+                                               {"35", "0.7", "-77.035", "2391.7356", "0.5", "20", "25", "3", "0.5"},
+                                               "No convergence: z-factor Routine FAILS"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tarnvik

@@ -92,7 +92,8 @@ TEST(CaseRecordTest, MalformedRecordsAreRefusedInWords) {
       {R"("a","b","c","d","e","f",1,2,abc,4,5,6,7,8,9)", "field 9 (temperature): \"abc\" is not a number"},
       {R"("a","b","c","d","e","f",1,2,3,4,5,6,7,8,9x)", "field 15 (WOR): \"9x\" is not a number"},
       {R"("a","b","c","d","e","f",1,"two",3,4,5,6,7,8,9)", "field 8 (gas gravity): \"two\" is not a number"},
-      {R"("a,"b","c","d","e","f",1,2,3,4,5,6,7,8,9)", "field 1 (case title): unexpected text after the closing quotation mark"},
+      {R"("a,"b","c","d","e","f",1,2,3,4,5,6,7,8,9)",
+       "field 1 (case title): unexpected text after the closing quotation mark"},
       {R"("a","b","c","d","e","f,1,2,3,4,5,6,7,8,9)", "field 6 (rock correlation): missing closing quotation mark"},
       {R"("only title")", "only 1 of 15 fields"},
   };

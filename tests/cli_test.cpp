@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
@@ -99,7 +99,8 @@ const std::string kTypical = std::string(TARNVIK_EXAMPLES) + "/typical-oil.csv";
 //   80    text in a number field (refused); 81 a title with a comma and quotation marks
 //   82    selector texts that are not exactly the mode texts; 83 a negative pb
 TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
-  for (const std::string formation : {"", "Consolidated Sands", "Friable Sands", "Unconsolidated Sands", "Carbonates"}) {
+  for (const std::string formation :
+       {"", "Consolidated Sands", "Friable Sands", "Unconsolidated Sands", "Carbonates"}) {
     SCOPED_TRACE("formation \"" + formation + "\"");
     const std::string suffix = formation.empty() ? "none" : formation;
     std::string expectedName = "oracle-expected-" + suffix + ".csv";
@@ -179,10 +180,11 @@ TEST_F(CliTest, OptionsOverrideTheRecordsCorrelations) {
 TEST_F(CliTest, RecordsDoNotLeakSelectionsIntoEachOther) {
   // The second record names no known family, gas or rock: it runs with the start-up
   // selection, exactly as when it is alone in its file.
-  const std::string second = "\"b\",\"GOR MCF/STB\",\"\",\"Unknown\",\"Moist\",\"\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n";
-  const auto both = Write("both.csv",
-                          "\"a\",\"GOR MCF/STB\",\"\",\"Glaso\",\"Dry Gas\",\"Hall\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n" +
-                              second);
+  const std::string second =
+      "\"b\",\"GOR MCF/STB\",\"\",\"Unknown\",\"Moist\",\"\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n";
+  const auto both =
+      Write("both.csv",
+            "\"a\",\"GOR MCF/STB\",\"\",\"Glaso\",\"Dry Gas\",\"Hall\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n" + second);
   const auto alone = Write("alone.csv", second);
   const CliRun runBoth = Run({"--format", "csv", both.string()});
   const CliRun runAlone = Run({"--format", "csv", alone.string()});
@@ -200,10 +202,12 @@ TEST_F(CliTest, UnreadableFileIsNamedAndOtherFilesStillRun) {
 }
 
 TEST_F(CliTest, ZFactorFailureIsAResultNotAnError) {
-  const auto failing = Write("fail.csv", "\"cold heavy gas\",\"\",\"\",\"\",\"Wet Gas\",\"\",0,1.0,-100,2000,0,20,25,3,0\n");
+  const auto failing =
+      Write("fail.csv", "\"cold heavy gas\",\"\",\"\",\"\",\"Wet Gas\",\"\",0,1.0,-100,2000,0,20,25,3,0\n");
   const CliRun run = Run({"--format", "csv", failing.string()});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.out.find("\n1,cold heavy gas,pTr<1: z-factor Routine FAILS,,,,,,,,,,,,,,,,,,,,,,,\n"), std::string::npos)
+  EXPECT_NE(run.out.find("\n1,cold heavy gas,pTr<1: z-factor Routine FAILS,,,,,,,,,,,,,,,,,,,,,,,\n"),
+            std::string::npos)
       << run.out;
 }
 
@@ -214,7 +218,8 @@ TEST_F(CliTest, BadOptionsExitWithTwoAndHelpDocumentsUnits) {
   EXPECT_EQ(Run({}).exitCode, 2);
   const CliRun help = Run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
-  for (const char* text : {"MCF/STB", "psia", "microsips", "lb/ft3", "--formation", "--rock", "--oil", "--gas", "out_of_range"}) {
+  for (const char* text :
+       {"MCF/STB", "psia", "microsips", "lb/ft3", "--formation", "--rock", "--oil", "--gas", "out_of_range"}) {
     EXPECT_NE(help.out.find(text), std::string::npos) << text;
   }
 }

@@ -42,8 +42,9 @@ TEST(ZFactorTest, AgreesWithDranchukAbouKassem) {
   struct Row {
     double tpr, ppr, dak;
   };
-  for (const Row& row : {Row{1.5, 2.0, 0.8215}, Row{1.5, 0.5, 0.9509}, Row{1.2, 1.0, 0.7784}, Row{1.3, 3.0, 0.6243},
-                         Row{2.0, 2.0, 0.9459}, Row{1.1, 5.0, 0.6832}, Row{1.8, 10.0, 1.1336}, Row{3.0, 15.0, 1.3279}}) {
+  for (const Row& row :
+       {Row{1.5, 2.0, 0.8215}, Row{1.5, 0.5, 0.9509}, Row{1.2, 1.0, 0.7784}, Row{1.3, 3.0, 0.6243},
+        Row{2.0, 2.0, 0.9459}, Row{1.1, 5.0, 0.6832}, Row{1.8, 10.0, 1.1336}, Row{3.0, 15.0, 1.3279}}) {
     SCOPED_TRACE(::testing::Message() << "Tpr " << row.tpr << " Ppr " << row.ppr);
     const ZResult r = ZAt(row.tpr, row.ppr);
     ASSERT_EQ(r.status, ZFactorStatus::Success);
@@ -70,12 +71,11 @@ TEST(ZFactorTest, StatusBoundaries) {
     ZFactorStatus status;
   };
   const double justBelowOne = std::nextafter(1.0, 0.0);
-  for (const Row& row : {Row{1.0, 0.5, ZFactorStatus::Success},
-                         Row{justBelowOne, 0.5, ZFactorStatus::ReducedTemperatureBelowOne},
-                         Row{0.9, 5.0, ZFactorStatus::ReducedTemperatureBelowOne},
-                         Row{2.0, 20.5, ZFactorStatus::Success},
-                         Row{2.0, std::nextafter(20.5, 21.0), ZFactorStatus::ReducedPressureAbove20_5},
-                         Row{0.9, 25.0, ZFactorStatus::ReducedTemperatureBelowOne}}) {
+  for (const Row& row :
+       {Row{1.0, 0.5, ZFactorStatus::Success}, Row{justBelowOne, 0.5, ZFactorStatus::ReducedTemperatureBelowOne},
+        Row{0.9, 5.0, ZFactorStatus::ReducedTemperatureBelowOne}, Row{2.0, 20.5, ZFactorStatus::Success},
+        Row{2.0, std::nextafter(20.5, 21.0), ZFactorStatus::ReducedPressureAbove20_5},
+        Row{0.9, 25.0, ZFactorStatus::ReducedTemperatureBelowOne}}) {
     SCOPED_TRACE(::testing::Message() << "Tpr " << row.tpr << " Ppr " << row.ppr);
     ZResult r;
     r.z = 7;
@@ -159,7 +159,7 @@ TEST(GasViscosityTest, BehavesPhysically) {
   CalcGasViscosity(0.7, 200, 50.0, dilute);  // low pressure
   CalcGasViscosity(0.7, 200, 0.7, dense);    // about 5000 psia
   CalcGasViscosity(0.7, 300, 50.0, hot);
-  CalcGasViscosity(0.7, 200, 0.0, zeroBg);   // density falls back to 1 g/cm³
+  CalcGasViscosity(0.7, 200, 0.0, zeroBg);  // density falls back to 1 g/cm³
   EXPECT_GT(dense, dilute);
   EXPECT_GT(hot, dilute);  // dilute gases grow more viscous with temperature
   EXPECT_GT(zeroBg, dense);

@@ -14,9 +14,9 @@ namespace tarnvik {
 namespace {
 
 constexpr std::array kAllFamilies = {
-    OilCorrelation::Standing,        OilCorrelation::VazquezBeggs, OilCorrelation::Glaso,
-    OilCorrelation::AlMarhoun,       OilCorrelation::PetroskyFarshad, OilCorrelation::DoklaOsman,
-    OilCorrelation::Farshad,         OilCorrelation::ObomanuOkpobiri, OilCorrelation::KartoatmodjoSchmidt};
+    OilCorrelation::Standing,  OilCorrelation::VazquezBeggs,    OilCorrelation::Glaso,
+    OilCorrelation::AlMarhoun, OilCorrelation::PetroskyFarshad, OilCorrelation::DoklaOsman,
+    OilCorrelation::Farshad,   OilCorrelation::ObomanuOkpobiri, OilCorrelation::KartoatmodjoSchmidt};
 
 CorrelationSelection With(OilCorrelation family) {
   CorrelationSelection selection;
@@ -164,8 +164,7 @@ TEST(OilFvfTest, VazquezBeggsUndersaturatedCompressibilityHandValue) {
   CalcUndersaturatedOilCompressibility(500, 200, 0.75, 35, 3000, 2500, co, With(OilCorrelation::Standing));
   EXPECT_NEAR(co, 1.35445e-5, tol_hand);
   double petrosky = 0;
-  CalcUndersaturatedOilCompressibility(500, 200, 0.75, 35, 3000, 2500, petrosky,
-                                       With(OilCorrelation::PetroskyFarshad));
+  CalcUndersaturatedOilCompressibility(500, 200, 0.75, 35, 3000, 2500, petrosky, With(OilCorrelation::PetroskyFarshad));
   EXPECT_GT(petrosky, 0);
   EXPECT_NE(petrosky, co);
 }
@@ -195,10 +194,10 @@ TEST(OilViscosityTest, BehavesPhysically) {
   CalcOilViscosity(30, 250, 0, hot, 1000, 2000);
   CalcOilViscosity(30, 150, 500, atPb, 2000, 2000);
   CalcOilViscosity(30, 150, 500, above, 4000, 2000);
-  EXPECT_LT(live, dead);  // gas in solution thins the oil
-  EXPECT_LT(hot, dead);   // so does temperature
-  EXPECT_EQ(atPb, live);  // no pressure term at p = pb
-  EXPECT_GT(above, atPb); // undersaturated oil thickens with pressure
+  EXPECT_LT(live, dead);   // gas in solution thins the oil
+  EXPECT_LT(hot, dead);    // so does temperature
+  EXPECT_EQ(atPb, live);   // no pressure term at p = pb
+  EXPECT_GT(above, atPb);  // undersaturated oil thickens with pressure
 }
 
 // Hand-computed: Bo 1.2, Bg 1.0 RB/MCF, dp 10, Bo∓ 1.199/1.201, Rs∓ 495/505 →

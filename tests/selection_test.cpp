@@ -22,12 +22,12 @@ TEST(OilCaptionTest, PrefixesAreExactAndCaseSensitive) {
     bool matches;
     OilCorrelation family;
   };
-  for (const Row& row : {Row{"Petrosky", true, OilCorrelation::PetroskyFarshad},
-                         Row{"Farshad : anything", true, OilCorrelation::Farshad},
-                         Row{"Kartoatmodjo", true, OilCorrelation::KartoatmodjoSchmidt},
-                         Row{"Al-M", true, OilCorrelation::AlMarhoun},
-                         Row{"sta", false, OilCorrelation::Glaso}, Row{"St", false, OilCorrelation::Glaso},
-                         Row{" Standing", false, OilCorrelation::Glaso}, Row{"", false, OilCorrelation::Glaso}}) {
+  for (const Row& row :
+       {Row{"Petrosky", true, OilCorrelation::PetroskyFarshad},
+        Row{"Farshad : anything", true, OilCorrelation::Farshad},
+        Row{"Kartoatmodjo", true, OilCorrelation::KartoatmodjoSchmidt}, Row{"Al-M", true, OilCorrelation::AlMarhoun},
+        Row{"sta", false, OilCorrelation::Glaso}, Row{"St", false, OilCorrelation::Glaso},
+        Row{" Standing", false, OilCorrelation::Glaso}, Row{"", false, OilCorrelation::Glaso}}) {
     SCOPED_TRACE(row.caption);
     CorrelationSelection selection;
     selection.oilCorrelation = OilCorrelation::Glaso;

@@ -110,9 +110,9 @@ TEST(FormationCompressibilityTest, BranchTable) {
       {"Hall", "", 0, 3000, true, 0, 0},
       {"Van der Knaap", "", -5, 3000, true, 0, 0},
       {"Newman", "Carbonates", 0, 3000, true, 0, 0},
-      {"", "", 0, 3000, true, 0, 0},          // no correlation, φ ≤ 0: zero
-      {"", "", 20, 3000, false, 0, 0},        // no correlation: not computed
-      {"Hall ", "", 20, 3000, false, 0, 0},   // names match whole
+      {"", "", 0, 3000, true, 0, 0},         // no correlation, φ ≤ 0: zero
+      {"", "", 20, 3000, false, 0, 0},       // no correlation: not computed
+      {"Hall ", "", 20, 3000, false, 0, 0},  // names match whole
       {"hall", "", 20, 3000, false, 0, 0},
       {"Van der Knaap", "", 20, 3000, true, 2.7e-6, 2.8e-6},
       {"Newman", "Consolidated Sands", 20, 3000, true, 4.2e-6, 4.3e-6},
@@ -121,17 +121,17 @@ TEST(FormationCompressibilityTest, BranchTable) {
       {"Newman", "Carbonate rocks", 20, 3000, true, 5.3e-6, 5.5e-6},  // first three letters count
       {"Newman", "", 20, 3000, false, 0, 0},
       {"Yale et. al.", "", 20, 3000, false, 0, 0},
-      {"Yale et. al.", "Friable Sands", 0, 3000, true, 1e-6, 30e-6},  // Yale ignores porosity
+      {"Yale et. al.", "Friable Sands", 0, 3000, true, 1e-6, 30e-6},   // Yale ignores porosity
       {"Yale et. al.", "Friable Sands", 20, 834, true, 1e-6, 200e-6},  // σ = 500.4 > σ0 = 500
-      {"Yale et. al.", "Friable Sands", 20, 833, false, 0, 0},        // σ = 499.8 ≤ σ0
-      {"Yale et. al.", "Friable Sands", 0, 833, true, 0, 0},          // below threshold, φ ≤ 0: zero
+      {"Yale et. al.", "Friable Sands", 20, 833, false, 0, 0},         // σ = 499.8 ≤ σ0
+      {"Yale et. al.", "Friable Sands", 0, 833, true, 0, 0},           // below threshold, φ ≤ 0: zero
       {"Yale et. al.", "Unconsolidated Sands", 20, 3000, true, 1e-6, 200e-6},
       {"Yale et. al.", "Carbonates", 20, 3000, true, 1e-6, 100e-6},
       {"Yale et. al.", "Consolidated Sands", 20, 3000, true, 1e-6, 100e-6},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(::testing::Message() << '"' << row.rock << "\" / \"" << row.formation << "\" φ " << row.phi
-                                      << " p " << row.p);
+    SCOPED_TRACE(::testing::Message() << '"' << row.rock << "\" / \"" << row.formation << "\" φ " << row.phi << " p "
+                                      << row.p);
     Quantity cf;
     CalcFormationCompressibility(row.phi, row.p, cf, Rock(row.rock, row.formation));
     ASSERT_EQ(cf.has_value(), row.written);

@@ -130,8 +130,8 @@ class TextWriter final : public ReportWriter {
           {OutputField::Z, OutputField::Bg, OutputField::GasViscosity, OutputField::Cg, OutputField::GasDensity,
            OutputField::Sg});
     Group(report, gorMode, "Water",
-          {OutputField::Rsw, OutputField::Bw, OutputField::WaterViscosity, OutputField::Cw,
-           OutputField::WaterDensity, OutputField::Sw});
+          {OutputField::Rsw, OutputField::Bw, OutputField::WaterViscosity, OutputField::Cw, OutputField::WaterDensity,
+           OutputField::Sw});
     Group(report, gorMode, "Rock and totals", {OutputField::Cf, OutputField::Ct});
   }
 
@@ -156,7 +156,8 @@ class TextWriter final : public ReportWriter {
         out_ << std::string(kIntegerWidth > point ? kIntegerWidth - point : 0, ' ') << text;
         const std::size_t decimals = text.size() - point;
         constexpr std::size_t kFractionWidth = 5;  // the point and up to four decimals
-        if (!info.unit.empty()) out_ << std::string(kFractionWidth > decimals ? kFractionWidth - decimals : 1, ' ') << ' ' << info.unit;
+        if (!info.unit.empty())
+          out_ << std::string(kFractionWidth > decimals ? kFractionWidth - decimals : 1, ' ') << ' ' << info.unit;
       }
       out_ << '\n';
     }
@@ -174,8 +175,7 @@ CorrelationSelection SelectionFor(const CaseRecord& record, const SelectionOverr
   selection.rockCorrelation = record.rockCaption;
   if (overrides.oil) ApplyOilCorrelationCaption(*overrides.oil, selection);
   if (overrides.gas) {
-    selection.gasCharacterisation =
-        *overrides.gas == "dry" ? GasCharacterisation::DryGas : GasCharacterisation::WetGas;
+    selection.gasCharacterisation = *overrides.gas == "dry" ? GasCharacterisation::DryGas : GasCharacterisation::WetGas;
   }
   if (overrides.rock) selection.rockCorrelation = *overrides.rock;
   selection.formationType = overrides.formationType;

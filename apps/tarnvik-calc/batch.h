@@ -16,10 +16,10 @@ namespace tarnvik::batch {
 
 // Command-line overrides of the record's correlation fields.
 struct SelectionOverrides {
-  std::optional<std::string> oil;        // caption whose first three characters name the family
-  std::optional<std::string> gas;        // "wet" or "dry"
-  std::optional<std::string> rock;       // rock-compressibility correlation, whole text
-  std::string formationType;             // formation type; empty by default
+  std::optional<std::string> oil;   // caption whose first three characters name the family
+  std::optional<std::string> gas;   // "wet" or "dry"
+  std::optional<std::string> rock;  // rock-compressibility correlation, whole text
+  std::string formationType;        // formation type; empty by default
 };
 
 // The selection a record runs with: the start-up selection (Standing, wet gas, no rock

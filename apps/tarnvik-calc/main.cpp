@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr const char* kDescription = R"(tarnvik-calc: PVT properties of oil, gas, water and rock from empirical correlations.
+constexpr const char* kDescription =
+    R"(tarnvik-calc: PVT properties of oil, gas, water and rock from empirical correlations.
 
 Reads case files, one case record per line, and for each record does what the desktop
 window does on "open case, then calculate". A record has fifteen comma-separated fields:
@@ -49,7 +50,8 @@ int main(int argc, char** argv) {
 
   Format format = Format::Text;
   const std::map<std::string, Format> formats = {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
-  app.add_option("--format", format, "Output: text (aligned table per case), csv (one row per case) or json (JSON lines)")
+  app.add_option("--format", format,
+                 "Output: text (aligned table per case), csv (one row per case) or json (JSON lines)")
       ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case))
       ->default_str("text");
 

@@ -43,8 +43,7 @@ void CalculateOil(const InputSet& in, GorSelectorMode gorMode, const Correlation
 // Gas compressibility from z at p and its neighbours at p ∓ dp/2. When one neighbour
 // failed, the one-sided difference to the other over dp/2 is used; with both failed,
 // cg is not computed.
-void CalculateGasCompressibility(const InputSet& in, const CorrelationSelection& selection, double z,
-                                 Quantity& cg) {
+void CalculateGasCompressibility(const InputSet& in, const CorrelationSelection& selection, double z, Quantity& cg) {
   const double p = in.pressure;
   const double dp = units::kPressureStep;
   double zLower = z, zUpper = z, bgUnused = 0;
@@ -61,8 +60,7 @@ void CalculateGasCompressibility(const InputSet& in, const CorrelationSelection&
 }
 
 // Oil compressibility at or below the bubble point from Bo and Rs at p ∓ dp/2.
-void CalculateSaturatedOilCompressibility(const InputSet& in, const CorrelationSelection& selection,
-                                          ResultSet& r) {
+void CalculateSaturatedOilCompressibility(const InputSet& in, const CorrelationSelection& selection, ResultSet& r) {
   const double gg = in.gasGravity, t = in.temperatureF, api = in.apiGravity;
   const double dp = units::kPressureStep;
   const double pLower = in.pressure - dp / 2;
@@ -95,8 +93,7 @@ bool CalculateGas(const InputSet& in, const CorrelationSelection& selection, Cal
   return true;
 }
 
-void CalculateWaterAndRock(const InputSet& in, double salinity, const CorrelationSelection& selection,
-                           ResultSet& r) {
+void CalculateWaterAndRock(const InputSet& in, double salinity, const CorrelationSelection& selection, ResultSet& r) {
   const double p = in.pressure, t = in.temperatureF;
   double rsw = 0, bw = 0, muW = 0, cw = 0;
   CalcWaterSolutionGas(p, r.pb, t, salinity, rsw);
@@ -132,8 +129,8 @@ CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterS
                 ValueOrZero(r.bo), ValueOrZero(r.bw), ValueOrZero(r.bg), salinity);
   CalcSaturations(ValueOrZero(r.bo), ValueOrZero(r.bg), ValueOrZero(r.rsb), ValueOrZero(r.rs), ValueOrZero(r.bw),
                   in.wor, in.swc, in.apiGravity, in.gasGravity, r.so, r.sw, r.sg);
-  CalcTotalCompressibility(r.so, r.sw, r.sg, ValueOrZero(r.co), ValueOrZero(r.cw), ValueOrZero(r.cg),
-                           ValueOrZero(r.cf), r.ct);
+  CalcTotalCompressibility(r.so, r.sw, r.sg, ValueOrZero(r.co), ValueOrZero(r.cw), ValueOrZero(r.cg), ValueOrZero(r.cf),
+                           r.ct);
   return outcome;
 }
 

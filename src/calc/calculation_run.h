@@ -47,7 +47,7 @@ std::array<Quantity, kOutputFieldCount> DisplayValues(const ResultSet& results, 
 // What the window shows for one run.
 struct DisplayedOutputs {
   std::array<std::string, kOutputFieldCount> texts;  // empty text: not computed or out of range
-  std::vector<OutputField> outOfRange;                // fields whose value was not finite
+  std::vector<OutputField> outOfRange;               // fields whose value was not finite
 };
 
 DisplayedOutputs FormatOutputs(const ResultSet& results, GorSelectorMode gorMode);

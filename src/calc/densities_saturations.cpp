@@ -4,15 +4,15 @@
 
 namespace tarnvik {
 
-void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGravity, double gasGravity,
-                   double rsMcf, double bo, double bw, double bg, double salinity) {
+void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGravity, double gasGravity, double rsMcf,
+                   double bo, double bw, double bg, double salinity) {
   if (apiGravity > 0) rhoO = (8829.6 / (131.5 + apiGravity) + 13.56 * gasGravity * rsMcf) / bo;
   if (bw > 0) rhoW = (units::kFreshWaterDensity + units::kDensityPerPercentNaCl * salinity) / bw;
   if (bg > 0) rhoG = 13.56 * gasGravity / bg;
 }
 
-void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, double wor, double swc,
-                     double apiGravity, double gasGravity, double& so, double& sw, double& sg) {
+void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, double wor, double swc, double apiGravity,
+                     double gasGravity, double& so, double& sw, double& sg) {
   double volume = bo + bg * (rsb - rs) / units::kScfPerMcf + bw * wor;
   if (volume == 0) volume = 1;
   const double hydrocarbonFraction = 1 - swc / units::kPercentPerFraction;
@@ -22,8 +22,7 @@ void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, dou
   sg = 1 - so - sw;
 }
 
-void CalcTotalCompressibility(double so, double sw, double sg, double co, double cw, double cg, double cf,
-                              double& ct) {
+void CalcTotalCompressibility(double so, double sw, double sg, double co, double cw, double cg, double cf, double& ct) {
   ct = cf + so * co + sw * cw + sg * cg;
 }
 

@@ -15,8 +15,8 @@ namespace tarnvik {
 // \param rhoO,rhoG,rhoW out [lb/ft³]  \param apiGravity [°API]  \param gasGravity [air = 1]
 // \param rsMcf Rs [MCF/STB]  \param bo [RB/STB]  \param bw [RB/STB]  \param bg [RB/MCF]
 // \param salinity [% NaCl]
-void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGravity, double gasGravity,
-                   double rsMcf, double bo, double bw, double bg, double salinity);
+void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGravity, double gasGravity, double rsMcf,
+                   double bo, double bw, double bg, double salinity);
 
 // Saturations [fractions of the pore volume] from the reservoir volume that one stock-tank
 // barrel of oil occupies with its free gas and produced water:
@@ -26,11 +26,10 @@ void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGra
 //   Sg = 1 − So − Sw.
 // \param rsb,rs [SCF/STB]  \param bo,bw [RB/STB]  \param bg [RB/MCF]  \param wor [STB/STB]
 // \param swc [percent]
-void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, double wor, double swc,
-                     double apiGravity, double gasGravity, double& so, double& sw, double& sg);
+void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, double wor, double swc, double apiGravity,
+                     double gasGravity, double& so, double& sw, double& sg);
 
 // Total compressibility ct = cf + So co + Sw cw + Sg cg [1/psi], saturations as fractions.
-void CalcTotalCompressibility(double so, double sw, double sg, double co, double cw, double cg, double cf,
-                              double& ct);
+void CalcTotalCompressibility(double so, double sw, double sg, double co, double cw, double cg, double cf, double& ct);
 
 }  // namespace tarnvik

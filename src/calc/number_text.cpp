@@ -78,8 +78,7 @@ double ConvertScanned(std::string_view number) {
   const bool negative = number[0] == '-';
   const std::string_view body = (number[0] == '+' || number[0] == '-') ? number.substr(1) : number;
   double value = 0;
-  const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value,
-                                         std::chars_format::general);
+  const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     value = DecimalOrder(body) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
@@ -123,8 +122,8 @@ bool ParseNumberField(std::string_view field, std::optional<double>& value) {
 std::string FormatDecimals(double value, int decimals) {
   // Largest double: 309 integer digits, a sign, the point and the decimals.
   std::array<char, 400> buffer{};
-  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed, decimals);
+  const auto [end, ec] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
   if (ec != std::errc()) return {};
   std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 
@@ -153,8 +152,7 @@ std::string FormatShortest(double value) {
   if (std::isnan(value)) return {};
   if (std::isinf(value)) return value > 0 ? "1e999" : "-1e999";
   std::array<char, 400> buffer{};
-  const auto [end, ec] =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
   if (ec != std::errc()) return {};
   return std::string(buffer.data(), end);
 }

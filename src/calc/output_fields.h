@@ -12,8 +12,27 @@
 namespace tarnvik {
 
 enum class OutputField : std::uint8_t {
-  Rs, Bo, OilViscosity, Pbx, Z, Bg, Rsw, Co, Cg, Cw, GasViscosity, Bw, WaterViscosity,
-  OilDensity, GasDensity, WaterDensity, Cf, Ct, So, Sw, Sg,
+  Rs,
+  Bo,
+  OilViscosity,
+  Pbx,
+  Z,
+  Bg,
+  Rsw,
+  Co,
+  Cg,
+  Cw,
+  GasViscosity,
+  Bw,
+  WaterViscosity,
+  OilDensity,
+  GasDensity,
+  WaterDensity,
+  Cf,
+  Ct,
+  So,
+  Sw,
+  Sg,
 };
 
 inline constexpr std::size_t kOutputFieldCount = 21;
@@ -51,9 +70,7 @@ inline constexpr std::array<OutputFieldInfo, kOutputFieldCount> kOutputFields = 
     {"sgx", "sg", "Gas saturation", "%", "###.#"},
 }};
 
-constexpr const OutputFieldInfo& InfoOf(OutputField field) {
-  return kOutputFields[static_cast<std::size_t>(field)];
-}
+constexpr const OutputFieldInfo& InfoOf(OutputField field) { return kOutputFields[static_cast<std::size_t>(field)]; }
 
 // The bubble-point/GOR field shows pb [psia] with "#####." in Gor mode and the GOR at the
 // bubble point [MCF/STB] with "##.###" otherwise.

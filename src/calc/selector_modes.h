@@ -11,13 +11,11 @@ enum class WaterSelectorMode { Salinity, SpecificGravity };
 
 inline constexpr std::string_view kGorSelectorPrompt = "GOR or Bubble Point ?";
 inline constexpr std::string_view kGorModeText = "GOR MCF/STB";
-inline constexpr std::array<std::string_view, 2> kGorSelectorItems = {kGorModeText,
-                                                                      "Bubble Point Pressure psia"};
+inline constexpr std::array<std::string_view, 2> kGorSelectorItems = {kGorModeText, "Bubble Point Pressure psia"};
 
 inline constexpr std::string_view kWaterSelectorPrompt = "Salinity or Sp. Gravity ?";
 inline constexpr std::string_view kSpecificGravityModeText = "Water Specific Gravity";
-inline constexpr std::array<std::string_view, 2> kWaterSelectorItems = {"Salinity % NaCl",
-                                                                        kSpecificGravityModeText};
+inline constexpr std::array<std::string_view, 2> kWaterSelectorItems = {"Salinity % NaCl", kSpecificGravityModeText};
 
 // Exact, case-sensitive comparison of the whole text: only "GOR MCF/STB" means Gor mode.
 constexpr GorSelectorMode GorModeFromText(std::string_view text) {
@@ -26,8 +24,7 @@ constexpr GorSelectorMode GorModeFromText(std::string_view text) {
 
 // Only "Water Specific Gravity" means the box holds a specific gravity.
 constexpr WaterSelectorMode WaterModeFromText(std::string_view text) {
-  return text == kSpecificGravityModeText ? WaterSelectorMode::SpecificGravity
-                                          : WaterSelectorMode::Salinity;
+  return text == kSpecificGravityModeText ? WaterSelectorMode::SpecificGravity : WaterSelectorMode::Salinity;
 }
 
 }  // namespace tarnvik

@@ -13,7 +13,6 @@ namespace tarnvik {
 // \param pressure p [psia]  \param z z at p  \param zLower z at the lower pressure
 // \param zUpper z at the upper pressure  \param pressureStep distance between them [psi]
 // \param cg out [1/psi], written only when z > 0; otherwise it keeps the caller's value.
-void CalcGasCompressibility(double pressure, double z, double zLower, double zUpper, double pressureStep,
-                            Quantity& cg);
+void CalcGasCompressibility(double pressure, double z, double zLower, double zUpper, double pressureStep, Quantity& cg);
 
 }  // namespace tarnvik

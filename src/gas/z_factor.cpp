@@ -25,8 +25,8 @@ constexpr double kTolerance = 1e-05;
 
 }  // namespace
 
-void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg,
-                 ZFactorStatus& status, const CorrelationSelection& selection) {
+void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
+                 const CorrelationSelection& selection) {
   status = ZFactorStatus::Success;
   const PseudoCritical pc = PseudoCriticalOf(gasGravity, selection.gasCharacterisation);
   const double tpr = Rankine(temperatureF) / pc.temperature;
@@ -54,10 +54,9 @@ void CalcZFactor(double gasGravity, double temperatureF, double pressure, double
     const double y3 = y2 * y;
     const double y4 = y3 * y;
     const double oneMinusY = 1 - y;
-    const double f = a * ppr + (y + y2 + y3 - y4) / (oneMinusY * oneMinusY * oneMinusY) - b * y2 +
-                     h * std::pow(y, d);
-    const double slope = (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (oneMinusY * oneMinusY * oneMinusY * oneMinusY) -
-                         e * y + h * d * std::pow(y, g);
+    const double f = a * ppr + (y + y2 + y3 - y4) / (oneMinusY * oneMinusY * oneMinusY) - b * y2 + h * std::pow(y, d);
+    const double slope = (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (oneMinusY * oneMinusY * oneMinusY * oneMinusY) - e * y +
+                         h * d * std::pow(y, g);
     const double next = y - f / slope;
     if (std::fabs(next - y) < kTolerance) {
       converged = true;

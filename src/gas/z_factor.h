@@ -37,8 +37,8 @@ enum class ZFactorStatus : std::int16_t {
 // \param gasGravity γg [air = 1]  \param temperatureF T [°F]  \param pressure p [psia]
 // \param z out: gas deviation factor [-]  \param bg out: Bg [RB/MCF]
 // \param status out: Success, or the reason; on failure z and bg keep the caller's values.
-void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg,
-                 ZFactorStatus& status, const CorrelationSelection& selection);
+void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
+                 const CorrelationSelection& selection);
 
 // The message a failure status puts into the case-title box; empty for Success.
 const char* ZFactorMessage(ZFactorStatus status);

@@ -13,7 +13,7 @@ namespace tarnvik {
 // \param boLower Bo at p − dp/2 [RB/STB]  \param boUpper Bo at p + dp/2 [RB/STB]
 // \param rsLower Rs at p − dp/2 [SCF/STB]  \param rsUpper Rs at p + dp/2 [SCF/STB]
 // \param co out [1/psi], always written
-void CalcOilCompressibility(double bo, double bg, double pressureStep, double boLower, double boUpper,
-                            double rsLower, double rsUpper, double& co);
+void CalcOilCompressibility(double bo, double bg, double pressureStep, double boLower, double boUpper, double rsLower,
+                            double rsUpper, double& co);
 
 }  // namespace tarnvik

@@ -61,19 +61,19 @@ double SaturatedOilFvf(OilCorrelation family, double gg, double t, double api, d
 
 }  // namespace
 
-void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double gasGravity,
-                                          double apiGravity, double pressure, double /*bubblePoint*/,
-                                          double& co, const CorrelationSelection& selection) {
+void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double gasGravity, double apiGravity,
+                                          double pressure, double /*bubblePoint*/, double& co,
+                                          const CorrelationSelection& selection) {
   if (EffectiveOilCorrelation(selection.oilCorrelation) == OilCorrelation::PetroskyFarshad) {
-    co = 1.705e-07 * pow(rs, 0.69357) * pow(gasGravity, 0.1885) * pow(apiGravity, 0.3272) *
-         pow(temperatureF, 0.6729) * pow(pressure, -0.5906);
+    co = 1.705e-07 * pow(rs, 0.69357) * pow(gasGravity, 0.1885) * pow(apiGravity, 0.3272) * pow(temperatureF, 0.6729) *
+         pow(pressure, -0.5906);
   } else {
     co = (5 * rs + 17.2 * temperatureF - 1180 * gasGravity + 12.61 * apiGravity - 1433) / (100000 * pressure);
   }
 }
 
-void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo,
-                double pressure, double bubblePoint, Quantity& co, const CorrelationSelection& selection) {
+void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo, double pressure,
+                double bubblePoint, Quantity& co, const CorrelationSelection& selection) {
   bo = SaturatedOilFvf(selection.oilCorrelation, gasGravity, temperatureF, apiGravity, rs);
   if (pressure > bubblePoint) {
     double undersaturated = 0;

@@ -46,9 +46,9 @@ namespace tarnvik {
 // \param rs [SCF/STB]  \param temperatureF [°F]  \param gasGravity [air = 1]
 // \param apiGravity [°API]  \param pressure [psia]  \param bubblePoint [psia], not used
 // \param co out [1/psi]
-void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double gasGravity,
-                                          double apiGravity, double pressure, double bubblePoint,
-                                          double& co, const CorrelationSelection& selection);
+void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double gasGravity, double apiGravity,
+                                          double pressure, double bubblePoint, double& co,
+                                          const CorrelationSelection& selection);
 
 // Oil formation volume factor at pressure p with the solution GOR that holds there.
 // \param gasGravity γg [air = 1]  \param temperatureF [°F]  \param apiGravity [°API]
@@ -57,7 +57,7 @@ void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double
 // \param pressure p [psia]  \param bubblePoint pb [psia]
 // \param co out: undersaturated co [1/psi], written only when p > pb; otherwise it keeps
 //           the caller's value.
-void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo,
-                double pressure, double bubblePoint, Quantity& co, const CorrelationSelection& selection);
+void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo, double pressure,
+                double bubblePoint, Quantity& co, const CorrelationSelection& selection);
 
 }  // namespace tarnvik

@@ -33,14 +33,14 @@ double SolutionGasOf(OilCorrelation family, double gg, double pe, double t, doub
       return api > 30 ? 0.0178 * gg * pow(pe, 1.187) * exp(23.931 * api / tr)
                       : 0.0362 * gg * pow(pe, 1.0937) * exp(25.724 * api / tr);
     case OilCorrelation::Glaso:
-      return gg * pow(pow(api, 0.989) / pow(t, 0.172) * Pow10(2.8869 - pow(14.1811 - 3.3093 * Log10(pe), 0.5)),
-                      1.2255);
+      return gg * pow(pow(api, 0.989) / pow(t, 0.172) * Pow10(2.8869 - pow(14.1811 - 3.3093 * Log10(pe), 0.5)), 1.2255);
     case OilCorrelation::AlMarhoun:
       return pow(185.843208 * pow(gg, 1.87784) * pow(OilSpecificGravity(api), -3.1437) * pow(tr, -1.32657) * pe,
                  1.398441);
     case OilCorrelation::PetroskyFarshad:
-      return pow((pe / 112.727 + 12.34) * pow(gg, 0.8439) * Pow10(0.0007916 * pow(api, 1.541) - 4.561e-05 * pow(t, 1.3911)),
-                 1.73184);
+      return pow(
+          (pe / 112.727 + 12.34) * pow(gg, 0.8439) * Pow10(0.0007916 * pow(api, 1.541) - 4.561e-05 * pow(t, 1.3911)),
+          1.73184);
     case OilCorrelation::DoklaOsman:
       return pow(0.000119562 * pe * pow(gg, 1.01049) * pow(OilSpecificGravity(api), -0.107941) * pow(tr, 0.952584),
                  1.3811258);
@@ -72,9 +72,9 @@ double BubblePointOf(OilCorrelation family, double gg, double rsb, double t, dou
       return 0.00538088 * pow(rsb, 0.715082) * pow(gg, -1.87784) * pow(OilSpecificGravity(api), 3.1437) *
              pow(tr, 1.32657);
     case OilCorrelation::PetroskyFarshad:
-      return 112.727 * (pow(rsb, 0.5774) * Pow10(4.561e-05 * pow(t, 1.3911) - 0.0007916 * pow(api, 1.541)) /
-                            pow(gg, 0.8439) -
-                        12.34);
+      return 112.727 *
+             (pow(rsb, 0.5774) * Pow10(4.561e-05 * pow(t, 1.3911) - 0.0007916 * pow(api, 1.541)) / pow(gg, 0.8439) -
+              12.34);
     case OilCorrelation::DoklaOsman:
       return pow(rsb, 0.72405) /
              (0.000119562 * pow(gg, 1.01049) * pow(OilSpecificGravity(api), -0.107941) * pow(tr, 0.952584));
@@ -91,15 +91,15 @@ double BubblePointOf(OilCorrelation family, double gg, double rsb, double t, dou
 
 }  // namespace
 
-void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity,
-                     double bubblePoint, double& rs, const CorrelationSelection& selection) {
+void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity, double bubblePoint,
+                     double& rs, const CorrelationSelection& selection) {
   const double pe = pressure > bubblePoint ? bubblePoint : pressure;
   rs = SolutionGasOf(selection.oilCorrelation, gasGravity, pe, temperatureF, apiGravity);
 }
 
-std::string_view CalcBubblePoint(double gasGravity, double pressure, double temperatureF,
-                                 double apiGravity, double& bubblePointOrGor, double& rsb, double& rs,
-                                 GorSelectorMode mode, const CorrelationSelection& selection) {
+std::string_view CalcBubblePoint(double gasGravity, double pressure, double temperatureF, double apiGravity,
+                                 double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode,
+                                 const CorrelationSelection& selection) {
   if (mode == GorSelectorMode::Gor) {
     rsb = units::kScfPerMcf * bubblePointOrGor;
     bubblePointOrGor = BubblePointOf(selection.oilCorrelation, gasGravity, rsb, temperatureF, apiGravity);

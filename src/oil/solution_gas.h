@@ -66,8 +66,8 @@ inline constexpr std::string_view kGorCaption = "     GOR MCF/STB";
 // \param apiGravity   API [°API]
 // \param bubblePoint  pb [psia]
 // \param rs           out: Rs [SCF/STB] at pe = pb when p > pb (strictly), else at p
-void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity,
-                     double bubblePoint, double& rs, const CorrelationSelection& selection);
+void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity, double bubblePoint,
+                     double& rs, const CorrelationSelection& selection);
 
 // Completes the pair (GOR, bubble point) from the member the user gave.
 // \param bubblePointOrGor in: GOR at the bubble point [MCF/STB] in Gor mode, or pb [psia]
@@ -76,8 +76,8 @@ void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, do
 // \param rs   out: Rs at the reservoir pressure [SCF/STB]
 // \return the caption of the bubble-point/GOR output: kBubblePointCaption in Gor mode
 //         (pb is shown), kGorCaption in bubble-point mode (Rsb is shown).
-std::string_view CalcBubblePoint(double gasGravity, double pressure, double temperatureF,
-                                 double apiGravity, double& bubblePointOrGor, double& rsb, double& rs,
-                                 GorSelectorMode mode, const CorrelationSelection& selection);
+std::string_view CalcBubblePoint(double gasGravity, double pressure, double temperatureF, double apiGravity,
+                                 double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode,
+                                 const CorrelationSelection& selection);
 
 }  // namespace tarnvik

@@ -50,10 +50,10 @@ inline constexpr std::array<std::string_view, 9> kOilCorrelationItems = {
     "Kartoatmodjo/Schmidt : Worldwide Crudes",
 };
 inline constexpr std::array<std::string_view, 2> kGasCharacterisationItems = {"Wet Gas", "Dry Gas"};
-inline constexpr std::array<std::string_view, 4> kRockCorrelationItems = {
-    "Hall", "Van der Knaap", "Yale et. al.", "Newman"};
-inline constexpr std::array<std::string_view, 4> kFormationTypeItems = {
-    "Consolidated Sands", "Friable Sands", "Unconsolidated Sands", "Carbonates"};
+inline constexpr std::array<std::string_view, 4> kRockCorrelationItems = {"Hall", "Van der Knaap", "Yale et. al.",
+                                                                          "Newman"};
+inline constexpr std::array<std::string_view, 4> kFormationTypeItems = {"Consolidated Sands", "Friable Sands",
+                                                                        "Unconsolidated Sands", "Carbonates"};
 
 // The family that applies for a stored value: Standing for any value outside 0..8.
 OilCorrelation EffectiveOilCorrelation(OilCorrelation stored);

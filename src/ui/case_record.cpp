@@ -7,10 +7,21 @@ namespace tarnvik {
 namespace {
 
 constexpr std::array<std::string_view, kCaseFieldCount> kFieldNames = {
-    "case title", "GOR/bubble-point selector", "water selector", "oil correlation",
-    "gas characterisation", "rock correlation", "API gravity", "gas gravity", "temperature",
-    "pressure", "GOR or bubble-point pressure", "porosity", "Swc",
-    "salinity or water specific gravity", "WOR",
+    "case title",
+    "GOR/bubble-point selector",
+    "water selector",
+    "oil correlation",
+    "gas characterisation",
+    "rock correlation",
+    "API gravity",
+    "gas gravity",
+    "temperature",
+    "pressure",
+    "GOR or bubble-point pressure",
+    "porosity",
+    "Swc",
+    "salinity or water specific gravity",
+    "WOR",
 };
 
 // A record is one line, so a line break inside a text is written as a blank.
@@ -51,8 +62,8 @@ std::string_view CaseFieldName(std::size_t oneBasedIndex) {
 
 std::string WriteCaseRecord(const CaseRecord& record) {
   std::string out;
-  for (const std::string* text : {&record.title, &record.gorSelector, &record.waterSelector,
-                                  &record.oilCaption, &record.gasCaption, &record.rockCaption}) {
+  for (const std::string* text : {&record.title, &record.gorSelector, &record.waterSelector, &record.oilCaption,
+                                  &record.gasCaption, &record.rockCaption}) {
     AppendQuoted(out, *text);
     out += ',';
   }
@@ -64,9 +75,8 @@ std::string WriteCaseRecord(const CaseRecord& record) {
 }
 
 bool ParseCaseRecord(std::string_view text, CaseRecord& record, std::string& error) {
-  std::array<std::string*, kCaseTextFieldCount> texts = {&record.title,      &record.gorSelector,
-                                                         &record.waterSelector, &record.oilCaption,
-                                                         &record.gasCaption, &record.rockCaption};
+  std::array<std::string*, kCaseTextFieldCount> texts = {&record.title,      &record.gorSelector, &record.waterSelector,
+                                                         &record.oilCaption, &record.gasCaption,  &record.rockCaption};
   std::size_t index = 0;
   std::size_t pos = 0;
   std::string quoted;

@@ -6,8 +6,7 @@
 
 namespace tarnvik {
 
-void CalcWaterSolutionGas(double pressure, double bubblePoint, double temperatureF, double salinity,
-                          double& rsw) {
+void CalcWaterSolutionGas(double pressure, double bubblePoint, double temperatureF, double salinity, double& rsw) {
   const double t = temperatureF;
   const double a0 = 2.12 + 0.00345 * t - 3.59e-5 * t * t;
   const double a1 = 0.0107 - 5.26e-5 * t + 1.48e-7 * t * t;
@@ -40,8 +39,8 @@ void CalcWaterViscosity(double temperatureF, double& muW, double salinity, doubl
   muW = freshWater * salinityFactor * pressureFactor;
 }
 
-void CalcWaterCompressibility(double temperatureF, double pressure, double& cw, double bubblePoint,
-                              double salinity, double rsw) {
+void CalcWaterCompressibility(double temperatureF, double pressure, double& cw, double bubblePoint, double salinity,
+                              double rsw) {
   const double t = temperatureF;
   const double p = pressure;
   const double b0 = 3.8546 - 0.000134 * p;
@@ -49,7 +48,8 @@ void CalcWaterCompressibility(double temperatureF, double pressure, double& cw, 
   const double b2 = 3.9267e-5 - 8.8e-10 * p;
   cw = (b0 + b1 * t + b2 * t * t) * 1e-6;
   if (p <= bubblePoint) cw = cw * (1 + 0.0089 * rsw);
-  const double salinityFactor = 1 + (-0.052 + 0.00027 * t - 1.14e-6 * t * t + 1.121e-9 * t * t * t) * std::pow(salinity, 0.7);
+  const double salinityFactor =
+      1 + (-0.052 + 0.00027 * t - 1.14e-6 * t * t + 1.121e-9 * t * t * t) * std::pow(salinity, 0.7);
   cw = cw * salinityFactor;
 }
 

@@ -30,9 +30,9 @@
 //   D.N. Meehan, "A Correlation for Water Compressibility", Petroleum Engineer (Nov. 1980)
 //   125–126; salinity factor after Numbere, Brigham and Standing (1977).
 // Notes: the references name the sources of these forms; the stored constants are the
-// program's own fits and are kept as they are. Range of the fits: t 80–250 °F, p 1000–10000 psia (viscosity to 14,000), s 0–25 %.
-// Domain: s ≥ 0 and t ≥ 0 for the fractional powers; a negative salinity (a water
-// specific gravity below 1) gives NaN viscosity and compressibility.
+// program's own fits and are kept as they are. Range of the fits: t 80–250 °F, p 1000–10000 psia (viscosity to 14,000),
+// s 0–25 %. Domain: s ≥ 0 and t ≥ 0 for the fractional powers; a negative salinity (a water specific gravity below 1)
+// gives NaN viscosity and compressibility.
 #pragma once
 
 namespace tarnvik {
@@ -40,8 +40,7 @@ namespace tarnvik {
 // \param pressure p [psia]  \param bubblePoint pb [psia], 0 means none
 // \param temperatureF t [°F]  \param salinity s [% NaCl]
 // \param rsw out: solution gas–water ratio [SCF/STB], never negative
-void CalcWaterSolutionGas(double pressure, double bubblePoint, double temperatureF, double salinity,
-                          double& rsw);
+void CalcWaterSolutionGas(double pressure, double bubblePoint, double temperatureF, double salinity, double& rsw);
 
 // \param pressure p [psia]  \param temperatureF t [°F]  \param bw out [RB/STB]
 // \param salinity s [% NaCl]
@@ -54,7 +53,7 @@ void CalcWaterViscosity(double temperatureF, double& muW, double salinity, doubl
 // \param temperatureF t [°F]  \param pressure p [psia]  \param cw out [1/psi]
 // \param bubblePoint pb [psia]  \param salinity s [% NaCl]
 // \param rsw Rsw from CalcWaterSolutionGas at the same conditions [SCF/STB]
-void CalcWaterCompressibility(double temperatureF, double pressure, double& cw, double bubblePoint,
-                              double salinity, double rsw);
+void CalcWaterCompressibility(double temperatureF, double pressure, double& cw, double bubblePoint, double salinity,
+                              double rsw);
 
 }  // namespace tarnvik
