@@ -4,7 +4,6 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -48,12 +47,11 @@ int main(int argc, char** argv) {
   CLI::App app{kDescription, "tarnvik-calc"};
   app.get_formatter()->column_width(32);
 
-  Format format = Format::Text;
-  const std::map<std::string, Format> formats = {{"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}};
-  app.add_option("--format", format,
-                 "Output: text (aligned table per case), csv (one row per case) or json (JSON lines)")
-      ->transform(CLI::CheckedTransformer(formats, CLI::ignore_case))
-      ->default_str("text");
+  std::string formatName = "text";
+  app.add_option("--format", formatName,
+                 "Output: text (aligned table per case, the default), csv (one row per case) or json (JSON lines)")
+      ->check(CLI::IsMember({"text", "csv", "json"}))
+      ->type_name("text|csv|json");
 
   tarnvik::batch::SelectionOverrides overrides;
   std::vector<std::string> formationItems(tarnvik::kFormationTypeItems.begin(), tarnvik::kFormationTypeItems.end());
@@ -61,14 +59,16 @@ int main(int argc, char** argv) {
   app.add_option("--formation", overrides.formationType,
                  "Formation type for Newman and Yale et. al.: \"Consolidated Sands\", \"Friable Sands\", "
                  "\"Unconsolidated Sands\" or \"Carbonates\" (default: none)")
-      ->check(CLI::IsMember(formationItems));
+      ->check(CLI::IsMember(formationItems))
+      ->type_name("TEXT");
   app.add_option("--gas", overrides.gas, "Gas characterisation for the pseudo-critical properties: wet or dry")
       ->check(CLI::IsMember({"wet", "dry"}));
   std::vector<std::string> rockItems(tarnvik::kRockCorrelationItems.begin(), tarnvik::kRockCorrelationItems.end());
   rockItems.emplace_back();  // none
   app.add_option("--rock", overrides.rock,
                  "Rock compressibility: \"Hall\", \"Van der Knaap\", \"Newman\", \"Yale et. al.\" or \"\" for none")
-      ->check(CLI::IsMember(rockItems));
+      ->check(CLI::IsMember(rockItems))
+      ->type_name("TEXT");
   app.add_option("--oil", overrides.oil,
                  "Oil family, by its first three letters: Standing, Vazquez/Beggs, Glaso, Al-Marhoun, "
                  "Petrosky/Farshad, Dokla/Osman, Farshad, Obomanu/Okpobiri, Kartoatmodjo/Schmidt")
@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  const Format format = formatName == "csv" ? Format::Csv : formatName == "json" ? Format::Json : Format::Text;
   std::ios::sync_with_stdio(false);
   const auto writer = tarnvik::batch::MakeWriter(format, std::cout);
   int status = 0;
