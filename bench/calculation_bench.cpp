@@ -33,6 +33,21 @@ void BM_RunCalculation(benchmark::State& state) {
 }
 BENCHMARK(BM_RunCalculation)->ArgsProduct({benchmark::CreateDenseRange(0, 8, 1), {0, 1}});
 
+// The correlations alone, numbers in and results out (no text reading or formatting):
+// the cost of one row of a table against pressure.
+void BM_Calculate(benchmark::State& state) {
+  CorrelationSelection selection;
+  selection.oilCorrelation = static_cast<OilCorrelation>(state.range(0));
+  selection.rockCorrelation = "Hall";
+  const InputSet inputs{35, 0.75, 200, state.range(1) == 1 ? 4000.0 : 1500.0, 2500, 20, 25, 3, 0.5};
+  for (auto _ : state) {
+    CalculationOutcome outcome =
+        Calculate(inputs, GorSelectorMode::BubblePoint, WaterSelectorMode::Salinity, selection);
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+BENCHMARK(BM_Calculate)->ArgsProduct({{0, 4}, {0, 1}});
+
 // 100,000 generated case records, every family, both GOR modes, wet and dry gas.
 std::string GenerateRecords(std::size_t count) {
   std::mt19937 random(42);
