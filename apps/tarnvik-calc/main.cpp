@@ -42,7 +42,7 @@ as FILE:LINE: on standard error and skipped) or a file could not be read, 2 for 
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int Run(int argc, char** argv) {
   using tarnvik::batch::Format;
   CLI::App app{kDescription, "tarnvik-calc"};
   app.get_formatter()->column_width(32);
@@ -123,4 +123,13 @@ int main(int argc, char** argv) {
   }
   std::cout.flush();
   return status;
+}
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "tarnvik-calc: " << e.what() << '\n';
+    return 1;
+  }
 }
