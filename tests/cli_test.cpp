@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
@@ -209,6 +210,34 @@ TEST_F(CliTest, ZFactorFailureIsAResultNotAnError) {
   EXPECT_NE(run.out.find("\n1,cold heavy gas,pTr<1: z-factor Routine FAILS,,,,,,,,,,,,,,,,,,,,,,,\n"),
             std::string::npos)
       << run.out;
+}
+
+long PeakChildMemoryKib() {
+  rusage usage{};
+  getrusage(RUSAGE_CHILDREN, &usage);
+  return usage.ru_maxrss;
+}
+
+// The calculator streams: 50 times more records need no more memory.
+TEST_F(CliTest, MemoryStaysFlatHoweverManyRecords) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer holds freed memory in quarantine; measured in the plain build";
+#endif
+  const std::string record =
+      "\"case\",\"GOR MCF/STB\",\"\",\"Glaso\",\"Dry Gas\",\"Hall\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n";
+  std::string few, many;
+  for (int i = 0; i < 1000; ++i) few += record;
+  for (int i = 0; i < 50; ++i) many += few;
+  const auto small = Write("few.csv", few);
+  const auto large = Write("many.csv", many);
+  ASSERT_EQ(Run({"--format", "csv", small.string()}).exitCode, 0);
+  const long afterSmall = PeakChildMemoryKib();
+  const CliRun run = Run({"--format", "json", large.string()});
+  ASSERT_EQ(run.exitCode, 0);
+  EXPECT_GT(run.out.size(), 50000u * 300);
+  const long afterLarge = PeakChildMemoryKib();
+  constexpr long kSlackKib = 4096;  // allocator noise; the input alone is 5 MB
+  EXPECT_LE(afterLarge, afterSmall + kSlackKib) << "peak " << afterSmall << " KiB, then " << afterLarge << " KiB";
 }
 
 TEST_F(CliTest, BadOptionsExitWithTwoAndHelpDocumentsUnits) {
