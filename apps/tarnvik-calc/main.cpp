@@ -40,9 +40,7 @@ case is the record's number, counted over all files, including skipped records.
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
 as FILE:LINE: on standard error and skipped) or a file could not be read, 2 for bad options.)";
 
-}  // namespace
-
-static int Run(int argc, char** argv) {
+int Run(int argc, char** argv) {
   using tarnvik::batch::Format;
   CLI::App app{kDescription, "tarnvik-calc"};
   app.get_formatter()->column_width(32);
@@ -124,6 +122,8 @@ static int Run(int argc, char** argv) {
   std::cout.flush();
   return status;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   try {
