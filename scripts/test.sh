@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the unit and end-to-end tests in a release build and again
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzzer for 20 seconds.
+# Builds and runs every test: the unit, window and end-to-end tests in a release build and
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, the real desktop program
+# under Xvfb, the Debian package, then each fuzzer for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,6 +12,19 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
+echo "== The desktop program under Xvfb"
+scripts/smoke-gui.sh build/release/src/ui/tarnvik
+
+echo "== Debian package"
+rm -f build/release/tarnvik_*.deb
+(cd build/release && cpack -G DEB >/dev/null)
+contents=$(dpkg-deb --contents build/release/tarnvik_*.deb)
+for file in usr/bin/tarnvik usr/bin/tarnvik-calc usr/share/applications/tarnvik.desktop \
+  usr/share/icons/hicolor/scalable/apps/tarnvik.svg; do
+  grep -q "\./$file\$" <<<"$contents" || { echo "the package lacks $file"; exit 1; }
+done
+echo "$(basename build/release/tarnvik_*.deb): $(dpkg-deb --field build/release/tarnvik_*.deb Depends)"
+
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNVIK_SANITIZE=ON -DTARNVIK_BUILD_BENCH=OFF >/dev/null
 cmake --build build/sanitize -j "$jobs"
@@ -19,7 +33,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== Fuzzers, 20 seconds each"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTARNVIK_BUILD_FUZZ=ON -DTARNVIK_BUILD_TESTS=OFF -DTARNVIK_BUILD_BENCH=OFF >/dev/null
+  -DTARNVIK_BUILD_FUZZ=ON -DTARNVIK_BUILD_GUI=OFF -DTARNVIK_BUILD_TESTS=OFF -DTARNVIK_BUILD_BENCH=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs"
 for target in parse_number case_record run_calculation; do
   corpus="build/fuzz/corpus/$target"

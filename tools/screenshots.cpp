@@ -1,35 +1,70 @@
+// Renders the screenshots in docs/ without a display: the main window after a
+// calculation of the example case, the selection dialog and the splash window.
+// Usage: QT_QPA_PLATFORM=offscreen tarnvik_screenshots OUTPUT_DIR
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QComboBox>
-#include <QListWidget>
-#include <QTest>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
 #include "ui/main_window.h"
 #include "ui/selection_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/user_dialogs.h"
+
 using namespace tarnvik;
-int main(int argc, char** argv) {
+
+namespace {
+
+void Choose(QWidget* dialog, const char* list, const char* item) {
+  auto* widget = dialog->findChild<QListWidget*>(QString::fromLatin1(list));
+  widget->setCurrentItem(widget->findItems(QString::fromLatin1(item), Qt::MatchExactly).value(0));
+}
+
+bool Save(QWidget* widget, const QDir& dir, const char* name) {
+  const bool saved = widget->grab().save(dir.filePath(QString::fromLatin1(name)));
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(dir.filePath(QString::fromLatin1(name))));
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  MainWindow w(std::make_unique<StandardDialogs>());
-  w.show();
-  const char* names[] = {"apix","ggx","tx","px","bpx","phix","swcx","saltx","worx"};
-  const char* vals[] = {"35","0.75","200","3000","0.6","20","25","5","0.5"};
-  for (int i=0;i<9;++i) w.findChild<QLineEdit*>(names[i])->setText(vals[i]);
-  w.findChild<QComboBox*>("gorpk")->setCurrentText("GOR MCF/STB");
-  w.findChild<QComboBox*>("wtrpk")->setCurrentText("Salinity % NaCl");
-  w.findChild<QLineEdit*>("Text1")->setText("Example well A-1");
-  w.selectCorrelations();
-  auto* d = w.selectionDialog();
-  d->findChild<QListWidget*>("Oilch")->setCurrentRow(1);
-  d->findChild<QListWidget*>("Gasch")->setCurrentRow(0);
-  d->findChild<QListWidget*>("Forch")->setCurrentRow(3);
-  d->findChild<QListWidget*>("Rocks")->setCurrentRow(0);
-  d->findChild<QPushButton*>("Command1")->click();
-  w.calculate();
-  QTest::qWait(100);
-  QDir dir(argv[1]); w.grab().save(dir.filePath("main.png"));
-  SplashWindow s(&w); s.start(); QTest::qWait(50); s.grab().save(dir.filePath("splash.png"));
-  d = nullptr; w.selectCorrelations(); w.selectionDialog()->grab().save(dir.filePath("dlg.png"));
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: tarnvik_screenshots OUTPUT_DIR\n");
+    return 2;
+  }
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+
+  MainWindow window(std::make_unique<StandardDialogs>());
+  window.show();
+  const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
+  const char* values[] = {"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
+  for (int i = 0; i < 9; ++i) window.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(values[i]);
+  window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("North field, well A-1 black oil"));
+  window.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
+  window.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
+
+  window.selectCorrelations();
+  SelectionDialog* dialog = window.selectionDialog();
+  Choose(dialog, "Oilch", "Standing : California Crudes");
+  Choose(dialog, "Gasch", "Wet Gas");
+  Choose(dialog, "Forch", "Newman");
+  Choose(dialog, "Rocks", "Consolidated Sands");
+  QTest::qWait(50);
+  bool ok = Save(dialog, dir, "selection-dialog.png");
+  dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  window.calculate();
+  QTest::qWait(50);
+  ok = Save(&window, dir, "main-window.png") && ok;
+
+  SplashWindow splash(&window);
+  splash.show();
+  QTest::qWait(50);
+  ok = Save(&splash, dir, "splash.png") && ok;
+  return ok ? 0 : 1;
 }
