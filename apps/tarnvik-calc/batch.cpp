@@ -32,21 +32,6 @@ std::string OutOfRangeColumns(const CaseReport& report) {
   return columns;
 }
 
-// RFC 4180: a field holding a comma, quotation mark or line break is quoted, with
-// quotation marks doubled.
-void AppendCsvField(std::string& out, std::string_view field) {
-  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out += field;
-    return;
-  }
-  out += '"';
-  for (const char c : field) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
-
 class CsvWriter final : public ReportWriter {
  public:
   explicit CsvWriter(std::ostream& out) : out_(out) { out_ << CsvHeader() << '\n'; }
@@ -189,6 +174,24 @@ CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const Sel
   report.selection = SelectionFor(record, overrides);
   report.run = RunCalculation(ToInputSet(record), record.gorSelector, record.waterSelector, report.selection);
   return report;
+}
+
+CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides) {
+  return {ToInputSet(record), GorModeFromText(record.gorSelector), WaterModeFromText(record.waterSelector),
+          SelectionFor(record, overrides)};
+}
+
+void AppendCsvField(std::string& out, std::string_view field) {
+  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    out += field;
+    return;
+  }
+  out += '"';
+  for (const char c : field) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
 std::unique_ptr<ReportWriter> MakeWriter(Format format, std::ostream& out) {

@@ -7,7 +7,9 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
+#include "calc/calculation_case.h"
 #include "calc/calculation_run.h"
 #include "selection/correlation_selection.h"
 #include "ui/case_record.h"
@@ -34,6 +36,14 @@ struct CaseReport {
 };
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides);
+
+// The record as a case to calculate: its nine numbers, its selector modes and the
+// selection of SelectionFor.
+CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides);
+
+// RFC 4180: a field holding a comma, quotation mark or line break is quoted, with
+// quotation marks doubled.
+void AppendCsvField(std::string& out, std::string_view field);
 
 enum class Format { Text, Csv, Json };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "batch.h"
+#include "tables.h"
 
 namespace {
 
@@ -36,6 +37,13 @@ cf, ct (microsips), so, sw, sg (% of pore volume). A value not computed is empty
 outside a correlation's domain is empty and named in out_of_range (semicolon-separated in
 CSV, an array in JSON). On a z-factor failure the values are empty and message holds it.
 case is the record's number, counted over all files, including skipped records.
+
+--table writes, for each case, the results at a series of pressures: by default 50
+points from 14.7 psia to the larger of the reservoir pressure and 1.25 times the
+bubble-point pressure, plus the bubble-point and the reservoir pressures themselves
+(named in the note column); --pmin, --pmax and --points (2 to 2000) change the range.
+Each row is exactly a run of the case at that pressure. --compare-oil writes, for each
+case, one row per oil family with the oil results.
 
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
 as FILE:LINE: on standard error and skipped) or a file could not be read, 2 for bad options.)";
@@ -81,6 +89,23 @@ int Run(int argc, char** argv) {
   std::vector<std::string> files;
   app.add_option("FILE", files, "Case files, one record per line")->required();
 
+  bool table = false, compareOil = false;
+  tarnvik::PressureRange range;
+  auto* tableFlag = app.add_flag("--table", table, "Results at a series of pressures for each case");
+  app.add_option("--pmin", range.minimum, "Lowest pressure of the table, psia (default 14.7)")
+      ->needs(tableFlag)
+      ->type_name("P");
+  app.add_option("--pmax", range.maximum,
+                 "Highest pressure of the table, psia (default: the larger of the reservoir pressure and 1.25 pb)")
+      ->needs(tableFlag)
+      ->type_name("P");
+  app.add_option("--points", range.points, "Evenly spaced pressures of the table, 2 to 2000 (default 50)")
+      ->needs(tableFlag)
+      ->check(CLI::Range(tarnvik::kMinTablePoints, tarnvik::kMaxTablePoints))
+      ->type_name("N");
+  app.add_flag("--compare-oil", compareOil, "The oil results of each case with each of the nine oil families")
+      ->excludes(tableFlag);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -92,7 +117,14 @@ int Run(int argc, char** argv) {
 
   const Format format = formatName == "csv" ? Format::Csv : formatName == "json" ? Format::Json : Format::Text;
   std::ios::sync_with_stdio(false);
-  const auto writer = tarnvik::batch::MakeWriter(format, std::cout);
+  std::unique_ptr<tarnvik::batch::ReportWriter> writer;
+  std::unique_ptr<tarnvik::batch::TableReportWriter> tableWriter;
+  if (!table && !compareOil) {
+    writer = tarnvik::batch::MakeWriter(format, std::cout);
+  } else {
+    tableWriter = tarnvik::batch::MakeTableWriter(
+        format, table ? tarnvik::batch::TableKind::Pressure : tarnvik::batch::TableKind::Comparison, std::cout);
+  }
   int status = 0;
   std::size_t number = 0;
   tarnvik::CaseRecord record;
@@ -112,7 +144,22 @@ int Run(int argc, char** argv) {
         status = 1;
         continue;
       }
-      writer->Write(tarnvik::batch::CalculateCase(number, record, overrides));
+      if (table) {
+        const tarnvik::CalculationCase calculationCase = tarnvik::batch::CaseFor(record, overrides);
+        std::string error;
+        const tarnvik::PressureTable pressures = tarnvik::BuildPressureTable(calculationCase, range, error);
+        if (!error.empty()) {
+          std::cerr << file << ':' << entry.line << ": no table: " << error << '\n';
+          status = 1;
+          continue;
+        }
+        tableWriter->WriteTable(number, record, calculationCase, pressures);
+      } else if (compareOil) {
+        const tarnvik::CalculationCase calculationCase = tarnvik::batch::CaseFor(record, overrides);
+        tableWriter->WriteComparison(number, record, calculationCase, tarnvik::CompareOilFamilies(calculationCase));
+      } else {
+        writer->Write(tarnvik::batch::CalculateCase(number, record, overrides));
+      }
     }
     if (input.bad()) {
       std::cerr << file << ": read error\n";

@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "calc/calculation_run.h"
 #include "calc/number_text.h"
 #include "calc/selector_modes.h"
 #include "ui/case_file.h"
@@ -484,7 +483,12 @@ void MainWindow::calculate() {
 
   const RunOutput run = RunCalculation(input, selection_, inputs_);
   inputsFilled_ = true;
+  lastCase_ = CalculationCase{inputs_, GorModeFromText(gorText), WaterModeFromText(waterText), selection_};
+  showRun(run, gorText);
+  emit calculated();
+}
 
+void MainWindow::showRun(const RunOutput& run, const std::string& gorText) {
   if (run.pbCaption) {
     pbCaption_->setText(FromView(*run.pbCaption));
     pbUnit_->setText(UnitText(PbxFieldInfo(GorModeFromText(gorText)).unit));

@@ -7,7 +7,10 @@
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
 
+#include "calc/calculation_case.h"
+#include "calc/calculation_run.h"
 #include "calc/input_set.h"
 #include "calc/output_fields.h"
 #include "selection/correlation_selection.h"
@@ -40,6 +43,9 @@ class MainWindow : public QMainWindow {
   const CorrelationSelection& selection() const { return selection_; }
   // The selection dialog while it exists (after "Select Correlations", until it is closed).
   SelectionDialog* selectionDialog() const;
+  // The case of the last calculation: its inputs, selector modes and correlations.
+  // Empty before the first calculation.
+  const std::optional<CalculationCase>& lastCase() const { return lastCase_; }
 
  public slots:
   void selectCorrelations();
@@ -52,6 +58,8 @@ class MainWindow : public QMainWindow {
  signals:
   // Emitted once when the program is about to end, before the window closes.
   void exiting();
+  // Emitted after every calculation, also one that ended on a z-factor failure.
+  void calculated();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,11 +78,13 @@ class MainWindow : public QMainWindow {
   void onToolbarAction(QAction* action);
   void discardSelectionDialog();
   void showCase(const CaseRecord& record);
+  void showRun(const RunOutput& run, const std::string& gorText);
   CaseRecord currentCase() const;
 
   std::unique_ptr<UserDialogs> dialogs_;
   InputSet inputs_;
   bool inputsFilled_ = false;  // false until the first calculation or open
+  std::optional<CalculationCase> lastCase_;
   CorrelationSelection selection_;
   QPointer<SelectionDialog> selectionDialog_;
   bool exiting_ = false;

@@ -1,0 +1,216 @@
+#include "tables.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "calc/number_text.h"
+#include "gas/z_factor.h"
+
+namespace tarnvik::batch {
+namespace {
+
+constexpr std::array<OutputField, kOutputFieldCount> AllFields() {
+  std::array<OutputField, kOutputFieldCount> fields{};
+  for (std::size_t i = 0; i < fields.size(); ++i) fields[i] = static_cast<OutputField>(i);
+  return fields;
+}
+constexpr auto kAllFields = AllFields();
+
+// One row of a report: its key columns (pressure and note, or the family), then the
+// values as the window shows them.
+struct Row {
+  std::vector<std::string> keys;
+  std::string message;
+  DisplayedOutputs outputs;
+};
+
+std::string Note(const PressureRow& row) {
+  std::string note;
+  if (row.atBubblePoint) note = "bubble point";
+  if (row.atReservoirPressure) note += note.empty() ? "reservoir pressure" : "; reservoir pressure";
+  return note;
+}
+
+Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+  Row row{std::move(keys), {}, {}};
+  if (outcome.failed()) {
+    row.message = ZFactorMessage(outcome.zFactorStatus);
+  } else {
+    row.outputs = FormatOutputs(outcome.results, gorMode);
+  }
+  return row;
+}
+
+class RowWriter : public TableReportWriter {
+ public:
+  RowWriter(TableKind kind, std::ostream& out) : kind_(kind), out_(out) {}
+
+  void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
+                  const PressureTable& table) override {
+    std::vector<Row> rows;
+    rows.reserve(table.rows.size());
+    for (const PressureRow& row : table.rows) {
+      rows.push_back(MakeRow({FormatShortest(row.pressure), Note(row)}, row.outcome, c.gorMode));
+    }
+    Write(number, record, rows);
+  }
+
+  void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
+                       const std::array<FamilyRow, 9>& families) override {
+    std::vector<Row> rows;
+    for (const FamilyRow& family : families) {
+      rows.push_back(MakeRow({std::string(OilCorrelationName(family.family))}, family.outcome, c.gorMode));
+    }
+    Write(number, record, rows);
+  }
+
+ protected:
+  virtual void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) = 0;
+
+  std::vector<std::string_view> KeyColumns() const {
+    if (kind_ == TableKind::Pressure) return {"pressure", "note"};
+    return {"family"};
+  }
+  std::vector<OutputField> Fields() const {
+    if (kind_ == TableKind::Pressure) return {kAllFields.begin(), kAllFields.end()};
+    return {kComparisonFields.begin(), kComparisonFields.end()};
+  }
+  static std::string OutOfRange(const Row& row) {
+    std::string columns;
+    for (const OutputField field : row.outputs.outOfRange) {
+      if (!columns.empty()) columns += ';';
+      columns += InfoOf(field).column;
+    }
+    return columns;
+  }
+
+  TableKind kind_;
+  std::ostream& out_;
+};
+
+class CsvTableWriter final : public RowWriter {
+ public:
+  CsvTableWriter(TableKind kind, std::ostream& out) : RowWriter(kind, out) {
+    std::string header = "case,title";
+    for (std::string_view key : KeyColumns()) header.append(",").append(key);
+    header += ",message";
+    for (OutputField field : Fields()) header.append(",").append(InfoOf(field).column);
+    out_ << header << ",out_of_range\n";
+  }
+
+ private:
+  void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) override {
+    std::string line;
+    for (const Row& row : rows) {
+      line = std::to_string(number);
+      line += ',';
+      AppendCsvField(line, record.title);
+      for (const std::string& key : row.keys) {
+        line += ',';
+        AppendCsvField(line, key);
+      }
+      line += ',';
+      AppendCsvField(line, row.message);
+      for (OutputField field : Fields()) line.append(",").append(row.outputs.texts[static_cast<std::size_t>(field)]);
+      line += ',';
+      line += OutOfRange(row);
+      out_ << line << '\n';
+    }
+  }
+};
+
+class JsonTableWriter final : public RowWriter {
+ public:
+  using RowWriter::RowWriter;
+
+ private:
+  void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) override {
+    const auto keys = KeyColumns();
+    for (const Row& row : rows) {
+      nlohmann::ordered_json line;
+      line["case"] = number;
+      line["title"] = record.title;
+      for (std::size_t i = 0; i < keys.size(); ++i) line[std::string(keys[i])] = row.keys[i];
+      line["message"] = row.message;
+      for (OutputField field : Fields()) {
+        line[std::string(InfoOf(field).column)] = row.outputs.texts[static_cast<std::size_t>(field)];
+      }
+      auto outOfRange = nlohmann::ordered_json::array();
+      for (OutputField field : row.outputs.outOfRange) outOfRange.push_back(InfoOf(field).column);
+      line["out_of_range"] = std::move(outOfRange);
+      out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    }
+  }
+};
+
+// Columns right-aligned to their widest entry, the key columns left-aligned.
+class TextTableWriter final : public RowWriter {
+ public:
+  using RowWriter::RowWriter;
+
+ private:
+  void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) override {
+    if (number > 1 || written_) out_ << '\n';
+    written_ = true;
+    out_ << "Case " << number;
+    if (!record.title.empty()) out_ << ": " << record.title;
+    out_ << '\n';
+
+    std::vector<std::vector<std::string>> cells;
+    std::vector<std::string> header;
+    for (std::string_view key : KeyColumns()) header.emplace_back(key);
+    for (OutputField field : Fields()) header.emplace_back(InfoOf(field).column);
+    cells.push_back(header);
+    for (const Row& row : rows) {
+      std::vector<std::string> line = row.keys;
+      if (!row.message.empty()) {
+        line.push_back(row.message);
+      } else {
+        for (OutputField field : Fields()) line.push_back(row.outputs.texts[static_cast<std::size_t>(field)]);
+      }
+      cells.push_back(std::move(line));
+    }
+    // A failure message takes the place of the values and does not widen their columns.
+    std::vector<std::size_t> widths(header.size(), 0);
+    for (const auto& line : cells) {
+      const std::size_t measured = line.size() == header.size() ? line.size() : KeyColumns().size();
+      for (std::size_t i = 0; i < measured; ++i) widths[i] = std::max(widths[i], line[i].size());
+    }
+    const std::size_t keyCount = KeyColumns().size();
+    for (const auto& line : cells) {
+      std::string text = " ";
+      for (std::size_t i = 0; i < line.size(); ++i) {
+        const std::size_t width = i < keyCount || line.size() == header.size() ? widths[i] : 0;
+        const std::size_t pad = width > line[i].size() ? width - line[i].size() : 0;
+        text += ' ';
+        if (i < keyCount) {
+          text.append(line[i]).append(pad, ' ');
+        } else {
+          text.append(pad, ' ').append(line[i]);
+        }
+      }
+      while (!text.empty() && text.back() == ' ') text.pop_back();
+      out_ << text << '\n';
+    }
+  }
+
+  bool written_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, TableKind kind, std::ostream& out) {
+  switch (format) {
+    case Format::Csv:
+      return std::make_unique<CsvTableWriter>(kind, out);
+    case Format::Json:
+      return std::make_unique<JsonTableWriter>(kind, out);
+    case Format::Text:
+      break;
+  }
+  return std::make_unique<TextTableWriter>(kind, out);
+}
+
+}  // namespace tarnvik::batch

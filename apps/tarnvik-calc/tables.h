@@ -1,0 +1,28 @@
+// Reports of many runs per case: the pressure table and the oil-family comparison, in
+// the three output formats of the calculator.
+#pragma once
+#include <cstddef>
+#include <memory>
+#include <ostream>
+
+#include "batch.h"
+#include "calc/pressure_table.h"
+
+namespace tarnvik::batch {
+
+class TableReportWriter {
+ public:
+  virtual ~TableReportWriter() = default;
+  virtual void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
+                          const PressureTable& table) = 0;
+  virtual void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
+                               const std::array<FamilyRow, 9>& rows) = 0;
+};
+
+enum class TableKind { Pressure, Comparison };
+
+// Text: an aligned table per case. CSV: one header, then a row per pressure (or family)
+// with the case number and title. JSON: one line per row.
+std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, TableKind kind, std::ostream& out);
+
+}  // namespace tarnvik::batch

@@ -1,0 +1,18 @@
+// One case as the calculation needs it: the nine inputs, what the fifth and eighth mean,
+// and the correlations chosen. The tables and the export run this case at other
+// pressures or with other oil families.
+#pragma once
+#include "calc/input_set.h"
+#include "calc/selector_modes.h"
+#include "selection/correlation_selection.h"
+
+namespace tarnvik {
+
+struct CalculationCase {
+  InputSet inputs;
+  GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
+  WaterSelectorMode waterMode = WaterSelectorMode::Salinity;
+  CorrelationSelection selection;
+};
+
+}  // namespace tarnvik

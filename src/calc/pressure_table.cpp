@@ -1,0 +1,96 @@
+#include "calc/pressure_table.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/number_text.h"
+
+namespace tarnvik {
+namespace {
+
+CalculationOutcome RunAt(const CalculationCase& c, double pressure) {
+  InputSet inputs = c.inputs;
+  inputs.pressure = pressure;
+  return Calculate(inputs, c.gorMode, c.waterMode, c.selection);
+}
+
+std::string Psia(double value) { return FormatShortest(value) + " psia"; }
+
+}  // namespace
+
+std::optional<double> CaseBubblePoint(const CalculationCase& c) {
+  if (!(c.inputs.apiGravity > 0)) return std::nullopt;
+  const double pb = Calculate(c.inputs, c.gorMode, c.waterMode, c.selection).results.pb;
+  return std::isfinite(pb) ? std::optional<double>(pb) : std::nullopt;
+}
+
+bool ResolvePressureRange(const CalculationCase& c, const PressureRange& range, double& minimum, double& maximum,
+                          std::string& error) {
+  if (range.points < kMinTablePoints || range.points > kMaxTablePoints) {
+    error = "the number of points must be from " + std::to_string(kMinTablePoints) + " to " +
+            std::to_string(kMaxTablePoints) + ", not " + std::to_string(range.points);
+    return false;
+  }
+  minimum = range.minimum.value_or(kAtmosphericPressure);
+  if (range.maximum) {
+    maximum = *range.maximum;
+  } else {
+    maximum = c.inputs.pressure;
+    if (const auto pb = CaseBubblePoint(c)) maximum = std::max(maximum, kDefaultRangeAboveBubblePoint * *pb);
+  }
+  if (!std::isfinite(minimum) || minimum <= 0) {
+    error = "the lowest pressure must be above 0 psia, not " + FormatShortest(minimum);
+    return false;
+  }
+  if (!std::isfinite(maximum) || maximum <= minimum) {
+    error = "the highest pressure (" + Psia(maximum) + ") must be above the lowest (" + Psia(minimum) + ")";
+    return false;
+  }
+  return true;
+}
+
+PressureTable BuildPressureTable(const CalculationCase& c, const PressureRange& range, std::string& error) {
+  PressureTable table;
+  table.reservoirPressure = c.inputs.pressure;
+  table.bubblePoint = CaseBubblePoint(c);
+  if (!ResolvePressureRange(c, range, table.minimum, table.maximum, error)) return table;
+
+  std::vector<double> pressures;
+  pressures.reserve(range.points + 2);
+  const double span = table.maximum - table.minimum;
+  for (int i = 0; i < range.points; ++i) pressures.push_back(table.minimum + span * i / (range.points - 1));
+  pressures.back() = table.maximum;
+  for (const std::optional<double> marked : {table.bubblePoint, std::optional<double>(table.reservoirPressure)}) {
+    if (!marked || *marked < table.minimum || *marked > table.maximum) continue;
+    const auto at = std::lower_bound(pressures.begin(), pressures.end(), *marked);
+    if (at == pressures.end() || *at != *marked) pressures.insert(at, *marked);
+  }
+
+  table.rows.reserve(pressures.size());
+  for (double p : pressures) {
+    PressureRow& row = table.rows.emplace_back();
+    row.pressure = p;
+    row.outcome = RunAt(c, p);
+    row.atBubblePoint = table.bubblePoint && p == *table.bubblePoint;
+    row.atReservoirPressure = p == table.reservoirPressure;
+  }
+  return table;
+}
+
+CalculationCase WithOilFamily(const CalculationCase& c, OilCorrelation family) {
+  CalculationCase other = c;
+  other.selection.oilCorrelation = family;
+  return other;
+}
+
+std::array<FamilyRow, 9> CompareOilFamilies(const CalculationCase& c) {
+  std::array<FamilyRow, 9> rows;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].family = static_cast<OilCorrelation>(i);
+    const CalculationCase other = WithOilFamily(c, rows[i].family);
+    rows[i].outcome = Calculate(other.inputs, other.gorMode, other.waterMode, other.selection);
+  }
+  return rows;
+}
+
+}  // namespace tarnvik
