@@ -21,6 +21,11 @@ inline constexpr double kPercentPerFraction = 100.0;
 inline constexpr double kFreshWaterDensity = 62.4;
 inline constexpr double kDensityPerPercentNaCl = 0.47;
 
+// Volume of one barrel, ft³. At standard conditions one MCF of gas fills
+// 1000 / 5.615 = 178.1 RB, its formation volume factor there.
+inline constexpr double kCubicFeetPerBarrel = 5.615;
+inline constexpr double kStandardBg = kScfPerMcf / kCubicFeetPerBarrel;  // RB/MCF
+
 // Pressure step of the numerical derivatives, psi (evaluated at p ∓ 5 psia).
 inline constexpr double kPressureStep = 10.0;
 

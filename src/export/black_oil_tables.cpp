@@ -1,0 +1,266 @@
+#include "export/black_oil_tables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "calc/calculation_run.h"
+#include "calc/densities_saturations.h"
+#include "calc/units.h"
+#include "gas/z_factor.h"
+#include "oil/oil_fvf.h"
+#include "oil/oil_viscosity.h"
+
+namespace tarnvik {
+namespace {
+
+constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
+
+double Value(const Quantity& q) { return q.value_or(kNotComputed); }
+
+// Numbers in messages: six significant digits.
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.6g", value);
+  return text;
+}
+
+CalculationOutcome Run(const CalculationCase& c, GorSelectorMode mode, double gorOrPb, double pressure) {
+  InputSet inputs = c.inputs;
+  inputs.gorOrPb = gorOrPb;
+  inputs.pressure = pressure;
+  return Calculate(inputs, mode, c.waterMode, c.selection);
+}
+
+CalculationOutcome RunAt(const CalculationCase& c, double pressure) {
+  return Run(c, c.gorMode, c.inputs.gorOrPb, pressure);
+}
+
+// `count` evenly spaced pressures from `low` to `high`, both included. An `exact`
+// pressure between them takes the place of the nearest inner one, so the table holds it
+// without a near-duplicate beside it.
+std::vector<double> Pressures(double low, double high, int count, std::optional<double> exact = std::nullopt) {
+  std::vector<double> pressures;
+  for (int i = 0; i < count; ++i) pressures.push_back(low + (high - low) * i / (count - 1));
+  pressures.back() = high;
+  if (exact && *exact > low && *exact < high && count > 2) {
+    const auto nearest = std::min_element(pressures.begin() + 1, pressures.end() - 1, [&](double a, double b) {
+      return std::abs(a - *exact) < std::abs(b - *exact);
+    });
+    *nearest = *exact;
+  }
+  return pressures;
+}
+
+std::string ZFailure(const std::string& where, const CalculationOutcome& outcome) {
+  return where + ": the z-factor failed (" + ZFactorMessage(outcome.zFactorStatus) + ")";
+}
+
+// Saturated point and undersaturated branch of one solution gas-oil ratio, with the
+// correlations in GOR mode for that ratio.
+bool BuildLiveOilRecord(const CalculationCase& c, double rsScf, double topPressure, int branchPoints,
+                        LiveOilRecord& record, std::string& error) {
+  const double gorMcf = rsScf / units::kScfPerMcf;
+  const double pb = Run(c, GorSelectorMode::Gor, gorMcf, topPressure).results.pb;
+  record.rs = gorMcf;
+  record.points.clear();
+  std::vector<double> pressures = {pb};
+  if (pb < topPressure) {
+    for (int k = 1; k <= branchPoints; ++k) pressures.push_back(pb + (topPressure - pb) * k / branchPoints);
+  }
+  for (double p : pressures) {
+    const CalculationOutcome outcome = Run(c, GorSelectorMode::Gor, gorMcf, p);
+    if (outcome.failed()) {
+      error = ZFailure("PVTO at Rs " + Number(gorMcf) + " MSCF/STB and " + Number(p) + " psia", outcome);
+      return false;
+    }
+    record.points.push_back({p, Value(outcome.results.bo), Value(outcome.results.muO)});
+  }
+  return true;
+}
+
+bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb, double top, BlackOilTables& t,
+                  std::string& error) {
+  const double saturatedTop = std::max(t.reservoirPressure, pb);
+  for (double p : Pressures(o.minimumPressure, saturatedTop, o.saturatedRows, pb)) {
+    // The saturated curve: the gas-oil ratio of an oil whose bubble point is p.
+    const CalculationOutcome saturated = Run(c, GorSelectorMode::BubblePoint, p, p);
+    LiveOilRecord record;
+    if (!BuildLiveOilRecord(c, Value(saturated.results.rsb), top, o.undersaturatedPoints, record, error)) return false;
+    t.liveOil.push_back(std::move(record));
+  }
+  for (double p : Pressures(o.minimumPressure, top, o.gasRows)) {
+    const CalculationOutcome outcome = RunAt(c, p);
+    if (outcome.failed()) {
+      error = ZFailure("PVDG at " + Number(p) + " psia", outcome);
+      return false;
+    }
+    t.gas.push_back({p, Value(outcome.results.bg), Value(outcome.results.muG)});
+  }
+  return true;
+}
+
+// An oil without gas in solution is at its bubble point at atmospheric pressure: Bo and
+// viscosity there with Rs = 0, and the undersaturated correlations above it.
+void BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top, BlackOilTables& t) {
+  const InputSet& in = c.inputs;
+  const double pb = o.minimumPressure;
+  for (double p : Pressures(o.minimumPressure, top, o.deadOilRows)) {
+    double bo = kNotComputed, muO = kNotComputed;
+    Quantity co;
+    CalcOilFvf(in.gasGravity, in.temperatureF, in.apiGravity, 0.0, bo, p, pb, co, c.selection);
+    CalcOilViscosity(in.apiGravity, in.temperatureF, 0.0, muO, p, pb);
+    t.deadOilTable.push_back({p, bo, muO});
+  }
+}
+
+}  // namespace
+
+bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, BlackOilTables& t, std::string& error) {
+  t = BlackOilTables{};
+  const InputSet& in = c.inputs;
+  if (!(in.apiGravity > 0)) {
+    error = "a black-oil description needs oil: the API gravity must be above 0";
+    return false;
+  }
+  if (!(in.pressure > o.minimumPressure) || !std::isfinite(in.pressure)) {
+    error = "the reservoir pressure must be above " + Number(o.minimumPressure) + " psia, not " + Number(in.pressure);
+    return false;
+  }
+  const CalculationOutcome reservoir = RunAt(c, in.pressure);
+  if (reservoir.failed()) {
+    error = ZFailure("at the reservoir pressure", reservoir);
+    return false;
+  }
+  const ResultSet& r = reservoir.results;
+  t.reservoirPressure = in.pressure;
+  t.deadOil = !(in.gasGravity > 0) || !(Value(r.rsb) > 0);
+
+  const double dp = units::kPressureStep / 2;
+  const ResultSet below = RunAt(c, in.pressure - dp).results;
+  const ResultSet above = RunAt(c, in.pressure + dp).results;
+  t.water = {in.pressure, Value(r.bw), Value(r.cw), Value(r.muW),
+             (Value(above.muW) - Value(below.muW)) / (units::kPressureStep * Value(r.muW))};
+  if (!r.cf) {
+    error = "ROCK: the formation compressibility was not computed; choose a rock-compressibility correlation";
+    return false;
+  }
+  t.rock = {in.pressure, *r.cf};
+
+  Quantity oil, gas, water;
+  const double salinity = WorkingSalinity(in.salinityOrSg, c.waterMode);
+  CalcDensities(oil, gas, water, in.apiGravity, in.gasGravity, 0.0, 1.0, 1.0, units::kStandardBg, salinity);
+  t.densities = {Value(oil), Value(water), in.gasGravity > 0 ? gas : std::nullopt};
+
+  if (t.deadOil) {
+    BuildDeadOil(c, o, o.pressureMargin * in.pressure, t);
+    return true;
+  }
+  t.bubblePoint = r.pb;
+  t.initialRs = (in.pressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
+  return BuildLiveOil(c, o, r.pb, o.pressureMargin * std::max(in.pressure, r.pb), t, error);
+}
+
+namespace {
+
+bool Usable(double value) { return std::isfinite(value) && value > 0; }
+
+std::string NotUsable(const std::string& where, const char* quantity, double value, const char* unit) {
+  return where + ": " + quantity + " " + Number(value) + " " + unit + " is not a finite positive number";
+}
+
+std::string CheckOilPoints(const std::string& where, const std::vector<OilPoint>& points) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const OilPoint& point = points[i];
+    const std::string row = where + ", row " + std::to_string(i + 1) + " at " + Number(point.pressure) + " psia";
+    if (!Usable(point.pressure)) return NotUsable(row, "pressure", point.pressure, "psia");
+    if (!Usable(point.bo)) return NotUsable(row, "Bo", point.bo, "RB/STB");
+    if (!Usable(point.viscosity)) return NotUsable(row, "oil viscosity", point.viscosity, "cp");
+    if (i == 0) continue;
+    const OilPoint& before = points[i - 1];
+    if (!(point.pressure > before.pressure)) {
+      return row + ": pressure does not rise above " + Number(before.pressure) + " psia of the row before";
+    }
+    if (!(point.bo < before.bo)) {
+      return row + ": Bo " + Number(point.bo) + " RB/STB does not fall below " + Number(before.bo) +
+             " of the row before";
+    }
+  }
+  return {};
+}
+
+std::string CheckLiveOil(const std::vector<LiveOilRecord>& records) {
+  if (records.empty()) return "PVTO: no records";
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const LiveOilRecord& record = records[i];
+    const std::string where = "PVTO record " + std::to_string(i + 1) + " (Rs " + Number(record.rs) + " MSCF/STB)";
+    if (!Usable(record.rs)) return NotUsable(where, "Rs", record.rs, "MSCF/STB");
+    if (record.points.empty()) return where + ": no bubble point";
+    if (const std::string error = CheckOilPoints(where, record.points); !error.empty()) return error;
+    if (i == 0) continue;
+    const LiveOilRecord& before = records[i - 1];
+    if (!(record.rs > before.rs)) {
+      return where + ": Rs does not rise above " + Number(before.rs) + " MSCF/STB of the record before";
+    }
+    const OilPoint& saturated = record.points.front();
+    const OilPoint& saturatedBefore = before.points.front();
+    if (!(saturated.pressure > saturatedBefore.pressure)) {
+      return where + ": bubble-point pressure " + Number(saturated.pressure) + " psia does not rise above " +
+             Number(saturatedBefore.pressure) + " of the record before";
+    }
+    if (!(saturated.bo > saturatedBefore.bo)) {
+      return where + ": saturated Bo " + Number(saturated.bo) + " RB/STB does not rise above " +
+             Number(saturatedBefore.bo) + " of the record before";
+    }
+  }
+  if (records.back().points.size() < 2) return "PVTO: the last record has no undersaturated branch";
+  return {};
+}
+
+std::string CheckGas(const std::vector<GasPoint>& rows) {
+  if (rows.empty()) return "PVDG: no rows";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const GasPoint& row = rows[i];
+    const std::string where = "PVDG row " + std::to_string(i + 1) + " at " + Number(row.pressure) + " psia";
+    if (!Usable(row.pressure)) return NotUsable(where, "pressure", row.pressure, "psia");
+    if (!Usable(row.bg)) return NotUsable(where, "Bg", row.bg, "RB/MSCF");
+    if (!Usable(row.viscosity)) return NotUsable(where, "gas viscosity", row.viscosity, "cp");
+    if (i == 0) continue;
+    if (!(row.pressure > rows[i - 1].pressure)) return where + ": pressure does not rise above the row before";
+    if (!(row.bg < rows[i - 1].bg)) {
+      return where + ": Bg " + Number(row.bg) + " RB/MSCF does not fall below " + Number(rows[i - 1].bg) +
+             " of the row before";
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string CheckBlackOilTables(const BlackOilTables& t) {
+  std::string error;
+  if (t.deadOil) {
+    if (t.deadOilTable.size() < 2) return "PVDO: fewer than two rows";
+    error = CheckOilPoints("PVDO", t.deadOilTable);
+  } else {
+    error = CheckLiveOil(t.liveOil);
+    if (error.empty()) error = CheckGas(t.gas);
+  }
+  if (!error.empty()) return error;
+
+  const WaterProperties& w = t.water;
+  if (!Usable(w.referencePressure)) return NotUsable("PVTW", "reference pressure", w.referencePressure, "psia");
+  if (!Usable(w.bw)) return NotUsable("PVTW", "Bw", w.bw, "RB/STB");
+  if (!Usable(w.compressibility)) return NotUsable("PVTW", "water compressibility", w.compressibility, "1/psi");
+  if (!Usable(w.viscosity)) return NotUsable("PVTW", "water viscosity", w.viscosity, "cp");
+  if (!std::isfinite(w.viscosibility)) {
+    return "PVTW: water viscosibility " + Number(w.viscosibility) + " 1/psi is not a finite number";
+  }
+  if (!Usable(t.rock.compressibility)) return NotUsable("ROCK", "formation compressibility", t.rock.compressibility, "1/psi");
+  if (!Usable(t.densities.oil)) return NotUsable("DENSITY", "oil density", t.densities.oil, "lb/ft3");
+  if (!Usable(t.densities.water)) return NotUsable("DENSITY", "water density", t.densities.water, "lb/ft3");
+  if (t.densities.gas && !Usable(*t.densities.gas)) return NotUsable("DENSITY", "gas density", *t.densities.gas, "lb/ft3");
+  return {};
+}
+
+}  // namespace tarnvik
