@@ -7,8 +7,9 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  qt6-base-dev qt6-svg-dev libqt6svg6 fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev fonts-dejavu-core
   xvfb xauth dpkg-dev
+  libopm-simulators-bin libopm-common-bin
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,28 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "program_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string Quoted(const std::string& arg) {
-  std::string quoted = "'";
-  for (const char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using CliRun = tarnvik::testing::ProgramRun;
+using tarnvik::testing::ReadFile;
 
 class CliTest : public ::testing::Test {
  protected:
@@ -44,18 +31,7 @@ class CliTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  CliRun Run(const std::vector<std::string>& args) {
-    std::string command = Quoted(TARNVIK_CALC);
-    for (const auto& arg : args) command.append(" ").append(Quoted(arg));
-    command.append(" >").append(Quoted((dir_ / "out").string()));
-    command.append(" 2>").append(Quoted((dir_ / "err").string()));
-    const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadFile(dir_ / "out");
-    run.err = ReadFile(dir_ / "err");
-    return run;
-  }
+  CliRun Run(const std::vector<std::string>& args) { return tarnvik::testing::RunProgram(TARNVIK_CALC, args, dir_); }
 
   fs::path Write(const std::string& name, const std::string& content) {
     const fs::path path = dir_ / name;
@@ -251,6 +227,81 @@ TEST_F(CliTest, BadOptionsExitWithTwoAndHelpDocumentsUnits) {
        {"MCF/STB", "psia", "microsips", "lb/ft3", "--formation", "--rock", "--oil", "--gas", "out_of_range"}) {
     EXPECT_NE(help.out.find(text), std::string::npos) << text;
   }
+}
+
+// The table of the example's two cases: 50 points, plus the bubble point, plus the
+// reservoir pressure where it is not the end of the range; each row as a single run.
+TEST_F(CliTest, TableHasTheDefaultRowsEachASingleRun) {
+  const CliRun run = Run({"--format", "csv", "--table", kTypical});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::string line;
+  std::getline(lines, line);
+  const auto header = SplitCsvRow(line);
+  ASSERT_EQ(header[2], "pressure");
+  ASSERT_EQ(header[3], "note");
+  int rows[3] = {0, 0, 0};
+  std::string bubbleRow;
+  while (std::getline(lines, line)) {
+    const auto fields = SplitCsvRow(line);
+    ++rows[std::stoi(fields[0])];
+    if (fields[0] == "1" && fields[3] == "bubble point") bubbleRow = line;
+  }
+  EXPECT_EQ(rows[1], 51) << "p = 3000 psia ends the range";
+  EXPECT_EQ(rows[2], 52) << "p = 2000 psia inside a range to 1.25 x 2500";
+  ASSERT_FALSE(bubbleRow.empty());
+
+  // The bubble-point row equals the case run at that pressure.
+  const auto bubble = SplitCsvRow(bubbleRow);
+  std::string record =
+      "\"at pb\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Standing : California Crudes\",\"Wet Gas\",\"Hall\","
+      "35,0.75,200," + bubble[2] + ",0.5,20,25,3,0.5\r\n";
+  const CliRun single = Run({"--format", "csv", Write("pb.csv", record).string()});
+  const auto singleRow = SplitCsvRow(single.out.substr(single.out.find('\n') + 1));
+  for (std::size_t i = 0; i < 21; ++i) EXPECT_EQ(bubble[5 + i], singleRow[4 + i]) << header[5 + i];
+
+  const CliRun small = Run({"--format", "json", "--table", "--pmin", "1000", "--pmax", "2000", "--points", "3", kTypical});
+  EXPECT_EQ(small.exitCode, 0);
+  EXPECT_NE(small.out.find("\"pressure\":\"1500\""), std::string::npos) << small.out;
+  EXPECT_EQ(Run({"--table", "--points", "1", kTypical}).exitCode, 2);
+  EXPECT_EQ(Run({"--points", "5", kTypical}).exitCode, 2) << "--points needs --table";
+  const CliRun inverted = Run({"--table", "--pmin", "3000", "--pmax", "100", kTypical});
+  EXPECT_EQ(inverted.exitCode, 1);
+  EXPECT_NE(inverted.err.find("must be above the lowest"), std::string::npos) << inverted.err;
+}
+
+TEST_F(CliTest, CompareOilGivesNineFamiliesPerCase) {
+  const CliRun run = Run({"--format", "csv", "--compare-oil", kTypical});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+            "case,title,family,message,pbx,rs,bo,oil_viscosity,co,oil_density,out_of_range");
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1 + 18);
+  // Standing is the example's own family: its row shows what the plain run shows.
+  EXPECT_NE(run.out.find("North field, well A-1 black oil\",Standing,,2203.,.5,1.284,.62,13.5,45.26,"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(Run({"--compare-oil", "--table", kTypical}).exitCode, 2);
+}
+
+// Heavy oil at 60 °F with a heavy gas has a negative undersaturated compressibility:
+// Bo would rise above the bubble point, which no simulator accepts.
+TEST_F(CliTest, ExportRefusesTablesASimulatorCannotUseAndWritesNothing) {
+  const auto heavy = Write("heavy.csv",
+                           "\"cold heavy\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Standing\",\"Wet Gas\",\"Hall\","
+                           "15,1.2,60,3000,0.01,20,25,3,0.5\r\n");
+  const fs::path tables = dir_ / "pvt.inc", deck = dir_ / "CASE.DATA";
+  const CliRun run = Run({"--export-eclipse", tables.string(), "--deck", deck.string(), heavy.string()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("nothing written: PVTO record 1"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Bo 1.01"), std::string::npos) << run.err;
+  EXPECT_FALSE(fs::exists(tables));
+  EXPECT_FALSE(fs::exists(deck));
+
+  const CliRun two = Run({"--export-eclipse", tables.string(), kTypical});
+  EXPECT_EQ(two.exitCode, 1);
+  EXPECT_NE(two.err.find("exactly one case"), std::string::npos) << two.err;
+  EXPECT_FALSE(fs::exists(tables));
+  EXPECT_EQ(Run({"--deck", deck.string(), kTypical}).exitCode, 2) << "--deck needs --export-eclipse";
 }
 
 }  // namespace

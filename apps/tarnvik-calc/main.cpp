@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -44,6 +45,13 @@ bubble-point pressure, plus the bubble-point and the reservoir pressures themsel
 (named in the note column); --pmin, --pmax and --points (2 to 2000) change the range.
 Each row is exactly a run of the case at that pressure. --compare-oil writes, for each
 case, one row per oil family with the oil results.
+
+--export-eclipse writes the fluid and rock description a black-oil simulator reads, for
+the one case in the input, after checking what a simulator requires (Rs and pressures
+increasing, Bo rising along the saturated curve and falling above each bubble point,
+Bg falling, every value finite and positive); when a check fails it writes nothing and
+says which table, row, quantity and value. An oil without gas in solution (gas gravity
+0 or a GOR of 0) gets PVDO instead of PVTO and no PVDG.
 
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
 as FILE:LINE: on standard error and skipped) or a file could not be read, 2 for bad options.)";
@@ -103,8 +111,21 @@ int Run(int argc, char** argv) {
       ->needs(tableFlag)
       ->check(CLI::Range(tarnvik::kMinTablePoints, tarnvik::kMaxTablePoints))
       ->type_name("N");
-  app.add_flag("--compare-oil", compareOil, "The oil results of each case with each of the nine oil families")
-      ->excludes(tableFlag);
+  auto* compareFlag =
+      app.add_flag("--compare-oil", compareOil, "The oil results of each case with each of the nine oil families")
+          ->excludes(tableFlag);
+  tarnvik::EclipseExport exportRequest;
+  auto* exportOption =
+      app.add_option("--export-eclipse", exportRequest.tablesPath,
+                     "Write the case's black-oil tables (PVTO or PVDO, PVDG, PVTW, ROCK, DENSITY; ECLIPSE format, "
+                     "FIELD units) to this file; the input must hold exactly one case")
+          ->excludes(tableFlag)
+          ->excludes(compareFlag)
+          ->type_name("FILE");
+  app.add_option("--deck", exportRequest.deckPath,
+                 "Also write an example simulation deck that includes the tables (a 5 x 5 x 3 box, one producer)")
+      ->needs(exportOption)
+      ->type_name("FILE");
 
   try {
     app.parse(argc, argv);
@@ -128,6 +149,10 @@ int Run(int argc, char** argv) {
   int status = 0;
   std::size_t number = 0;
   tarnvik::CaseRecord record;
+  const bool exporting = !exportRequest.tablesPath.empty();
+  std::optional<tarnvik::CaseRecord> exportRecord;
+  std::string exportWhere;
+  std::size_t exportNumber = 0;
   for (const std::string& file : files) {
     std::ifstream input(file, std::ios::binary);
     if (!input) {
@@ -144,7 +169,15 @@ int Run(int argc, char** argv) {
         status = 1;
         continue;
       }
-      if (table) {
+      if (exporting) {
+        if (exportRecord) {
+          std::cerr << file << ':' << entry.line << ": --export-eclipse takes exactly one case; this is another\n";
+          return 1;
+        }
+        exportRecord = record;
+        exportNumber = number;
+        exportWhere = file + ':' + std::to_string(entry.line);
+      } else if (table) {
         const tarnvik::CalculationCase calculationCase = tarnvik::batch::CaseFor(record, overrides);
         std::string error;
         const tarnvik::PressureTable pressures = tarnvik::BuildPressureTable(calculationCase, range, error);
@@ -165,6 +198,20 @@ int Run(int argc, char** argv) {
       std::cerr << file << ": read error\n";
       status = 1;
     }
+  }
+  if (exporting && status == 0) {
+    if (!exportRecord) {
+      std::cerr << "--export-eclipse: the input holds no case\n";
+      return 1;
+    }
+    exportRequest.title = exportRecord->title;
+    tarnvik::BlackOilTables tables;
+    std::string error;
+    if (!tarnvik::ExportEclipse(tarnvik::batch::CaseFor(*exportRecord, overrides), exportRequest, tables, error)) {
+      std::cerr << exportWhere << ": nothing written: " << error << '\n';
+      return 1;
+    }
+    tarnvik::batch::WriteExportReport(format, std::cout, exportNumber, *exportRecord, exportRequest, tables);
   }
   std::cout.flush();
   return status;

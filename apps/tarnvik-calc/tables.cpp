@@ -199,7 +199,62 @@ class TextTableWriter final : public RowWriter {
   bool written_ = false;
 };
 
+std::vector<std::string> Keywords(const BlackOilTables& tables) {
+  if (tables.deadOil) return {"PVDO", "PVTW", "ROCK", "DENSITY"};
+  return {"PVTO", "PVDG", "PVTW", "ROCK", "DENSITY"};
+}
+
 }  // namespace
+
+void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,
+                       const EclipseExport& request, const BlackOilTables& tables) {
+  const std::vector<std::string> keywords = Keywords(tables);
+  std::string joined;
+  for (const std::string& keyword : keywords) joined.append(joined.empty() ? "" : " ").append(keyword);
+  switch (format) {
+    case Format::Csv: {
+      std::string line = "case,title,tables,deck,keywords,bubble_point,initial_rs\n" + std::to_string(number) + ',';
+      AppendCsvField(line, record.title);
+      line += ',';
+      AppendCsvField(line, request.tablesPath);
+      line += ',';
+      AppendCsvField(line, request.deckPath);
+      line += ',' + joined + ',';
+      if (!tables.deadOil) line += FormatShortest(tables.bubblePoint) + ',' + FormatShortest(tables.initialRs);
+      else line += ',';
+      out << line << '\n';
+      return;
+    }
+    case Format::Json: {
+      nlohmann::ordered_json line;
+      line["case"] = number;
+      line["title"] = record.title;
+      line["tables"] = request.tablesPath;
+      line["deck"] = request.deckPath;
+      line["keywords"] = keywords;
+      line["dead_oil"] = tables.deadOil;
+      line["reservoir_pressure"] = tables.reservoirPressure;
+      if (!tables.deadOil) {
+        line["bubble_point"] = tables.bubblePoint;
+        line["initial_rs"] = tables.initialRs;
+      }
+      out << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+      return;
+    }
+    case Format::Text:
+      break;
+  }
+  out << "Case " << number;
+  if (!record.title.empty()) out << ": " << record.title;
+  out << "\n  Wrote " << request.tablesPath << ": " << joined;
+  if (tables.deadOil) {
+    out << " (dead oil, " << tables.deadOilTable.size() << " PVDO rows)\n";
+  } else {
+    out << " (" << tables.liveOil.size() << " PVTO records, " << tables.gas.size() << " PVDG rows; bubble point "
+        << FormatShortest(tables.bubblePoint) << " psia, Rs " << FormatShortest(tables.initialRs) << " MSCF/STB)\n";
+  }
+  if (!request.deckPath.empty()) out << "  Wrote " << request.deckPath << ": an example model that includes them\n";
+}
 
 std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, TableKind kind, std::ostream& out) {
   switch (format) {

@@ -7,6 +7,7 @@
 
 #include "batch.h"
 #include "calc/pressure_table.h"
+#include "export/eclipse_deck.h"
 
 namespace tarnvik::batch {
 
@@ -24,5 +25,9 @@ enum class TableKind { Pressure, Comparison };
 // Text: an aligned table per case. CSV: one header, then a row per pressure (or family)
 // with the case number and title. JSON: one line per row.
 std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, TableKind kind, std::ostream& out);
+
+// What an export wrote: the files and the keywords, in the chosen format.
+void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,
+                       const EclipseExport& request, const BlackOilTables& tables);
 
 }  // namespace tarnvik::batch

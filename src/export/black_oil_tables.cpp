@@ -79,14 +79,15 @@ bool BuildLiveOilRecord(const CalculationCase& c, double rsScf, double topPressu
   return true;
 }
 
-bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb, double top, BlackOilTables& t,
-                  std::string& error) {
+bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb, double rsb, double top,
+                  BlackOilTables& t, std::string& error) {
   const double saturatedTop = std::max(t.reservoirPressure, pb);
   for (double p : Pressures(o.minimumPressure, saturatedTop, o.saturatedRows, pb)) {
-    // The saturated curve: the gas-oil ratio of an oil whose bubble point is p.
-    const CalculationOutcome saturated = Run(c, GorSelectorMode::BubblePoint, p, p);
+    // The saturated curve: the gas-oil ratio of an oil whose bubble point is p; at the
+    // case's own bubble point, the case's own ratio.
+    const double rs = p == pb ? rsb : Value(Run(c, GorSelectorMode::BubblePoint, p, p).results.rsb);
     LiveOilRecord record;
-    if (!BuildLiveOilRecord(c, Value(saturated.results.rsb), top, o.undersaturatedPoints, record, error)) return false;
+    if (!BuildLiveOilRecord(c, rs, top, o.undersaturatedPoints, record, error)) return false;
     t.liveOil.push_back(std::move(record));
   }
   for (double p : Pressures(o.minimumPressure, top, o.gasRows)) {
@@ -134,6 +135,9 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   }
   const ResultSet& r = reservoir.results;
   t.reservoirPressure = in.pressure;
+  t.initialBo = Value(r.bo);
+  t.porosity = in.porosity / units::kPercentPerFraction;
+  t.connateWater = in.swc / units::kPercentPerFraction;
   t.deadOil = !(in.gasGravity > 0) || !(Value(r.rsb) > 0);
 
   const double dp = units::kPressureStep / 2;
@@ -158,7 +162,7 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   }
   t.bubblePoint = r.pb;
   t.initialRs = (in.pressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
-  return BuildLiveOil(c, o, r.pb, o.pressureMargin * std::max(in.pressure, r.pb), t, error);
+  return BuildLiveOil(c, o, r.pb, Value(r.rsb), o.pressureMargin * std::max(in.pressure, r.pb), t, error);
 }
 
 namespace {
@@ -169,7 +173,8 @@ std::string NotUsable(const std::string& where, const char* quantity, double val
   return where + ": " + quantity + " " + Number(value) + " " + unit + " is not a finite positive number";
 }
 
-std::string CheckOilPoints(const std::string& where, const std::vector<OilPoint>& points) {
+// `viscosityRises`: a dead-oil table's viscosity may not fall with pressure.
+std::string CheckOilPoints(const std::string& where, const std::vector<OilPoint>& points, bool viscosityRises) {
   for (std::size_t i = 0; i < points.size(); ++i) {
     const OilPoint& point = points[i];
     const std::string row = where + ", row " + std::to_string(i + 1) + " at " + Number(point.pressure) + " psia";
@@ -185,6 +190,10 @@ std::string CheckOilPoints(const std::string& where, const std::vector<OilPoint>
       return row + ": Bo " + Number(point.bo) + " RB/STB does not fall below " + Number(before.bo) +
              " of the row before";
     }
+    if (viscosityRises && point.viscosity < before.viscosity) {
+      return row + ": oil viscosity " + Number(point.viscosity) + " cp falls below " + Number(before.viscosity) +
+             " of the row before";
+    }
   }
   return {};
 }
@@ -196,7 +205,7 @@ std::string CheckLiveOil(const std::vector<LiveOilRecord>& records) {
     const std::string where = "PVTO record " + std::to_string(i + 1) + " (Rs " + Number(record.rs) + " MSCF/STB)";
     if (!Usable(record.rs)) return NotUsable(where, "Rs", record.rs, "MSCF/STB");
     if (record.points.empty()) return where + ": no bubble point";
-    if (const std::string error = CheckOilPoints(where, record.points); !error.empty()) return error;
+    if (const std::string error = CheckOilPoints(where, record.points, false); !error.empty()) return error;
     if (i == 0) continue;
     const LiveOilRecord& before = records[i - 1];
     if (!(record.rs > before.rs)) {
@@ -231,6 +240,10 @@ std::string CheckGas(const std::vector<GasPoint>& rows) {
       return where + ": Bg " + Number(row.bg) + " RB/MSCF does not fall below " + Number(rows[i - 1].bg) +
              " of the row before";
     }
+    if (row.viscosity < rows[i - 1].viscosity) {
+      return where + ": gas viscosity " + Number(row.viscosity) + " cp falls below " + Number(rows[i - 1].viscosity) +
+             " of the row before";
+    }
   }
   return {};
 }
@@ -241,7 +254,7 @@ std::string CheckBlackOilTables(const BlackOilTables& t) {
   std::string error;
   if (t.deadOil) {
     if (t.deadOilTable.size() < 2) return "PVDO: fewer than two rows";
-    error = CheckOilPoints("PVDO", t.deadOilTable);
+    error = CheckOilPoints("PVDO", t.deadOilTable, true);
   } else {
     error = CheckLiveOil(t.liveOil);
     if (error.empty()) error = CheckGas(t.gas);

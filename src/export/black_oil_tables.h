@@ -63,6 +63,9 @@ struct BlackOilTables {
   double reservoirPressure = 0;  // psia
   double bubblePoint = 0;        // psia, live oil only
   double initialRs = 0;          // MSCF/STB of the oil in place at the reservoir pressure
+  double initialBo = 0;          // RB/STB of the oil in place at the reservoir pressure
+  double porosity = 0;           // fraction, for an example model
+  double connateWater = 0;       // fraction of the pore volume, for an example model
 };
 
 struct BlackOilOptions {
@@ -83,7 +86,9 @@ bool BuildBlackOilTables(const CalculationCase& calculationCase, const BlackOilO
 
 // Checks what a simulator requires: pressures and Rs strictly increasing, Bo rising
 // along the saturated curve and falling along each undersaturated branch and with
-// pressure for a dead oil, Bg falling with pressure, every value finite and positive.
+// pressure for a dead oil, Bg falling with pressure, gas and dead-oil viscosities not
+// falling with pressure, the last live-oil record with an undersaturated branch, every
+// value finite and positive.
 // Returns an empty text when all hold, otherwise the first failure naming the table, the
 // row, the quantity and the value.
 std::string CheckBlackOilTables(const BlackOilTables& tables);

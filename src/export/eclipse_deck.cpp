@@ -1,0 +1,265 @@
+#include "export/eclipse_deck.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "calc/number_text.h"
+#include "calc/units.h"
+
+namespace tarnvik {
+namespace {
+
+// Table numbers: eight significant digits, an exponent where one is shorter.
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.8G", value);
+  return text;
+}
+
+// A text for a comment or the TITLE line: one line of printable ASCII.
+std::string OneLine(std::string_view text, std::size_t limit) {
+  std::string line;
+  for (const char c : text) {
+    if (line.size() == limit) break;
+    line += (c >= ' ' && c <= '~') ? c : ' ';
+  }
+  return line;
+}
+
+void Row(std::string& out, std::initializer_list<double> values, const char* end = "") {
+  out += ' ';
+  for (double value : values) {
+    std::string number = Number(value);
+    out.append(number.size() < 13 ? 13 - number.size() : 1, ' ').append(number);
+  }
+  out += end;
+  out += '\n';
+}
+
+void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
+  out += "PVTO\n";
+  out += "--       Rs         Pbub           Bo           Vo\n";
+  out += "-- MSCF/STB         psia       RB/STB           cp\n";
+  for (const LiveOilRecord& record : records) {
+    for (std::size_t i = 0; i < record.points.size(); ++i) {
+      const OilPoint& point = record.points[i];
+      const char* end = i + 1 == record.points.size() ? " /" : "";
+      if (i == 0) {
+        Row(out, {record.rs, point.pressure, point.bo, point.viscosity}, end);
+      } else {
+        out.append(14, ' ');
+        Row(out, {point.pressure, point.bo, point.viscosity}, end);
+      }
+    }
+  }
+  out += "/\n\n";
+}
+
+void DeadOil(std::string& out, const std::vector<OilPoint>& rows) {
+  out += "PVDO\n";
+  out += "--        P           Bo           Vo\n";
+  out += "--     psia       RB/STB           cp\n";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    Row(out, {rows[i].pressure, rows[i].bo, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
+  }
+  out += "\n";
+}
+
+void Gas(std::string& out, const std::vector<GasPoint>& rows) {
+  out += "PVDG\n";
+  out += "--        P           Bg           Vg\n";
+  out += "--     psia      RB/MSCF           cp\n";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    Row(out, {rows[i].pressure, rows[i].bg, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
+  }
+  out += "\n";
+}
+
+bool WriteWhole(const std::filesystem::path& path, const std::string& text, std::string& error) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush()) {
+      error = "cannot write " + path.string() + ": " + std::strerror(errno);
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code failure;
+  std::filesystem::rename(temporary, path, failure);
+  if (failure) {
+    error = "cannot write " + path.string() + ": " + failure.message();
+    std::filesystem::remove(temporary, failure);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CorrelationsDescription(const CorrelationSelection& selection) {
+  std::string text(OilCorrelationName(selection.oilCorrelation));
+  text += " oil, ";
+  text += selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet";
+  text += " gas, rock ";
+  text += selection.rockCorrelation.empty() ? std::string("(none)") : selection.rockCorrelation;
+  if (!selection.formationType.empty()) text.append(" / ").append(selection.formationType);
+  return text;
+}
+
+std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, std::string_view description) {
+  std::string out;
+  out += "-- Black-oil tables written by Tarnvik, FIELD units\n";
+  out += "-- Case: " + OneLine(title, 100) + "\n";
+  out += "-- Correlations: " + OneLine(description, 100) + "\n";
+  out += "-- Reservoir pressure " + Number(t.reservoirPressure) + " psia";
+  if (!t.deadOil) out += ", bubble point " + Number(t.bubblePoint) + " psia, Rs " + Number(t.initialRs) + " MSCF/STB";
+  out += "\n\n";
+  if (t.deadOil) {
+    DeadOil(out, t.deadOilTable);
+  } else {
+    LiveOil(out, t.liveOil);
+    Gas(out, t.gas);
+  }
+  out += "PVTW\n";
+  out += "--     Pref           Bw           Cw           Vw           Cv\n";
+  out += "--     psia       RB/STB        1/psi           cp        1/psi\n";
+  Row(out, {t.water.referencePressure, t.water.bw, t.water.compressibility, t.water.viscosity, t.water.viscosibility},
+      " /");
+  out += "\nROCK\n";
+  out += "--     Pref           Cf\n";
+  out += "--     psia        1/psi\n";
+  Row(out, {t.rock.referencePressure, t.rock.compressibility}, " /");
+  out += "\nDENSITY\n";
+  out += "--      oil        water          gas\n";
+  out += "--   lb/ft3       lb/ft3       lb/ft3\n";
+  out += ' ';
+  for (double value : {t.densities.oil, t.densities.water}) {
+    const std::string number = Number(value);
+    out.append(13 - std::min<std::size_t>(12, number.size()), ' ').append(number);
+  }
+  // Without gas the gas density is not used; it takes the simulator's default.
+  out += t.densities.gas ? std::string(13 - std::min<std::size_t>(12, Number(*t.densities.gas).size()), ' ') +
+                               Number(*t.densities.gas)
+                         : std::string("           1*");
+  out += " /\n";
+  return out;
+}
+
+std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title) {
+  const double p = t.reservoirPressure;
+  const std::size_t pvtRows =
+      std::max<std::size_t>({t.gas.size(), t.deadOilTable.size(),
+                             t.liveOil.empty() ? 0 : std::max_element(t.liveOil.begin(), t.liveOil.end(),
+                                                                      [](const auto& a, const auto& b) {
+                                                                        return a.points.size() < b.points.size();
+                                                                      })->points.size(),
+                             20});
+  const std::size_t rsRows = std::max<std::size_t>(t.liveOil.size(), 1);
+  std::string out;
+  out += "-- Example model written by Tarnvik: a 5 x 5 x 3 box of 100 ft x 100 ft x 20 ft cells\n";
+  out += "-- with one producer in the middle, initialised at the reservoir pressure of the case.\n";
+  out += "-- Run it with a black-oil simulator, for example OPM Flow: flow DECK.DATA\n\n";
+  out += "RUNSPEC\n\nTITLE\n" + OneLine(title.empty() ? std::string_view("Tarnvik black-oil model") : title, 72) +
+         "\n\nDIMENS\n 5 5 3 /\n\nOIL\nWATER\n";
+  if (!t.deadOil) out += "GAS\nDISGAS\n";
+  out += "\nFIELD\n\nTABDIMS\n-- NTSFUN NTPVT NSSFUN NPPVT NTFIP NRPVT\n   1      1     20     " +
+         std::to_string(pvtRows) + "    1     " + std::to_string(rsRows) + " /\n\n";
+  out += "EQLDIMS\n 1 /\n\nWELLDIMS\n-- wells, connections per well, groups, wells per group\n 1 3 1 1 /\n\n";
+  out += "START\n 1 JAN 2025 /\n\nUNIFOUT\n\n";
+
+  out += "GRID\n\nDX\n 75*100 /\nDY\n 75*100 /\nDZ\n 75*20 /\nTOPS\n 25*8000 /\n";
+  out += "PORO\n 75*" + Number(t.porosity) + " /\nPERMX\n 75*100 /\nPERMY\n 75*100 /\nPERMZ\n 75*10 /\n\n";
+
+  out += "PROPS\n\nINCLUDE\n '" + std::string(tablesInclude) + "' /\n\n";
+  // Water-oil relative permeability from the connate-water saturation of the case to 1.
+  out += "SWOF\n--       Sw      krw     krow    Pcow\n";
+  const struct {
+    double fraction, krw, krow;
+  } water[] = {{0, 0, 1},           {1.0 / 15, 0, 0.85},    {2.0 / 15, 0.01, 0.7}, {5.0 / 15, 0.06, 0.35},
+               {8.0 / 15, 0.15, 0.12}, {11.0 / 15, 0.3, 0}, {1, 1, 0}};
+  for (const auto& node : water) {
+    char line[80];
+    std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0", t.connateWater + (1 - t.connateWater) * node.fraction,
+                  node.krw, node.krow);
+    out += line;
+    out += node.fraction == 1 ? " /\n\n" : "\n";
+  }
+  if (!t.deadOil) {
+    out += "SGOF\n-- Sg      krg     krog    Pcog\n"
+           "  0.00    0.000   1.000   0.0\n"
+           "  0.05    0.000   0.850   0.0\n"
+           "  0.20    0.080   0.450   0.0\n"
+           "  0.40    0.250   0.150   0.0\n"
+           "  0.60    0.550   0.020   0.0\n"
+           "  0.75    0.800   0.000   0.0 /\n\n";
+  }
+
+  out += "SOLUTION\n\nEQUIL\n";
+  if (t.deadOil) {
+    out += "-- datum  pressure  OWC\n   8030 " + Number(p) + " 9000 /\n\n";
+  } else {
+    out += "-- datum  pressure  OWC   Pcow  GOC   Pcog  RSVD table\n   8030 " + Number(p) +
+           " 9000  0     7000  0     1 /\n\n";
+    out += "RSVD\n-- depth  Rs MSCF/STB: the oil in place everywhere\n   7000 " + Number(t.initialRs) + "\n   9000 " +
+           Number(t.initialRs) + " /\n\n";
+  }
+
+  out += "SUMMARY\n\nFOPR\nFOPT\nFPR\nFWCT\n";
+  if (!t.deadOil) out += "FGOR\n";
+  out += "WBHP\n 'PROD' /\n\n";
+
+  // The producer takes a few percent of the oil in place in a year (a tenth of that from
+  // a dead oil, which has only its compressibility to drive it), above a quarter of the
+  // initial pressure.
+  const double cells = 75, cellFeet3 = 100.0 * 100.0 * 20.0;
+  const double oilInPlace = cells * cellFeet3 * t.porosity * (1 - t.connateWater) / units::kCubicFeetPerBarrel / t.initialBo;
+  const double rate = std::max(1.0, std::round(oilInPlace * (t.deadOil ? 0.004 : 0.04) / 365.25));
+  out += "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 8030 'OIL' /\n/\n\n";
+  out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* 0.5 /\n/\n\n";
+  out += "WCONPROD\n-- well  status  control  oil rate STB/d  4 defaults  BHP psia\n 'PROD' 'OPEN' 'ORAT' " +
+         Number(rate) + " 4* " + Number(std::max(14.7, std::round(p / 4))) + " /\n/\n\n";
+  out += "TSTEP\n 12*30.4 /\n\nEND\n";
+  return out;
+}
+
+bool ExportEclipse(const CalculationCase& c, const EclipseExport& request, BlackOilTables& tables,
+                   std::string& error) {
+  if (!BuildBlackOilTables(c, {}, tables, error)) return false;
+  if (!request.deckPath.empty() && !(tables.porosity > 0 && tables.porosity < 1)) {
+    error = "the example deck needs a porosity above 0 and below 100 %, not " + Number(100 * tables.porosity);
+    return false;
+  }
+  if (!request.deckPath.empty() && !(tables.connateWater >= 0 && tables.connateWater <= 0.9)) {
+    error = "the example deck needs a connate-water saturation from 0 to 90 %, not " +
+            Number(100 * tables.connateWater);
+    return false;
+  }
+  if (std::string broken = CheckBlackOilTables(tables); !broken.empty()) {
+    error = std::move(broken);
+    return false;
+  }
+  const std::filesystem::path tablesPath(request.tablesPath);
+  const std::string text = EclipseTablesText(tables, request.title, CorrelationsDescription(c.selection));
+  std::string deck;
+  if (!request.deckPath.empty()) {
+    const std::filesystem::path deckPath(request.deckPath);
+    std::error_code failure;
+    const std::filesystem::path base = std::filesystem::absolute(deckPath, failure).parent_path();
+    std::filesystem::path include = std::filesystem::absolute(tablesPath, failure).lexically_relative(base);
+    if (include.empty()) include = std::filesystem::absolute(tablesPath, failure);
+    deck = ExampleDeckText(tables, include.generic_string(), request.title);
+  }
+  if (!WriteWhole(tablesPath, text, error)) return false;
+  return request.deckPath.empty() || WriteWhole(request.deckPath, deck, error);
+}
+
+}  // namespace tarnvik
