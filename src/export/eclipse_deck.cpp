@@ -42,10 +42,20 @@ void Row(std::string& out, std::initializer_list<double> values, const char* end
   out += '\n';
 }
 
+// A comment line of column names, each right-aligned over its column of Row.
+void Header(std::string& out, std::initializer_list<const char*> names) {
+  std::string line = "--";
+  for (const char* name : names) {
+    const std::size_t edge = line.size() <= 2 ? 14 : line.size() + 13;
+    line.append(edge - line.size() - std::string_view(name).size(), ' ').append(name);
+  }
+  out += line + '\n';
+}
+
 void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
   out += "PVTO\n";
-  out += "--       Rs         Pbub           Bo           Vo\n";
-  out += "-- MSCF/STB         psia       RB/STB           cp\n";
+  Header(out, {"Rs", "Pbub", "Bo", "Vo"});
+  Header(out, {"MSCF/STB", "psia", "RB/STB", "cp"});
   for (const LiveOilRecord& record : records) {
     for (std::size_t i = 0; i < record.points.size(); ++i) {
       const OilPoint& point = record.points[i];
@@ -53,7 +63,7 @@ void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
       if (i == 0) {
         Row(out, {record.rs, point.pressure, point.bo, point.viscosity}, end);
       } else {
-        out.append(14, ' ');
+        out.append(13, ' ');
         Row(out, {point.pressure, point.bo, point.viscosity}, end);
       }
     }
@@ -63,8 +73,8 @@ void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
 
 void DeadOil(std::string& out, const std::vector<OilPoint>& rows) {
   out += "PVDO\n";
-  out += "--        P           Bo           Vo\n";
-  out += "--     psia       RB/STB           cp\n";
+  Header(out, {"P", "Bo", "Vo"});
+  Header(out, {"psia", "RB/STB", "cp"});
   for (std::size_t i = 0; i < rows.size(); ++i) {
     Row(out, {rows[i].pressure, rows[i].bo, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
   }
@@ -73,8 +83,8 @@ void DeadOil(std::string& out, const std::vector<OilPoint>& rows) {
 
 void Gas(std::string& out, const std::vector<GasPoint>& rows) {
   out += "PVDG\n";
-  out += "--        P           Bg           Vg\n";
-  out += "--     psia      RB/MSCF           cp\n";
+  Header(out, {"P", "Bg", "Vg"});
+  Header(out, {"psia", "RB/MSCF", "cp"});
   for (std::size_t i = 0; i < rows.size(); ++i) {
     Row(out, {rows[i].pressure, rows[i].bg, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
   }
@@ -130,27 +140,23 @@ std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, s
     Gas(out, t.gas);
   }
   out += "PVTW\n";
-  out += "--     Pref           Bw           Cw           Vw           Cv\n";
-  out += "--     psia       RB/STB        1/psi           cp        1/psi\n";
+  Header(out, {"Pref", "Bw", "Cw", "Vw", "Cv"});
+  Header(out, {"psia", "RB/STB", "1/psi", "cp", "1/psi"});
   Row(out, {t.water.referencePressure, t.water.bw, t.water.compressibility, t.water.viscosity, t.water.viscosibility},
       " /");
   out += "\nROCK\n";
-  out += "--     Pref           Cf\n";
-  out += "--     psia        1/psi\n";
+  Header(out, {"Pref", "Cf"});
+  Header(out, {"psia", "1/psi"});
   Row(out, {t.rock.referencePressure, t.rock.compressibility}, " /");
   out += "\nDENSITY\n";
-  out += "--      oil        water          gas\n";
-  out += "--   lb/ft3       lb/ft3       lb/ft3\n";
-  out += ' ';
-  for (double value : {t.densities.oil, t.densities.water}) {
-    const std::string number = Number(value);
-    out.append(13 - std::min<std::size_t>(12, number.size()), ' ').append(number);
+  Header(out, {"oil", "water", "gas"});
+  Header(out, {"lb/ft3", "lb/ft3", "lb/ft3"});
+  if (t.densities.gas) {
+    Row(out, {t.densities.oil, t.densities.water, *t.densities.gas}, " /");
+  } else {
+    // Without gas the gas density is not used; it takes the simulator's default.
+    Row(out, {t.densities.oil, t.densities.water}, "           1* /");
   }
-  // Without gas the gas density is not used; it takes the simulator's default.
-  out += t.densities.gas ? std::string(13 - std::min<std::size_t>(12, Number(*t.densities.gas).size()), ' ') +
-                               Number(*t.densities.gas)
-                         : std::string("           1*");
-  out += " /\n";
   return out;
 }
 
