@@ -22,14 +22,13 @@
 #include "calc/number_text.h"
 #include "calc/selector_modes.h"
 #include "ui/case_file.h"
+#include "ui/display_text.h"
 #include "ui/selection_dialog.h"
 #include "ui/user_dialogs.h"
 #include "ui/window_print.h"
 
 namespace tarnvik {
 namespace {
-
-QString FromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 enum Box { Api, GasGravity, Temperature, Pressure, GorOrPb, Porosity, Swc, SalinityOrSg, Wor };
 
@@ -91,13 +90,6 @@ constexpr std::array<OutputRow, 2> kRockRows = {{
     {OutputField::Cf, "Label21", "Form. comp.   microsips"},
     {OutputField::Ct, "Label26", "Total comp. microsips"},
 }};
-
-QString UnitText(std::string_view unit) {
-  if (unit.empty()) return QStringLiteral("–");
-  QString text = FromView(unit);
-  text.replace(QLatin1String("ft3"), QStringLiteral("ft³"));
-  return text;
-}
 
 QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
