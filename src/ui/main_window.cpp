@@ -24,6 +24,7 @@
 #include "ui/case_file.h"
 #include "ui/display_text.h"
 #include "ui/selection_dialog.h"
+#include "ui/tables_window.h"
 #include "ui/user_dialogs.h"
 #include "ui/window_print.h"
 
@@ -168,9 +169,14 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   waterSelector_->setCurrentText(FromView(kWaterSelectorPrompt));
 }
 
-MainWindow::~MainWindow() { delete selectionDialog_; }
+MainWindow::~MainWindow() {
+  delete selectionDialog_;
+  delete tablesWindow_;
+}
 
 SelectionDialog* MainWindow::selectionDialog() const { return selectionDialog_; }
+
+TablesWindow* MainWindow::tablesWindow() const { return tablesWindow_; }
 
 void MainWindow::createActions() {
   openAction_ = new QAction(QStringLiteral("&Open"), this);
@@ -192,6 +198,12 @@ void MainWindow::createActions() {
   exitAction_->setObjectName(QStringLiteral("a3"));
   exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exitAction_, &QAction::triggered, this, &MainWindow::exitProgram);
+
+  tablesAction_ = new QAction(QStringLiteral("Tables and &Plots..."), this);
+  tablesAction_->setObjectName(QStringLiteral("tablesAction"));
+  tablesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  connect(tablesAction_, &QAction::triggered, this, &MainWindow::showTables);
+  connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
 }
 
 void MainWindow::createMenus() {
@@ -202,6 +214,10 @@ void MainWindow::createMenus() {
   files->addAction(printAction_);
   files->addSeparator();
   files->addAction(exitAction_);
+
+  QMenu* tables = menuBar()->addMenu(QStringLiteral("&Tables"));
+  tables->setObjectName(QStringLiteral("tablesMenu"));
+  tables->addAction(tablesAction_);
 
   QMenu* version = menuBar()->addMenu(QStringLiteral("&Version"));
   version->setObjectName(QStringLiteral("a11"));
@@ -226,6 +242,11 @@ void MainWindow::createToolBar() {
     action->setObjectName(QString::fromLatin1(button.key));
     action->setData(QString::fromLatin1(button.key));
   }
+  toolBar_->addSeparator();
+  QAction* tables =
+      toolBar_->addAction(QIcon(QStringLiteral(":/icons/tables.svg")), QStringLiteral("Tables and Plots"));
+  tables->setObjectName(QStringLiteral("Tables"));
+  tables->setData(QStringLiteral("Tables"));
   connect(toolBar_, &QToolBar::actionTriggered, this, &MainWindow::onToolbarAction);
 }
 
@@ -461,6 +482,22 @@ void MainWindow::discardSelectionDialog() {
   selection_.formationType.clear();
 }
 
+void MainWindow::showTables() {
+  if (tablesWindow_ == nullptr) {
+    tablesWindow_ = new TablesWindow(*dialogs_, this);
+    const QRect frame = frameGeometry();
+    tablesWindow_->move(frame.left() + 40, frame.top() + 40);
+  }
+  tablesWindow_->showCase(lastCase_);
+  tablesWindow_->show();
+  tablesWindow_->raise();
+  tablesWindow_->activateWindow();
+}
+
+void MainWindow::refreshTables() {
+  if (tablesWindow_ != nullptr && tablesWindow_->isVisible()) tablesWindow_->showCase(lastCase_);
+}
+
 void MainWindow::calculate() {
   std::array<std::string, 9> texts;
   InputTexts input;
@@ -587,6 +624,8 @@ void MainWindow::onToolbarAction(QAction* action) {
     printWindow();
   } else if (key == QLatin1String("Exit")) {
     exitProgram();
+  } else if (key == QLatin1String("Tables")) {
+    showTables();
   }
 }
 
@@ -596,6 +635,7 @@ void MainWindow::exitProgram() {
   if (exiting_) return;
   exiting_ = true;
   delete selectionDialog_;
+  if (tablesWindow_ != nullptr) tablesWindow_->close();
   emit exiting();
   close();
   QCoreApplication::exit(0);

@@ -27,6 +27,7 @@ class QToolBar;
 namespace tarnvik {
 
 class SelectionDialog;
+class TablesWindow;
 class UserDialogs;
 
 // Title of the open and save dialogs.
@@ -43,6 +44,8 @@ class MainWindow : public QMainWindow {
   const CorrelationSelection& selection() const { return selection_; }
   // The selection dialog while it exists (after "Select Correlations", until it is closed).
   SelectionDialog* selectionDialog() const;
+  // The "Tables and Plots" window once it was opened.
+  TablesWindow* tablesWindow() const;
   // The case of the last calculation: its inputs, selector modes and correlations.
   // Empty before the first calculation.
   const std::optional<CalculationCase>& lastCase() const { return lastCase_; }
@@ -50,6 +53,7 @@ class MainWindow : public QMainWindow {
  public slots:
   void selectCorrelations();
   void calculate();
+  void showTables();
   void openCase();
   void saveCase();
   void printWindow();
@@ -77,6 +81,7 @@ class MainWindow : public QMainWindow {
   void applyWaterCheck();
   void onToolbarAction(QAction* action);
   void discardSelectionDialog();
+  void refreshTables();
   void showCase(const CaseRecord& record);
   void showRun(const RunOutput& run, const std::string& gorText);
   CaseRecord currentCase() const;
@@ -87,12 +92,14 @@ class MainWindow : public QMainWindow {
   std::optional<CalculationCase> lastCase_;
   CorrelationSelection selection_;
   QPointer<SelectionDialog> selectionDialog_;
+  QPointer<TablesWindow> tablesWindow_;
   bool exiting_ = false;
 
   QAction* openAction_ = nullptr;
   QAction* saveAction_ = nullptr;
   QAction* printAction_ = nullptr;
   QAction* exitAction_ = nullptr;
+  QAction* tablesAction_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QLabel* heading_ = nullptr;
   QLineEdit* title_ = nullptr;

@@ -165,16 +165,21 @@ TEST_F(WindowTest, ZFactorFailureKeepsThePreviousResults) {
   EXPECT_EQ(Find<QLabel>(window_.get(), "outOfRangeStatus")->text(), "");
 }
 
-TEST_F(WindowTest, ToolbarHasItsFourKeyedButtonsAndMenusTheirItems) {
+// The four keyed buttons, then after a separator the one that opens the tables window.
+TEST_F(WindowTest, ToolbarHasItsKeyedButtonsAndMenusTheirItems) {
   auto* toolBar = Find<QToolBar>(window_.get(), "Toolbar1");
   QStringList keys, texts;
   for (QAction* action : toolBar->actions()) {
+    if (action->isSeparator()) {
+      keys << "|";
+      continue;
+    }
     keys << action->data().toString();
     texts << action->text();
     EXPECT_FALSE(action->icon().isNull());
   }
-  EXPECT_EQ(keys, QStringList({"Open", "Save", "Print", "Exit"}));
-  EXPECT_EQ(texts, QStringList({"Open File", "Save File", "Print", "Exit"}));
+  EXPECT_EQ(keys, QStringList({"Open", "Save", "Print", "Exit", "|", "Tables"}));
+  EXPECT_EQ(texts, QStringList({"Open File", "Save File", "Print", "Exit", "Tables and Plots"}));
   EXPECT_EQ(Find<QMenu>(window_.get(), "a1")->title(), "&Files");
   EXPECT_EQ(Find<QMenu>(window_.get(), "a11")->title(), "&Version");
   EXPECT_EQ(Find<QAction>(window_.get(), "a13")->text(), "02030");

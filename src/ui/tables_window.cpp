@@ -1,0 +1,386 @@
+#include "tables_window.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "calc/number_text.h"
+#include "gas/z_factor.h"
+#include "ui/chart_export.h"
+#include "ui/display_text.h"
+#include "ui/family_table_model.h"
+#include "ui/pressure_range_text.h"
+#include "ui/pressure_table_model.h"
+#include "ui/table_text.h"
+#include "ui/user_dialogs.h"
+
+namespace tarnvik {
+namespace {
+
+enum Tab { PressureTab, FamilyTab, PlotTab };
+
+// To a tenth of a psi, without a trailing ".0".
+QString Psia(double pressure) {
+  return QString::number(std::round(pressure * 10) / 10, 'g', 12) + QStringLiteral(" psia");
+}
+
+QString CaseSummary(const CalculationCase& c) {
+  const bool wet = c.selection.gasCharacterisation != GasCharacterisation::DryGas;
+  QString text = QStringLiteral("Oil family %1, %2 gas; reservoir %3 at %4 °F")
+                     .arg(FromView(OilCorrelationName(c.selection.oilCorrelation)),
+                          wet ? QStringLiteral("wet") : QStringLiteral("dry"), Psia(c.inputs.pressure),
+                          QString::number(c.inputs.temperatureF, 'g', 6));
+  if (const auto pb = CaseBubblePoint(c)) text += QStringLiteral("; bubble point %1").arg(Psia(*pb));
+  return text;
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLineEdit* MakeRangeBox(const char* name, const QString& toolTip, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setToolTip(toolTip);
+  box->setAlignment(Qt::AlignRight);
+  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+  return box;
+}
+
+QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TablesWindow::TablesWindow(UserDialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+  setObjectName(QStringLiteral("tablesWindow"));
+  setWindowTitle(QStringLiteral("Tables and Plots"));
+  pressureModel_ = new PressureTableModel(this);
+  familyModel_ = new FamilyTableModel(this);
+
+  auto* layout = new QVBoxLayout(this);
+  prompt_ = MakeLabel("tablesPrompt",
+                      QStringLiteral("There is no calculation yet. Calculate a case in the main window; its tables "
+                                     "and plots then show here."),
+                      this);
+  prompt_->setAlignment(Qt::AlignCenter);
+  prompt_->setWordWrap(true);
+  layout->addWidget(prompt_, 1);
+
+  caseSummary_ = MakeLabel("caseSummary", QString(), this);
+  QFont summaryFont = caseSummary_->font();
+  summaryFont.setBold(true);
+  caseSummary_->setFont(summaryFont);
+  layout->addWidget(caseSummary_);
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("tablesTabs"));
+  tabs_->addTab(createPressurePage(), QStringLiteral("Pressure table"));
+  tabs_->addTab(createFamilyPage(), QStringLiteral("Oil families"));
+  tabs_->addTab(createPlotPage(), QStringLiteral("Plots"));
+  layout->addWidget(tabs_, 1);
+  connect(tabs_, &QTabWidget::currentChanged, this, &TablesWindow::updateButtons);
+
+  auto* buttons = new QHBoxLayout;
+  copyButton_ = MakeButton("copyTable", QStringLiteral("Copy"), this);
+  copyButton_->setToolTip(QStringLiteral("Copies the selected cells, or the whole table, with the column headers."));
+  saveCsvButton_ = MakeButton("saveTableCsv", QStringLiteral("Save Table as CSV..."), this);
+  savePlotButton_ = MakeButton("savePlot", QStringLiteral("Save Plot..."), this);
+  savePlotButton_->setToolTip(QStringLiteral("Saves the plot shown as a PNG or SVG picture, by the file name's end."));
+  QPushButton* close = MakeButton("closeTables", QStringLiteral("Close"), this);
+  connect(copyButton_, &QPushButton::clicked, this, &TablesWindow::copyTable);
+  connect(saveCsvButton_, &QPushButton::clicked, this, &TablesWindow::saveTableCsv);
+  connect(savePlotButton_, &QPushButton::clicked, this, &TablesWindow::savePlot);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  buttons->addWidget(copyButton_);
+  buttons->addWidget(saveCsvButton_);
+  buttons->addWidget(savePlotButton_);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  resize(1180, 720);
+  showCase(std::nullopt);
+}
+
+QTableView* TablesWindow::makeTableView(const char* name, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setAlternatingRowColors(true);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view->setWordWrap(false);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  QHeaderView* header = view->horizontalHeader();
+  header->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+  header->setMinimumHeight(view->fontMetrics().height() * 3 + 10);
+  header->setDefaultSectionSize(view->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 13);
+  header->setStretchLastSection(true);
+  view->installEventFilter(this);
+  return view;
+}
+
+// Ctrl+C in a table copies as the Copy button does, not only the current cell.
+bool TablesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == pressureView_ || watched == familyView_) && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    copyTable();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+QWidget* TablesWindow::createPressurePage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("pressurePage"));
+  auto* layout = new QVBoxLayout(page);
+
+  auto* range = new QHBoxLayout;
+  lowest_ =
+      MakeRangeBox("rangeLowest", QStringLiteral("Lowest pressure of the table, psia; empty for 14.7 psia."), page);
+  highest_ = MakeRangeBox(
+      "rangeHighest",
+      QStringLiteral("Highest pressure of the table, psia; empty for the larger of the reservoir pressure and "
+                     "1.25 times the bubble point."),
+      page);
+  points_ = MakeRangeBox("rangePoints",
+                         QStringLiteral("Number of evenly spaced pressures, %1 to %2; empty for %3. The bubble point "
+                                        "and the reservoir pressure are added as rows of their own.")
+                             .arg(kMinTablePoints)
+                             .arg(kMaxTablePoints)
+                             .arg(kDefaultTablePoints),
+                         page);
+  lowest_->setPlaceholderText(QString::fromStdString(FormatShortest(kAtmosphericPressure)));
+  points_->setPlaceholderText(QString::number(kDefaultTablePoints));
+  QPushButton* apply = MakeButton("applyRange", QStringLiteral("Apply"), page);
+  range->addWidget(new QLabel(QStringLiteral("Lowest pressure"), page));
+  range->addWidget(lowest_);
+  range->addWidget(new QLabel(QStringLiteral("psia"), page));
+  range->addSpacing(16);
+  range->addWidget(new QLabel(QStringLiteral("Highest pressure"), page));
+  range->addWidget(highest_);
+  range->addWidget(new QLabel(QStringLiteral("psia"), page));
+  range->addSpacing(16);
+  range->addWidget(new QLabel(QStringLiteral("Points"), page));
+  range->addWidget(points_);
+  range->addWidget(apply);
+  range->addStretch(1);
+  layout->addLayout(range);
+  for (QLineEdit* box : {lowest_, highest_, points_}) {
+    connect(box, &QLineEdit::returnPressed, this, &TablesWindow::applyRange);
+  }
+  connect(apply, &QPushButton::clicked, this, &TablesWindow::applyRange);
+
+  rangeError_ = MakeLabel("rangeError", QString(), page);
+  rangeError_->setWordWrap(true);
+  QPalette palette = rangeError_->palette();
+  palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+  rangeError_->setPalette(palette);
+  rangeError_->hide();
+  layout->addWidget(rangeError_);
+
+  pressureView_ = makeTableView("pressureTable", page);
+  pressureView_->setModel(pressureModel_);
+  layout->addWidget(pressureView_, 1);
+  return page;
+}
+
+QWidget* TablesWindow::createFamilyPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("familyPage"));
+  auto* layout = new QVBoxLayout(page);
+  familyCaption_ = MakeLabel("familyCaption", QString(), page);
+  familyCaption_->setWordWrap(true);
+  layout->addWidget(familyCaption_);
+  familyView_ = makeTableView("familyTable", page);
+  familyView_->setModel(familyModel_);
+  familyView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  layout->addWidget(familyView_, 1);
+  return page;
+}
+
+QWidget* TablesWindow::createPlotPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("plotPage"));
+  auto* layout = new QHBoxLayout(page);
+  plotList_ = new QListWidget(page);
+  plotList_->setObjectName(QStringLiteral("plotList"));
+  plotStack_ = new QStackedWidget(page);
+  plotStack_->setObjectName(QStringLiteral("plotStack"));
+  for (std::size_t i = 0; i < kPlots.size(); ++i) {
+    auto* chart = new QChart;
+    chart->setTitle(QString::fromUtf8(kPlots[i].title));
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* view = new QChartView(chart, plotStack_);
+    view->setObjectName(QString::fromLatin1(kPlots[i].objectName));
+    view->setRenderHint(QPainter::Antialiasing);
+    chartViews_[i] = view;
+    plotStack_->addWidget(view);
+    plotList_->addItem(QString::fromUtf8(kPlots[i].label));
+  }
+  plotList_->setSpacing(3);
+  plotList_->setFixedWidth(plotList_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
+  plotList_->setCurrentRow(0);
+  connect(plotList_, &QListWidget::currentRowChanged, plotStack_, &QStackedWidget::setCurrentIndex);
+  layout->addWidget(plotList_);
+  layout->addWidget(plotStack_, 1);
+  return page;
+}
+
+void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCase) {
+  case_ = calculationCase;
+  prompt_->setVisible(!case_);
+  caseSummary_->setVisible(case_.has_value());
+  tabs_->setVisible(case_.has_value());
+  rebuild();
+}
+
+void TablesWindow::applyRange() { rebuild(); }
+
+void TablesWindow::rebuild() {
+  if (!case_) {
+    pressureModel_->setTable({}, GorSelectorMode::BubblePoint);
+    familyModel_->clear();
+    for (QChartView* view : chartViews_) ClearPlot(*view->chart());
+    showRangeError(QString());
+  } else {
+    const CalculationCase& c = *case_;
+    caseSummary_->setText(CaseSummary(c));
+    showPressureTable(c);
+    showFamilyTable(c);
+  }
+  updateButtons();
+}
+
+void TablesWindow::showPressureTable(const CalculationCase& c) {
+  double defaultLowest = 0, defaultHighest = 0;
+  std::string error;
+  const bool defaults = ResolvePressureRange(c, PressureRange{}, defaultLowest, defaultHighest, error);
+  highest_->setPlaceholderText(defaults ? QString::fromStdString(FormatShortest(defaultHighest)) : QString());
+
+  PressureRange range;
+  PressureTable table;
+  QString rangeError;
+  if (ReadPressureRange(lowest_->text(), highest_->text(), points_->text(), range, rangeError)) {
+    table = BuildPressureTable(c, range, error);
+    rangeError = QString::fromStdString(error);
+  }
+  showRangeError(rangeError);
+  showPlots(c, table, range.points);
+  pressureModel_->setTable(std::move(table), c.gorMode);
+  pressureView_->setColumnWidth(PressureTableModel::kPressureColumn,
+                                pressureView_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+}
+
+void TablesWindow::showRangeError(const QString& error) {
+  rangeError_->setText(error.isEmpty() ? QString() : QStringLiteral("No table: %1.").arg(error));
+  rangeError_->setVisible(!error.isEmpty());
+}
+
+void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& table, int points) {
+  // The families share the case's pressures, so their curves line up.
+  std::array<PressureTable, 9> familyTables;
+  if (!table.rows.empty()) {
+    const PressureRange shared{table.minimum, table.maximum, points};
+    std::string error;
+    for (std::size_t i = 0; i < familyTables.size(); ++i) {
+      familyTables[i] = BuildPressureTable(WithOilFamily(c, static_cast<OilCorrelation>(i)), shared, error);
+    }
+  }
+  for (std::size_t i = 0; i < kPlots.size(); ++i) {
+    QChart& chart = *chartViews_[i]->chart();
+    if (kPlots[i].families) {
+      PlotFamilies(chart, kPlots[i], familyTables, c.gorMode, c.selection.oilCorrelation);
+    } else {
+      PlotCase(chart, kPlots[i], table, c.gorMode);
+    }
+  }
+}
+
+void TablesWindow::showFamilyTable(const CalculationCase& c) {
+  const std::array<FamilyRow, 9> families = CompareOilFamilies(c);
+  familyModel_->setRows(families, c.gorMode, c.selection.oilCorrelation);
+  QString caption =
+      QStringLiteral("The case with each oil family, at the reservoir pressure, %1.").arg(Psia(c.inputs.pressure));
+  if (families.front().outcome.failed()) {
+    caption += QStringLiteral(" Not computed: %1")
+                   .arg(QString::fromLatin1(ZFactorMessage(families.front().outcome.zFactorStatus)));
+  }
+  familyCaption_->setText(caption);
+}
+
+void TablesWindow::updateButtons() {
+  const bool tableShown = case_ && tabs_->currentIndex() != PlotTab;
+  copyButton_->setEnabled(tableShown);
+  saveCsvButton_->setEnabled(tableShown);
+  savePlotButton_->setEnabled(case_ && tabs_->currentIndex() == PlotTab);
+}
+
+QTableView* TablesWindow::currentTableView() const {
+  switch (tabs_->currentIndex()) {
+    case PressureTab:
+      return pressureView_;
+    case FamilyTab:
+      return familyView_;
+    default:
+      return nullptr;
+  }
+}
+
+QChartView* TablesWindow::currentChartView() const {
+  return tabs_->currentIndex() == PlotTab ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
+}
+
+void TablesWindow::copyTable() {
+  QTableView* view = currentTableView();
+  if (!case_ || view == nullptr) return;
+  QApplication::clipboard()->setText(TabSeparatedText(*view->model(), view->selectionModel()->selectedIndexes()));
+}
+
+void TablesWindow::saveTableCsv() {
+  QTableView* view = currentTableView();
+  if (!case_ || view == nullptr) return;
+  const QString path = dialogs_.saveFileName(this, QStringLiteral("Save Table as CSV"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!SaveTextFile(path, CsvText(*view->model()), error)) {
+    dialogs_.showError(
+        this, QStringLiteral("Save Table"),
+        QStringLiteral("The table could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+  }
+}
+
+void TablesWindow::savePlot() {
+  QChartView* view = currentChartView();
+  if (!case_ || view == nullptr) return;
+  const QString path = dialogs_.saveFileName(this, QStringLiteral("Save Plot"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!SaveChartPicture(*view, path, error)) {
+    dialogs_.showError(
+        this, QStringLiteral("Save Plot"),
+        QStringLiteral("The plot could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+  }
+}
+
+}  // namespace tarnvik
