@@ -1,5 +1,6 @@
 // Renders the screenshots in docs/ without a display: the main window after a
-// calculation of the example case, the selection dialog and the splash window.
+// calculation of the example case, the selection dialog, the splash window and the
+// Plots tab of the tables window.
 // Usage: QT_QPA_PLATFORM=offscreen tarnvik_screenshots OUTPUT_DIR
 #include <QApplication>
 #include <QComboBox>
@@ -7,12 +8,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 
 #include "ui/main_window.h"
 #include "ui/selection_dialog.h"
 #include "ui/splash_window.h"
+#include "ui/tables_window.h"
 #include "ui/user_dialogs.h"
 
 using namespace tarnvik;
@@ -66,5 +69,16 @@ int main(int argc, char* argv[]) {
   splash.show();
   QTest::qWait(50);
   ok = Save(&splash, dir, "splash.png") && ok;
+  splash.hide();
+
+  window.selectCorrelations();
+  Choose(window.selectionDialog(), "Forch", "Hall");
+  window.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  window.calculate();
+  window.showTables();
+  TablesWindow* tables = window.tablesWindow();
+  tables->findChild<QTabWidget*>(QStringLiteral("tablesTabs"))->setCurrentIndex(2);
+  QTest::qWait(100);
+  ok = Save(tables, dir, "plots.png") && ok;
   return ok ? 0 : 1;
 }
