@@ -35,7 +35,7 @@ echo "== Fuzzers, 20 seconds each"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTARNVIK_BUILD_FUZZ=ON -DTARNVIK_BUILD_GUI=OFF -DTARNVIK_BUILD_TESTS=OFF -DTARNVIK_BUILD_BENCH=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs"
-for target in parse_number case_record run_calculation; do
+for target in parse_number case_record run_calculation black_oil_export; do
   corpus="build/fuzz/corpus/$target"
   mkdir -p "$corpus"
   build/fuzz/fuzz/fuzz_$target -max_total_time=20 -print_final_stats=1 "$corpus" "fuzz/corpus/$target" \

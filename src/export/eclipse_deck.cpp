@@ -237,17 +237,27 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
   return out;
 }
 
+std::string CheckExampleDeck(const BlackOilTables& t) {
+  if (!(t.porosity > 0 && t.porosity < 1)) {
+    return "the example deck needs a porosity above 0 and below 100 %, not " + Number(100 * t.porosity);
+  }
+  if (!(t.connateWater >= 0 && t.connateWater <= 0.9)) {
+    return "the example deck needs a connate-water saturation from 0 to 90 %, not " + Number(100 * t.connateWater);
+  }
+  if (!(t.initialBo > 0) || !std::isfinite(t.initialBo)) {
+    return "the example deck needs Bo at the reservoir pressure, not " + Number(t.initialBo);
+  }
+  return {};
+}
+
 bool ExportEclipse(const CalculationCase& c, const EclipseExport& request, BlackOilTables& tables,
                    std::string& error) {
   if (!BuildBlackOilTables(c, {}, tables, error)) return false;
-  if (!request.deckPath.empty() && !(tables.porosity > 0 && tables.porosity < 1)) {
-    error = "the example deck needs a porosity above 0 and below 100 %, not " + Number(100 * tables.porosity);
-    return false;
-  }
-  if (!request.deckPath.empty() && !(tables.connateWater >= 0 && tables.connateWater <= 0.9)) {
-    error = "the example deck needs a connate-water saturation from 0 to 90 %, not " +
-            Number(100 * tables.connateWater);
-    return false;
+  if (!request.deckPath.empty()) {
+    if (std::string refused = CheckExampleDeck(tables); !refused.empty()) {
+      error = std::move(refused);
+      return false;
+    }
   }
   if (std::string broken = CheckBlackOilTables(tables); !broken.empty()) {
     error = std::move(broken);

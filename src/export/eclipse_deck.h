@@ -18,6 +18,11 @@ std::string EclipseTablesText(const BlackOilTables& tables, std::string_view tit
 // pressure. It includes the tables from `tablesInclude`, a path relative to the deck.
 std::string ExampleDeckText(const BlackOilTables& tables, std::string_view tablesInclude, std::string_view title);
 
+// What the example deck needs beyond the tables: a porosity above 0 and below 100 %, a
+// connate-water saturation from 0 to 90 %, and Bo at the reservoir pressure. Returns an
+// empty text, or the reason in words.
+std::string CheckExampleDeck(const BlackOilTables& tables);
+
 // One line naming the case's correlations ("Standing oil, wet gas, rock Hall").
 std::string CorrelationsDescription(const CorrelationSelection& selection);
 
