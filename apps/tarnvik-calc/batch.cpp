@@ -181,19 +181,6 @@ CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& over
           SelectionFor(record, overrides)};
 }
 
-void AppendCsvField(std::string& out, std::string_view field) {
-  if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-    out += field;
-    return;
-  }
-  out += '"';
-  for (const char c : field) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  out += '"';
-}
-
 std::unique_ptr<ReportWriter> MakeWriter(Format format, std::ostream& out) {
   switch (format) {
     case Format::Csv:

@@ -11,6 +11,7 @@
 
 #include "calc/calculation_case.h"
 #include "calc/calculation_run.h"
+#include "calc/csv_field.h"
 #include "selection/correlation_selection.h"
 #include "ui/case_record.h"
 
@@ -41,9 +42,6 @@ CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const Sel
 // selection of SelectionFor.
 CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides);
 
-// RFC 4180: a field holding a comma, quotation mark or line break is quoted, with
-// quotation marks doubled.
-void AppendCsvField(std::string& out, std::string_view field);
 
 enum class Format { Text, Csv, Json };
 

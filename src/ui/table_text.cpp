@@ -7,6 +7,8 @@
 #include <set>
 #include <vector>
 
+#include "calc/csv_field.h"
+
 namespace tarnvik {
 namespace {
 
@@ -19,13 +21,9 @@ QString Cell(const QAbstractItemModel& model, int row, int column) {
 }
 
 QString CsvField(const QString& text) {
-  if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n')) &&
-      !text.contains(QLatin1Char('\r'))) {
-    return text;
-  }
-  QString quoted = text;
-  quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-  return QLatin1Char('"') + quoted + QLatin1Char('"');
+  std::string field;
+  AppendCsvField(field, text.toStdString());
+  return QString::fromStdString(field);
 }
 
 std::vector<int> AllOf(int count) {
