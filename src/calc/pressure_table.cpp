@@ -8,15 +8,15 @@
 namespace tarnvik {
 namespace {
 
-CalculationOutcome RunAt(const CalculationCase& c, double pressure) {
+std::string Psia(double value) { return FormatShortest(value) + " psia"; }
+
+}  // namespace
+
+CalculationOutcome CalculateAt(const CalculationCase& c, double pressure) {
   InputSet inputs = c.inputs;
   inputs.pressure = pressure;
   return Calculate(inputs, c.gorMode, c.waterMode, c.selection);
 }
-
-std::string Psia(double value) { return FormatShortest(value) + " psia"; }
-
-}  // namespace
 
 std::optional<double> CaseBubblePoint(const CalculationCase& c) {
   if (!(c.inputs.apiGravity > 0)) return std::nullopt;
@@ -70,7 +70,7 @@ PressureTable BuildPressureTable(const CalculationCase& c, const PressureRange& 
   for (double p : pressures) {
     PressureRow& row = table.rows.emplace_back();
     row.pressure = p;
-    row.outcome = RunAt(c, p);
+    row.outcome = CalculateAt(c, p);
     row.atBubblePoint = table.bubblePoint && p == *table.bubblePoint;
     row.atReservoirPressure = p == table.reservoirPressure;
   }

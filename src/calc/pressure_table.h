@@ -42,6 +42,9 @@ struct PressureTable {
   double maximum = 0;
 };
 
+// The case calculated at another pressure [psia], every other input unchanged.
+CalculationOutcome CalculateAt(const CalculationCase& calculationCase, double pressure);
+
 // The bubble-point pressure of the case [psia], from a run at the reservoir pressure;
 // empty when there is no oil or the value is not finite.
 std::optional<double> CaseBubblePoint(const CalculationCase& calculationCase);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "calc/calculation_run.h"
+#include "calc/pressure_table.h"
 #include "calc/densities_saturations.h"
 #include "calc/units.h"
 #include "gas/z_factor.h"
@@ -30,10 +31,6 @@ CalculationOutcome Run(const CalculationCase& c, GorSelectorMode mode, double go
   inputs.gorOrPb = gorOrPb;
   inputs.pressure = pressure;
   return Calculate(inputs, mode, c.waterMode, c.selection);
-}
-
-CalculationOutcome RunAt(const CalculationCase& c, double pressure) {
-  return Run(c, c.gorMode, c.inputs.gorOrPb, pressure);
 }
 
 // `count` evenly spaced pressures from `low` to `high`, both included. An `exact`
@@ -91,7 +88,7 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
     t.liveOil.push_back(std::move(record));
   }
   for (double p : Pressures(o.minimumPressure, top, o.gasRows)) {
-    const CalculationOutcome outcome = RunAt(c, p);
+    const CalculationOutcome outcome = CalculateAt(c, p);
     if (outcome.failed()) {
       error = ZFailure("PVDG at " + Number(p) + " psia", outcome);
       return false;
@@ -128,7 +125,7 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
     error = "the reservoir pressure must be above " + Number(o.minimumPressure) + " psia, not " + Number(in.pressure);
     return false;
   }
-  const CalculationOutcome reservoir = RunAt(c, in.pressure);
+  const CalculationOutcome reservoir = CalculateAt(c, in.pressure);
   if (reservoir.failed()) {
     error = ZFailure("at the reservoir pressure", reservoir);
     return false;
@@ -141,8 +138,8 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   t.deadOil = !(in.gasGravity > 0) || !(Value(r.rsb) > 0);
 
   const double dp = units::kPressureStep / 2;
-  const ResultSet below = RunAt(c, in.pressure - dp).results;
-  const ResultSet above = RunAt(c, in.pressure + dp).results;
+  const ResultSet below = CalculateAt(c, in.pressure - dp).results;
+  const ResultSet above = CalculateAt(c, in.pressure + dp).results;
   t.water = {in.pressure, Value(r.bw), Value(r.cw), Value(r.muW),
              (Value(above.muW) - Value(below.muW)) / (units::kPressureStep * Value(r.muW))};
   if (!r.cf) {

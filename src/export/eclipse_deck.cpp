@@ -71,22 +71,16 @@ void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
   out += "/\n\n";
 }
 
-void DeadOil(std::string& out, const std::vector<OilPoint>& rows) {
-  out += "PVDO\n";
-  Header(out, {"P", "Bo", "Vo"});
-  Header(out, {"psia", "RB/STB", "cp"});
+// A table of pressure, volume factor and viscosity (PVDO, PVDG).
+template <class Point>
+void PressureTable(std::string& out, const char* keyword, const char* factor, const char* factorUnit,
+                   const char* viscosity, const std::vector<Point>& rows, double Point::*volumeFactor) {
+  out += keyword;
+  out += '\n';
+  Header(out, {"P", factor, viscosity});
+  Header(out, {"psia", factorUnit, "cp"});
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    Row(out, {rows[i].pressure, rows[i].bo, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
-  }
-  out += "\n";
-}
-
-void Gas(std::string& out, const std::vector<GasPoint>& rows) {
-  out += "PVDG\n";
-  Header(out, {"P", "Bg", "Vg"});
-  Header(out, {"psia", "RB/MSCF", "cp"});
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    Row(out, {rows[i].pressure, rows[i].bg, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
+    Row(out, {rows[i].pressure, rows[i].*volumeFactor, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
   }
   out += "\n";
 }
@@ -134,10 +128,10 @@ std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, s
   if (!t.deadOil) out += ", bubble point " + Number(t.bubblePoint) + " psia, Rs " + Number(t.initialRs) + " MSCF/STB";
   out += "\n\n";
   if (t.deadOil) {
-    DeadOil(out, t.deadOilTable);
+    PressureTable(out, "PVDO", "Bo", "RB/STB", "Vo", t.deadOilTable, &OilPoint::bo);
   } else {
     LiveOil(out, t.liveOil);
-    Gas(out, t.gas);
+    PressureTable(out, "PVDG", "Bg", "RB/MSCF", "Vg", t.gas, &GasPoint::bg);
   }
   out += "PVTW\n";
   Header(out, {"Pref", "Bw", "Cw", "Vw", "Cv"});
