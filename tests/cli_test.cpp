@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "csv_row.h"
 #include "program_run.h"
 
 namespace {
@@ -42,25 +43,7 @@ class CliTest : public ::testing::Test {
   fs::path dir_;
 };
 
-// Splits one RFC 4180 row (no line breaks inside fields).
-std::vector<std::string> SplitCsvRow(const std::string& row) {
-  std::vector<std::string> fields(1);
-  bool quoted = false;
-  for (std::size_t i = 0; i < row.size(); ++i) {
-    const char c = row[i];
-    if (quoted && c == '"' && i + 1 < row.size() && row[i + 1] == '"') {
-      fields.back() += '"';
-      ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ',' && !quoted) {
-      fields.emplace_back();
-    } else {
-      fields.back() += c;
-    }
-  }
-  return fields;
-}
+using tarnvik::testing::SplitCsvRow;
 
 const std::string kData = TARNVIK_TEST_DATA;
 const std::string kTypical = std::string(TARNVIK_EXAMPLES) + "/typical-oil.csv";

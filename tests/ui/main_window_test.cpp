@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calc/output_fields.h"
+#include "csv_row.h"
 #include "window_test_support.h"
 
 namespace tarnvik::testing {
@@ -79,30 +80,14 @@ TEST_F(WindowTest, ValuesInHiddenBoxesStillCount) {
   EXPECT_NE(Text("box"), "");
 }
 
-// Splits one comma-separated row with quoted fields.
-std::vector<QString> SplitRow(const std::string& row) {
-  std::vector<QString> fields(1);
-  bool quoted = false;
-  for (std::size_t i = 0; i < row.size(); ++i) {
-    const char c = row[i];
-    if (quoted && c == '"' && i + 1 < row.size() && row[i + 1] == '"') {
-      fields.back() += QLatin1Char('"');
-      ++i;
-    } else if (c == '"') {
-      quoted = !quoted;
-    } else if (c == ',' && !quoted) {
-      fields.emplace_back();
-    } else if (c != '\r') {
-      fields.back() += QLatin1Char(c);
-    }
-  }
-  return fields;
-}
-
 std::vector<std::vector<QString>> ReadRows(const std::string& path) {
   std::ifstream file(path);
   std::vector<std::vector<QString>> rows;
-  for (std::string line; std::getline(file, line);) rows.push_back(SplitRow(line));
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<QString>& row = rows.emplace_back();
+    for (const std::string& field : SplitCsvRow(line)) row.push_back(QString::fromStdString(field));
+  }
   return rows;
 }
 
