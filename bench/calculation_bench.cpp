@@ -8,7 +8,9 @@
 #include "batch.h"
 #include "calc/calculation_run.h"
 #include "calc/pressure_table.h"
-#include "ui/case_record.h"
+#include "io/case_record.h"
+#include "model/case_model.h"
+#include "present/selection_texts.h"
 
 namespace {
 
@@ -19,27 +21,40 @@ using namespace tarnvik;
 void BM_RunCalculation(benchmark::State& state) {
   CorrelationSelection selection;
   selection.oilCorrelation = static_cast<OilCorrelation>(state.range(0));
-  selection.rockCorrelation = "Hall";
+  selection.rockCorrelation = RockCorrelation::Hall;
   const bool above = state.range(1) == 1;
-  InputTexts texts;
-  texts.boxes = {"35", "0.75", "200", above ? "4000" : "1500", "2500", "20", "25", "3", "0.5"};
-  texts.gorSelector = "Bubble Point Pressure psia";
-  texts.waterSelector = "Salinity % NaCl";
-  InputSet inputs;
+  const std::array<std::string_view, kInputCount> boxes = {"35", "0.75", "200", above ? "4000" : "1500", "2500", "20",
+                                                           "25", "3",    "0.5"};
+  const std::string gorSelector = "Bubble Point Pressure psia";
+  const std::string waterSelector = "Salinity % NaCl";
   for (auto _ : state) {
-    RunOutput out = RunCalculation(texts, selection, inputs);
+    const CalculationCase c{ReadInputs(boxes), GorModeFromText(gorSelector), WaterModeFromText(waterSelector),
+                            selection};
+    RunOutput out = RunCase(c);
     benchmark::DoNotOptimize(out);
   }
   state.SetLabel(std::string(OilCorrelationName(selection.oilCorrelation)) + (above ? " above pb" : " below pb"));
 }
 BENCHMARK(BM_RunCalculation)->ArgsProduct({benchmark::CreateDenseRange(0, 8, 1), {0, 1}});
 
+// What the window does on "Calculate": the same run through the case model, which also
+// keeps what is shown and writes the status line.
+void BM_CaseModelCalculate(benchmark::State& state) {
+  CaseModel model;
+  const char* boxes[] = {"35", "0.75", "200", "1500", "2500", "20", "25", "3", "0.5"};
+  for (std::size_t i = 0; i < kInputCount; ++i) model.setBox(i, boxes[i]);
+  model.setGorSelector("Bubble Point Pressure psia");
+  model.chooseRock(RockCorrelation::Hall);
+  for (auto _ : state) benchmark::DoNotOptimize(model.calculate());
+}
+BENCHMARK(BM_CaseModelCalculate);
+
 // The correlations alone, numbers in and results out (no text reading or formatting):
 // the cost of one row of a table against pressure.
 void BM_Calculate(benchmark::State& state) {
   CorrelationSelection selection;
   selection.oilCorrelation = static_cast<OilCorrelation>(state.range(0));
-  selection.rockCorrelation = "Hall";
+  selection.rockCorrelation = RockCorrelation::Hall;
   const InputSet inputs{35, 0.75, 200, state.range(1) == 1 ? 4000.0 : 1500.0, 2500, 20, 25, 3, 0.5};
   for (auto _ : state) {
     CalculationOutcome outcome =
@@ -75,11 +90,11 @@ void BM_BatchCsv(benchmark::State& state) {
   const std::size_t count = static_cast<std::size_t>(state.range(0));
   const std::string records = GenerateRecords(count);
   batch::SelectionOverrides overrides;
-  overrides.formationType = "Consolidated Sands";
+  overrides.formationType = FormationType::ConsolidatedSands;
   for (auto _ : state) {
     std::istringstream input(records);
     std::ostringstream output;
-    const auto writer = batch::MakeWriter(batch::Format::Csv, output);
+    const auto writer = batch::MakeWriter(batch::Format::Csv, batch::Values::Shown, output);
     CaseRecordReader reader(input);
     CaseRecord record;
     CaseRecordReader::Entry entry;
@@ -101,16 +116,15 @@ void BM_PressureTableAllFamilies(benchmark::State& state) {
   tarnvik::CalculationCase c;
   c.inputs = {35, 0.75, 200, 3000, 0.5, 20, 25, 3, 0.5};
   c.gorMode = tarnvik::GorSelectorMode::Gor;
-  c.selection.rockCorrelation = "Hall";
+  c.selection.rockCorrelation = tarnvik::RockCorrelation::Hall;
   const tarnvik::PressureRange range{.minimum = {}, .maximum = {}, .points = static_cast<int>(state.range(0))};
   std::size_t rows = 0;
   for (auto _ : state) {
     rows = 0;
     for (int family = 0; family < 9; ++family) {
       std::string error;
-      const auto table =
-          tarnvik::BuildPressureTable(tarnvik::WithOilFamily(c, static_cast<tarnvik::OilCorrelation>(family)), range,
-                                      error);
+      const auto table = tarnvik::BuildPressureTable(
+          tarnvik::WithOilFamily(c, static_cast<tarnvik::OilCorrelation>(family)), range, error);
       rows += table.rows.size();
       benchmark::DoNotOptimize(table.rows.data());
     }

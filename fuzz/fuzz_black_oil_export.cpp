@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tarnvik::CalculationCase c;
   c.selection.oilCorrelation = static_cast<tarnvik::OilCorrelation>(data[0] % 9);
   c.selection.gasCharacterisation = static_cast<tarnvik::GasCharacterisation>(data[1] % 2);
-  c.selection.rockCorrelation = std::string(tarnvik::kRockCorrelationItems[data[2] % 4]);
-  c.selection.formationType = std::string(tarnvik::kFormationTypeItems[(data[2] / 4) % 4]);
+  c.selection.rockCorrelation = static_cast<tarnvik::RockCorrelation>(1 + data[2] % 4);
+  c.selection.formationType = static_cast<tarnvik::FormationType>(1 + (data[2] / 4) % 4);
   c.gorMode = data[2] & 0x40 ? tarnvik::GorSelectorMode::Gor : tarnvik::GorSelectorMode::BubblePoint;
   float values[9];
   std::memcpy(values, data + kHeader, sizeof values);
-  double* fields[] = {&c.inputs.apiGravity, &c.inputs.gasGravity, &c.inputs.temperatureF,
-                      &c.inputs.pressure,   &c.inputs.gorOrPb,    &c.inputs.porosity,
+  double* fields[] = {&c.inputs.apiGravity, &c.inputs.gasGravity,   &c.inputs.temperatureF,
+                      &c.inputs.pressure,   &c.inputs.gorOrPb,      &c.inputs.porosity,
                       &c.inputs.swc,        &c.inputs.salinityOrSg, &c.inputs.wor};
   for (int i = 0; i < 9; ++i) *fields[i] = values[i];
   // Keep runs short: the tables evaluate the case at a few dozen pressures up to 1.5 pmax.

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "ui/case_record.h"
+#include "io/case_record.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/number_text.h"
+#include "io/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

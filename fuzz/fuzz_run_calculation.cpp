@@ -1,22 +1,22 @@
-// The whole calculation run on arbitrary box texts, selector texts and selections: never
-// crashes or trips a sanitizer; every shown value is a pattern text, never "nan" or "inf".
+// The whole calculation on arbitrary box texts, selector texts and selections, through the
+// case model the window uses: never crashes or trips a sanitizer; every shown value is a
+// pattern text, never "nan" or "inf"; a result without a value is never shown.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "calc/calculation_run.h"
+#include "model/case_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
-  tarnvik::CorrelationSelection selection;
-  selection.oilCorrelation = static_cast<tarnvik::OilCorrelation>(static_cast<std::int8_t>(data[0]) % 12);
-  selection.gasCharacterisation = static_cast<tarnvik::GasCharacterisation>(data[1] % 3);
-  const std::size_t rock = data[2] % 5;
-  const std::size_t formation = data[3] % 5;
-  selection.rockCorrelation = rock < 4 ? std::string(tarnvik::kRockCorrelationItems[rock]) : "";
-  selection.formationType = formation < 4 ? std::string(tarnvik::kFormationTypeItems[formation]) : "";
+  tarnvik::CaseModel model;
+  model.chooseOil(static_cast<tarnvik::OilCorrelation>(static_cast<std::int8_t>(data[0]) % 12));
+  model.chooseGas(static_cast<tarnvik::GasCharacterisation>(data[1] % 3));
+  model.chooseRock(static_cast<tarnvik::RockCorrelation>(data[2] % 5));
+  model.chooseFormation(static_cast<tarnvik::FormationType>(data[3] % 5));
 
   // The rest: eleven texts separated by '|': nine boxes, then the two selectors.
   std::vector<std::string> parts(1);
@@ -28,19 +28,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   parts.resize(11);
-  tarnvik::InputTexts texts;
-  for (std::size_t i = 0; i < 9; ++i) texts.boxes[i] = parts[i];
-  texts.gorSelector = parts[9] == "G" ? "GOR MCF/STB" : std::string_view(parts[9]);
-  texts.waterSelector = parts[10] == "S" ? "Water Specific Gravity" : std::string_view(parts[10]);
+  for (std::size_t i = 0; i < tarnvik::kInputCount; ++i) model.setBox(i, parts[i]);
+  model.setGorSelector(parts[9] == "G" ? "GOR MCF/STB" : parts[9]);
+  model.setWaterSelector(parts[10] == "S" ? "Water Specific Gravity" : parts[10]);
 
-  tarnvik::InputSet inputs;
-  const tarnvik::RunOutput out = tarnvik::RunCalculation(texts, selection, inputs);
+  const tarnvik::RunOutput out = model.calculate();
   if (out.outputs.has_value() == out.message.has_value()) std::abort();
   if (out.outputs) {
-    for (const std::string& text : out.outputs->texts) {
+    const auto without = out.outputs->WithoutValue();
+    for (std::size_t i = 0; i < out.outputs->texts.size(); ++i) {
+      const std::string& text = out.outputs->texts[i];
       if (!text.empty() && text.find('.') == std::string::npos) std::abort();
       if (text.find_first_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos) std::abort();
+      const bool listed =
+          std::find(without.begin(), without.end(), static_cast<tarnvik::OutputField>(i)) != without.end();
+      if (listed && !text.empty()) std::abort();
     }
   }
+  if (out.message && model.status().find(std::string(*out.message)) != 0) std::abort();
   return 0;
 }

@@ -74,24 +74,27 @@ class FlowExport : public ::testing::TestWithParam<FlowCase> {
 };
 
 TEST_P(FlowExport, FlowRunsTheExportedDeck) {
-  ASSERT_TRUE(fs::exists(OPM_FLOW)) << "OPM Flow is not installed; scripts/install-deps.sh installs it";
+  if (std::string(OPM_FLOW).empty() || std::string(OPM_SUMMARY).empty()) {
+    GTEST_SKIP() << "OPM Flow (flow and summary) is not installed; scripts/install-deps.sh installs it";
+  }
   const fs::path input = dir_ / "case.csv";
   std::ofstream(input) << GetParam().record << "\r\n";
   const fs::path deck = dir_ / "model" / "CASE.DATA";
-  const auto exported = RunProgram(TARNVIK_CALC,
-                                   {"--format", "json", "--export-eclipse", (dir_ / "tables.inc").string(), "--deck",
-                                    deck.string(), input.string()},
-                                   dir_);
+  const auto exported = RunProgram(
+      TARNVIK_CALC,
+      {"--format", "json", "--export-eclipse", (dir_ / "tables.inc").string(), "--deck", deck.string(), input.string()},
+      dir_);
   ASSERT_EQ(exported.exitCode, 0) << exported.err;
   const auto report = nlohmann::json::parse(exported.out);
 
-  const auto flow = RunProgram(OPM_FLOW,
-                               {"--output-dir=" + (dir_ / "results").string(), "--output-mode=none",
-                                "--ecl-strict-parsing=true", "--threads-per-process=1", "--print-parameters=0",
-                                "--print-properties=0", "--time-step-verbosity=0", "--solver-verbosity=0",
-                                deck.string()},
-                               dir_);
-  ASSERT_EQ(flow.exitCode, 0) << "flow failed on " << deck << ":\n" << flow.out.substr(flow.out.size() > 4000 ? flow.out.size() - 4000 : 0);
+  const auto flow =
+      RunProgram(OPM_FLOW,
+                 {"--output-dir=" + (dir_ / "results").string(), "--output-mode=none", "--ecl-strict-parsing=true",
+                  "--threads-per-process=1", "--print-parameters=0", "--print-properties=0", "--time-step-verbosity=0",
+                  "--solver-verbosity=0", deck.string()},
+                 dir_);
+  ASSERT_EQ(flow.exitCode, 0) << "flow failed on " << deck << ":\n"
+                              << flow.out.substr(flow.out.size() > 4000 ? flow.out.size() - 4000 : 0);
 
   const bool dead = report["dead_oil"];
   std::vector<std::string> keys = {(dir_ / "results" / "CASE.SMSPEC").string(), "FOPR", "FPR"};

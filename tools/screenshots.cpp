@@ -12,11 +12,11 @@
 #include <QTest>
 #include <cstdio>
 
-#include "ui/main_window.h"
-#include "ui/selection_dialog.h"
-#include "ui/splash_window.h"
-#include "ui/tables_window.h"
-#include "ui/user_dialogs.h"
+#include "gui/main_window.h"
+#include "gui/selection_dialog.h"
+#include "gui/splash_window.h"
+#include "gui/tables_window.h"
+#include "gui/user_dialogs.h"
 
 using namespace tarnvik;
 

@@ -5,7 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
-#include "calc/output_fields.h"
+#include "io/csv_field.h"
+#include "io/number_text.h"
+#include "model/case_model.h"
+#include "present/output_fields.h"
+#include "present/selection_texts.h"
 
 namespace tarnvik::batch {
 
@@ -16,25 +20,9 @@ constexpr std::array<std::string_view, 4> kLeadingColumns = {"case", "title", "m
 std::string_view Message(const CaseReport& report) { return report.run.message.value_or(""); }
 std::string_view PbLabel(const CaseReport& report) { return report.run.pbCaption.value_or(""); }
 
-bool IsOutOfRange(const CaseReport& report, OutputField field) {
-  if (!report.run.outputs) return false;
-  const auto& list = report.run.outputs->outOfRange;
-  return std::find(list.begin(), list.end(), field) != list.end();
-}
-
-std::string OutOfRangeColumns(const CaseReport& report) {
-  std::string columns;
-  if (!report.run.outputs) return columns;
-  for (const OutputField field : report.run.outputs->outOfRange) {
-    if (!columns.empty()) columns += ';';
-    columns += InfoOf(field).column;
-  }
-  return columns;
-}
-
 class CsvWriter final : public ReportWriter {
  public:
-  explicit CsvWriter(std::ostream& out) : out_(out) { out_ << CsvHeader() << '\n'; }
+  CsvWriter(Values values, std::ostream& out) : values_(values), out_(out) { out_ << CsvHeader() << '\n'; }
 
   void Write(const CaseReport& report) override {
     row_.clear();
@@ -47,19 +35,22 @@ class CsvWriter final : public ReportWriter {
     AppendCsvField(row_, PbLabel(report));
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
       row_ += ',';
-      if (report.run.outputs) row_ += report.run.outputs->texts[i];
+      if (report.run.outputs) row_ += CsvValue(*report.run.outputs, i, values_);
     }
     row_ += ',';
-    AppendCsvField(row_, OutOfRangeColumns(report));
+    if (report.run.outputs) AppendCsvField(row_, OutOfRangeColumns(*report.run.outputs));
     row_ += '\n';
     out_ << row_;
   }
 
  private:
+  Values values_;
   std::ostream& out_;
   std::string row_;
 };
 
+// One JSON line per record; values are numbers in their display units, null when there
+// is none.
 class JsonWriter final : public ReportWriter {
  public:
   explicit JsonWriter(std::ostream& out) : out_(out) {}
@@ -71,11 +62,12 @@ class JsonWriter final : public ReportWriter {
     line["message"] = Message(report);
     line["pbx_label"] = PbLabel(report);
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
-      line[std::string(kOutputFields[i].column)] = report.run.outputs ? report.run.outputs->texts[i] : "";
+      const Quantity value = report.run.outputs ? report.run.outputs->values[i] : std::nullopt;
+      line[std::string(kOutputFields[i].column)] = value ? nlohmann::ordered_json(*value) : nullptr;
     }
     auto outOfRange = nlohmann::ordered_json::array();
     if (report.run.outputs) {
-      for (const OutputField field : report.run.outputs->outOfRange) outOfRange.push_back(InfoOf(field).column);
+      for (const OutputField field : report.run.outputs->WithoutValue()) outOfRange.push_back(InfoOf(field).column);
     }
     line["out_of_range"] = std::move(outOfRange);
     // Replace invalid UTF-8 in titles rather than failing the whole batch.
@@ -93,23 +85,18 @@ class TextWriter final : public ReportWriter {
 
   void Write(const CaseReport& report) override {
     const CaseRecord& record = *report.record;
-    const CorrelationSelection& selection = report.selection;
     if (report.number > 1) out_ << '\n';
     out_ << "Case " << report.number;
     if (!record.title.empty()) out_ << ": " << record.title;
     out_ << '\n';
-    out_ << "  Correlations: " << OilCorrelationName(selection.oilCorrelation) << " oil, "
-         << (selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet") << " gas, rock "
-         << (selection.rockCorrelation.empty() ? std::string("(none)") : selection.rockCorrelation);
-    if (!selection.formationType.empty()) out_ << " / " << selection.formationType;
-    out_ << '\n';
+    out_ << "  Correlations: " << CorrelationsDescription(report.calculationCase.selection) << '\n';
     if (report.run.message) {
       out_ << "  " << *report.run.message << '\n';
       return;
     }
-    const GorSelectorMode gorMode = GorModeFromText(record.gorSelector);
+    const GorSelectorMode gorMode = report.calculationCase.gorMode;
     Group(report, gorMode, "Oil",
-          {OutputField::Rs, OutputField::Pbx, OutputField::Bo, OutputField::OilViscosity, OutputField::Co,
+          {OutputField::Rs, OutputField::PbOrRsb, OutputField::Bo, OutputField::OilViscosity, OutputField::Co,
            OutputField::OilDensity, OutputField::So});
     Group(report, gorMode, "Gas",
           {OutputField::Z, OutputField::Bg, OutputField::GasViscosity, OutputField::Cg, OutputField::GasDensity,
@@ -125,16 +112,18 @@ class TextWriter final : public ReportWriter {
              std::initializer_list<OutputField> fields) {
     constexpr std::size_t kCaptionWidth = 34;
     constexpr std::size_t kIntegerWidth = 8;  // digits before the point, right-aligned
+    const DisplayedOutputs& outputs = *report.run.outputs;
     out_ << "  " << heading << '\n';
     for (const OutputField field : fields) {
-      const OutputFieldInfo info = field == OutputField::Pbx ? PbxFieldInfo(gorMode) : InfoOf(field);
-      const std::string& text = report.run.outputs->texts[static_cast<std::size_t>(field)];
+      const OutputFieldInfo info = FieldInfo(field, gorMode);
+      const std::string& text = outputs.texts[IndexOf(field)];
       std::string caption(info.caption);
       caption.resize(std::max(kCaptionWidth, caption.size()), ' ');
       out_ << "    " << caption;
-      if (IsOutOfRange(report, field)) {
+      const auto& notComputed = outputs.notComputed;
+      if (std::find(outputs.outOfRange.begin(), outputs.outOfRange.end(), field) != outputs.outOfRange.end()) {
         out_ << std::string(kIntegerWidth - 3, ' ') << "out of range";
-      } else if (text.empty()) {
+      } else if (text.empty() || std::find(notComputed.begin(), notComputed.end(), field) != notComputed.end()) {
         out_ << std::string(kIntegerWidth - 3, ' ') << "not computed";
       } else {
         const std::size_t point = text.find('.');
@@ -153,38 +142,43 @@ class TextWriter final : public ReportWriter {
 
 }  // namespace
 
-CorrelationSelection SelectionFor(const CaseRecord& record, const SelectionOverrides& overrides) {
-  CorrelationSelection selection;
-  ApplyOilCorrelationCaption(record.oilCaption, selection);
-  ApplyGasCharacterisationCaption(record.gasCaption, selection);
-  selection.rockCorrelation = record.rockCaption;
-  if (overrides.oil) ApplyOilCorrelationCaption(*overrides.oil, selection);
-  if (overrides.gas) {
-    selection.gasCharacterisation = *overrides.gas == "dry" ? GasCharacterisation::DryGas : GasCharacterisation::WetGas;
-  }
+CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides) {
+  CalculationCase c = CaseFromRecord(record, CorrelationSelection{});
+  CorrelationSelection& selection = c.selection;
+  if (overrides.oil) selection.oilCorrelation = *overrides.oil;
+  if (overrides.gas) selection.gasCharacterisation = *overrides.gas;
   if (overrides.rock) selection.rockCorrelation = *overrides.rock;
   selection.formationType = overrides.formationType;
-  return selection;
+  return c;
 }
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides) {
   CaseReport report;
   report.number = number;
   report.record = &record;
-  report.selection = SelectionFor(record, overrides);
-  report.run = RunCalculation(ToInputSet(record), record.gorSelector, record.waterSelector, report.selection);
+  report.calculationCase = CaseFor(record, overrides);
+  report.run = RunCase(report.calculationCase);
   return report;
 }
 
-CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides) {
-  return {ToInputSet(record), GorModeFromText(record.gorSelector), WaterModeFromText(record.waterSelector),
-          SelectionFor(record, overrides)};
+std::string CsvValue(const DisplayedOutputs& outputs, std::size_t field, Values values) {
+  if (values == Values::Shown) return outputs.texts[field];
+  return outputs.values[field] ? FormatRoundTrip(*outputs.values[field]) : std::string();
 }
 
-std::unique_ptr<ReportWriter> MakeWriter(Format format, std::ostream& out) {
+std::string OutOfRangeColumns(const DisplayedOutputs& outputs) {
+  std::string columns;
+  for (const OutputField field : outputs.WithoutValue()) {
+    if (!columns.empty()) columns += ';';
+    columns += InfoOf(field).column;
+  }
+  return columns;
+}
+
+std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out) {
   switch (format) {
     case Format::Csv:
-      return std::make_unique<CsvWriter>(out);
+      return std::make_unique<CsvWriter>(values, out);
     case Format::Json:
       return std::make_unique<JsonWriter>(out);
     case Format::Text:

@@ -7,43 +7,40 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 
 #include "calc/calculation_case.h"
-#include "calc/calculation_run.h"
-#include "calc/csv_field.h"
-#include "selection/correlation_selection.h"
-#include "ui/case_record.h"
+#include "io/case_record.h"
+#include "present/formatted_outputs.h"
 
 namespace tarnvik::batch {
 
 // Command-line overrides of the record's correlation fields.
 struct SelectionOverrides {
-  std::optional<std::string> oil;   // caption whose first three characters name the family
-  std::optional<std::string> gas;   // "wet" or "dry"
-  std::optional<std::string> rock;  // rock-compressibility correlation, whole text
-  std::string formationType;        // formation type; empty by default
+  std::optional<OilCorrelation> oil;
+  std::optional<GasCharacterisation> gas;
+  std::optional<RockCorrelation> rock;
+  FormationType formationType = FormationType::None;
 };
 
-// The selection a record runs with: the start-up selection (Standing, wet gas, no rock
-// correlation), then the record's oil, gas and rock captions, then the overrides.
-CorrelationSelection SelectionFor(const CaseRecord& record, const SelectionOverrides& overrides);
+// The record as a case to calculate: the start-up selection (Standing, wet gas, no rock
+// correlation) with the record's captions applied as opening it in the window applies
+// them, then the overrides.
+CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides);
 
 struct CaseReport {
   std::size_t number = 0;  // 1-based number of the record
   const CaseRecord* record = nullptr;
-  CorrelationSelection selection;
+  CalculationCase calculationCase;
   RunOutput run;
 };
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides);
 
-// The record as a case to calculate: its nine numbers, its selector modes and the
-// selection of SelectionFor.
-CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides);
-
-
 enum class Format { Text, Csv, Json };
+
+// How CSV writes values: as the window shows them (".5", "2203.", "." for zero), or as
+// full-precision numbers in the same display units.
+enum class Values { Shown, Full };
 
 class ReportWriter {
  public:
@@ -51,9 +48,15 @@ class ReportWriter {
   virtual void Write(const CaseReport& report) = 0;
 };
 
-std::unique_ptr<ReportWriter> MakeWriter(Format format, std::ostream& out);
+std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out);
 
 // The CSV columns, in order.
 std::string CsvHeader();
+
+// The value of one field for a CSV cell: shown text or full-precision number.
+std::string CsvValue(const DisplayedOutputs& outputs, std::size_t field, Values values);
+
+// Column names of the fields without a value, semicolon-separated.
+std::string OutOfRangeColumns(const DisplayedOutputs& outputs);
 
 }  // namespace tarnvik::batch

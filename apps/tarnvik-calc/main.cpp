@@ -3,12 +3,14 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <optional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "batch.h"
+#include "io/case_record.h"
+#include "present/selection_texts.h"
 #include "tables.h"
 
 namespace {
@@ -30,14 +32,17 @@ Far, Obo, Kar), field 5 wet or dry gas by "Wet"/"Dry", field 6 the rock correlat
 whole text ("Hall", "Van der Knaap", "Newman", "Yale et. al."). Each record starts from
 Standing, wet gas and no rock correlation; the options below override fields 4 to 6.
 
-Output columns, as the window shows them: rs (MCF/STB), bo (RB/STB), oil_viscosity (cp),
-pbx (bubble-point pressure, psia, in GOR mode; otherwise GOR at the bubble point, MCF/STB),
-z, bg (RB/MCF), rsw (MCF/STB), co, cg, cw (microsips, 1e-6/psi), gas_viscosity (cp),
-bw (RB/STB), water_viscosity (cp), oil_density, gas_density, water_density (lb/ft3),
-cf, ct (microsips), so, sw, sg (% of pore volume). A value not computed is empty; a value
-outside a correlation's domain is empty and named in out_of_range (semicolon-separated in
-CSV, an array in JSON). On a z-factor failure the values are empty and message holds it.
-case is the record's number, counted over all files, including skipped records.
+Output columns: rs (MCF/STB), bo (RB/STB), oil_viscosity (cp), pbx (bubble-point
+pressure, psia, in GOR mode; otherwise GOR at the bubble point, MCF/STB), z, bg (RB/MCF),
+rsw (MCF/STB), co, cg, cw (microsips, 1e-6/psi), gas_viscosity (cp), bw (RB/STB),
+water_viscosity (cp), oil_density, gas_density, water_density (lb/ft3), cf, ct
+(microsips), so, sw, sg (% of pore volume). Text and CSV show the values as the window
+does (".5" is 0.5, "." is 0); --values full gives CSV full-precision numbers instead.
+JSON values are numbers in the same units. A value not computed is empty (null in JSON);
+a value outside a correlation's domain, or one that could not be computed although its
+fluid is present, is empty and named in out_of_range (semicolon-separated in CSV, an
+array in JSON). On a z-factor failure the values are empty and message holds it. case is
+the record's number, counted over all files, including skipped records.
 
 --table writes, for each case, the results at a series of pressures: by default 50
 points from 14.7 psia to the larger of the reservoir pressure and 1.25 times the
@@ -54,7 +59,14 @@ says which table, row, quantity and value. An oil without gas in solution (gas g
 0 or a GOR of 0) gets PVDO instead of PVTO and no PVDG.
 
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
-as FILE:LINE: on standard error and skipped) or a file could not be read, 2 for bad options.)";
+as FILE:LINE: on standard error and skipped), a file could not be read, an export was
+refused or the output could not be written, 2 for bad options.)";
+
+// The choice an option names, for the options' own checks; empty when it names none.
+std::optional<tarnvik::RockCorrelation> RockOption(const std::string& text) {
+  if (text.empty()) return tarnvik::RockCorrelation::None;
+  return tarnvik::RockCorrelationFromCaption(text);
+}
 
 int Run(int argc, char** argv) {
   using tarnvik::batch::Format;
@@ -66,30 +78,35 @@ int Run(int argc, char** argv) {
                  "Output: text (aligned table per case, the default), csv (one row per case) or json (JSON lines)")
       ->check(CLI::IsMember({"text", "csv", "json"}))
       ->type_name("text|csv|json");
+  std::string valuesName = "shown";
+  app.add_option("--values", valuesName,
+                 "CSV values: shown (as the window shows them, the default) or full (full-precision numbers)")
+      ->check(CLI::IsMember({"shown", "full"}))
+      ->type_name("shown|full");
 
-  tarnvik::batch::SelectionOverrides overrides;
+  std::string formationText, gasText;
+  std::optional<std::string> oilText, rockText;
   std::vector<std::string> formationItems(tarnvik::kFormationTypeItems.begin(), tarnvik::kFormationTypeItems.end());
   formationItems.emplace_back();  // none
-  app.add_option("--formation", overrides.formationType,
+  app.add_option("--formation", formationText,
                  "Formation type for Newman and Yale et. al.: \"Consolidated Sands\", \"Friable Sands\", "
                  "\"Unconsolidated Sands\" or \"Carbonates\" (default: none)")
       ->check(CLI::IsMember(formationItems))
       ->type_name("TEXT");
-  app.add_option("--gas", overrides.gas, "Gas characterisation for the pseudo-critical properties: wet or dry")
+  app.add_option("--gas", gasText, "Gas characterisation for the pseudo-critical properties: wet or dry")
       ->check(CLI::IsMember({"wet", "dry"}));
   std::vector<std::string> rockItems(tarnvik::kRockCorrelationItems.begin(), tarnvik::kRockCorrelationItems.end());
   rockItems.emplace_back();  // none
-  app.add_option("--rock", overrides.rock,
+  app.add_option("--rock", rockText,
                  "Rock compressibility: \"Hall\", \"Van der Knaap\", \"Newman\", \"Yale et. al.\" or \"\" for none")
       ->check(CLI::IsMember(rockItems))
       ->type_name("TEXT");
-  app.add_option("--oil", overrides.oil,
+  app.add_option("--oil", oilText,
                  "Oil family, by its first three letters: Standing, Vazquez/Beggs, Glaso, Al-Marhoun, "
                  "Petrosky/Farshad, Dokla/Osman, Farshad, Obomanu/Okpobiri, Kartoatmodjo/Schmidt")
       ->check(CLI::Validator(
           [](const std::string& text) {
-            tarnvik::CorrelationSelection probe;
-            return tarnvik::ApplyOilCorrelationCaption(text, probe)
+            return tarnvik::OilCorrelationFromCaption(text)
                        ? std::string()
                        : "\"" + text + "\" names no oil family (Sta, Vaz, Gla, Al-, Pet, Dok, Far, Obo, Kar)";
           },
@@ -137,21 +154,35 @@ int Run(int argc, char** argv) {
   }
 
   const Format format = formatName == "csv" ? Format::Csv : formatName == "json" ? Format::Json : Format::Text;
+  const auto values = valuesName == "full" ? tarnvik::batch::Values::Full : tarnvik::batch::Values::Shown;
+  if (values == tarnvik::batch::Values::Full && format != Format::Csv) {
+    std::cerr << "tarnvik-calc: --values full applies to --format csv (JSON always carries full numbers; text "
+                 "shows the values as the window does)\n";
+    return 2;
+  }
+  tarnvik::batch::SelectionOverrides overrides;
+  if (oilText) overrides.oil = tarnvik::OilCorrelationFromCaption(*oilText);
+  if (!gasText.empty()) {
+    overrides.gas = gasText == "dry" ? tarnvik::GasCharacterisation::DryGas : tarnvik::GasCharacterisation::WetGas;
+  }
+  if (rockText) overrides.rock = RockOption(*rockText);
+  overrides.formationType = tarnvik::FormationTypeFromCaption(formationText).value_or(tarnvik::FormationType::None);
+
   std::ios::sync_with_stdio(false);
   std::unique_ptr<tarnvik::batch::ReportWriter> writer;
   std::unique_ptr<tarnvik::batch::TableReportWriter> tableWriter;
   if (!table && !compareOil) {
-    writer = tarnvik::batch::MakeWriter(format, std::cout);
+    writer = tarnvik::batch::MakeWriter(format, values, std::cout);
   } else {
     tableWriter = tarnvik::batch::MakeTableWriter(
-        format, table ? tarnvik::batch::TableKind::Pressure : tarnvik::batch::TableKind::Comparison, std::cout);
+        format, values, table ? tarnvik::batch::TableKind::Pressure : tarnvik::batch::TableKind::Comparison, std::cout);
   }
   int status = 0;
   std::size_t number = 0;
   tarnvik::CaseRecord record;
   const bool exporting = !exportRequest.tablesPath.empty();
   std::optional<tarnvik::CaseRecord> exportRecord;
-  std::string exportWhere;
+  std::string exportWhere, malformedWhere;
   std::size_t exportNumber = 0;
   for (const std::string& file : files) {
     std::ifstream input(file, std::ios::binary);
@@ -166,6 +197,7 @@ int Run(int argc, char** argv) {
       ++number;
       if (!entry.ok) {
         std::cerr << file << ':' << entry.line << ": " << entry.error << '\n';
+        if (malformedWhere.empty()) malformedWhere = file + ':' + std::to_string(entry.line);
         status = 1;
         continue;
       }
@@ -199,21 +231,40 @@ int Run(int argc, char** argv) {
       status = 1;
     }
   }
-  if (exporting && status == 0) {
+  if (exporting) {
+    if (!malformedWhere.empty()) {
+      std::cerr << "--export-eclipse: nothing written: the input holds a record that could not be read ("
+                << malformedWhere << "), so it is not one case\n";
+      return 1;
+    }
+    if (status != 0) {
+      std::cerr << "--export-eclipse: nothing written: an input file could not be read\n";
+      return 1;
+    }
     if (!exportRecord) {
-      std::cerr << "--export-eclipse: the input holds no case\n";
+      std::cerr << "--export-eclipse: nothing written: the input holds no case\n";
       return 1;
     }
     exportRequest.title = exportRecord->title;
     tarnvik::BlackOilTables tables;
-    std::string error;
-    if (!tarnvik::ExportEclipse(tarnvik::batch::CaseFor(*exportRecord, overrides), exportRequest, tables, error)) {
-      std::cerr << exportWhere << ": nothing written: " << error << '\n';
+    const tarnvik::ExportOutcome outcome =
+        tarnvik::ExportEclipse(tarnvik::batch::CaseFor(*exportRecord, overrides), exportRequest, tables);
+    if (!outcome.ok()) {
+      std::cerr << exportWhere << ": ";
+      if (outcome.tablesWritten) {
+        std::cerr << "wrote " << exportRequest.tablesPath << ", but not the deck: " << outcome.error << '\n';
+      } else {
+        std::cerr << "nothing written: " << outcome.error << '\n';
+      }
       return 1;
     }
     tarnvik::batch::WriteExportReport(format, std::cout, exportNumber, *exportRecord, exportRequest, tables);
   }
   std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "tarnvik-calc: cannot write the output: " << std::strerror(errno) << '\n';
+    return 1;
+  }
   return status;
 }
 

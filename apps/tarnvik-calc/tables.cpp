@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "calc/number_text.h"
-#include "gas/z_factor.h"
+#include "io/csv_field.h"
+#include "io/number_text.h"
+#include "present/output_fields.h"
+#include "present/run_messages.h"
+#include "present/selection_texts.h"
 
 namespace tarnvik::batch {
 namespace {
@@ -22,30 +25,26 @@ constexpr auto kAllFields = AllFields();
 // values as the window shows them.
 struct Row {
   std::vector<std::string> keys;
+  std::optional<double> pressure;  // the pressure key as a number
   std::string message;
   DisplayedOutputs outputs;
 };
 
-std::string Note(const PressureRow& row) {
-  std::string note;
-  if (row.atBubblePoint) note = "bubble point";
-  if (row.atReservoirPressure) note += note.empty() ? "reservoir pressure" : "; reservoir pressure";
-  return note;
-}
+std::string Note(const PressureRow& row) { return PressureRowNote(row.atBubblePoint, row.atReservoirPressure); }
 
 Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode) {
-  Row row{std::move(keys), {}, {}};
+  Row row{std::move(keys), {}, {}, {}};
   if (outcome.failed()) {
     row.message = ZFactorMessage(outcome.zFactorStatus);
   } else {
-    row.outputs = FormatOutputs(outcome.results, gorMode);
+    row.outputs = FormatOutputs(outcome, gorMode);
   }
   return row;
 }
 
 class RowWriter : public TableReportWriter {
  public:
-  RowWriter(TableKind kind, std::ostream& out) : kind_(kind), out_(out) {}
+  RowWriter(Values values, TableKind kind, std::ostream& out) : values_(values), kind_(kind), out_(out) {}
 
   void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
                   const PressureTable& table) override {
@@ -53,12 +52,13 @@ class RowWriter : public TableReportWriter {
     rows.reserve(table.rows.size());
     for (const PressureRow& row : table.rows) {
       rows.push_back(MakeRow({FormatShortest(row.pressure), Note(row)}, row.outcome, c.gorMode));
+      rows.back().pressure = row.pressure;
     }
     Write(number, record, rows);
   }
 
   void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
-                       const std::array<FamilyRow, 9>& families) override {
+                       const std::array<FamilyRow, kOilCorrelationCount>& families) override {
     std::vector<Row> rows;
     for (const FamilyRow& family : families) {
       rows.push_back(MakeRow({std::string(OilCorrelationName(family.family))}, family.outcome, c.gorMode));
@@ -77,22 +77,14 @@ class RowWriter : public TableReportWriter {
     if (kind_ == TableKind::Pressure) return {kAllFields.begin(), kAllFields.end()};
     return {kComparisonFields.begin(), kComparisonFields.end()};
   }
-  static std::string OutOfRange(const Row& row) {
-    std::string columns;
-    for (const OutputField field : row.outputs.outOfRange) {
-      if (!columns.empty()) columns += ';';
-      columns += InfoOf(field).column;
-    }
-    return columns;
-  }
-
+  Values values_;
   TableKind kind_;
   std::ostream& out_;
 };
 
 class CsvTableWriter final : public RowWriter {
  public:
-  CsvTableWriter(TableKind kind, std::ostream& out) : RowWriter(kind, out) {
+  CsvTableWriter(Values values, TableKind kind, std::ostream& out) : RowWriter(values, kind, out) {
     std::string header = "case,title";
     for (std::string_view key : KeyColumns()) header.append(",").append(key);
     header += ",message";
@@ -113,9 +105,9 @@ class CsvTableWriter final : public RowWriter {
       }
       line += ',';
       AppendCsvField(line, row.message);
-      for (OutputField field : Fields()) line.append(",").append(row.outputs.texts[static_cast<std::size_t>(field)]);
+      for (OutputField field : Fields()) line.append(",").append(CsvValue(row.outputs, IndexOf(field), values_));
       line += ',';
-      line += OutOfRange(row);
+      line += OutOfRangeColumns(row.outputs);
       out_ << line << '\n';
     }
   }
@@ -133,12 +125,14 @@ class JsonTableWriter final : public RowWriter {
       line["case"] = number;
       line["title"] = record.title;
       for (std::size_t i = 0; i < keys.size(); ++i) line[std::string(keys[i])] = row.keys[i];
+      if (row.pressure) line["pressure"] = *row.pressure;
       line["message"] = row.message;
       for (OutputField field : Fields()) {
-        line[std::string(InfoOf(field).column)] = row.outputs.texts[static_cast<std::size_t>(field)];
+        const Quantity value = row.outputs.values[IndexOf(field)];
+        line[std::string(InfoOf(field).column)] = value ? nlohmann::ordered_json(*value) : nullptr;
       }
       auto outOfRange = nlohmann::ordered_json::array();
-      for (OutputField field : row.outputs.outOfRange) outOfRange.push_back(InfoOf(field).column);
+      for (OutputField field : row.outputs.WithoutValue()) outOfRange.push_back(InfoOf(field).column);
       line["out_of_range"] = std::move(outOfRange);
       out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     }
@@ -220,8 +214,10 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
       line += ',';
       AppendCsvField(line, request.deckPath);
       line += ',' + joined + ',';
-      if (!tables.deadOil) line += FormatShortest(tables.bubblePoint) + ',' + FormatShortest(tables.initialRs);
-      else line += ',';
+      if (!tables.deadOil)
+        line += FormatShortest(tables.bubblePoint) + ',' + FormatShortest(tables.initialRs);
+      else
+        line += ',';
       out << line << '\n';
       return;
     }
@@ -256,16 +252,16 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
   if (!request.deckPath.empty()) out << "  Wrote " << request.deckPath << ": an example model that includes them\n";
 }
 
-std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, TableKind kind, std::ostream& out) {
+std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out) {
   switch (format) {
     case Format::Csv:
-      return std::make_unique<CsvTableWriter>(kind, out);
+      return std::make_unique<CsvTableWriter>(values, kind, out);
     case Format::Json:
-      return std::make_unique<JsonTableWriter>(kind, out);
+      return std::make_unique<JsonTableWriter>(values, kind, out);
     case Format::Text:
       break;
   }
-  return std::make_unique<TextTableWriter>(kind, out);
+  return std::make_unique<TextTableWriter>(values, kind, out);
 }
 
 }  // namespace tarnvik::batch

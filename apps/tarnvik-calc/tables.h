@@ -17,14 +17,15 @@ class TableReportWriter {
   virtual void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
                           const PressureTable& table) = 0;
   virtual void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
-                               const std::array<FamilyRow, 9>& rows) = 0;
+                               const std::array<FamilyRow, kOilCorrelationCount>& rows) = 0;
 };
 
 enum class TableKind { Pressure, Comparison };
 
 // Text: an aligned table per case. CSV: one header, then a row per pressure (or family)
-// with the case number and title. JSON: one line per row.
-std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, TableKind kind, std::ostream& out);
+// with the case number and title, values as shown or in full. JSON: one line per row,
+// values as numbers.
+std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out);
 
 // What an export wrote: the files and the keywords, in the chosen format.
 void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,

@@ -2,9 +2,9 @@
 // and the correlations chosen. The tables and the export run this case at other
 // pressures or with other oil families.
 #pragma once
+#include "calc/correlation_selection.h"
 #include "calc/input_set.h"
 #include "calc/selector_modes.h"
-#include "selection/correlation_selection.h"
 
 namespace tarnvik {
 

@@ -1,6 +1,6 @@
 #include "calc/densities_saturations.h"
 
-#include "calc/units.h"
+#include "base/units.h"
 
 namespace tarnvik {
 

@@ -1,14 +1,23 @@
 #include "calc/pressure_table.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
-#include "calc/number_text.h"
+#include "calc/pressure_grid.h"
+#include "calc/routines.h"
 
 namespace tarnvik {
 namespace {
 
-std::string Psia(double value) { return FormatShortest(value) + " psia"; }
+// Pressures in messages: the shortest text that reads back as the same number.
+std::string Number(double value) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  return std::string(text, end);
+}
+
+std::string Psia(double value) { return Number(value) + " psia"; }
 
 }  // namespace
 
@@ -20,7 +29,7 @@ CalculationOutcome CalculateAt(const CalculationCase& c, double pressure) {
 
 std::optional<double> CaseBubblePoint(const CalculationCase& c) {
   if (!(c.inputs.apiGravity > 0)) return std::nullopt;
-  const double pb = Calculate(c.inputs, c.gorMode, c.waterMode, c.selection).results.pb;
+  const double pb = Calculate(c).results.pb;
   return std::isfinite(pb) ? std::optional<double>(pb) : std::nullopt;
 }
 
@@ -31,7 +40,7 @@ bool ResolvePressureRange(const CalculationCase& c, const PressureRange& range, 
             std::to_string(kMaxTablePoints) + ", not " + std::to_string(range.points);
     return false;
   }
-  minimum = range.minimum.value_or(kAtmosphericPressure);
+  minimum = range.minimum.value_or(units::kAtmosphericPressure);
   if (range.maximum) {
     maximum = *range.maximum;
   } else {
@@ -39,7 +48,7 @@ bool ResolvePressureRange(const CalculationCase& c, const PressureRange& range, 
     if (const auto pb = CaseBubblePoint(c)) maximum = std::max(maximum, kDefaultRangeAboveBubblePoint * *pb);
   }
   if (!std::isfinite(minimum) || minimum <= 0) {
-    error = "the lowest pressure must be above 0 psia, not " + FormatShortest(minimum);
+    error = "the lowest pressure must be above 0 psia, not " + Number(minimum);
     return false;
   }
   if (!std::isfinite(maximum) || maximum <= minimum) {
@@ -55,11 +64,7 @@ PressureTable BuildPressureTable(const CalculationCase& c, const PressureRange& 
   table.bubblePoint = CaseBubblePoint(c);
   if (!ResolvePressureRange(c, range, table.minimum, table.maximum, error)) return table;
 
-  std::vector<double> pressures;
-  pressures.reserve(range.points + 2);
-  const double span = table.maximum - table.minimum;
-  for (int i = 0; i < range.points; ++i) pressures.push_back(table.minimum + span * i / (range.points - 1));
-  pressures.back() = table.maximum;
+  std::vector<double> pressures = EvenlySpaced(table.minimum, table.maximum, range.points);
   for (const std::optional<double> marked : {table.bubblePoint, std::optional<double>(table.reservoirPressure)}) {
     if (!marked || *marked < table.minimum || *marked > table.maximum) continue;
     const auto at = std::lower_bound(pressures.begin(), pressures.end(), *marked);
@@ -83,14 +88,23 @@ CalculationCase WithOilFamily(const CalculationCase& c, OilCorrelation family) {
   return other;
 }
 
-std::array<FamilyRow, 9> CompareOilFamilies(const CalculationCase& c) {
-  std::array<FamilyRow, 9> rows;
+std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const CalculationCase& c) {
+  std::array<FamilyRow, kOilCorrelationCount> rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     rows[i].family = static_cast<OilCorrelation>(i);
-    const CalculationCase other = WithOilFamily(c, rows[i].family);
-    rows[i].outcome = Calculate(other.inputs, other.gorMode, other.waterMode, other.selection);
+    rows[i].outcome = Calculate(WithOilFamily(c, rows[i].family));
   }
   return rows;
+}
+
+DeadOilPoint DeadOilAt(const CalculationCase& c, double pressure, double bubblePoint) {
+  const InputSet& in = c.inputs;
+  DeadOilPoint point;
+  Quantity co;
+  CalcOilFvf(in.gasGravity, in.temperatureF, in.apiGravity, 0.0, point.bo, pressure, bubblePoint, co,
+             c.selection.oilCorrelation);
+  CalcOilViscosity(in.apiGravity, in.temperatureF, 0.0, point.viscosity, pressure, bubblePoint);
+  return point;
 }
 
 }  // namespace tarnvik

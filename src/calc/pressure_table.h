@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "base/units.h"
 #include "calc/calculation_case.h"
 #include "calc/calculation_run.h"
+#include "calc/output_field.h"
 
 namespace tarnvik {
 
-inline constexpr double kAtmosphericPressure = 14.7;  // psia
 inline constexpr int kMinTablePoints = 2;
 inline constexpr int kMaxTablePoints = 2000;
 inline constexpr int kDefaultTablePoints = 50;
@@ -35,7 +36,7 @@ struct PressureRow {
 };
 
 struct PressureTable {
-  std::vector<PressureRow> rows;  // by increasing pressure
+  std::vector<PressureRow> rows;      // by increasing pressure
   std::optional<double> bubblePoint;  // psia, when the case has oil
   double reservoirPressure = 0;
   double minimum = 0;
@@ -62,9 +63,9 @@ PressureTable BuildPressureTable(const CalculationCase& calculationCase, const P
                                  std::string& error);
 
 // The oil results compared across families, in the order they are shown.
-inline constexpr std::array<OutputField, 6> kComparisonFields = {OutputField::Pbx,          OutputField::Rs,
-                                                                 OutputField::Bo,           OutputField::OilViscosity,
-                                                                 OutputField::Co,           OutputField::OilDensity};
+inline constexpr std::array<OutputField, 6> kComparisonFields = {OutputField::PbOrRsb, OutputField::Rs,
+                                                                 OutputField::Bo,      OutputField::OilViscosity,
+                                                                 OutputField::Co,      OutputField::OilDensity};
 
 struct FamilyRow {
   OilCorrelation family = OilCorrelation::Standing;
@@ -72,9 +73,17 @@ struct FamilyRow {
 };
 
 // The case run once with each of the nine oil families, Standing first.
-std::array<FamilyRow, 9> CompareOilFamilies(const CalculationCase& calculationCase);
+std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const CalculationCase& calculationCase);
 
 // The case with another oil family.
 CalculationCase WithOilFamily(const CalculationCase& calculationCase, OilCorrelation family);
+
+// Oil without gas in solution at p [psia], taken to be at its bubble point pb [psia]:
+// Bo [RB/STB] and viscosity [cp] with Rs = 0, shrunk and thickened above pb.
+struct DeadOilPoint {
+  double bo = 0;
+  double viscosity = 0;
+};
+DeadOilPoint DeadOilAt(const CalculationCase& calculationCase, double pressure, double bubblePoint);
 
 }  // namespace tarnvik

@@ -1,13 +1,9 @@
 // The results of one calculation run, in calculation units.
 #pragma once
 
-#include <optional>
+#include "base/quantity.h"
 
 namespace tarnvik {
-
-// An empty optional means "not computed in this run"; it counts as 0 in every
-// later formula and is shown as an empty field.
-using Quantity = std::optional<double>;
 
 struct ResultSet {
   Quantity rsb;   // solution GOR at the bubble point, SCF/STB
@@ -31,10 +27,7 @@ struct ResultSet {
   double so = 0;  // oil saturation, fraction of pore volume
   double sw = 0;  // water saturation, fraction
   double sg = 0;  // gas saturation, fraction
-  double ct = 0;  // total compressibility, 1/psi
+  Quantity ct;    // total compressibility, 1/psi
 };
-
-// A value not computed counts as 0.
-constexpr double ValueOrZero(const Quantity& q) { return q.value_or(0.0); }
 
 }  // namespace tarnvik

@@ -4,13 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/units.h"
 #include "calc/calculation_run.h"
-#include "calc/pressure_table.h"
 #include "calc/densities_saturations.h"
-#include "calc/units.h"
-#include "gas/z_factor.h"
-#include "oil/oil_fvf.h"
-#include "oil/oil_viscosity.h"
+#include "calc/pressure_grid.h"
+#include "calc/pressure_table.h"
+#include "present/run_messages.h"
 
 namespace tarnvik {
 namespace {
@@ -37,9 +36,7 @@ CalculationOutcome Run(const CalculationCase& c, GorSelectorMode mode, double go
 // pressure between them takes the place of the nearest inner one, so the table holds it
 // without a near-duplicate beside it.
 std::vector<double> Pressures(double low, double high, int count, std::optional<double> exact = std::nullopt) {
-  std::vector<double> pressures;
-  for (int i = 0; i < count; ++i) pressures.push_back(low + (high - low) * i / (count - 1));
-  pressures.back() = high;
+  std::vector<double> pressures = EvenlySpaced(low, high, count);
   if (exact && *exact > low && *exact < high && count > 2) {
     const auto nearest = std::min_element(pressures.begin() + 1, pressures.end() - 1, [&](double a, double b) {
       return std::abs(a - *exact) < std::abs(b - *exact);
@@ -50,7 +47,7 @@ std::vector<double> Pressures(double low, double high, int count, std::optional<
 }
 
 std::string ZFailure(const std::string& where, const CalculationOutcome& outcome) {
-  return where + ": the z-factor failed (" + ZFactorMessage(outcome.zFactorStatus) + ")";
+  return where + ": the z-factor failed (" + std::string(ZFactorMessage(outcome.zFactorStatus)) + ")";
 }
 
 // Saturated point and undersaturated branch of one solution gas-oil ratio, with the
@@ -101,21 +98,37 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
 // An oil without gas in solution is at its bubble point at atmospheric pressure: Bo and
 // viscosity there with Rs = 0, and the undersaturated correlations above it.
 void BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top, BlackOilTables& t) {
-  const InputSet& in = c.inputs;
-  const double pb = o.minimumPressure;
   for (double p : Pressures(o.minimumPressure, top, o.deadOilRows)) {
-    double bo = kNotComputed, muO = kNotComputed;
-    Quantity co;
-    CalcOilFvf(in.gasGravity, in.temperatureF, in.apiGravity, 0.0, bo, p, pb, co, c.selection);
-    CalcOilViscosity(in.apiGravity, in.temperatureF, 0.0, muO, p, pb);
-    t.deadOilTable.push_back({p, bo, muO});
+    const DeadOilPoint point = DeadOilAt(c, p, o.minimumPressure);
+    t.deadOilTable.push_back({p, point.bo, point.viscosity});
   }
 }
 
 }  // namespace
 
+std::string CheckBlackOilOptions(const BlackOilOptions& o) {
+  if (o.saturatedRows < 2) return "PVTO needs at least 2 saturated rows, not " + std::to_string(o.saturatedRows);
+  if (o.undersaturatedPoints < 1) {
+    return "PVTO needs at least 1 undersaturated point per record, not " + std::to_string(o.undersaturatedPoints);
+  }
+  if (o.gasRows < 2) return "PVDG needs at least 2 rows, not " + std::to_string(o.gasRows);
+  if (o.deadOilRows < 2) return "PVDO needs at least 2 rows, not " + std::to_string(o.deadOilRows);
+  if (!(o.minimumPressure > 0) || !std::isfinite(o.minimumPressure)) {
+    return "the lowest table pressure must be a finite pressure above 0 psia, not " + Number(o.minimumPressure);
+  }
+  if (!(o.pressureMargin > 1) || !std::isfinite(o.pressureMargin)) {
+    return "the tables must reach beyond the reservoir pressure: the pressure margin must be above 1, not " +
+           Number(o.pressureMargin);
+  }
+  return {};
+}
+
 bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, BlackOilTables& t, std::string& error) {
   t = BlackOilTables{};
+  if (std::string refused = CheckBlackOilOptions(o); !refused.empty()) {
+    error = std::move(refused);
+    return false;
+  }
   const InputSet& in = c.inputs;
   if (!(in.apiGravity > 0)) {
     error = "a black-oil description needs oil: the API gravity must be above 0";
@@ -125,7 +138,7 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
     error = "the reservoir pressure must be above " + Number(o.minimumPressure) + " psia, not " + Number(in.pressure);
     return false;
   }
-  const CalculationOutcome reservoir = CalculateAt(c, in.pressure);
+  const CalculationOutcome reservoir = Calculate(c);
   if (reservoir.failed()) {
     error = ZFailure("at the reservoir pressure", reservoir);
     return false;
@@ -156,6 +169,12 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   if (t.deadOil) {
     BuildDeadOil(c, o, o.pressureMargin * in.pressure, t);
     return true;
+  }
+  if (!(r.pb > o.minimumPressure)) {
+    error = "the bubble-point pressure of the case is " + Number(r.pb) + " psia, not above " +
+            Number(o.minimumPressure) + " psia: the oil has no saturated range to tabulate (a GOR this small gives " +
+            "no bubble point above stock-tank conditions); give a GOR of 0 to export it as a dead oil";
+    return false;
   }
   t.bubblePoint = r.pb;
   t.initialRs = (in.pressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
@@ -266,10 +285,12 @@ std::string CheckBlackOilTables(const BlackOilTables& t) {
   if (!std::isfinite(w.viscosibility)) {
     return "PVTW: water viscosibility " + Number(w.viscosibility) + " 1/psi is not a finite number";
   }
-  if (!Usable(t.rock.compressibility)) return NotUsable("ROCK", "formation compressibility", t.rock.compressibility, "1/psi");
+  if (!Usable(t.rock.compressibility))
+    return NotUsable("ROCK", "formation compressibility", t.rock.compressibility, "1/psi");
   if (!Usable(t.densities.oil)) return NotUsable("DENSITY", "oil density", t.densities.oil, "lb/ft3");
   if (!Usable(t.densities.water)) return NotUsable("DENSITY", "water density", t.densities.water, "lb/ft3");
-  if (t.densities.gas && !Usable(*t.densities.gas)) return NotUsable("DENSITY", "gas density", *t.densities.gas, "lb/ft3");
+  if (t.densities.gas && !Usable(*t.densities.gas))
+    return NotUsable("DENSITY", "gas density", *t.densities.gas, "lb/ft3");
   return {};
 }
 

@@ -47,9 +47,9 @@ struct RockProperties {
 };
 
 struct SurfaceDensities {
-  double oil = 0;                // lb/ft³
-  double water = 0;              // lb/ft³
-  std::optional<double> gas;     // lb/ft³; none when the case has no gas
+  double oil = 0;             // lb/ft³
+  double water = 0;           // lb/ft³
+  std::optional<double> gas;  // lb/ft³; none when the case has no gas
 };
 
 struct BlackOilTables {
@@ -69,20 +69,26 @@ struct BlackOilTables {
 };
 
 struct BlackOilOptions {
-  int saturatedRows = 16;       // solution gas-oil ratios of PVTO
-  int undersaturatedPoints = 4;  // pressures above each bubble point
-  int gasRows = 20;             // PVDG rows
-  int deadOilRows = 20;         // PVDO rows
+  int saturatedRows = 16;         // solution gas-oil ratios of PVTO
+  int undersaturatedPoints = 4;   // pressures above each bubble point
+  int gasRows = 20;               // PVDG rows
+  int deadOilRows = 20;           // PVDO rows
   double minimumPressure = 14.7;  // psia
   // The tables reach this multiple of the larger of the reservoir and bubble-point
   // pressures, so the simulator never reads beyond them.
   double pressureMargin = 1.5;
 };
 
-// Builds the tables. Returns false with the reason in words when the case cannot be
-// described this way (no oil, a z-factor failure, a quantity not computed).
-bool BuildBlackOilTables(const CalculationCase& calculationCase, const BlackOilOptions& options,
-                         BlackOilTables& tables, std::string& error);
+// What the options must hold: at least two rows per table and one undersaturated point
+// per PVTO record, a lowest pressure above 0 and a margin above 1. Returns an empty text,
+// or the reason in words.
+std::string CheckBlackOilOptions(const BlackOilOptions& options);
+
+// Builds the tables. Returns false with the reason in words when the options are refused
+// or the case cannot be described this way (no oil, a z-factor failure, a quantity not
+// computed, a live oil whose bubble point is not above the lowest table pressure).
+bool BuildBlackOilTables(const CalculationCase& calculationCase, const BlackOilOptions& options, BlackOilTables& tables,
+                         std::string& error);
 
 // Checks what a simulator requires: pressures and Rs strictly increasing, Bo rising
 // along the saturated curve and falling along each undersaturated branch and with

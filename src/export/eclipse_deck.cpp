@@ -1,16 +1,14 @@
 #include "export/eclipse_deck.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
-#include "calc/number_text.h"
-#include "calc/units.h"
+#include "base/units.h"
+#include "io/atomic_file.h"
+#include "present/selection_texts.h"
 
 namespace tarnvik {
 namespace {
@@ -85,39 +83,16 @@ void PressureTable(std::string& out, const char* keyword, const char* factor, co
   out += "\n";
 }
 
-bool WriteWhole(const std::filesystem::path& path, const std::string& text, std::string& error) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    if (!file || !file.write(text.data(), static_cast<std::streamsize>(text.size())) || !file.flush()) {
-      error = "cannot write " + path.string() + ": " + std::strerror(errno);
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
+// Whether two paths name the same file, existing or not.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code failure;
-  std::filesystem::rename(temporary, path, failure);
-  if (failure) {
-    error = "cannot write " + path.string() + ": " + failure.message();
-    std::filesystem::remove(temporary, failure);
-    return false;
-  }
-  return true;
+  if (std::filesystem::equivalent(a, b, failure)) return true;
+  const auto canonicalA = std::filesystem::weakly_canonical(std::filesystem::absolute(a, failure), failure);
+  const auto canonicalB = std::filesystem::weakly_canonical(std::filesystem::absolute(b, failure), failure);
+  return canonicalA == canonicalB;
 }
 
 }  // namespace
-
-std::string CorrelationsDescription(const CorrelationSelection& selection) {
-  std::string text(OilCorrelationName(selection.oilCorrelation));
-  text += " oil, ";
-  text += selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet";
-  text += " gas, rock ";
-  text += selection.rockCorrelation.empty() ? std::string("(none)") : selection.rockCorrelation;
-  if (!selection.formationType.empty()) text.append(" / ").append(selection.formationType);
-  return text;
-}
 
 std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, std::string_view description) {
   std::string out;
@@ -156,13 +131,14 @@ std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, s
 
 std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title) {
   const double p = t.reservoirPressure;
-  const std::size_t pvtRows =
-      std::max<std::size_t>({t.gas.size(), t.deadOilTable.size(),
-                             t.liveOil.empty() ? 0 : std::max_element(t.liveOil.begin(), t.liveOil.end(),
-                                                                      [](const auto& a, const auto& b) {
-                                                                        return a.points.size() < b.points.size();
-                                                                      })->points.size(),
-                             20});
+  const std::size_t pvtRows = std::max<std::size_t>(
+      {t.gas.size(), t.deadOilTable.size(),
+       t.liveOil.empty()
+           ? 0
+           : std::max_element(t.liveOil.begin(), t.liveOil.end(),
+                              [](const auto& a, const auto& b) { return a.points.size() < b.points.size(); })
+                 ->points.size(),
+       20});
   const std::size_t rsRows = std::max<std::size_t>(t.liveOil.size(), 1);
   std::string out;
   out += "-- Example model written by Tarnvik: a 5 x 5 x 3 box of 100 ft x 100 ft x 20 ft cells\n";
@@ -184,23 +160,29 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
   out += "SWOF\n--       Sw      krw     krow    Pcow\n";
   const struct {
     double fraction, krw, krow;
-  } water[] = {{0, 0, 1},           {1.0 / 15, 0, 0.85},    {2.0 / 15, 0.01, 0.7}, {5.0 / 15, 0.06, 0.35},
-               {8.0 / 15, 0.15, 0.12}, {11.0 / 15, 0.3, 0}, {1, 1, 0}};
+  } water[] = {{0, 0, 1},
+               {1.0 / 15, 0, 0.85},
+               {2.0 / 15, 0.01, 0.7},
+               {5.0 / 15, 0.06, 0.35},
+               {8.0 / 15, 0.15, 0.12},
+               {11.0 / 15, 0.3, 0},
+               {1, 1, 0}};
   for (const auto& node : water) {
     char line[80];
-    std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0", t.connateWater + (1 - t.connateWater) * node.fraction,
-                  node.krw, node.krow);
+    std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0",
+                  t.connateWater + (1 - t.connateWater) * node.fraction, node.krw, node.krow);
     out += line;
     out += node.fraction == 1 ? " /\n\n" : "\n";
   }
   if (!t.deadOil) {
-    out += "SGOF\n-- Sg      krg     krog    Pcog\n"
-           "  0.00    0.000   1.000   0.0\n"
-           "  0.05    0.000   0.850   0.0\n"
-           "  0.20    0.080   0.450   0.0\n"
-           "  0.40    0.250   0.150   0.0\n"
-           "  0.60    0.550   0.020   0.0\n"
-           "  0.75    0.800   0.000   0.0 /\n\n";
+    out +=
+        "SGOF\n-- Sg      krg     krog    Pcog\n"
+        "  0.00    0.000   1.000   0.0\n"
+        "  0.05    0.000   0.850   0.0\n"
+        "  0.20    0.080   0.450   0.0\n"
+        "  0.40    0.250   0.150   0.0\n"
+        "  0.60    0.550   0.020   0.0\n"
+        "  0.75    0.800   0.000   0.0 /\n\n";
   }
 
   out += "SOLUTION\n\nEQUIL\n";
@@ -221,7 +203,8 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
   // a dead oil, which has only its compressibility to drive it), above a quarter of the
   // initial pressure.
   const double cells = 75, cellFeet3 = 100.0 * 100.0 * 20.0;
-  const double oilInPlace = cells * cellFeet3 * t.porosity * (1 - t.connateWater) / units::kCubicFeetPerBarrel / t.initialBo;
+  const double oilInPlace =
+      cells * cellFeet3 * t.porosity * (1 - t.connateWater) / units::kCubicFeetPerBarrel / t.initialBo;
   const double rate = std::max(1.0, std::round(oilInPlace * (t.deadOil ? 0.004 : 0.04) / 365.25));
   out += "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 8030 'OIL' /\n/\n\n";
   out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* 0.5 /\n/\n\n";
@@ -244,23 +227,23 @@ std::string CheckExampleDeck(const BlackOilTables& t) {
   return {};
 }
 
-bool ExportEclipse(const CalculationCase& c, const EclipseExport& request, BlackOilTables& tables,
-                   std::string& error) {
-  if (!BuildBlackOilTables(c, {}, tables, error)) return false;
-  if (!request.deckPath.empty()) {
-    if (std::string refused = CheckExampleDeck(tables); !refused.empty()) {
-      error = std::move(refused);
-      return false;
-    }
-  }
-  if (std::string broken = CheckBlackOilTables(tables); !broken.empty()) {
-    error = std::move(broken);
-    return false;
-  }
+ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& request, BlackOilTables& tables) {
+  ExportOutcome outcome;
   const std::filesystem::path tablesPath(request.tablesPath);
+  const bool withDeck = !request.deckPath.empty();
+  if (withDeck && SameFile(tablesPath, request.deckPath)) {
+    outcome.error =
+        "the tables and the deck would be the same file (" + request.tablesPath + "): give the deck a name of its own";
+    return outcome;
+  }
+  if (!BuildBlackOilTables(c, {}, tables, outcome.error)) return outcome;
+  if (withDeck) outcome.error = CheckExampleDeck(tables);
+  if (outcome.error.empty()) outcome.error = CheckBlackOilTables(tables);
+  if (!outcome.error.empty()) return outcome;
+
   const std::string text = EclipseTablesText(tables, request.title, CorrelationsDescription(c.selection));
   std::string deck;
-  if (!request.deckPath.empty()) {
+  if (withDeck) {
     const std::filesystem::path deckPath(request.deckPath);
     std::error_code failure;
     const std::filesystem::path base = std::filesystem::absolute(deckPath, failure).parent_path();
@@ -268,8 +251,22 @@ bool ExportEclipse(const CalculationCase& c, const EclipseExport& request, Black
     if (include.empty()) include = std::filesystem::absolute(tablesPath, failure);
     deck = ExampleDeckText(tables, include.generic_string(), request.title);
   }
-  if (!WriteWhole(tablesPath, text, error)) return false;
-  return request.deckPath.empty() || WriteWhole(request.deckPath, deck, error);
+  // Both files are written in full before either takes its place.
+  PendingFile tablesFile, deckFile;
+  std::string reason;
+  const auto cannotWrite = [&](const std::string& path) {
+    outcome.error = "cannot write " + path + ": " + reason;
+    return outcome;
+  };
+  if (!tablesFile.Write(tablesPath, text, reason)) return cannotWrite(request.tablesPath);
+  if (withDeck && !deckFile.Write(request.deckPath, deck, reason)) return cannotWrite(request.deckPath);
+  if (!tablesFile.Commit(reason)) return cannotWrite(request.tablesPath);
+  outcome.tablesWritten = true;
+  if (withDeck) {
+    if (!deckFile.Commit(reason)) return cannotWrite(request.deckPath);
+    outcome.deckWritten = true;
+  }
+  return outcome;
 }
 
 }  // namespace tarnvik

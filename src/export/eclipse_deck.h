@@ -23,19 +23,27 @@ std::string ExampleDeckText(const BlackOilTables& tables, std::string_view table
 // empty text, or the reason in words.
 std::string CheckExampleDeck(const BlackOilTables& tables);
 
-// One line naming the case's correlations ("Standing oil, wet gas, rock Hall").
-std::string CorrelationsDescription(const CorrelationSelection& selection);
-
 struct EclipseExport {
   std::string tablesPath;
   std::string deckPath;  // empty: no deck
   std::string title;
 };
 
+struct ExportOutcome {
+  bool tablesWritten = false;
+  bool deckWritten = false;
+  std::string error;  // empty when everything asked for was written
+
+  bool ok() const { return error.empty(); }
+};
+
 // Builds and checks the tables, then writes the tables file and, when asked, the deck.
-// Nothing is written when the case cannot be described or a check fails; `error` then
-// says why. Each file is written whole to a temporary file and renamed into place.
-bool ExportEclipse(const CalculationCase& calculationCase, const EclipseExport& request, BlackOilTables& tables,
-                   std::string& error);
+// Nothing is written when the case cannot be described, a check fails, the two paths name
+// the same file, or either file cannot be written in full; `error` then says why. Each
+// file goes to a temporary file of a unique name beside it, and both are complete before
+// either is renamed into place. Only when the deck's rename fails after the tables' has
+// succeeded is one file written and not the other; the outcome says which.
+ExportOutcome ExportEclipse(const CalculationCase& calculationCase, const EclipseExport& request,
+                            BlackOilTables& tables);
 
 }  // namespace tarnvik

@@ -710,17 +710,26 @@ def run_calculation(sel, gor_text, water_text, numbers):
             bo_upper, co = calc_oil_fvf(sel, gg, temp, api, rs_upper, p_upper, pb, co)
             co = calc_oil_compressibility(bo, bg, dp, bo_lower, bo_upper, rs_lower, rs_upper)
 
-    # water and rock
-    rsw = calc_water_solution_gas(p, pb, temp, salinity)
+    # water and rock; without oil a GOR is no bubble point, and the water is taken as
+    # saturated at the reservoir pressure
+    water_pb = p if (not (api > 0.0) and gor_mode) else pb
+    rsw = calc_water_solution_gas(p, water_pb, temp, salinity)
     bw = calc_water_fvf(p, temp, salinity)
     mu_w = calc_water_viscosity(temp, salinity, p)
     cf = calc_formation_compressibility(sel, porosity, p)
-    cw = calc_water_compressibility(temp, p, pb, salinity, rsw)
+    cw = calc_water_compressibility(temp, p, water_pb, salinity, rsw)
 
     # densities, saturations, total compressibility
     rho_o, rho_g, rho_w = calc_densities(api, gg, val(rs) / 1000.0, val(bo), bw, val(bg), salinity)
     so, sw, sg = calc_saturations(val(bo), val(bg), val(rsb), val(rs), bw, wor, swc, api, gg)
-    ct = calc_total_compressibility(so, sw, sg, val(co), cw, val(cg), val(cf))
+    # with gas present and no gas compressibility, there is no total compressibility
+    # either; both are named as not computed
+    not_computed = set()
+    if gg > 0.0 and cg is None:
+        not_computed = {"cg", "ct"}
+        ct = None
+    else:
+        ct = calc_total_compressibility(so, sw, sg, val(co), cw, val(cg), val(cf))
 
     def scaled(x, factor, divide=False):
         if x is None:
@@ -750,13 +759,16 @@ def run_calculation(sel, gor_text, water_text, numbers):
         (rho_g, 2),                         # gdx   ####.##
         (rho_w, 2),                         # wdx   ####.##
         (scaled(cf, 1000000.0), 1),         # cfx   ###.#
-        (ct * 1000000.0, 1),                # ctx   ####.#
+        (scaled(ct, 1000000.0), 1),         # ctx   ####.#
         (so * 100.0, 1),                    # sox   ###.#
         (sw * 100.0, 1),                    # swx   ###.#
         (sg * 100.0, 1),                    # sgx   ###.#
     ]
     for i, (x, decimals) in enumerate(values):
-        if x is None:
+        if OUTPUT_COLUMNS[i] in not_computed:
+            out.fields[i] = ""
+            out.out_of_range.append(OUTPUT_COLUMNS[i])
+        elif x is None:
             out.fields[i] = ""
         elif not math.isfinite(x):
             out.fields[i] = ""

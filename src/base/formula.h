@@ -1,0 +1,21 @@
+// Small helpers shared by the correlation formulas. Each formula states where it uses them.
+#pragma once
+
+#include <cmath>
+
+#include "base/units.h"
+
+namespace tarnvik {
+
+// Absolute temperature, °R = °F + 460 (the correlations' own offset, not 459.67).
+constexpr double Rankine(double temperatureF) { return temperatureF + units::kRankineOffset; }
+
+// Stock-tank oil specific gravity (water = 1) from API gravity: γo = 141.5 / (131.5 + API).
+constexpr double OilSpecificGravity(double apiGravity) { return 141.5 / (131.5 + apiGravity); }
+
+// Decimal logarithm formed as ln x / ln 10, as the correlations were fitted.
+inline double Log10(double x) { return std::log(x) / std::log(10.0); }
+
+inline double Pow10(double x) { return std::pow(10.0, x); }
+
+}  // namespace tarnvik

@@ -1,0 +1,53 @@
+#include "calc/output_field.h"
+
+namespace tarnvik {
+
+Quantity ResultValue(const ResultSet& r, OutputField field, GorSelectorMode gorMode) {
+  switch (field) {
+    case OutputField::Rs:
+      return r.rs;
+    case OutputField::Bo:
+      return r.bo;
+    case OutputField::OilViscosity:
+      return r.muO;
+    case OutputField::PbOrRsb:
+      return gorMode == GorSelectorMode::Gor ? Quantity(r.pb) : r.rsb;
+    case OutputField::Z:
+      return r.z;
+    case OutputField::Bg:
+      return r.bg;
+    case OutputField::Rsw:
+      return r.rsw;
+    case OutputField::Co:
+      return r.co;
+    case OutputField::Cg:
+      return r.cg;
+    case OutputField::Cw:
+      return r.cw;
+    case OutputField::GasViscosity:
+      return r.muG;
+    case OutputField::Bw:
+      return r.bw;
+    case OutputField::WaterViscosity:
+      return r.muW;
+    case OutputField::OilDensity:
+      return r.rhoO;
+    case OutputField::GasDensity:
+      return r.rhoG;
+    case OutputField::WaterDensity:
+      return r.rhoW;
+    case OutputField::Cf:
+      return r.cf;
+    case OutputField::Ct:
+      return r.ct;
+    case OutputField::So:
+      return r.so;
+    case OutputField::Sw:
+      return r.sw;
+    case OutputField::Sg:
+      return r.sg;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tarnvik

@@ -1,0 +1,61 @@
+// The calculation's routines in their out-argument form: inputs first, outputs last, in
+// the order the run calls them. Each is a thin adapter over the pure correlation
+// functions; what they add is when an output is written:
+//   CalcOilFvf writes co only above the bubble point; CalcZFactor leaves z and Bg on a
+//   failure; CalcGasCompressibility writes cg only when z > 0; CalcFormationCompressibility
+//   writes cf only when a correlation applies. An output that is not written keeps the
+//   caller's value (not computed at the start of a run).
+// Units are oilfield units: psia, °F, SCF/STB, RB/STB, RB/MCF, cp, 1/psi.
+#pragma once
+
+#include "base/quantity.h"
+#include "calc/selector_modes.h"
+#include "correlations/choices.h"
+#include "correlations/gas/z_factor.h"
+
+namespace tarnvik {
+
+// Rs at p for a known bubble point: evaluated at pe = pb when p > pb (strictly), else at p.
+void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity, double bubblePoint,
+                     double& rs, OilCorrelation family);
+
+// Completes the pair (GOR, bubble point) from the member the user gave.
+// bubblePointOrGor: in, the GOR at the bubble point [MCF/STB] in Gor mode or pb [psia]
+// otherwise; out, pb [psia]. rsb: 1000 × GOR in Gor mode, Rs at pb otherwise. rs: Rs at p.
+void CalcBubblePoint(double gasGravity, double pressure, double temperatureF, double apiGravity,
+                     double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode, OilCorrelation family);
+
+// Undersaturated co [1/psi]: Petrosky and Farshad's for that family, Vazquez and Beggs'
+// for every other. bubblePoint is not used.
+void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double gasGravity, double apiGravity,
+                                          double pressure, double bubblePoint, double& co, OilCorrelation family);
+
+// Bo at p with the Rs that holds there (above pb, Rs at pb). Above the bubble point (p > pb
+// strictly) Bo shrinks as Bo(pb) exp(−co (p − pb)) and co is written.
+void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo, double pressure,
+                double bubblePoint, Quantity& co, OilCorrelation family);
+
+void CalcOilViscosity(double apiGravity, double temperatureF, double rs, double& muO, double pressure,
+                      double bubblePoint);
+
+void CalcOilCompressibility(double bo, double bg, double pressureStep, double boLower, double boUpper, double rsLower,
+                            double rsUpper, double& co);
+
+// status: Success, or the reason; on failure z and bg keep the caller's values.
+void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
+                 GasCharacterisation characterisation);
+
+void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG);
+
+void CalcGasCompressibility(double pressure, double z, double zLower, double zUpper, double pressureStep, Quantity& cg);
+
+void CalcWaterSolutionGas(double pressure, double bubblePoint, double temperatureF, double salinity, double& rsw);
+void CalcWaterFvf(double pressure, double temperatureF, double& bw, double salinity);
+void CalcWaterViscosity(double temperatureF, double& muW, double salinity, double pressure);
+void CalcWaterCompressibility(double temperatureF, double pressure, double& cw, double bubblePoint, double salinity,
+                              double rsw);
+
+void CalcFormationCompressibility(double porosity, double pressure, Quantity& cf, RockCorrelation rock,
+                                  FormationType formation);
+
+}  // namespace tarnvik

@@ -1,0 +1,37 @@
+#include "gui/display_text.h"
+
+#include <QCoreApplication>
+#include <string>
+
+namespace tarnvik {
+
+QString Translated(const char* context, std::string_view text) {
+  return QCoreApplication::translate(context, std::string(text).c_str());
+}
+
+namespace {
+
+QString UnitWithSuperscripts(std::string_view unit) {
+  QString text = FromView(unit);
+  text.replace(QLatin1String("ft3"), QStringLiteral("ft³"));
+  return text;
+}
+
+}  // namespace
+
+QString UnitText(std::string_view unit) {
+  if (unit.empty()) return QStringLiteral("–");
+  return UnitWithSuperscripts(unit);
+}
+
+QString ColumnHeader(const OutputFieldInfo& info) {
+  if (info.unit.empty()) return FromView(info.caption);
+  return QStringLiteral("%1 [%2]").arg(FromView(info.caption), UnitWithSuperscripts(info.unit));
+}
+
+QString AxisTitle(const QString& quantity, std::string_view unit) {
+  if (unit.empty()) return quantity;
+  return QStringLiteral("%1 (%2)").arg(quantity, UnitWithSuperscripts(unit));
+}
+
+}  // namespace tarnvik

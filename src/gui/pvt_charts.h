@@ -1,0 +1,92 @@
+// The charts of the Plots tab: properties of one case against pressure, with the bubble
+// point and the reservoir pressure marked, and the solution gas-oil ratio and oil
+// formation volume factor of the nine oil families overlaid. Values are plotted in the
+// units the window shows; rows with a z-factor failure and values not computed or not
+// finite are left out.
+#pragma once
+#include <array>
+#include <optional>
+
+#include "calc/pressure_table.h"
+#include "present/output_fields.h"
+
+class QChart;
+
+namespace tarnvik {
+
+struct Curve {
+  OutputField field;
+  const char* name;  // legend entry and axis quantity, e.g. "Rs"
+  bool logarithmic;
+};
+
+struct PlotInfo {
+  const char* objectName;  // of the chart view
+  const char* label;       // in the list of plots
+  const char* title;
+  Curve left;
+  std::optional<Curve> right;  // on a second y axis at the right
+  bool families;               // the left curve for each of the nine oil families
+};
+
+inline constexpr std::array<PlotInfo, 7> kPlots = {{
+    {"rsBoChart",
+     "Rs and Bo",
+     "Solution gas-oil ratio and oil formation volume factor",
+     {OutputField::Rs, "Rs", false},
+     Curve{OutputField::Bo, "Bo", false},
+     false},
+    {"oilViscosityChart",
+     "Oil viscosity",
+     "Oil viscosity",
+     {OutputField::OilViscosity, "Oil viscosity", false},
+     std::nullopt,
+     false},
+    {"zBgChart",
+     "z and Bg",
+     "Gas deviation factor and gas formation volume factor",
+     {OutputField::Z, "z", false},
+     Curve{OutputField::Bg, "Bg", true},
+     false},
+    {"gasViscosityChart",
+     "Gas viscosity",
+     "Gas viscosity",
+     {OutputField::GasViscosity, "Gas viscosity", false},
+     std::nullopt,
+     false},
+    {"waterChart",
+     "Bw and water viscosity",
+     "Water formation volume factor and water viscosity",
+     {OutputField::Bw, "Bw", false},
+     Curve{OutputField::WaterViscosity, "Water viscosity", false},
+     false},
+    {"familyRsChart",
+     "Rs, nine oil families",
+     "Solution gas-oil ratio, nine oil families",
+     {OutputField::Rs, "Rs", false},
+     std::nullopt,
+     true},
+    {"familyBoChart",
+     "Bo, nine oil families",
+     "Oil formation volume factor, nine oil families",
+     {OutputField::Bo, "Bo", false},
+     std::nullopt,
+     true},
+}};
+
+// Names of the marker lines in the legend start with these.
+inline constexpr const char* kBubblePointMarker = "Bubble point";
+inline constexpr const char* kReservoirPressureMarker = "Reservoir pressure";
+
+// Replaces what `chart` shows by the plot of one case.
+void PlotCase(QChart& chart, const PlotInfo& plot, const PressureTable& table, GorSelectorMode gorMode);
+
+// Replaces what `chart` shows by the left curve of each family's table, Standing first,
+// with the reservoir pressure marked and the case's own family drawn thicker.
+void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<PressureTable, kOilCorrelationCount>& tables,
+                  GorSelectorMode gorMode, OilCorrelation caseFamily);
+
+// Empties `chart`, keeping its title.
+void ClearPlot(QChart& chart);
+
+}  // namespace tarnvik

@@ -1,0 +1,413 @@
+#include "gui/tables_window.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "gui/chart_export.h"
+#include "gui/display_text.h"
+#include "gui/pressure_range_text.h"
+#include "gui/result_table_model.h"
+#include "gui/save_file.h"
+#include "gui/table_text.h"
+#include "gui/user_dialogs.h"
+#include "io/number_text.h"
+#include "present/run_messages.h"
+#include "present/selection_texts.h"
+
+namespace tarnvik {
+namespace {
+
+enum Tab { PressureTab, FamilyTab, PlotTab };
+
+// Enough decimals to tell neighbouring pressures apart: one for a step of a psi or more.
+int DecimalsForStep(double step) {
+  if (!(step > 0) || !std::isfinite(step)) return 1;
+  return std::clamp(int(std::ceil(-std::log10(step))) + 1, 1, 6);
+}
+
+std::vector<OutputField> AllFields() {
+  std::vector<OutputField> fields;
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) fields.push_back(static_cast<OutputField>(i));
+  return fields;
+}
+
+// To a tenth of a psi, without a trailing ".0".
+QString Psia(double pressure) {
+  return QString::number(std::round(pressure * 10) / 10, 'g', 12) + QStringLiteral(" psia");
+}
+
+QString CaseSummary(const CalculationCase& c) {
+  const bool wet = c.selection.gasCharacterisation != GasCharacterisation::DryGas;
+  QString text = TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4 °F")
+                     .arg(FromView(OilCorrelationName(c.selection.oilCorrelation)),
+                          wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Psia(c.inputs.pressure),
+                          QString::number(c.inputs.temperatureF, 'g', 6));
+  if (const auto pb = CaseBubblePoint(c)) text += TablesWindow::tr("; bubble point %1").arg(Psia(*pb));
+  return text;
+}
+
+QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLineEdit* MakeRangeBox(const char* name, const QString& toolTip, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setToolTip(toolTip);
+  box->setAlignment(Qt::AlignRight);
+  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 16);
+  return box;
+}
+
+QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TablesWindow::TablesWindow(UserDialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+  setObjectName(QStringLiteral("tablesWindow"));
+  setWindowTitle(tr("Tables and Plots"));
+  pressureModel_ = new ResultTableModel(this);
+  familyModel_ = new ResultTableModel(this);
+
+  auto* layout = new QVBoxLayout(this);
+  prompt_ = MakeLabel("tablesPrompt",
+                      tr("There is no calculation yet. Calculate a case in the main window; its tables "
+                         "and plots then show here."),
+                      this);
+  prompt_->setAlignment(Qt::AlignCenter);
+  prompt_->setWordWrap(true);
+  layout->addWidget(prompt_, 1);
+
+  caseSummary_ = MakeLabel("caseSummary", QString(), this);
+  QFont summaryFont = caseSummary_->font();
+  summaryFont.setBold(true);
+  caseSummary_->setFont(summaryFont);
+  layout->addWidget(caseSummary_);
+
+  tabs_ = new QTabWidget(this);
+  tabs_->setObjectName(QStringLiteral("tablesTabs"));
+  tabs_->addTab(createPressurePage(), tr("Pressure table"));
+  tabs_->addTab(createFamilyPage(), tr("Oil families"));
+  tabs_->addTab(createPlotPage(), tr("Plots"));
+  layout->addWidget(tabs_, 1);
+  connect(tabs_, &QTabWidget::currentChanged, this, &TablesWindow::updateButtons);
+
+  auto* buttons = new QHBoxLayout;
+  copyButton_ = MakeButton("copyTable", tr("Copy"), this);
+  copyButton_->setToolTip(tr("Copies the selected cells, or the whole table, with the column headers."));
+  saveCsvButton_ = MakeButton("saveTableCsv", tr("Save Table as CSV..."), this);
+  savePlotButton_ = MakeButton("savePlot", tr("Save Plot..."), this);
+  savePlotButton_->setToolTip(tr("Saves the plot shown as a PNG or SVG picture, by the file name's end."));
+  QPushButton* close = MakeButton("closeTables", tr("Close"), this);
+  connect(copyButton_, &QPushButton::clicked, this, &TablesWindow::copyTable);
+  connect(saveCsvButton_, &QPushButton::clicked, this, &TablesWindow::saveTableCsv);
+  connect(savePlotButton_, &QPushButton::clicked, this, &TablesWindow::savePlot);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  buttons->addWidget(copyButton_);
+  buttons->addWidget(saveCsvButton_);
+  buttons->addWidget(savePlotButton_);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  resize(1180, 720);
+  showCase(std::nullopt);
+}
+
+QTableView* TablesWindow::makeTableView(const char* name, QWidget* parent) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setAlternatingRowColors(true);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view->setWordWrap(false);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  QHeaderView* header = view->horizontalHeader();
+  header->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
+  header->setMinimumHeight(view->fontMetrics().height() * 3 + 10);
+  header->setDefaultSectionSize(view->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 13);
+  header->setStretchLastSection(true);
+  view->installEventFilter(this);
+  return view;
+}
+
+// Ctrl+C in a table copies as the Copy button does, not only the current cell.
+bool TablesWindow::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == pressureView_ || watched == familyView_) && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    copyTable();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+QWidget* TablesWindow::createPressurePage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("pressurePage"));
+  auto* layout = new QVBoxLayout(page);
+
+  auto* range = new QHBoxLayout;
+  lowest_ = MakeRangeBox("rangeLowest", tr("Lowest pressure of the table, psia; empty for 14.7 psia."), page);
+  highest_ = MakeRangeBox("rangeHighest",
+                          tr("Highest pressure of the table, psia; empty for the larger of the reservoir pressure and "
+                             "1.25 times the bubble point."),
+                          page);
+  points_ = MakeRangeBox("rangePoints",
+                         tr("Number of evenly spaced pressures, %1 to %2; empty for %3. The bubble point "
+                            "and the reservoir pressure are added as rows of their own.")
+                             .arg(kMinTablePoints)
+                             .arg(kMaxTablePoints)
+                             .arg(kDefaultTablePoints),
+                         page);
+  lowest_->setPlaceholderText(QString::fromStdString(FormatShortest(units::kAtmosphericPressure)));
+  points_->setPlaceholderText(QString::number(kDefaultTablePoints));
+  QPushButton* apply = MakeButton("applyRange", tr("Apply"), page);
+  range->addWidget(new QLabel(tr("Lowest pressure"), page));
+  range->addWidget(lowest_);
+  range->addWidget(new QLabel(tr("psia"), page));
+  range->addSpacing(16);
+  range->addWidget(new QLabel(tr("Highest pressure"), page));
+  range->addWidget(highest_);
+  range->addWidget(new QLabel(tr("psia"), page));
+  range->addSpacing(16);
+  range->addWidget(new QLabel(tr("Points"), page));
+  range->addWidget(points_);
+  range->addWidget(apply);
+  range->addStretch(1);
+  layout->addLayout(range);
+  for (QLineEdit* box : {lowest_, highest_, points_}) {
+    connect(box, &QLineEdit::returnPressed, this, &TablesWindow::applyRange);
+  }
+  connect(apply, &QPushButton::clicked, this, &TablesWindow::applyRange);
+
+  rangeError_ = MakeLabel("rangeError", QString(), page);
+  rangeError_->setWordWrap(true);
+  QPalette palette = rangeError_->palette();
+  palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+  rangeError_->setPalette(palette);
+  rangeError_->hide();
+  layout->addWidget(rangeError_);
+
+  pressureView_ = makeTableView("pressureTable", page);
+  pressureView_->setModel(pressureModel_);
+  layout->addWidget(pressureView_, 1);
+  return page;
+}
+
+QWidget* TablesWindow::createFamilyPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("familyPage"));
+  auto* layout = new QVBoxLayout(page);
+  familyCaption_ = MakeLabel("familyCaption", QString(), page);
+  familyCaption_->setWordWrap(true);
+  layout->addWidget(familyCaption_);
+  familyView_ = makeTableView("familyTable", page);
+  familyView_->setModel(familyModel_);
+  familyView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  layout->addWidget(familyView_, 1);
+  return page;
+}
+
+QWidget* TablesWindow::createPlotPage() {
+  auto* page = new QWidget(this);
+  page->setObjectName(QStringLiteral("plotPage"));
+  auto* layout = new QHBoxLayout(page);
+  plotList_ = new QListWidget(page);
+  plotList_->setObjectName(QStringLiteral("plotList"));
+  plotStack_ = new QStackedWidget(page);
+  plotStack_->setObjectName(QStringLiteral("plotStack"));
+  for (std::size_t i = 0; i < kPlots.size(); ++i) {
+    auto* chart = new QChart;
+    chart->setTitle(QString::fromUtf8(kPlots[i].title));
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    auto* view = new QChartView(chart, plotStack_);
+    view->setObjectName(QString::fromLatin1(kPlots[i].objectName));
+    view->setRenderHint(QPainter::Antialiasing);
+    chartViews_[i] = view;
+    plotStack_->addWidget(view);
+    plotList_->addItem(QString::fromUtf8(kPlots[i].label));
+  }
+  plotList_->setSpacing(3);
+  plotList_->setFixedWidth(plotList_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
+  plotList_->setCurrentRow(0);
+  connect(plotList_, &QListWidget::currentRowChanged, plotStack_, &QStackedWidget::setCurrentIndex);
+  layout->addWidget(plotList_);
+  layout->addWidget(plotStack_, 1);
+  return page;
+}
+
+void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCase) {
+  case_ = calculationCase;
+  prompt_->setVisible(!case_);
+  caseSummary_->setVisible(case_.has_value());
+  tabs_->setVisible(case_.has_value());
+  rebuild();
+}
+
+void TablesWindow::applyRange() { rebuild(); }
+
+void TablesWindow::rebuild() {
+  if (!case_) {
+    pressureModel_->clear();
+    familyModel_->clear();
+    for (QChartView* view : chartViews_) ClearPlot(*view->chart());
+    showRangeError(QString());
+  } else {
+    const CalculationCase& c = *case_;
+    caseSummary_->setText(CaseSummary(c));
+    showPressureTable(c);
+    showFamilyTable(c);
+  }
+  updateButtons();
+}
+
+void TablesWindow::showPressureTable(const CalculationCase& c) {
+  double defaultLowest = 0, defaultHighest = 0;
+  std::string error;
+  const bool defaults = ResolvePressureRange(c, PressureRange{}, defaultLowest, defaultHighest, error);
+  highest_->setPlaceholderText(defaults ? QString::fromStdString(FormatShortest(defaultHighest)) : QString());
+
+  PressureRange range;
+  PressureTable table;
+  QString rangeError;
+  if (ReadPressureRange(lowest_->text(), highest_->text(), points_->text(), range, rangeError)) {
+    table = BuildPressureTable(c, range, error);
+    rangeError = QString::fromStdString(error);
+  }
+  showRangeError(rangeError);
+  showPlots(c, table, range.points);
+  const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
+  const int decimals = DecimalsForStep((table.maximum - table.minimum) / gaps);
+  std::vector<ResultTableModel::Row> rows;
+  rows.reserve(table.rows.size());
+  for (PressureRow& row : table.rows) {
+    rows.push_back({{QString::number(row.pressure, 'f', decimals)},
+                    row.pressure,
+                    std::move(row.outcome),
+                    FromView(PressureRowNote(row.atBubblePoint, row.atReservoirPressure)),
+                    row.atBubblePoint || row.atReservoirPressure});
+  }
+  pressureModel_->setTable({tr("Pressure [psia]")}, AllFields(), tr("Note"), std::move(rows), c.gorMode);
+  pressureView_->setColumnWidth(0, pressureView_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+}
+
+void TablesWindow::showRangeError(const QString& error) {
+  rangeError_->setText(error.isEmpty() ? QString() : tr("No table: %1.").arg(error));
+  rangeError_->setVisible(!error.isEmpty());
+}
+
+void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& table, int points) {
+  // The families share the case's pressures, so their curves line up.
+  std::array<PressureTable, kOilCorrelationCount> familyTables;
+  if (!table.rows.empty()) {
+    const PressureRange shared{table.minimum, table.maximum, points};
+    std::string error;
+    for (std::size_t i = 0; i < familyTables.size(); ++i) {
+      familyTables[i] = BuildPressureTable(WithOilFamily(c, static_cast<OilCorrelation>(i)), shared, error);
+    }
+  }
+  for (std::size_t i = 0; i < kPlots.size(); ++i) {
+    QChart& chart = *chartViews_[i]->chart();
+    if (kPlots[i].families) {
+      PlotFamilies(chart, kPlots[i], familyTables, c.gorMode, c.selection.oilCorrelation);
+    } else {
+      PlotCase(chart, kPlots[i], table, c.gorMode);
+    }
+  }
+}
+
+void TablesWindow::showFamilyTable(const CalculationCase& c) {
+  std::array<FamilyRow, kOilCorrelationCount> families = CompareOilFamilies(c);
+  const OilCorrelation caseFamily = EffectiveOilCorrelation(c.selection.oilCorrelation);
+  QString caption = tr("The case with each oil family, at the reservoir pressure, %1.").arg(Psia(c.inputs.pressure));
+  if (families.front().outcome.failed()) {
+    caption += tr(" Not computed: %1").arg(FromView(ZFactorMessage(families.front().outcome.zFactorStatus)));
+  }
+  std::vector<ResultTableModel::Row> rows;
+  for (FamilyRow& family : families) {
+    rows.push_back({{FromView(OilCorrelationName(family.family))},
+                    std::nullopt,
+                    std::move(family.outcome),
+                    QString(),
+                    family.family == caseFamily});
+  }
+  familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()}, QString(),
+                         std::move(rows), c.gorMode);
+  familyCaption_->setText(caption);
+}
+
+void TablesWindow::updateButtons() {
+  const bool tableShown = case_ && tabs_->currentIndex() != PlotTab;
+  copyButton_->setEnabled(tableShown);
+  saveCsvButton_->setEnabled(tableShown);
+  savePlotButton_->setEnabled(case_ && tabs_->currentIndex() == PlotTab);
+}
+
+QTableView* TablesWindow::currentTableView() const {
+  switch (tabs_->currentIndex()) {
+    case PressureTab:
+      return pressureView_;
+    case FamilyTab:
+      return familyView_;
+    default:
+      return nullptr;
+  }
+}
+
+QChartView* TablesWindow::currentChartView() const {
+  return tabs_->currentIndex() == PlotTab ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
+}
+
+void TablesWindow::copyTable() {
+  QTableView* view = currentTableView();
+  if (!case_ || view == nullptr) return;
+  QApplication::clipboard()->setText(TabSeparatedText(*view->model(), view->selectionModel()->selectedIndexes()));
+}
+
+void TablesWindow::saveTableCsv() {
+  QTableView* view = currentTableView();
+  if (!case_ || view == nullptr) return;
+  const QString path = dialogs_.saveFileName(this, tr("Save Table as CSV"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!SaveFile(path, CsvText(*view->model()).toUtf8(), error)) {
+    dialogs_.showError(this, tr("Save Table"),
+                       tr("The table could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+  }
+}
+
+void TablesWindow::savePlot() {
+  QChartView* view = currentChartView();
+  if (!case_ || view == nullptr) return;
+  const QString path = dialogs_.saveFileName(this, tr("Save Plot"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!SaveChartPicture(*view, path, error)) {
+    dialogs_.showError(this, tr("Save Plot"),
+                       tr("The plot could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+  }
+}
+
+}  // namespace tarnvik

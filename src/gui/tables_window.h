@@ -1,0 +1,84 @@
+// The "Tables and Plots" window: the last calculated case at a series of pressures, the
+// same case with each of the nine oil families, and plots of both. Modeless; the main
+// window owns it and hands it each new case while it is open.
+#pragma once
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "calc/calculation_case.h"
+#include "calc/pressure_table.h"
+#include "gui/pvt_charts.h"
+
+class QChartView;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+class QTableView;
+
+namespace tarnvik {
+
+class ResultTableModel;
+class UserDialogs;
+
+class TablesWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `dialogs` must outlive the window.
+  explicit TablesWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
+
+  // Shows the tables and plots of the case, or, without one, asks to calculate first.
+  // The pressure table follows the range boxes as they are.
+  void showCase(const std::optional<CalculationCase>& calculationCase);
+
+ public slots:
+  void applyRange();
+  void copyTable();
+  void saveTableCsv();
+  void savePlot();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* createPressurePage();
+  QWidget* createFamilyPage();
+  QWidget* createPlotPage();
+  QTableView* makeTableView(const char* name, QWidget* parent);
+  void rebuild();
+  void showPressureTable(const CalculationCase& c);
+  void showRangeError(const QString& error);
+  void showPlots(const CalculationCase& c, const PressureTable& table, int points);
+  void showFamilyTable(const CalculationCase& c);
+  void updateButtons();
+  QTableView* currentTableView() const;
+  QChartView* currentChartView() const;
+
+  UserDialogs& dialogs_;
+  std::optional<CalculationCase> case_;
+
+  ResultTableModel* pressureModel_ = nullptr;
+  ResultTableModel* familyModel_ = nullptr;
+  QLabel* prompt_ = nullptr;
+  QLabel* caseSummary_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  QLineEdit* lowest_ = nullptr;
+  QLineEdit* highest_ = nullptr;
+  QLineEdit* points_ = nullptr;
+  QLabel* rangeError_ = nullptr;
+  QTableView* pressureView_ = nullptr;
+  QLabel* familyCaption_ = nullptr;
+  QTableView* familyView_ = nullptr;
+  QListWidget* plotList_ = nullptr;
+  QStackedWidget* plotStack_ = nullptr;
+  std::array<QChartView*, kPlots.size()> chartViews_{};
+  QPushButton* copyButton_ = nullptr;
+  QPushButton* saveCsvButton_ = nullptr;
+  QPushButton* savePlotButton_ = nullptr;
+};
+
+}  // namespace tarnvik

@@ -1,0 +1,144 @@
+#include "io/case_record.h"
+
+#include "io/number_text.h"
+
+namespace tarnvik {
+
+namespace {
+
+constexpr std::array<std::string_view, kCaseFieldCount> kFieldNames = {
+    "case title",
+    "GOR/bubble-point selector",
+    "water selector",
+    "oil correlation",
+    "gas characterisation",
+    "rock correlation",
+    "API gravity",
+    "gas gravity",
+    "temperature",
+    "pressure",
+    "GOR or bubble-point pressure",
+    "porosity",
+    "Swc",
+    "salinity or water specific gravity",
+    "WOR",
+};
+
+// A record is one line, so a line break inside a text is written as a blank.
+void AppendQuoted(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += (c == '\r' || c == '\n') ? ' ' : c;
+  }
+  out += '"';
+}
+
+std::string Shortened(std::string_view text) {
+  constexpr std::size_t kMax = 40;
+  return text.size() <= kMax ? std::string(text) : std::string(text.substr(0, kMax)) + "...";
+}
+
+std::string FieldPrefix(std::size_t index) {
+  return "field " + std::to_string(index + 1) + " (" + std::string(kFieldNames[index]) + "): ";
+}
+
+}  // namespace
+
+std::string_view CaseFieldName(std::size_t oneBasedIndex) {
+  return oneBasedIndex >= 1 && oneBasedIndex <= kCaseFieldCount ? kFieldNames[oneBasedIndex - 1] : "";
+}
+
+std::string WriteCaseRecord(const CaseRecord& record) {
+  std::string out;
+  for (const std::string* text : {&record.title, &record.gorSelector, &record.waterSelector, &record.oilCaption,
+                                  &record.gasCaption, &record.rockCaption}) {
+    AppendQuoted(out, *text);
+    out += ',';
+  }
+  for (std::size_t i = 0; i < record.numbers.size(); ++i) {
+    if (record.numbers[i]) out += FormatShortest(*record.numbers[i]);
+    out += i + 1 < record.numbers.size() ? "," : "\r\n";
+  }
+  return out;
+}
+
+bool ParseCaseRecord(std::string_view text, CaseRecord& record, std::string& error) {
+  std::array<std::string*, kCaseTextFieldCount> texts = {&record.title,      &record.gorSelector, &record.waterSelector,
+                                                         &record.oilCaption, &record.gasCaption,  &record.rockCaption};
+  std::size_t index = 0;
+  std::size_t pos = 0;
+  std::string quoted;
+  while (true) {
+    if (index == kCaseFieldCount) {
+      error = "more than " + std::to_string(kCaseFieldCount) + " fields";
+      return false;
+    }
+    std::string_view field;
+    if (pos < text.size() && text[pos] == '"') {
+      quoted.clear();
+      std::size_t i = pos + 1;
+      bool closed = false;
+      while (i < text.size()) {
+        if (text[i] == '"') {
+          if (i + 1 < text.size() && text[i + 1] == '"') {
+            quoted += '"';
+            i += 2;
+            continue;
+          }
+          closed = true;
+          ++i;
+          break;
+        }
+        quoted += text[i++];
+      }
+      if (!closed) {
+        error = FieldPrefix(index) + "missing closing quotation mark";
+        return false;
+      }
+      while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+      if (i < text.size() && text[i] != ',') {
+        error = FieldPrefix(index) + "unexpected text after the closing quotation mark";
+        return false;
+      }
+      field = quoted;
+      pos = i;
+    } else {
+      const std::size_t comma = text.find(',', pos);
+      const std::size_t end = comma == std::string_view::npos ? text.size() : comma;
+      field = text.substr(pos, end - pos);
+      pos = end;
+    }
+
+    if (index < kCaseTextFieldCount) {
+      texts[index]->assign(field);
+    } else if (!ParseNumberField(field, record.numbers[index - kCaseTextFieldCount])) {
+      error = FieldPrefix(index) + "\"" + Shortened(field) + "\" is not a number";
+      return false;
+    }
+    ++index;
+    if (pos >= text.size()) break;
+    ++pos;  // the comma
+  }
+  if (index < kCaseFieldCount) {
+    error = "only " + std::to_string(index) + " of " + std::to_string(kCaseFieldCount) + " fields";
+    return false;
+  }
+  return true;
+}
+
+bool CaseRecordReader::Next(CaseRecord& record, Entry& entry) {
+  while (std::getline(input_, line_)) {
+    ++lineNumber_;
+    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+    if (lineNumber_ == 1 && line_.starts_with("\xEF\xBB\xBF")) line_.erase(0, 3);  // UTF-8 byte-order mark
+    if (line_.find_first_not_of(" \t") == std::string::npos) continue;
+    entry = Entry{};
+    entry.line = lineNumber_;
+    entry.ok = ParseCaseRecord(line_, record, entry.error);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tarnvik

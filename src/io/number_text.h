@@ -1,0 +1,54 @@
+// Number ↔ text: the one place where the program reads numbers typed by the user
+// or stored in a case file, and writes numbers for display or storage.
+// The decimal separator is always the point, whatever the locale.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnvik {
+
+// Reads the leading numeric part of a text typed into an input box.
+// Every blank (space or tab) is removed first; then an optional sign, digits with at
+// most one point, and an exponent (E or e, optional sign) only when a digit follows it
+// are taken, and reading stops at the first other character. "12abc" reads 12,
+// "1,5" reads 1, "1 2" reads 12, "1e" reads 1; "abc" and "" read 0.
+// A number too large for a double reads as ±inf; one too small reads as ±0.
+double ParseNumber(std::string_view text);
+
+// Reads a whole field of a case file as a number: surrounding blanks are allowed,
+// anything other than one plain decimal number (with optional sign and exponent) is
+// refused. An empty field resets `value` (a number never filled); returns false when the
+// field is not a number, leaving `value` unchanged.
+bool ParseNumberField(std::string_view field, std::optional<double>& value);
+
+// Number of decimals of a digit-place pattern: the "#" after the point ("#.###" → 3,
+// "#####." → 0).
+constexpr int PatternDecimals(std::string_view pattern) {
+  const auto point = pattern.find('.');
+  return point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
+}
+
+// Writes a finite value through a digit-place pattern with `decimals` places after the
+// point: rounded correctly to that many decimals, a minus sign only when the rounded
+// value is not zero, the integer part without leading zeros (0 gives no digit) and never
+// cut, always the point, and the decimals without trailing zeros.
+// 0.8 → ".8" (3), 12.347 → "12.35" (2), 250.4 → "250." (0), 0 → ".", -0.00001 → "." (3).
+std::string FormatDecimals(double value, int decimals);
+
+inline std::string FormatPattern(double value, std::string_view pattern) {
+  return FormatDecimals(value, PatternDecimals(pattern));
+}
+
+// The shortest plain decimal text (no exponent) that reads back as the same double:
+// 35.5 → "35.5", 0.1 → "0.1", -2 → "-2". ±inf is written "1e999" / "-1e999", which
+// reads back as ±inf; NaN gives an empty text.
+std::string FormatShortest(double value);
+
+// The shortest text that reads back as the same double, with an exponent where that is
+// shorter (1e-05, 2203.284178810125): numbers for programs and spreadsheets. ±inf and NaN
+// give an empty text.
+std::string FormatRoundTrip(double value);
+
+}  // namespace tarnvik

@@ -1,0 +1,125 @@
+// One case as a user works on it: the texts typed into the nine input boxes and the two
+// selectors, the case title, the correlations in force with their captions, and what the
+// last calculation showed. The desktop window and the command-line calculator both go
+// through it, so a case record becomes a case, and a case becomes what is shown, in one
+// place.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/calculation_case.h"
+#include "io/case_record.h"
+#include "present/formatted_outputs.h"
+#include "present/selector_texts.h"
+
+namespace tarnvik {
+
+inline constexpr std::size_t kInputCount = 9;
+
+// Reads the nine box texts (apix, ggx, tx, px, bpx, phix, swcx, saltx, worx) by the
+// text-to-number rule: the leading numeric part, 0 when there is none.
+InputSet ReadInputs(const std::array<std::string_view, kInputCount>& boxes);
+
+// The nine numbers of a case record, in box order; a number never filled counts as 0.
+InputSet InputsOf(const std::array<std::optional<double>, kInputCount>& numbers);
+std::array<std::optional<double>, kInputCount> NumbersOf(const InputSet& inputs);
+
+// A number as an input box shows it after opening a case: the shortest plain text that
+// reads back as the same number, with one leading blank when it is not negative.
+std::string BoxText(double value);
+
+// The captions under "Correlation Selected": what is in force, in words.
+struct SelectionCaptions {
+  std::string oil;
+  std::string gas;
+  std::string rock;
+};
+
+// How a case record's fields 4 to 6 apply to the correlations in force: a caption that
+// names a known oil family (by its first three characters), gas characterisation ("Wet" or
+// "Dry") or rock correlation (its whole text) sets it and becomes its caption; any other
+// text leaves that choice and its caption as they were. The formation type is not part of
+// a record and is kept.
+void ApplyRecordSelection(const CaseRecord& record, CorrelationSelection& selection, SelectionCaptions& captions);
+
+// A record as a case to calculate: its numbers, its selector modes, and `selection` with
+// the record's correlation fields applied.
+CalculationCase CaseFromRecord(const CaseRecord& record, CorrelationSelection selection);
+
+// Calculates a case and says what to show.
+RunOutput RunCase(const CalculationCase& calculationCase);
+
+class CaseModel {
+ public:
+  CaseModel();
+
+  // What the user typed.
+  const std::string& title() const { return title_; }
+  const std::string& gorSelector() const { return gorSelector_; }
+  const std::string& waterSelector() const { return waterSelector_; }
+  const std::string& box(std::size_t index) const { return boxes_[index]; }
+  void setTitle(std::string text) { title_ = std::move(text); }
+  void setGorSelector(std::string text) { gorSelector_ = std::move(text); }
+  void setWaterSelector(std::string text) { waterSelector_ = std::move(text); }
+  void setBox(std::size_t index, std::string text) { boxes_[index] = std::move(text); }
+
+  // The correlations in force and their captions.
+  const CorrelationSelection& selection() const { return selection_; }
+  const SelectionCaptions& captions() const { return captions_; }
+  void chooseOil(OilCorrelation family);
+  void chooseGas(GasCharacterisation characterisation);
+  void chooseRock(RockCorrelation rock);
+  void chooseFormation(FormationType formation);
+  // The selection dialog was discarded with its lists: no rock correlation and no
+  // formation type are in force. The captions keep what they showed.
+  void discardRockChoice();
+
+  // Calculates from the boxes and selectors as they are. On a z-factor failure the values
+  // shown stay those of the calculation before, and the status says so.
+  const RunOutput& calculate();
+
+  // What the results area shows; these outlive a failed calculation.
+  const std::optional<DisplayedOutputs>& shown() const { return shown_; }
+  GorSelectorMode shownMode() const { return shownMode_; }
+  // The caption beside the bubble-point/GOR result, set by each run with oil, and the
+  // unit that goes with it.
+  const std::string& pbCaption() const { return pbCaption_; }
+  std::string_view pbUnit() const { return pbUnit_; }
+  // The status line: a z-factor failure and the results out of range or not computed.
+  const std::string& status() const { return status_; }
+
+  // The numbers of the last calculation or open, and the case of the last calculation.
+  const InputSet& inputs() const { return inputs_; }
+  bool inputsFilled() const { return inputsFilled_; }
+  const std::optional<CalculationCase>& lastCase() const { return lastCase_; }
+
+  // Takes a case record: title, selector texts, the nine numbers (into the boxes and the
+  // input set) and the correlations its captions name. Results and status stay.
+  void open(const CaseRecord& record);
+  // The record a save writes: title, selector texts and captions as they are, and the
+  // numbers of the last calculation or open (empty when there was none).
+  CaseRecord recordToSave() const;
+
+ private:
+  std::string title_;
+  std::string gorSelector_{kGorSelectorPrompt};
+  std::string waterSelector_{kWaterSelectorPrompt};
+  std::array<std::string, kInputCount> boxes_;
+  CorrelationSelection selection_;
+  SelectionCaptions captions_;
+
+  RunOutput run_;
+  std::optional<DisplayedOutputs> shown_;
+  GorSelectorMode shownMode_ = GorSelectorMode::BubblePoint;
+  std::string pbCaption_;
+  std::string_view pbUnit_;
+  std::string status_;
+  InputSet inputs_;
+  bool inputsFilled_ = false;
+  std::optional<CalculationCase> lastCase_;
+};
+
+}  // namespace tarnvik

@@ -1,0 +1,59 @@
+#include "present/formatted_outputs.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "io/number_text.h"
+#include "present/output_fields.h"
+#include "present/run_messages.h"
+
+namespace tarnvik {
+
+std::vector<OutputField> DisplayedOutputs::WithoutValue() const {
+  std::vector<OutputField> fields(outOfRange);
+  fields.insert(fields.end(), notComputed.begin(), notComputed.end());
+  std::sort(fields.begin(), fields.end());
+  return fields;
+}
+
+DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+  std::uint32_t notFinite = 0, notComputed = 0;
+  for (const Diagnostic& d : outcome.diagnostics) {
+    const std::uint32_t bit = 1u << IndexOf(d.field);
+    if (d.kind == DiagnosticKind::NotFinite) notFinite |= bit;
+    if (d.kind == DiagnosticKind::NotComputed) notComputed |= bit;
+  }
+  DisplayedOutputs shown;
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    const auto field = static_cast<OutputField>(i);
+    const std::uint32_t bit = 1u << i;
+    if (notComputed & bit) {
+      shown.notComputed.push_back(field);
+      continue;
+    }
+    const Quantity value = DisplayValue(outcome.results, field, gorMode);
+    if (!value) continue;
+    // A finite value can still overflow when scaled to its display unit.
+    if ((notFinite & bit) || !std::isfinite(*value)) {
+      shown.outOfRange.push_back(field);
+      continue;
+    }
+    shown.values[i] = value;
+    shown.texts[i] = FormatPattern(*value, FieldInfo(field, gorMode).pattern);
+  }
+  return shown;
+}
+
+RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+  RunOutput output;
+  if (outcome.oilComputed) output.pbCaption = PbCaption(gorMode);
+  if (outcome.failed()) {
+    output.message = ZFactorMessage(outcome.zFactorStatus);
+  } else {
+    output.outputs = FormatOutputs(outcome, gorMode);
+  }
+  return output;
+}
+
+}  // namespace tarnvik

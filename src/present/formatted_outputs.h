@@ -1,0 +1,44 @@
+// What a run shows: the 21 values in their display units and as the window writes them,
+// the fields without a value and why, the caption of the bubble-point/GOR field and a
+// z-factor failure message.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/calculation_run.h"
+#include "calc/output_field.h"
+
+namespace tarnvik {
+
+struct DisplayedOutputs {
+  // In display units; empty where not computed, not finite or not computable.
+  std::array<Quantity, kOutputFieldCount> values;
+  // Through the digit-place patterns; empty text where `values` is empty.
+  std::array<std::string, kOutputFieldCount> texts;
+  // Fields whose value came out NaN or infinite (outside a correlation's domain).
+  std::vector<OutputField> outOfRange;
+  // Fields that could not be computed although their fluid is present.
+  std::vector<OutputField> notComputed;
+
+  // Both lists, in field order: the fields a data file names in its out_of_range column.
+  std::vector<OutputField> WithoutValue() const;
+};
+
+DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode);
+
+struct RunOutput {
+  // Empty on a z-factor failure, when the window keeps what it showed before.
+  std::optional<DisplayedOutputs> outputs;
+  // The caption of the label beside the bubble-point/GOR field, when this run set it.
+  std::optional<std::string_view> pbCaption;
+  // The z-factor failure at the reservoir pressure.
+  std::optional<std::string_view> message;
+};
+
+RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode);
+
+}  // namespace tarnvik

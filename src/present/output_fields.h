@@ -1,0 +1,69 @@
+// How each of the 21 results is shown: the window's control name, the column name in
+// tables and data files, the caption, the display unit, the digit-place pattern and the
+// factor from calculation units to display units.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "base/units.h"
+#include "calc/output_field.h"
+
+namespace tarnvik {
+
+struct OutputFieldInfo {
+  std::string_view control;  // object name of the output field in the window
+  std::string_view column;   // column name in tables and data files
+  std::string_view caption;  // what the value is, in words
+  std::string_view unit;     // display unit
+  std::string_view pattern;  // digit-place pattern
+  double displayFactor;      // display value = calculation value × displayFactor
+};
+
+namespace display {
+inline constexpr double kPerMcf = 1 / units::kScfPerMcf;  // SCF/STB → MCF/STB
+inline constexpr double kMicro = units::kMicrosipsPerInvPsi;
+inline constexpr double kPercent = units::kPercentPerFraction;
+}  // namespace display
+
+// In window order. The bubble-point/GOR field depends on the GOR selector; see FieldInfo.
+inline constexpr std::array<OutputFieldInfo, kOutputFieldCount> kOutputFields = {{
+    {"rsx", "rs", "Solution gas-oil ratio", "MCF/STB", "#.###", display::kPerMcf},
+    {"box", "bo", "Oil formation volume factor", "RB/STB", "#.###", 1},
+    {"vox", "oil_viscosity", "Oil viscosity", "cp", "####.##", 1},
+    {"pbx", "pbx", "Bubble-point pressure", "psia", "#####.", 1},
+    {"zx", "z", "Gas deviation factor z", "", "#.###", 1},
+    {"bgx", "bg", "Gas formation volume factor", "RB/MCF", "##.###", 1},
+    {"rswx", "rsw", "Solution gas-water ratio", "MCF/STB", "#.###", display::kPerMcf},
+    {"cox", "co", "Oil compressibility", "microsips", "###.#", display::kMicro},
+    {"cgx", "cg", "Gas compressibility", "microsips", "####.#", display::kMicro},
+    {"cwx", "cw", "Water compressibility", "microsips", "##.#", display::kMicro},
+    {"vgx", "gas_viscosity", "Gas viscosity", "cp", "#.###", 1},
+    {"bwx", "bw", "Water formation volume factor", "RB/STB", "#.###", 1},
+    {"vwx", "water_viscosity", "Water viscosity", "cp", "##.##", 1},
+    {"odx", "oil_density", "Oil density", "lb/ft3", "####.##", 1},
+    {"gdx", "gas_density", "Gas density", "lb/ft3", "####.##", 1},
+    {"wdx", "water_density", "Water density", "lb/ft3", "####.##", 1},
+    {"cfx", "cf", "Formation compressibility", "microsips", "###.#", display::kMicro},
+    {"ctx", "ct", "Total compressibility", "microsips", "####.#", display::kMicro},
+    {"sox", "so", "Oil saturation", "%", "###.#", display::kPercent},
+    {"swx", "sw", "Water saturation", "%", "###.#", display::kPercent},
+    {"sgx", "sg", "Gas saturation", "%", "###.#", display::kPercent},
+}};
+
+constexpr const OutputFieldInfo& InfoOf(OutputField field) { return kOutputFields[IndexOf(field)]; }
+
+// The bubble-point/GOR field shows pb [psia] with "#####." in Gor mode and the GOR at the
+// bubble point [MCF/STB] with "##.###" otherwise; every other field is as listed.
+constexpr OutputFieldInfo FieldInfo(OutputField field, GorSelectorMode mode) {
+  if (field != OutputField::PbOrRsb || mode == GorSelectorMode::Gor) return InfoOf(field);
+  return {"pbx", "pbx", "Gas-oil ratio at the bubble point", "MCF/STB", "##.###", display::kPerMcf};
+}
+
+// The value of a field in its display unit; empty when not computed.
+inline Quantity DisplayValue(const ResultSet& results, OutputField field, GorSelectorMode mode) {
+  const Quantity value = ResultValue(results, field, mode);
+  return value ? Quantity(*value * FieldInfo(field, mode).displayFactor) : std::nullopt;
+}
+
+}  // namespace tarnvik

@@ -1,0 +1,35 @@
+// The words a run's outcome is told in: the caption of the bubble-point/GOR field, the
+// z-factor failure messages and the status line under the results.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/selector_modes.h"
+#include "correlations/gas/z_factor.h"
+
+namespace tarnvik {
+
+struct DisplayedOutputs;
+
+// "Bubble Point Pressure, psia" in Gor mode (pb is shown), "     GOR MCF/STB" otherwise
+// (the GOR at the bubble point is shown).
+std::string_view PbCaption(GorSelectorMode mode);
+
+// "pTr<1: z-factor Routine FAILS", "pPr>20.5: z-factor Routine FAILS",
+// "No convergence: z-factor Routine FAILS"; empty for Success.
+std::string_view ZFactorMessage(ZFactorStatus status);
+
+// The status line for what the window shows: the z-factor failure of the last run, if any;
+// the results that were out of range or not computed in the run that produced the values
+// on screen, and, after a failure, that those values come from the earlier run.
+// `shown` is null when no values are on screen.
+std::string StatusText(std::optional<std::string_view> failure, const DisplayedOutputs* shown,
+                       GorSelectorMode shownMode);
+
+// The note of a row of a table against pressure: "bubble point", "reservoir pressure",
+// both joined by "; ", or empty.
+std::string PressureRowNote(bool atBubblePoint, bool atReservoirPressure);
+
+}  // namespace tarnvik

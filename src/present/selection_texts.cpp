@@ -1,0 +1,80 @@
+#include "present/selection_texts.h"
+
+namespace tarnvik {
+namespace {
+
+// Tested in this order; "Pet" and "Far" keep Petrosky/Farshad and Farshad apart.
+constexpr std::array<std::string_view, kOilCorrelationCount> kOilPrefixes = {"Sta", "Vaz", "Gla", "Al-", "Pet",
+                                                                             "Dok", "Far", "Obo", "Kar"};
+constexpr std::array<std::string_view, kOilCorrelationCount> kOilNames = {
+    "Standing",         "Vazquez/Beggs",       "Glaso", "Al-Marhoun", "Petrosky/Farshad", "Dokla/Osman", "Farshad",
+    "Obomanu/Okpobiri", "Kartoatmodjo/Schmidt"};
+constexpr std::array<std::string_view, 4> kFormationPrefixes = {"Con", "Fri", "Unc", "Car"};
+
+}  // namespace
+
+std::optional<OilCorrelation> OilCorrelationFromCaption(std::string_view caption) {
+  for (std::size_t i = 0; i < kOilPrefixes.size(); ++i) {
+    if (caption.starts_with(kOilPrefixes[i])) return static_cast<OilCorrelation>(i);
+  }
+  return std::nullopt;
+}
+
+std::optional<GasCharacterisation> GasCharacterisationFromCaption(std::string_view caption) {
+  if (caption.starts_with("Wet")) return GasCharacterisation::WetGas;
+  if (caption.starts_with("Dry")) return GasCharacterisation::DryGas;
+  return std::nullopt;
+}
+
+std::optional<RockCorrelation> RockCorrelationFromCaption(std::string_view caption) {
+  for (std::size_t i = 0; i < kRockCorrelationItems.size(); ++i) {
+    if (caption == kRockCorrelationItems[i]) return kRockCorrelationOrder[i];
+  }
+  return std::nullopt;
+}
+
+std::optional<FormationType> FormationTypeFromCaption(std::string_view caption) {
+  const std::string_view prefix = caption.substr(0, 3);
+  for (std::size_t i = 0; i < kFormationPrefixes.size(); ++i) {
+    if (prefix == kFormationPrefixes[i]) return static_cast<FormationType>(i + 1);
+  }
+  return std::nullopt;
+}
+
+std::string_view OilCorrelationItem(OilCorrelation family) {
+  return kOilCorrelationItems[static_cast<std::size_t>(EffectiveOilCorrelation(family))];
+}
+
+std::string_view GasCharacterisationItem(GasCharacterisation characterisation) {
+  return kGasCharacterisationItems[characterisation == GasCharacterisation::DryGas ? 1 : 0];
+}
+
+std::string_view RockCorrelationItem(RockCorrelation rock) {
+  for (std::size_t i = 0; i < kRockCorrelationOrder.size(); ++i) {
+    if (kRockCorrelationOrder[i] == rock) return kRockCorrelationItems[i];
+  }
+  return {};
+}
+
+std::string_view FormationTypeItem(FormationType formation) {
+  if (formation == FormationType::None) return {};
+  return kFormationTypeItems[static_cast<std::size_t>(formation) - 1];
+}
+
+std::string_view OilCorrelationName(OilCorrelation family) {
+  return kOilNames[static_cast<std::size_t>(EffectiveOilCorrelation(family))];
+}
+
+std::string CorrelationsDescription(const CorrelationSelection& selection) {
+  std::string text(OilCorrelationName(selection.oilCorrelation));
+  text += " oil, ";
+  text += selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet";
+  text += " gas, rock ";
+  const std::string_view rock = RockCorrelationItem(selection.rockCorrelation);
+  text += rock.empty() ? std::string_view("(none)") : rock;
+  if (selection.formationType != FormationType::None)
+    text.append(" / ").append(FormationTypeItem(selection.formationType));
+  return text;
+}
+
+}  // namespace tarnvik
