@@ -11,4 +11,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "The command-line calculator needs none: build/release/apps/tarnvik-calc/tarnvik-calc examples/typical-oil.csv" >&2
   exit 1
 fi
-exec build/release/src/ui/tarnvik
+exec build/release/src/gui/tarnvik

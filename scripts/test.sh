@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the unit, window and end-to-end tests in a release build and
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, the real desktop program
-# under Xvfb, the Debian package, then each fuzzer for 20 seconds.
+# Builds and runs every test: the source format check, the unit, window and end-to-end
+# tests in a release build and again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the real desktop program under Xvfb, the Debian package, then each fuzzer for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+
+echo "== Source format (clang-format, .clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 echo "== Release build and tests"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -13,7 +16,7 @@ cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 echo "== The desktop program under Xvfb"
-scripts/smoke-gui.sh build/release/src/ui/tarnvik
+scripts/smoke-gui.sh build/release/src/gui/tarnvik
 
 echo "== Debian package"
 rm -f build/release/tarnvik_*.deb
@@ -37,8 +40,10 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYP
 cmake --build build/fuzz -j "$jobs"
 for target in parse_number case_record run_calculation black_oil_export; do
   corpus="build/fuzz/corpus/$target"
-  mkdir -p "$corpus"
-  build/fuzz/fuzz/fuzz_$target -max_total_time=20 -print_final_stats=1 "$corpus" "fuzz/corpus/$target" \
+  artifacts="build/fuzz/artifacts/$target/"
+  mkdir -p "$corpus" "$artifacts"
+  build/fuzz/fuzz/fuzz_$target -max_total_time=20 -print_final_stats=1 -artifact_prefix="$artifacts" \
+    "$corpus" "fuzz/corpus/$target" \
     2>"build/fuzz/$target.log" || { tail -n 60 "build/fuzz/$target.log"; echo "fuzzer $target failed"; exit 1; }
   echo "fuzz_$target: $(grep -E '^(Done|stat::number_of_executed_units)' "build/fuzz/$target.log" | head -n 1)"
 done
