@@ -35,7 +35,7 @@ class CsvWriter final : public ReportWriter {
     AppendCsvField(row_, PbLabel(report));
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
       row_ += ',';
-      if (report.run.outputs) row_ += CsvValue(*report.run.outputs, i, values_);
+      if (report.run.outputs) AppendCsvValue(row_, *report.run.outputs, i, values_);
     }
     row_ += ',';
     if (report.run.outputs) AppendCsvField(row_, OutOfRangeColumns(*report.run.outputs));
@@ -153,17 +153,17 @@ CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& over
 }
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides) {
-  CaseReport report;
-  report.number = number;
-  report.record = &record;
-  report.calculationCase = CaseFor(record, overrides);
+  CaseReport report{number, &record, CaseFor(record, overrides), {}};
   report.run = RunCase(report.calculationCase);
   return report;
 }
 
-std::string CsvValue(const DisplayedOutputs& outputs, std::size_t field, Values values) {
-  if (values == Values::Shown) return outputs.texts[field];
-  return outputs.values[field] ? FormatRoundTrip(*outputs.values[field]) : std::string();
+void AppendCsvValue(std::string& row, const DisplayedOutputs& outputs, std::size_t field, Values values) {
+  if (values == Values::Shown) {
+    row += outputs.texts[field];
+  } else if (outputs.values[field]) {
+    row += FormatRoundTrip(*outputs.values[field]);
+  }
 }
 
 std::string OutOfRangeColumns(const DisplayedOutputs& outputs) {

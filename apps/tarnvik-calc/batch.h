@@ -53,8 +53,8 @@ std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostr
 // The CSV columns, in order.
 std::string CsvHeader();
 
-// The value of one field for a CSV cell: shown text or full-precision number.
-std::string CsvValue(const DisplayedOutputs& outputs, std::size_t field, Values values);
+// Appends the value of one field as a CSV cell: shown text or full-precision number.
+void AppendCsvValue(std::string& row, const DisplayedOutputs& outputs, std::size_t field, Values values);
 
 // Column names of the fields without a value, semicolon-separated.
 std::string OutOfRangeColumns(const DisplayedOutputs& outputs);

@@ -105,7 +105,10 @@ class CsvTableWriter final : public RowWriter {
       }
       line += ',';
       AppendCsvField(line, row.message);
-      for (OutputField field : Fields()) line.append(",").append(CsvValue(row.outputs, IndexOf(field), values_));
+      for (OutputField field : Fields()) {
+        line += ',';
+        AppendCsvValue(line, row.outputs, IndexOf(field), values_);
+      }
       line += ',';
       line += OutOfRangeColumns(row.outputs);
       out_ << line << '\n';

@@ -112,6 +112,13 @@ void CalculateWaterAndRock(const InputSet& in, double salinity, double waterBubb
 }
 
 void NoteNotFinite(const ResultSet& r, GorSelectorMode gorMode, Diagnostics& diagnostics) {
+  // NaN and ±inf carry through a sum: a finite sum means every value is finite.
+  const double sum = ValueOrZero(r.rsb) + ValueOrZero(r.rs) + r.pb + ValueOrZero(r.bo) + ValueOrZero(r.muO) +
+                     ValueOrZero(r.co) + ValueOrZero(r.z) + ValueOrZero(r.bg) + ValueOrZero(r.muG) + ValueOrZero(r.cg) +
+                     ValueOrZero(r.rsw) + ValueOrZero(r.bw) + ValueOrZero(r.muW) + ValueOrZero(r.cw) +
+                     ValueOrZero(r.cf) + ValueOrZero(r.rhoO) + ValueOrZero(r.rhoG) + ValueOrZero(r.rhoW) + r.so + r.sw +
+                     r.sg + ValueOrZero(r.ct);
+  if (std::isfinite(sum)) return;
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
     const Quantity value = ResultValue(r, field, gorMode);

@@ -1,8 +1,10 @@
 #include "io/number_text.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace tarnvik {
@@ -73,11 +75,58 @@ long long DecimalOrder(std::string_view number) {
   return order;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Most typed numbers have at most 15 significant digits and a small decimal exponent:
+// then the digits and the power of ten are both exact doubles, and one division or
+// multiplication rounds correctly (Clinger's fast path). False for anything else.
+bool ConvertSimple(std::string_view body, double& value) {
+  std::uint64_t digits = 0;
+  int significant = 0, exponent = 0;
+  bool point = false;
+  std::size_t i = 0;
+  for (; i < body.size(); ++i) {
+    const char c = body[i];
+    if (c == '.') {
+      point = true;
+      continue;
+    }
+    if (!IsDigit(c)) break;
+    if (digits != 0 || c != '0') {
+      if (++significant > 15) return false;
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (point) --exponent;
+  }
+  if (i < body.size()) {  // the exponent, whose digits the scan has checked
+    ++i;
+    const bool negative = body[i] == '-';
+    if (body[i] == '+' || body[i] == '-') ++i;
+    if (body.size() - i > 3) return false;
+    int written = 0;
+    for (; i < body.size(); ++i) written = written * 10 + (body[i] - '0');
+    exponent += negative ? -written : written;
+  }
+  if (digits == 0) {
+    value = 0.0;
+    return true;
+  }
+  if (exponent < -22 || exponent > 22) return false;
+  const double significand = static_cast<double>(digits);
+  value = exponent < 0 ? significand / kExactPowersOfTen[std::size_t(-exponent)]
+                       : significand * kExactPowersOfTen[std::size_t(exponent)];
+  return true;
+}
+
 // Converts an already scanned number (sign allowed, no blanks).
 double ConvertScanned(std::string_view number) {
   const bool negative = number[0] == '-';
   const std::string_view body = (number[0] == '+' || number[0] == '-') ? number.substr(1) : number;
   double value = 0;
+  if (ConvertSimple(body, value)) return negative ? -value : value;
   const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
     value = DecimalOrder(body) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
@@ -119,7 +168,63 @@ bool ParseNumberField(std::string_view field, std::optional<double>& value) {
   return true;
 }
 
+namespace {
+
+constexpr std::array<std::uint64_t, 7> kPowersOfTen = {1, 10, 100, 1000, 10000, 100000, 1000000};
+
+// 128 bits hold a 53-bit significand times 10^6 exactly (a GCC and Clang extension).
+__extension__ using Wide = unsigned __int128;
+
+// The value rounded to `decimals` places, as a whole number of 10^-decimals, for values
+// below 1e12 and up to six decimals: exact, from the value's binary significand and
+// exponent, with an exact tie rounded to even as the library's conversion does. False
+// outside that range.
+bool ScaledRounded(double magnitude, int decimals, std::uint64_t& scaled) {
+  if (!(magnitude < 1e12) || decimals < 0 || decimals >= int(kPowersOfTen.size())) return false;
+  // magnitude = significand / 2^shift, from its bits; shift > 0 below 1e12.
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biased = static_cast<int>(bits >> 52);
+  const std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t significand = biased == 0 ? mantissa : mantissa | (std::uint64_t{1} << 52);
+  const int shift = biased == 0 ? 1074 : 1075 - biased;
+  const Wide product = static_cast<Wide>(significand) * kPowersOfTen[std::size_t(decimals)];
+  if (shift >= 127) {  // below 2^-54 of a unit: rounds to zero
+    scaled = 0;
+    return true;
+  }
+  Wide quotient = product >> shift;
+  const Wide remainder = product - (quotient << shift);
+  const Wide half = static_cast<Wide>(1) << (shift - 1);
+  if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
+  scaled = static_cast<std::uint64_t>(quotient);
+  return true;
+}
+
+}  // namespace
+
 std::string FormatDecimals(double value, int decimals) {
+  std::uint64_t scaled = 0;
+  if (std::isfinite(value) && ScaledRounded(std::fabs(value), decimals, scaled)) {
+    std::array<char, 24> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), scaled).ptr;
+    std::string_view all(digits.data(), std::size_t(end - digits.data()));
+    const std::size_t places = std::size_t(decimals);
+    const std::string_view integerPart = all.size() > places ? all.substr(0, all.size() - places) : std::string_view{};
+    std::array<char, 8> fraction{};
+    std::size_t length = places;
+    for (std::size_t i = 0; i < places; ++i) {
+      const std::size_t from = all.size() + i;  // right-aligned: leading zeros where `all` is short
+      fraction[i] = from >= places ? all[from - places] : '0';
+    }
+    while (length > 0 && fraction[length - 1] == '0') --length;
+    std::string shown;
+    shown.reserve(integerPart.size() + length + 2);
+    if (std::signbit(value) && scaled != 0) shown += '-';
+    if (integerPart != "0") shown += integerPart;
+    shown += '.';
+    shown.append(fraction.data(), length);
+    return shown;
+  }
   // Largest double: 309 integer digits, a sign, the point and the decimals.
   std::array<char, 400> buffer{};
   const auto [end, ec] =

@@ -18,13 +18,18 @@ std::vector<OutputField> DisplayedOutputs::WithoutValue() const {
 }
 
 DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+  DisplayedOutputs shown;
+  FormatOutputs(outcome, gorMode, shown);
+  return shown;
+}
+
+void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown) {
   std::uint32_t notFinite = 0, notComputed = 0;
   for (const Diagnostic& d : outcome.diagnostics) {
     const std::uint32_t bit = 1u << IndexOf(d.field);
     if (d.kind == DiagnosticKind::NotFinite) notFinite |= bit;
     if (d.kind == DiagnosticKind::NotComputed) notComputed |= bit;
   }
-  DisplayedOutputs shown;
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
     const std::uint32_t bit = 1u << i;
@@ -32,17 +37,18 @@ DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMod
       shown.notComputed.push_back(field);
       continue;
     }
-    const Quantity value = DisplayValue(outcome.results, field, gorMode);
-    if (!value) continue;
+    const Quantity result = ResultValue(outcome.results, field, gorMode);
+    if (!result) continue;
+    const OutputFieldInfo& info = FieldInfo(field, gorMode);
+    const double value = *result * info.displayFactor;
     // A finite value can still overflow when scaled to its display unit.
-    if ((notFinite & bit) || !std::isfinite(*value)) {
+    if ((notFinite & bit) || !std::isfinite(value)) {
       shown.outOfRange.push_back(field);
       continue;
     }
     shown.values[i] = value;
-    shown.texts[i] = FormatPattern(*value, FieldInfo(field, gorMode).pattern);
+    shown.texts[i] = FormatDecimals(value, info.decimals);
   }
-  return shown;
 }
 
 RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
@@ -51,7 +57,7 @@ RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode)
   if (outcome.failed()) {
     output.message = ZFactorMessage(outcome.zFactorStatus);
   } else {
-    output.outputs = FormatOutputs(outcome, gorMode);
+    FormatOutputs(outcome, gorMode, output.outputs.emplace());
   }
   return output;
 }

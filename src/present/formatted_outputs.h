@@ -29,6 +29,8 @@ struct DisplayedOutputs {
 };
 
 DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode);
+// The same into `shown`, which must be empty.
+void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown);
 
 struct RunOutput {
   // Empty on a z-factor failure, when the window keeps what it showed before.

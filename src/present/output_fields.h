@@ -8,6 +8,7 @@
 
 #include "base/units.h"
 #include "calc/output_field.h"
+#include "io/number_text.h"
 
 namespace tarnvik {
 
@@ -18,6 +19,7 @@ struct OutputFieldInfo {
   std::string_view unit;     // display unit
   std::string_view pattern;  // digit-place pattern
   double displayFactor;      // display value = calculation value × displayFactor
+  int decimals = PatternDecimals(pattern);
 };
 
 namespace display {
@@ -55,9 +57,11 @@ constexpr const OutputFieldInfo& InfoOf(OutputField field) { return kOutputField
 
 // The bubble-point/GOR field shows pb [psia] with "#####." in Gor mode and the GOR at the
 // bubble point [MCF/STB] with "##.###" otherwise; every other field is as listed.
-constexpr OutputFieldInfo FieldInfo(OutputField field, GorSelectorMode mode) {
+inline constexpr OutputFieldInfo kGorAtBubblePointField = {"pbx",     "pbx",    "Gas-oil ratio at the bubble point",
+                                                           "MCF/STB", "##.###", display::kPerMcf};
+constexpr const OutputFieldInfo& FieldInfo(OutputField field, GorSelectorMode mode) {
   if (field != OutputField::PbOrRsb || mode == GorSelectorMode::Gor) return InfoOf(field);
-  return {"pbx", "pbx", "Gas-oil ratio at the bubble point", "MCF/STB", "##.###", display::kPerMcf};
+  return kGorAtBubblePointField;
 }
 
 // The value of a field in its display unit; empty when not computed.

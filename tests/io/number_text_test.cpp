@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace tarnvik {
@@ -41,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ParseNumberTest, HugeIntegerTextOverflowsToInfinity) {
   EXPECT_EQ(ParseNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
-  EXPECT_EQ(ParseNumber("-" + std::string(400, '9')), -std::numeric_limits<double>::infinity());
-  EXPECT_EQ(ParseNumber("0." + std::string(400, '0') + "1"), 0.0);
+  EXPECT_EQ(ParseNumber(std::string(1, '-').append(400, '9')), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(ParseNumber(std::string("0.").append(400, '0').append(1, '1')), 0.0);
   // A long text with blanks and letters: the leading part still reads.
   EXPECT_EQ(ParseNumber(std::string(300, ' ') + "42" + std::string(300, 'x')), 42);
 }
@@ -141,6 +145,53 @@ TEST(ParseNumberFieldTest, AcceptsOnlyOneWholeNumber) {
     SCOPED_TRACE(bad);
     EXPECT_FALSE(ParseNumberField(bad, value));
     EXPECT_EQ(value, 7.0);
+  }
+}
+
+// The digit patterns against the library's exact conversion, for values of every
+// magnitude, sign and decimal count, exact ties among them (k / 2^n): the same rounding
+// and the same digits.
+TEST(FormatPatternTest, AgreesWithTheLibrarysExactConversion) {
+  const auto expected = [](double value, int decimals) {
+    std::array<char, 400> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buffer.data(), end);
+    const bool negative = text[0] == '-';
+    if (negative) text.erase(0, 1);
+    const auto point = text.find('.');
+    std::string integer = text.substr(0, point), fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    while (!integer.empty() && integer.front() == '0') integer.erase(0, 1);
+    return (negative && !(integer.empty() && fraction.empty()) ? "-" : "") + integer + "." + fraction;
+  };
+  std::mt19937_64 random(42);
+  std::uniform_real_distribution<double> exponent(-12, 14);
+  std::uniform_int_distribution<int> ties(0, 1 << 20);
+  for (int i = 0; i < 200000; ++i) {
+    const double value =
+        (i % 2 ? -1 : 1) * (i % 5 == 0 ? std::ldexp(ties(random), -(i % 13)) : std::pow(10, exponent(random)));
+    const int decimals = i % 7;
+    ASSERT_EQ(FormatDecimals(value, decimals), expected(value, decimals)) << value << " with " << decimals;
+  }
+}
+
+// Typed numbers against the library's exact reading of the same text.
+TEST(ParseNumberTest, AgreesWithTheLibrarysExactReading) {
+  std::mt19937_64 random(7);
+  std::uniform_int_distribution<std::uint64_t> digits(0, 999999999999999999ULL);
+  std::uniform_int_distribution<int> point(0, 19), exponent(-30, 30), length(1, 19);
+  for (int i = 0; i < 200000; ++i) {
+    const std::string all = std::to_string(digits(random)).substr(0, std::size_t(length(random)));
+    const std::size_t at = std::min(all.size(), std::size_t(point(random)));
+    std::string text;
+    text.reserve(all.size() + 8);
+    text.append(all, 0, at).append(1, '.').append(all, at, std::string::npos);
+    if (i % 3 == 0) text.append(1, 'e').append(std::to_string(exponent(random)));
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(ParseNumber(text), expected) << text;
+    ASSERT_EQ(ParseNumber(std::string(1, '-').append(text)), -expected) << text;
   }
 }
 
