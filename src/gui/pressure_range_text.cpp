@@ -1,5 +1,6 @@
 #include "gui/pressure_range_text.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
@@ -12,7 +13,8 @@ bool ReadBound(const QString& text, const char* what, std::optional<double>& bou
   bound.reset();
   if (text.trimmed().isEmpty()) return true;
   if (!ParseNumberField(text.toStdString(), bound)) {
-    error = QStringLiteral("the %1 \"%2\" is not a number").arg(QLatin1String(what), text.trimmed());
+    error = QCoreApplication::translate("PressureRange", "the %1 \"%2\" is not a number")
+                .arg(QCoreApplication::translate("PressureRange", what), text.trimmed());
     return false;
   }
   return true;
@@ -29,7 +31,8 @@ bool ReadPressureRange(const QString& lowest, const QString& highest, const QStr
     std::optional<double> count;
     if (!ParseNumberField(points.toStdString(), count) || !count || *count != std::floor(*count) ||
         std::abs(*count) > 1e9) {
-      error = QStringLiteral("the number of points must be a whole number, not \"%1\"").arg(points.trimmed());
+      error = QCoreApplication::translate("PressureRange", "the number of points must be a whole number, not \"%1\"")
+                  .arg(points.trimmed());
       return false;
     }
     read.points = int(*count);

@@ -27,7 +27,7 @@ QPixmap Emblem(int side, qreal devicePixelRatio) {
 SplashWindow::SplashWindow(QWidget* mainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), mainWindow_(mainWindow) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Tarnvik"));
+  setWindowTitle(tr("Tarnvik"));
   setAutoFillBackground(true);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(0x0f, 0x2c, 0x3f));
@@ -40,7 +40,7 @@ SplashWindow::SplashWindow(QWidget* mainWindow)
   image->setPixmap(Emblem(160, ratio));
   image->setAlignment(Qt::AlignCenter);
 
-  auto* name = new QLabel(QStringLiteral("Tarnvik"), this);
+  auto* name = new QLabel(tr("Tarnvik"), this);
   name->setObjectName(QStringLiteral("Label1"));
   QFont nameFont = name->font();
   nameFont.setBold(true);
@@ -48,7 +48,7 @@ SplashWindow::SplashWindow(QWidget* mainWindow)
   name->setFont(nameFont);
   name->setAlignment(Qt::AlignCenter);
 
-  auto* credit = new QLabel(QStringLiteral("PVT properties from published correlations\nby the Tarnvik team"), this);
+  auto* credit = new QLabel(tr("PVT properties from published correlations\nby the Tarnvik team"), this);
   credit->setObjectName(QStringLiteral("Label2"));
   QFont creditFont = credit->font();
   creditFont.setPointSizeF(creditFont.pointSizeF() * 0.9);
