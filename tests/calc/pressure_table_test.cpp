@@ -119,27 +119,6 @@ TEST(PressureTable, AZFactorFailureMarksOnlyItsRow) {
   EXPECT_LT(failed, int(table.rows.size()) - 3);
 }
 
-TEST(PressureTable, WithoutOilTheRangeEndsAtTheReservoirPressure) {
-  CalculationCase c = TypicalOil();
-  c.inputs.apiGravity = 0;
-  std::string error;
-  const PressureTable table = BuildPressureTable(c, {}, error);
-  EXPECT_FALSE(table.bubblePoint.has_value());
-  EXPECT_EQ(table.maximum, 3000.0);
-  EXPECT_EQ(table.rows.size(), 50u);
-}
-
-// A bubble point above the reservoir pressure stretches the default range to 1.25 pb.
-TEST(PressureTable, DefaultRangeReachesAQuarterAboveAHigherBubblePoint) {
-  CalculationCase c = TypicalOil();
-  c.gorMode = GorSelectorMode::BubblePoint;
-  c.inputs.gorOrPb = 4000;
-  std::string error;
-  const PressureTable table = BuildPressureTable(c, {}, error);
-  EXPECT_EQ(table.maximum, 5000.0);
-  EXPECT_EQ(table.rows.size(), 52u);
-}
-
 // Evenly spaced pressures print in their decimal form where they have one (the plain step
 // formula gives 1010.5000000000001 for the middle of 14.7 to 2006.3); every pressure
 // without one is exactly the plain formula's.

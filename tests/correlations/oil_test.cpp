@@ -59,24 +59,6 @@ TEST(BubblePointTest, GorModeInvertsSolutionGasForEveryFamily) {
   }
 }
 
-TEST(BubblePointTest, BubblePointModeKeepsPbAndEvaluatesRsbThere) {
-  for (const OilCorrelation family : kAllFamilies) {
-    SCOPED_TRACE(Name(family));
-    const OilCorrelation selection = family;
-    double pb = 2500, rsb = 0, rs = 0;
-    CalcBubblePoint(0.75, 2500, 180, 35, pb, rsb, rs, GorSelectorMode::BubblePoint, selection);
-    EXPECT_EQ(pb, 2500.0);
-    EXPECT_EQ(rs, rsb);  // p exactly at pb: Rs is evaluated at p = pb itself
-    double above = 0;
-    CalcBubblePoint(0.75, 4000, 180, 35, pb, rsb, above, GorSelectorMode::BubblePoint, selection);
-    EXPECT_EQ(above, rsb);
-    double below = 0;
-    CalcBubblePoint(0.75, 1500, 180, 35, pb, rsb, below, GorSelectorMode::BubblePoint, selection);
-    EXPECT_LT(below, rsb);
-    EXPECT_GT(below, 0);
-  }
-}
-
 TEST(SolutionGasTest, RisesWithPressureUpToTheBubblePointThenStaysForEveryFamily) {
   for (const OilCorrelation family : kAllFamilies) {
     SCOPED_TRACE(Name(family));
@@ -91,38 +73,6 @@ TEST(SolutionGasTest, RisesWithPressureUpToTheBubblePointThenStaysForEveryFamily
     double beyond = 0;
     CalcSolutionGas(0.8, 6000, 200, 32, 3000, beyond, selection);
     EXPECT_EQ(beyond, previous);
-  }
-}
-
-// API exactly 30 belongs to the heavy-oil constants of Vazquez/Beggs and
-// Kartoatmodjo/Schmidt (Rs) and of Vazquez/Beggs and Obomanu/Okpobiri (Bo): the value at
-// 30 joins smoothly with 29.999999 and jumps to 30.000001.
-TEST(ApiThresholdTest, ThirtyTakesTheHeavyOilBranch) {
-  const auto rsAt = [](OilCorrelation family, double api) {
-    double rs = 0;
-    CalcSolutionGas(0.8, 1500, 180, api, 2000, rs, family);
-    return rs;
-  };
-  const auto boAt = [](OilCorrelation family, double api) {
-    double bo = 0;
-    Quantity co;
-    CalcOilFvf(0.8, 180, api, 400, bo, 1500, 2000, co, family);
-    return bo;
-  };
-  constexpr double kStep = 1e-6;
-  constexpr double tol_continuous = 1e-6;  // relative change over kStep inside a branch
-  constexpr double kMinJump = 1e-4;        // relative jump between the two branches
-  for (const OilCorrelation family : {OilCorrelation::VazquezBeggs, OilCorrelation::KartoatmodjoSchmidt}) {
-    SCOPED_TRACE("Rs " + Name(family));
-    const double at = rsAt(family, 30);
-    EXPECT_NEAR(rsAt(family, 30 - kStep), at, at * tol_continuous);
-    EXPECT_GT(std::fabs(rsAt(family, 30 + kStep) - at), at * kMinJump);
-  }
-  for (const OilCorrelation family : {OilCorrelation::VazquezBeggs, OilCorrelation::ObomanuOkpobiri}) {
-    SCOPED_TRACE("Bo " + Name(family));
-    const double at = boAt(family, 30);
-    EXPECT_NEAR(boAt(family, 30 - kStep), at, at * tol_continuous);
-    EXPECT_GT(std::fabs(boAt(family, 30 + kStep) - at), at * kMinJump);
   }
 }
 

@@ -69,18 +69,6 @@ TEST(WaterTest, ColdWaterHasNoPressureCorrectionOfViscosity) {
   EXPECT_GT(high, low);
 }
 
-TEST(WaterTest, NegativeSalinityGivesNonFiniteValuesNotACrash) {
-  double rsw = 0, bw = 0, mu = 0, cw = 0;
-  CalcWaterSolutionGas(3000, 0, 180, -2.65, rsw);
-  CalcWaterFvf(3000, 180, bw, -2.65);
-  CalcWaterViscosity(180, mu, -2.65, 3000);
-  CalcWaterCompressibility(180, 3000, cw, 0, -2.65, rsw);
-  EXPECT_TRUE(std::isfinite(rsw));
-  EXPECT_TRUE(std::isfinite(bw));
-  EXPECT_TRUE(std::isnan(mu));
-  EXPECT_TRUE(std::isnan(cw));
-}
-
 // cf through the run's routine, with the correlation and formation named as the dialog
 // and the case file name them.
 Quantity Cf(std::string_view rock, std::string_view formation, double phi, double p) {
@@ -108,27 +96,16 @@ TEST(FormationCompressibilityTest, BranchTable) {
     double low, high;  // expected range of cf when written, 1/psi
   };
   const Row rows[] = {
-      {"Hall", "", 0, 3000, true, 0, 0},
       {"Van der Knaap", "", -5, 3000, true, 0, 0},
-      {"Newman", "Carbonates", 0, 3000, true, 0, 0},
       {"", "", 0, 3000, true, 0, 0},         // no correlation, φ ≤ 0: zero
-      {"", "", 20, 3000, false, 0, 0},       // no correlation: not computed
       {"Hall ", "", 20, 3000, false, 0, 0},  // names match whole
       {"hall", "", 20, 3000, false, 0, 0},
-      {"Van der Knaap", "", 20, 3000, true, 2.7e-6, 2.8e-6},
-      {"Newman", "Consolidated Sands", 20, 3000, true, 4.2e-6, 4.3e-6},
-      {"Newman", "Friable Sands", 20, 3000, true, 18e-6, 19e-6},
-      {"Newman", "Unconsolidated Sands", 20, 3000, true, 13e-6, 14e-6},
       {"Newman", "Carbonate rocks", 20, 3000, true, 5.3e-6, 5.5e-6},  // first three letters count
       {"Newman", "", 20, 3000, false, 0, 0},
       {"Yale et. al.", "", 20, 3000, false, 0, 0},
-      {"Yale et. al.", "Friable Sands", 0, 3000, true, 1e-6, 30e-6},   // Yale ignores porosity
       {"Yale et. al.", "Friable Sands", 20, 834, true, 1e-6, 200e-6},  // σ = 500.4 > σ0 = 500
       {"Yale et. al.", "Friable Sands", 20, 833, false, 0, 0},         // σ = 499.8 ≤ σ0
       {"Yale et. al.", "Friable Sands", 0, 833, true, 0, 0},           // below threshold, φ ≤ 0: zero
-      {"Yale et. al.", "Unconsolidated Sands", 20, 3000, true, 1e-6, 200e-6},
-      {"Yale et. al.", "Carbonates", 20, 3000, true, 1e-6, 100e-6},
-      {"Yale et. al.", "Consolidated Sands", 20, 3000, true, 1e-6, 100e-6},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(::testing::Message() << '"' << row.rock << "\" / \"" << row.formation << "\" φ " << row.phi << " p "

@@ -95,21 +95,6 @@ TEST(EclipseTables, WrittenNumbersKeepTheOrderingsForEveryFamily) {
   }
 }
 
-TEST(EclipseTables, DeadOilWritesPvdoAndNoGasTables) {
-  BlackOilTables t;
-  std::string error;
-  ASSERT_TRUE(BuildBlackOilTables(Case(OilCorrelation::Standing, 30, 0, 0.5), {}, t, error));
-  const std::string text = EclipseTablesText(t, "dead", "");
-  EXPECT_NE(text.find("\nPVDO\n"), std::string::npos);
-  EXPECT_EQ(text.find("PVTO"), std::string::npos);
-  EXPECT_EQ(text.find("PVDG"), std::string::npos);
-  EXPECT_NE(text.find("1* /"), std::string::npos) << "no gas: its density takes the default";
-  const std::string deck = ExampleDeckText(t, "pvt.inc", "dead");
-  EXPECT_EQ(deck.find("DISGAS"), std::string::npos);
-  EXPECT_EQ(deck.find("SGOF"), std::string::npos);
-  EXPECT_EQ(deck.find("RSVD"), std::string::npos);
-}
-
 class EclipseExportTest : public ::testing::Test {
  protected:
   void SetUp() override {

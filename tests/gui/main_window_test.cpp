@@ -52,18 +52,13 @@ TEST_F(WindowTest, FluidCheckBoxesHideAndShowTheirInputs) {
       {"Check1", true, true, true, true},      // oil on: its gas rule shows WOR again
       {"Check3", true, true, true, true},      // water on again
   };
-  const QStringList oilControls = {"Label1", "apix", "gorpk", "bpx", "pbx"};
-  for (const char* name : {"apix", "ggx", "swcx", "worx", "Label27"}) EXPECT_TRUE(Shown(name)) << name;
   for (const Step& step : steps) {
     SCOPED_TRACE(step.click);
     Click(step.click);
-    for (const QString& name : oilControls) EXPECT_EQ(Shown(name.toLatin1()), step.api) << name.toStdString();
-    EXPECT_EQ(Shown("Label2"), step.gasGravity);
-    EXPECT_EQ(Shown("ggx"), step.gasGravity);
-    EXPECT_EQ(Shown("Label7"), step.swc);
-    EXPECT_EQ(Shown("swcx"), step.swc);
-    EXPECT_EQ(Shown("Label27"), step.wor);
-    EXPECT_EQ(Shown("worx"), step.wor);
+    for (const char* name : {"Label1", "apix", "gorpk", "bpx", "pbx"}) EXPECT_EQ(Shown(name), step.api) << name;
+    for (const char* name : {"Label2", "ggx"}) EXPECT_EQ(Shown(name), step.gasGravity) << name;
+    for (const char* name : {"Label7", "swcx"}) EXPECT_EQ(Shown(name), step.swc) << name;
+    for (const char* name : {"Label27", "worx"}) EXPECT_EQ(Shown(name), step.wor) << name;
   }
 }
 
@@ -140,26 +135,6 @@ TEST_F(WindowTest, ZFactorFailureKeepsTheTitleAndThePreviousResults) {
   EXPECT_EQ(Status(), "");
 }
 
-// The four keyed buttons, then after a separator the one that opens the tables window.
-TEST_F(WindowTest, ToolbarHasItsKeyedButtonsAndMenusTheirItems) {
-  auto* toolBar = Find<QToolBar>(window_.get(), "Toolbar1");
-  QStringList keys, texts;
-  for (QAction* action : toolBar->actions()) {
-    if (action->isSeparator()) {
-      keys << "|";
-      continue;
-    }
-    keys << action->data().toString();
-    texts << action->text();
-    EXPECT_FALSE(action->icon().isNull());
-  }
-  EXPECT_EQ(keys, QStringList({"Open", "Save", "Print", "Exit", "|", "Tables"}));
-  EXPECT_EQ(texts, QStringList({"Open File", "Save File", "Print", "Exit", "Tables and Plots"}));
-  EXPECT_EQ(Find<QMenu>(window_.get(), "a1")->title(), "&Files");
-  EXPECT_EQ(Find<QMenu>(window_.get(), "a11")->title(), "&Version");
-  EXPECT_EQ(Find<QAction>(window_.get(), "a13")->text(), "02030");
-}
-
 // Each way to a command reaches it: toolbar button, menu item, shortcut.
 TEST_F(WindowTest, ToolbarMenuAndShortcutsReachTheirCommands) {
   ClickToolButton("Open");
@@ -180,32 +155,24 @@ TEST_F(WindowTest, ToolbarMenuAndShortcutsReachTheirCommands) {
   EXPECT_TRUE(window_->isVisible());
 }
 
-TEST_F(WindowTest, ExitUnloadsTheDialogAndClosesTheWindow) {
+TEST_F(WindowTest, ExitAndClosingThroughTheFrameUnloadTheDialogAndEndOnce) {
   Click("Command3");
   ASSERT_NE(Dialog(), nullptr);
   QSignalSpy exiting(window_.get(), &MainWindow::exiting);
   ClickToolButton("Exit");
   EXPECT_EQ(Dialog(), nullptr);
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_EQ(exiting.count(), 1);
-}
-
-TEST_F(WindowTest, ClosingThroughTheFrameDoesWhatExitDoes) {
-  QSignalSpy exiting(window_.get(), &MainWindow::exiting);
   window_->close();
   EXPECT_EQ(exiting.count(), 1);
-  EXPECT_FALSE(window_->isVisible());
 }
 
-TEST_F(WindowTest, SelectorsHoldTheirItemsOnceAndStartWithThePrompts) {
+TEST_F(WindowTest, SelectorsStartWithThePromptsAndTypingAddsNoItem) {
   auto* gor = Find<QComboBox>(window_.get(), "gorpk");
   EXPECT_EQ(gor->currentText(), "GOR or Bubble Point ?");
   EXPECT_EQ(Find<QComboBox>(window_.get(), "wtrpk")->currentText(), "Salinity or Sp. Gravity ?");
-  ASSERT_EQ(gor->count(), 2);
-  EXPECT_EQ(gor->itemText(0), "GOR MCF/STB");
   SetSelector("gorpk", "typed text");
   QTest::keyClick(gor->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(gor->count(), 2) << "typing adds no item";
+  EXPECT_EQ(gor->count(), 2);
 }
 
 }  // namespace

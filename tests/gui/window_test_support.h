@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -71,6 +72,27 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   return true;
 }
 
+inline QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// A case as the user enters it: the nine boxes, the two selectors, the three choices.
+struct TypedCase {
+  QStringList boxes;
+  QString gorSelector = QStringLiteral("GOR MCF/STB");
+  QString waterSelector = QStringLiteral("Salinity % NaCl");
+  QString oil = QStringLiteral("Standing : California Crudes");
+  QString gas = QStringLiteral("Wet Gas");
+  QString rock = QStringLiteral("Hall");
+};
+
 // A main window with scripted dialogs, shown on the offscreen screen, and the user's
 // gestures on it.
 class WindowDriver {
@@ -91,6 +113,17 @@ class WindowDriver {
   void TypeInputs(const QStringList& values) {
     const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
     for (int i = 0; i < 9; ++i) Type(boxes[i], values.value(i));
+  }
+  // Types the case, picks its correlations in the dialog and calculates.
+  void Calculate(const TypedCase& c) {
+    TypeInputs(c.boxes);
+    SetSelector("gorpk", c.gorSelector);
+    SetSelector("wtrpk", c.waterSelector);
+    Click("Command3");
+    Choose("Oilch", c.oil);
+    Choose("Gasch", c.gas);
+    Choose("Forch", c.rock);
+    Click("Command1");
   }
   bool Shown(const char* name) { return !Find<QWidget>(window_.get(), name)->isHidden(); }
 

@@ -29,19 +29,18 @@ TEST_P(ParseNumberTest, ReadsLeadingNumericPart) {
   EXPECT_EQ(ParseNumber(c.text), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ParseNumberTest,
-    ::testing::Values(ParseCase{"35", 35}, ParseCase{"35.5", 35.5}, ParseCase{" 35.5", 35.5}, ParseCase{"12abc", 12},
-                      ParseCase{"1,5", 1}, ParseCase{"abc", 0}, ParseCase{"", 0}, ParseCase{"1 2", 12},
-                      ParseCase{"\t-1 .\t5", -1.5}, ParseCase{"1e", 1}, ParseCase{"1e+", 1}, ParseCase{"1e3", 1000},
-                      ParseCase{"1E-2", 0.01}, ParseCase{"2.5e1x", 25}, ParseCase{".5", 0.5}, ParseCase{"5.", 5},
-                      ParseCase{"-.25", -0.25}, ParseCase{"+7", 7}, ParseCase{"1.2.3", 1.2}, ParseCase{"-", 0},
-                      ParseCase{".", 0}, ParseCase{"+-1", 0}, ParseCase{"--1", 0}, ParseCase{"e5", 0},
-                      ParseCase{"0x1A", 0}, ParseCase{"007", 7},
-                      ParseCase{"1e400", std::numeric_limits<double>::infinity()},
-                      ParseCase{"-1e400", -std::numeric_limits<double>::infinity()},
-                      ParseCase{"123456789012345678901234567890", 1.2345678901234568e29}, ParseCase{"1e-400", 0},
-                      ParseCase{"0.0000e999999999999999999", 0}, ParseCase{"inf", 0}, ParseCase{"nan", 0}));
+INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest,
+                         ::testing::Values(ParseCase{" 35.5", 35.5}, ParseCase{"12abc", 12}, ParseCase{"1,5", 1},
+                                           ParseCase{"abc", 0}, ParseCase{"", 0}, ParseCase{"1 2", 12},
+                                           ParseCase{"\t-1 .\t5", -1.5}, ParseCase{"1e", 1}, ParseCase{"1e+", 1},
+                                           ParseCase{"2.5e1x", 25}, ParseCase{"+7", 7}, ParseCase{"1.2.3", 1.2},
+                                           ParseCase{"-", 0}, ParseCase{".", 0}, ParseCase{"+-1", 0},
+                                           ParseCase{"--1", 0}, ParseCase{"e5", 0}, ParseCase{"0x1A", 0},
+                                           ParseCase{"1e400", std::numeric_limits<double>::infinity()},
+                                           ParseCase{"-1e400", -std::numeric_limits<double>::infinity()},
+                                           ParseCase{"123456789012345678901234567890", 1.2345678901234568e29},
+                                           ParseCase{"1e-400", 0}, ParseCase{"0.0000e999999999999999999", 0},
+                                           ParseCase{"inf", 0}, ParseCase{"nan", 0}));
 
 TEST(ParseNumberTest, HugeIntegerTextOverflowsToInfinity) {
   EXPECT_EQ(ParseNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
@@ -75,45 +74,26 @@ INSTANTIATE_TEST_SUITE_P(DocumentedExamples, FormatPatternTest,
                                            PatternCase{0, "#####.", "."}, PatternCase{0, "##.#", "."}));
 
 INSTANTIATE_TEST_SUITE_P(SignsCarriesAndLargeValues, FormatPatternTest,
-                         ::testing::Values(PatternCase{9.9996, "#.###", "10."}, PatternCase{9.9994, "#.###", "9.999"},
-                                           PatternCase{0.99999, "##.##", "1."},
-                                           PatternCase{99999.6, "#####.", "100000."}, PatternCase{-0.5, "#.###", "-.5"},
-                                           PatternCase{-12.347, "##.##", "-12.35"}, PatternCase{-0.00001, "#.###", "."},
-                                           PatternCase{-0.0, "#.###", "."}, PatternCase{-1e-14, "###.#", "."},
-                                           PatternCase{1e-14, "###.#", "."}, PatternCase{-0.04, "###.#", "."},
+                         ::testing::Values(PatternCase{9.9996, "#.###", "10."},
+                                           PatternCase{99999.6, "#####.", "100000."},
+                                           PatternCase{-0.00001, "#.###", "."}, PatternCase{-0.0, "#.###", "."},
                                            PatternCase{-0.06, "###.#", "-.1"}, PatternCase{0.6, "#####.", "1."},
-                                           PatternCase{0.4, "#####.", "."},
-                                           PatternCase{1234567.891, "#.###", "1234567.891"},
                                            PatternCase{1e20, "##.#", "100000000000000000000."},
-                                           PatternCase{0.1, "#.###", ".1"},
                                            PatternCase{2.675, "##.##", "2.67"},  // 2.675 is 2.67499... in binary
-                                           PatternCase{1.0005, "#.###", "1."},   // 1.000499999... in binary
-                                           PatternCase{100, "####.##", "100."}, PatternCase{10.5, "##.#", "10.5"}));
-
-TEST(FormatPatternTest, LargestDoubleKeepsEveryIntegerDigit) {
-  const std::string shown = FormatPattern(std::numeric_limits<double>::max(), "#.###");
-  EXPECT_EQ(shown.size(), 310u);  // 309 digits and the point
-  EXPECT_EQ(shown.substr(0, 6), "179769");
-  EXPECT_EQ(shown.back(), '.');
-}
+                                           PatternCase{2.5, "#####.", "2."},     // an exact tie goes to even
+                                           PatternCase{100, "####.##", "100."}));
 
 TEST(FormatShortestTest, ReadsBackToTheSameDouble) {
-  for (const double value : {35.5, 0.1, -2.0, 0.0, 1e-20, 123456789.125, 1.0 / 3.0, 2500.0, 1e300, 5e-324}) {
+  for (const double value : {0.1, 1e-20, 1.0 / 3.0, 1e300, 5e-324, -std::numeric_limits<double>::infinity()}) {
     const std::string text = FormatShortest(value);
     SCOPED_TRACE(text);
-    EXPECT_EQ(text.find_first_of("eE"), std::string::npos);  // plain decimal notation
+    EXPECT_TRUE(!std::isfinite(value) || text.find_first_of("eE") == std::string::npos) << "plain decimal notation";
     std::optional<double> back;
     ASSERT_TRUE(ParseNumberField(text, back));
     EXPECT_EQ(*back, value);
-    EXPECT_EQ(ParseNumber(text), value);
   }
-  EXPECT_EQ(FormatShortest(35.5), "35.5");
   EXPECT_EQ(FormatShortest(2500), "2500");
   EXPECT_EQ(FormatShortest(-0.75), "-0.75");
-  EXPECT_EQ(ParseNumber(FormatShortest(std::numeric_limits<double>::infinity())),
-            std::numeric_limits<double>::infinity());
-  EXPECT_EQ(ParseNumber(FormatShortest(-std::numeric_limits<double>::infinity())),
-            -std::numeric_limits<double>::infinity());
   EXPECT_EQ(FormatShortest(std::nan("")), "");
 }
 
