@@ -265,13 +265,14 @@ TEST_F(CliTest, ExportSaysWhyNothingWasWritten) {
       << same.err;
   EXPECT_FALSE(fs::exists(tables));
 
-  fs::create_directories(dir_ / "CASE.DATA");
-  const CliRun partly =
-      Run({"--export-eclipse", tables.string(), "--deck", (dir_ / "CASE.DATA").string(), one.string()});
-  EXPECT_EQ(partly.exitCode, 1);
-  EXPECT_NE(partly.err.find("wrote " + tables.string() + ", but not the deck: cannot write"), std::string::npos)
-      << partly.err;
-  EXPECT_TRUE(fs::exists(tables));
+  if (fs::exists("/dev/full")) {
+    const CliRun partly = Run({"--export-eclipse", tables.string(), "--deck", "/dev/full", one.string()});
+    EXPECT_EQ(partly.exitCode, 1);
+    EXPECT_NE(partly.err.find("wrote " + tables.string() + ", but not the deck: cannot write /dev/full"),
+              std::string::npos)
+        << partly.err;
+    EXPECT_TRUE(fs::exists(tables));
+  }
 }
 
 TEST_F(CliTest, AnOutputThatCannotBeWrittenIsAnError) {

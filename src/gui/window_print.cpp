@@ -1,10 +1,13 @@
 #include "gui/window_print.h"
 
 #include <QtPrintSupport/qtprintsupportglobal.h>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
 
+#include "gui/save_file.h"
 #include "gui/user_dialogs.h"
 
 #if QT_CONFIG(printer)
@@ -41,6 +44,26 @@ bool PrintWindowImage(const QImage& image, UserDialogs& dialogs, QWidget* parent
   printer.setDocName(QStringLiteral("Tarnvik"));
   printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
   if (!dialogs.setUpPrinter(parent, printer)) return false;
+  if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+    // A PDF file goes through the program's file writer, which reports every write error
+    // (the printer's own PDF engine does not) and replaces an old file only when complete.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+      QPdfWriter writer(&buffer);
+      writer.setPageLayout(printer.pageLayout());
+      writer.setResolution(printer.resolution());
+      writer.setTitle(printer.docName());
+      QPainter painter(&writer);
+      PaintWindowImage(painter, painter.viewport(), image);
+    }
+    QString reason;
+    if (SaveFile(printer.outputFileName(), bytes, reason)) return true;
+    error = QCoreApplication::translate("WindowPrint", "the file \"%1\" could not be written: %2")
+                .arg(QDir::toNativeSeparators(printer.outputFileName()), reason);
+    return false;
+  }
   QPainter painter;
   if (!painter.begin(&printer)) {
     error = PrinterFailure(printer);

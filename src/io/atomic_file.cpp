@@ -29,16 +29,38 @@ std::filesystem::path TemporaryName(const std::filesystem::path& path, unsigned 
   return temporary;
 }
 
+// Writes every byte, or says why not.
+bool WriteAll(int fd, std::string_view bytes, std::string& error) {
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      error = written < 0 ? std::strerror(errno) : "nothing could be written";
+      return false;
+    }
+    data += written;
+    left -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
 }  // namespace
 
 PendingFile::PendingFile(PendingFile&& other) noexcept
-    : path_(std::move(other.path_)), temporary_(std::exchange(other.temporary_, {})) {}
+    : path_(std::move(other.path_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      inPlace_(std::move(other.inPlace_)),
+      special_(other.special_) {}
 
 PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
   if (this != &other) {
     Discard();
     path_ = std::move(other.path_);
     temporary_ = std::exchange(other.temporary_, {});
+    inPlace_ = std::move(other.inPlace_);
+    special_ = other.special_;
   }
   return *this;
 }
@@ -53,15 +75,31 @@ void PendingFile::Discard() {
 
 bool PendingFile::Write(const std::filesystem::path& path, std::string_view bytes, std::string& error) {
   Discard();
+  special_ = false;
   path_ = path;
-  if (path.filename().empty()) {
+  std::error_code failure;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, failure))) {
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, failure);
+    if (!failure) path_ = target;
+  }
+  struct stat existing {};
+  if (::stat(path_.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    if (S_ISDIR(existing.st_mode)) {
+      error = "the name is a folder, not a file";
+      return false;
+    }
+    special_ = true;
+    inPlace_.assign(bytes);
+    return true;
+  }
+  if (path_.filename().empty()) {
     error = "the name is a folder, not a file";
     return false;
   }
   int fd = -1;
   std::filesystem::path temporary;
   for (unsigned attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-    temporary = TemporaryName(path, attempt);
+    temporary = TemporaryName(path_, attempt);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
@@ -70,21 +108,11 @@ bool PendingFile::Write(const std::filesystem::path& path, std::string_view byte
     return false;
   }
   temporary_ = temporary;
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) ::fchmod(fd, existing.st_mode & 07777);
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t written = ::write(fd, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      error = std::strerror(errno);
-      ::close(fd);
-      Discard();
-      return false;
-    }
-    data += written;
-    left -= static_cast<std::size_t>(written);
+  if (::stat(path_.c_str(), &existing) == 0) ::fchmod(fd, existing.st_mode & 07777);
+  if (!WriteAll(fd, bytes, error)) {
+    ::close(fd);
+    Discard();
+    return false;
   }
   if (::fsync(fd) != 0 && errno != EINVAL) {
     error = std::strerror(errno);
@@ -101,6 +129,21 @@ bool PendingFile::Write(const std::filesystem::path& path, std::string_view byte
 }
 
 bool PendingFile::Commit(std::string& error) {
+  if (special_) {
+    special_ = false;
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+      error = std::strerror(errno);
+      return false;
+    }
+    const bool written = WriteAll(fd, inPlace_, error);
+    inPlace_.clear();
+    if (::close(fd) != 0 && written) {
+      error = std::strerror(errno);
+      return false;
+    }
+    return written;
+  }
   if (temporary_.empty()) {
     error = "nothing was written";
     return false;

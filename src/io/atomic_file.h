@@ -1,6 +1,8 @@
 // Writing a file so that it is either replaced whole or left as it was: the bytes go to a
 // temporary file of a unique name in the same folder, which is renamed over the target only
-// once complete. An existing target keeps its permissions; no other file is touched.
+// once complete. An existing target keeps its permissions; a symbolic link keeps pointing
+// at it (the file it names is replaced); no other file is touched. A device or a pipe
+// (/dev/stdout, say) cannot be replaced and is written in place when committed.
 #pragma once
 
 #include <filesystem>
@@ -35,6 +37,8 @@ class PendingFile {
 
   std::filesystem::path path_;
   std::filesystem::path temporary_;
+  std::string inPlace_;  // the bytes for a device or a pipe, written at the commit
+  bool special_ = false;
 };
 
 // Write and commit in one step.

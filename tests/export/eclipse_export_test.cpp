@@ -154,9 +154,16 @@ TEST_F(EclipseExportTest, WritesBothFilesOrSaysExactlyWhichWasWritten) {
 
   std::filesystem::create_directories(dir_ / "CASE.DATA");  // a folder where the deck should go
   const ExportOutcome folder = Export(c, "pvt.inc", "CASE.DATA");
-  EXPECT_TRUE(folder.tablesWritten);
-  EXPECT_FALSE(folder.deckWritten);
-  EXPECT_NE(folder.error.find("CASE.DATA"), std::string::npos) << folder.error;
+  EXPECT_FALSE(folder.tablesWritten);
+  EXPECT_NE(folder.error.find("is a folder"), std::string::npos) << folder.error;
+
+  if (std::filesystem::exists("/dev/full")) {  // a deck that cannot be written after the tables were
+    BlackOilTables t;
+    const ExportOutcome full = ExportEclipse(c, {Path("pvt.inc"), "/dev/full", "t"}, t);
+    EXPECT_TRUE(full.tablesWritten);
+    EXPECT_FALSE(full.deckWritten);
+    EXPECT_EQ(full.error, "cannot write /dev/full: No space left on device");
+  }
 
   EXPECT_TRUE(Export(c, "pvt.inc", "DECK.DATA").ok());
   std::ifstream mine(dir_ / "pvt.inc.tmp");

@@ -53,8 +53,25 @@ TEST_F(AtomicFileTest, AFailedWriteLeavesNoFileBehindAndSaysWhy) {
   std::string error;
   EXPECT_FALSE(WriteFileAtomically(dir_ / "no-such-folder" / "pvt.inc", "x", error));
   EXPECT_EQ(error, "No such file or directory");
-  EXPECT_FALSE(WriteFileAtomically(dir_ / "", "x", error));
+  EXPECT_FALSE(WriteFileAtomically(dir_, "x", error));
+  EXPECT_EQ(error, "the name is a folder, not a file");
   EXPECT_EQ(FileCount(), 0u);
+  // A device is written in place, never replaced, and its failure is said.
+  if (fs::exists("/dev/full")) {
+    EXPECT_FALSE(WriteFileAtomically("/dev/full", "x", error));
+    EXPECT_EQ(error, "No space left on device");
+    EXPECT_FALSE(fs::is_regular_file("/dev/full"));
+  }
+}
+
+// Saving through a symbolic link replaces the file it names and keeps the link.
+TEST_F(AtomicFileTest, ALinkKeepsPointingAtTheSavedFile) {
+  Write(dir_ / "case.pvt", "old");
+  fs::create_symlink("case.pvt", dir_ / "link.pvt");
+  std::string error;
+  ASSERT_TRUE(WriteFileAtomically(dir_ / "link.pvt", "new", error)) << error;
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.pvt"));
+  EXPECT_EQ(Read(dir_ / "case.pvt"), "new");
 }
 
 TEST_F(AtomicFileTest, APendingFileIsRemovedUnlessCommitted) {
