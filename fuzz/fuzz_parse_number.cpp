@@ -13,27 +13,7 @@
 #include <string_view>
 
 #include "io/number_text.h"
-
-namespace {
-
-// The library's fixed-point text with the patterns' rules: no leading zero, trailing zeros
-// dropped, the point always written, no sign on a value that rounds to zero.
-std::string Expected(double value, int decimals) {
-  std::array<char, 400> buffer{};
-  const auto end =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals).ptr;
-  std::string text(buffer.data(), end);
-  const bool negative = text[0] == '-';
-  if (negative) text.erase(0, 1);
-  const auto point = text.find('.');
-  std::string integer = text.substr(0, point), fraction = point == std::string::npos ? "" : text.substr(point + 1);
-  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-  while (!integer.empty() && integer.front() == '0') integer.erase(0, 1);
-  std::string shown = negative && !(integer.empty() && fraction.empty()) ? "-" : "";
-  return shown.append(integer).append(1, '.').append(fraction);
-}
-
-}  // namespace
+#include "library_fixed_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -47,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const double number : {value, raw}) {
     if (!std::isfinite(number)) continue;
     for (int decimals = 0; decimals <= 6; ++decimals) {
-      if (tarnvik::FormatDecimals(number, decimals) != Expected(number, decimals)) std::abort();
+      if (tarnvik::FormatDecimals(number, decimals) != tarnvik::testing::LibraryFixedText(number, decimals))
+        std::abort();
     }
   }
   return 0;

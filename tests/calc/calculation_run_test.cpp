@@ -10,24 +10,18 @@
 #include "calc/routines.h"
 #include "model/case_model.h"
 #include "present/output_fields.h"
+#include "typical_case.h"
 
 namespace tarnvik {
 namespace {
 
-// 35 °API, γg 0.75, 200 °F, 3000 psia, GOR 0.5 MCF/STB, φ 20 %, Swc 25 %, 3 % NaCl, WOR 0.5.
-CalculationCase Typical() {
-  CalculationCase c;
-  c.inputs = {35, 0.75, 200, 3000, 0.5, 20, 25, 3, 0.5};
-  c.gorMode = GorSelectorMode::Gor;
-  c.selection.rockCorrelation = RockCorrelation::Hall;
-  return c;
-}
+using testing::TypicalOil;
 
 // Without oil the fifth box in GOR mode is a GOR in MCF/STB, not a bubble point: the water
 // is taken as gas-saturated at the reservoir pressure, as when the bubble point is typed
 // as that pressure, whatever GOR is typed.
 TEST(RunTest, WithoutOilAGorIsNotTakenAsTheWatersBubblePoint) {
-  CalculationCase gor = Typical();
+  CalculationCase gor = TypicalOil();
   gor.inputs.apiGravity = 0;
   gor.inputs.gorOrPb = 0.6;
   CalculationCase atPressure = gor;
@@ -42,7 +36,7 @@ TEST(RunTest, WithoutOilAGorIsNotTakenAsTheWatersBubblePoint) {
 }
 
 TEST(RunTest, AtTheBubblePointTheSaturatedCompressibilityApplies) {
-  CalculationCase c = Typical();
+  CalculationCase c = TypicalOil();
   c.gorMode = GorSelectorMode::BubblePoint;
   c.inputs.pressure = c.inputs.gorOrPb = 2500;
   const CalculationOutcome atPb = Calculate(c);
@@ -58,7 +52,7 @@ TEST(RunTest, AtTheBubblePointTheSaturatedCompressibilityApplies) {
 // 744 nor 754 psia. Without cg the total compressibility would lack its gas term, so it
 // is not computed either, and both are named.
 TEST(RunTest, WithoutGasCompressibilityThereIsNoTotalCompressibility) {
-  CalculationCase c = Typical();
+  CalculationCase c = TypicalOil();
   c.inputs.gasGravity = 0.7;
   c.inputs.temperatureF = -77.035;
   c.inputs.pressure = 749;

@@ -10,17 +10,12 @@
 #include "calc/pressure_grid.h"
 #include "io/number_text.h"
 #include "model/case_model.h"
+#include "typical_case.h"
 
 namespace tarnvik {
 namespace {
 
-CalculationCase TypicalOil() {
-  CalculationCase c;
-  c.inputs = {35, 0.75, 200, 3000, 0.5, 20, 25, 3, 0.5};
-  c.gorMode = GorSelectorMode::Gor;
-  c.selection.rockCorrelation = RockCorrelation::Hall;
-  return c;
-}
+using testing::TypicalOil;
 
 // What the window shows when the pressure box holds `pressure` as text and it calculates.
 DisplayedOutputs WindowRun(const CalculationCase& c, double pressure) {

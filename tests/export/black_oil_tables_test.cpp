@@ -9,18 +9,12 @@
 
 #include "calc/calculation_run.h"
 #include "present/selection_texts.h"
+#include "typical_case.h"
 
 namespace tarnvik {
 namespace {
 
-CalculationCase TypicalOil(OilCorrelation family = OilCorrelation::Standing) {
-  CalculationCase c;
-  c.inputs = {35, 0.75, 200, 3000, 0.5, 20, 25, 3, 0.5};
-  c.gorMode = GorSelectorMode::Gor;
-  c.selection.oilCorrelation = family;
-  c.selection.rockCorrelation = RockCorrelation::Hall;
-  return c;
-}
+using testing::TypicalOil;
 
 BlackOilTables Build(const CalculationCase& c) {
   BlackOilTables tables;

@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include "library_fixed_text.h"
+
 namespace tarnvik {
 namespace {
 
@@ -132,19 +134,6 @@ TEST(ParseNumberFieldTest, AcceptsOnlyOneWholeNumber) {
 // magnitude, sign and decimal count, exact ties among them (k / 2^n): the same rounding
 // and the same digits.
 TEST(FormatPatternTest, AgreesWithTheLibrarysExactConversion) {
-  const auto expected = [](double value, int decimals) {
-    std::array<char, 400> buffer{};
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals).ptr;
-    std::string text(buffer.data(), end);
-    const bool negative = text[0] == '-';
-    if (negative) text.erase(0, 1);
-    const auto point = text.find('.');
-    std::string integer = text.substr(0, point), fraction = point == std::string::npos ? "" : text.substr(point + 1);
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    while (!integer.empty() && integer.front() == '0') integer.erase(0, 1);
-    return (negative && !(integer.empty() && fraction.empty()) ? "-" : "") + integer + "." + fraction;
-  };
   std::mt19937_64 random(42);
   std::uniform_real_distribution<double> exponent(-12, 14);
   std::uniform_int_distribution<int> ties(0, 1 << 20);
@@ -152,7 +141,8 @@ TEST(FormatPatternTest, AgreesWithTheLibrarysExactConversion) {
     const double value =
         (i % 2 ? -1 : 1) * (i % 5 == 0 ? std::ldexp(ties(random), -(i % 13)) : std::pow(10, exponent(random)));
     const int decimals = i % 7;
-    ASSERT_EQ(FormatDecimals(value, decimals), expected(value, decimals)) << value << " with " << decimals;
+    ASSERT_EQ(FormatDecimals(value, decimals), testing::LibraryFixedText(value, decimals))
+        << value << " with " << decimals;
   }
 }
 
