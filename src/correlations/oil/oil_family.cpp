@@ -59,7 +59,7 @@ constexpr std::array<OilFamily, kOilCorrelationCount> kFamilies = {{
      FarshadBubblePoint,
      FarshadOilFvf,
      VazquezBeggsUndersaturatedCompressibility,
-     {{32, 4138}, {95, 260}, {18, 44.9}, {0.66, 1.73}, {6, 1645}},
+     {{32, 4138}, {95, 260}, {14.3, 44.9}, {0.66, 1.73}, {6, 1645}},
      "Farshad, LeBlanc, Garber and Osorio (1996)"},
     {ObomanuOkpobiriSolutionGas,
      ObomanuOkpobiriBubblePoint,
