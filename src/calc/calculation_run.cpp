@@ -20,6 +20,13 @@ void CalculateOil(const InputSet& in, GorSelectorMode gorMode, OilCorrelation fa
   double rs = 0;
   CalcBubblePoint(in.gasGravity, p, t, in.apiGravity, pb, rsb, rs, gorMode, family);
   outcome.oilComputed = true;
+  if (IsDeadOil(in, gorMode)) {
+    // No gas in solution: the oil is at its bubble point at atmospheric pressure. The
+    // inverse correlations at Rsb = 0 give 0 psia, or a negative pressure where they
+    // subtract a constant (Standing −25.48, Petrosky/Farshad −1391 psia).
+    pb = units::kAtmosphericPressure;
+    rs = 0;
+  }
   if (p > pb) rs = rsb;
   r.pb = pb;
   r.rsb = rsb;
@@ -68,7 +75,8 @@ void CalculateSaturatedOilCompressibility(const InputSet& in, OilCorrelation fam
 }
 
 // Gas step. Returns false on a z-factor failure at the reservoir pressure.
-bool CalculateGas(const InputSet& in, const CorrelationSelection& selection, CalculationOutcome& outcome) {
+bool CalculateGas(const InputSet& in, GorSelectorMode gorMode, const CorrelationSelection& selection,
+                  CalculationOutcome& outcome) {
   ResultSet& r = outcome.results;
   double z = 0, bg = 0;
   CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation);
@@ -81,8 +89,9 @@ bool CalculateGas(const InputSet& in, const CorrelationSelection& selection, Cal
   CalculateGasCompressibility(in, selection.gasCharacterisation, z, r.cg);
   if (!r.cg) outcome.diagnostics.push_back({DiagnosticKind::NotComputed, OutputField::Cg});
   // Below the bubble point the oil loses gas as pressure falls; with no oil present
-  // there is no Bo to relate it to, so co stays not computed.
-  if (in.apiGravity > 0 && in.pressure <= r.pb) {
+  // there is no Bo to relate it to, and an oil without gas in solution has none to lose,
+  // so co stays not computed.
+  if (in.apiGravity > 0 && in.pressure <= r.pb && !IsDeadOil(in, gorMode)) {
     CalculateSaturatedOilCompressibility(in, selection.oilCorrelation, r);
   }
   return true;
@@ -128,6 +137,10 @@ void NoteNotFinite(const ResultSet& r, GorSelectorMode gorMode, Diagnostics& dia
 
 }  // namespace
 
+bool IsDeadOil(const InputSet& in, GorSelectorMode gorMode) {
+  return in.apiGravity > 0 && in.gasGravity > 0 && gorMode == GorSelectorMode::Gor && in.gorOrPb == 0;
+}
+
 double WorkingSalinity(double salinityOrSg, WaterSelectorMode mode) {
   if (mode == WaterSelectorMode::Salinity) return salinityOrSg;
   return units::kFreshWaterDensity * (salinityOrSg - 1) / units::kDensityPerPercentNaCl;
@@ -142,7 +155,7 @@ CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterS
   const bool gas = in.gasGravity > 0;
 
   if (in.apiGravity > 0) CalculateOil(in, gorMode, selection.oilCorrelation, outcome);
-  if (gas && !CalculateGas(in, selection, outcome)) return outcome;
+  if (gas && !CalculateGas(in, gorMode, selection, outcome)) return outcome;
   CalculateWaterAndRock(in, salinity, WaterBubblePoint(in, gorMode, r), selection, r);
 
   CalcDensities(r.rhoO, r.rhoG, r.rhoW, in.apiGravity, in.gasGravity, ValueOrZero(r.rs) / units::kScfPerMcf,

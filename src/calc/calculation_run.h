@@ -34,6 +34,11 @@ inline CalculationOutcome Calculate(const CalculationCase& c) {
   return Calculate(c.inputs, c.gorMode, c.waterMode, c.selection);
 }
 
+// An oil with no gas in solution: oil and gas present, GOR mode, a GOR of 0. Its bubble
+// point is atmospheric pressure (14.7 psia), its Rs 0 at every pressure, and above 14.7
+// psia its Bo and viscosity follow the undersaturated correlations.
+bool IsDeadOil(const InputSet& inputs, GorSelectorMode gorMode);
+
 // Working salinity [% NaCl]: a water specific gravity γw becomes 62.4 (γw − 1) / 0.47.
 double WorkingSalinity(double salinityOrSg, WaterSelectorMode mode);
 

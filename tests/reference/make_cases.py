@@ -159,6 +159,12 @@ add("Selector texts not exact", "gor mcf/stb", "Salinity or Sp. Gravity ?", OIL[
 add("Petrosky/Farshad tiny GOR", GOR, SAL, OIL[4], WET, "Hall",
     "36", "0.78", "190", "1000", "0.02", "20", "25", "2", "0.5")
 
+# no gas in solution: the bubble point is atmospheric, Rs is 0 at every pressure
+add("Dead oil Kartoatmodjo/Schmidt", GOR, SAL, OIL[8], WET, "Hall",
+    "21.2", "0.8", "255.2", "3000", "0", "20", "25", "3", "0.5")
+add("Dead oil Standing at atmospheric pressure", GOR, SAL, OIL[0], DRY, "Hall",
+    "35", "0.75", "200", "14.7", "0", "20", "25", "3", "0.5")
+
 
 def quote(text):
     return '"' + text.replace('"', '""') + '"'

@@ -672,9 +672,16 @@ def run_calculation(sel, gor_text, water_text, numbers):
     else:
         salinity = sal_or_sg
 
+    # an oil with no gas in solution (GOR mode, a GOR of 0, gas present)
+    dead_oil = api > 0.0 and gg > 0.0 and gor_mode and gor_or_pb == 0.0
+
     # oil
     if api > 0.0:
         pb, rsb, rs, out.label = calc_bubble_point(sel, gor_mode, gg, p, temp, api, pb)
+        if dead_oil:
+            # no gas in solution: at its bubble point at atmospheric pressure
+            pb = 14.7
+            rs = 0.0
         if p > pb:
             rs = rsb
         bo, co = calc_oil_fvf(sel, gg, temp, api, rs, p, pb, co)
@@ -703,7 +710,7 @@ def run_calculation(sel, gor_text, water_text, numbers):
         # both neighbours failed: cg not computed
 
         # saturated oil (only with oil present)
-        if api > 0.0 and p <= pb:
+        if api > 0.0 and p <= pb and not dead_oil:
             rs_lower = calc_solution_gas(sel, gg, p_lower, temp, api, pb)
             bo_lower, co = calc_oil_fvf(sel, gg, temp, api, rs_lower, p_lower, pb, co)
             rs_upper = calc_solution_gas(sel, gg, p_upper, temp, api, pb)
