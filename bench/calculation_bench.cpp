@@ -8,6 +8,7 @@
 #include "batch.h"
 #include "calc/calculation_run.h"
 #include "calc/pressure_table.h"
+#include "export/black_oil_tables.h"
 #include "io/case_record.h"
 #include "model/case_model.h"
 #include "present/selection_texts.h"
@@ -132,5 +133,28 @@ void BM_PressureTableAllFamilies(benchmark::State& state) {
   state.counters["runs"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_PressureTableAllFamilies)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// Black-oil tables for a simulator, built and checked as --export-eclipse does, without
+// the files: the typical oil (no adjustments) and a volatile oil below its bubble point
+// whose saturated Bo and viscosity are adjusted.
+void BM_BlackOilTables(benchmark::State& state) {
+  tarnvik::CalculationCase c;
+  c.selection.rockCorrelation = tarnvik::RockCorrelation::Hall;
+  if (state.range(0) == 0) {
+    c.inputs = {35, 0.75, 200, 3000, 0.5, 20, 25, 3, 0.5};
+    c.gorMode = tarnvik::GorSelectorMode::Gor;
+  } else {
+    c.inputs = {49.4, 0.91, 261, 5029, 5403, 24, 26, 1.4, 0.9};
+    c.gorMode = tarnvik::GorSelectorMode::BubblePoint;
+    c.selection.oilCorrelation = tarnvik::OilCorrelation::DoklaOsman;
+  }
+  for (auto _ : state) {
+    tarnvik::BlackOilTables tables;
+    std::string error;
+    if (!tarnvik::BuildBlackOilTables(c, {}, tables, error)) state.SkipWithError(error.c_str());
+    benchmark::DoNotOptimize(tables.liveOil.data());
+  }
+}
+BENCHMARK(BM_BlackOilTables)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -9,7 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev fonts-dejavu-core
   xvfb xauth dpkg-dev
-  libopm-simulators-bin libopm-common-bin
+  libopm-simulators-bin libopm-common-bin openmpi-bin python3
 )
 
 missing=()

@@ -234,14 +234,26 @@ TEST_F(CliTest, CompareOilGivesNineFamiliesPerCase) {
 // An export either writes what was asked or says why not, and what was written.
 TEST_F(CliTest, ExportSaysWhyNothingWasWritten) {
   const fs::path tables = dir_ / "pvt.inc", deck = dir_ / "CASE.DATA";
-  // Heavy oil at 60 °F with a heavy gas has a negative undersaturated compressibility: Bo
-  // would rise above the bubble point, which no simulator accepts.
+  // Heavy oil at 60 °F with a heavy gas has a negative undersaturated compressibility on
+  // its lowest record: the export raises it and says so, in the message and in the file;
+  // --strict-tables refuses instead.
   const auto heavy = Write("heavy.csv",
                            "\"cold heavy\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Standing\",\"Wet Gas\",\"Hall\","
                            "15,1.2,60,3000,0.01,20,25,3,0.5\r\n");
-  const CliRun refused = Run({"--export-eclipse", tables.string(), "--deck", deck.string(), heavy.string()});
+  const CliRun adjusted = Run({"--export-eclipse", tables.string(), heavy.string()});
+  EXPECT_EQ(adjusted.exitCode, 0) << adjusted.err;
+  const std::string row =
+      "PVTO record 1 (Rs 0.0045057977 MSCF/STB), row 2 at 1136.025 psia: Bo 1.0149245 -> 0.99784976";
+  EXPECT_NE(adjusted.out.find(row), std::string::npos) << adjusted.out;
+  EXPECT_NE(ReadFile(tables).find("--   " + row), std::string::npos);
+  const CliRun refused =
+      Run({"--export-eclipse", tables.string(), "--strict-tables", "--deck", deck.string(), heavy.string()});
   EXPECT_EQ(refused.exitCode, 1);
-  EXPECT_NE(refused.err.find("nothing written: PVTO record 1"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("nothing written: PVTO record 1 (Rs 0.0045058 MSCF/STB), row 2 at 1136.03 psia: Bo"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_FALSE(fs::exists(deck));
+  fs::remove(tables);
   const CliRun two = Run({"--export-eclipse", tables.string(), kTypical});
   EXPECT_NE(two.err.find("exactly one case"), std::string::npos) << two.err;
   EXPECT_EQ(Run({"--deck", deck.string(), kTypical}).exitCode, 2) << "--deck needs --export-eclipse";

@@ -53,10 +53,13 @@ case, one row per oil family with the oil results.
 
 --export-eclipse writes the fluid and rock description a black-oil simulator reads, for
 the one case in the input, after checking what a simulator requires (Rs and pressures
-increasing, Bo rising along the saturated curve and falling above each bubble point,
-Bg falling, every value finite and positive); when a check fails it writes nothing and
-says which table, row, quantity and value. An oil without gas in solution (gas gravity
-0 or a GOR of 0) gets PVDO instead of PVTO and no PVDG.
+increasing, Bo rising along the saturated curve by less than the released gas takes up
+and falling above each bubble point, Bg falling, every value finite and positive); when
+a check fails it writes nothing and says which table, row, quantity and value. Each row
+is a run of the case, except values the correlations make unphysical (Bo flat or rising
+above a bubble point, saturated Bo outgrowing the released gas, saturated oil viscosity
+rising with Rs): these are adjusted and listed, in the file and the message, or with
+--strict-tables refused. An oil with a GOR of 0 gets PVDO instead of PVTO and no PVDG.
 
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
 as FILE:LINE: on standard error and skipped), a file could not be read, an export was
@@ -139,6 +142,10 @@ int Run(int argc, char** argv) {
           ->excludes(tableFlag)
           ->excludes(compareFlag)
           ->type_name("FILE");
+  app.add_flag("--strict-tables", exportRequest.strict,
+               "Refuse, naming the row, where the exported tables would otherwise be adjusted to describe a "
+               "physical fluid")
+      ->needs(exportOption);
   app.add_option("--deck", exportRequest.deckPath,
                  "Also write an example simulation deck that includes the tables (a 5 x 5 x 3 box, one producer)")
       ->needs(exportOption)

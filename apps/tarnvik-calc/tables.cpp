@@ -210,7 +210,8 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
   for (const std::string& keyword : keywords) joined.append(joined.empty() ? "" : " ").append(keyword);
   switch (format) {
     case Format::Csv: {
-      std::string line = "case,title,tables,deck,keywords,bubble_point,initial_rs\n" + std::to_string(number) + ',';
+      std::string line =
+          "case,title,tables,deck,keywords,bubble_point,initial_rs,adjustments\n" + std::to_string(number) + ',';
       AppendCsvField(line, record.title);
       line += ',';
       AppendCsvField(line, request.tablesPath);
@@ -221,7 +222,7 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
         line += FormatShortest(tables.bubblePoint) + ',' + FormatShortest(tables.initialRs);
       else
         line += ',';
-      out << line << '\n';
+      out << line << ',' << tables.adjustments.size() << '\n';
       return;
     }
     case Format::Json: {
@@ -237,6 +238,24 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
         line["bubble_point"] = tables.bubblePoint;
         line["initial_rs"] = tables.initialRs;
       }
+      auto adjustments = nlohmann::ordered_json::array();
+      for (const TableAdjustment& a : tables.adjustments) {
+        nlohmann::ordered_json item;
+        item["table"] = a.table;
+        if (a.record > 0) {
+          item["record"] = a.record;
+          item["rs"] = a.rs;
+        }
+        item["row"] = a.row;
+        item["pressure"] = a.pressure;
+        item["quantity"] = a.quantity;
+        item["before"] = a.before;
+        item["after"] = a.after;
+        item["reason"] = a.reason;
+        adjustments.push_back(std::move(item));
+      }
+      line["adjustments"] = std::move(adjustments);
+      line["notes"] = tables.notes;
       out << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
       return;
     }
@@ -253,6 +272,12 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
         << FormatShortest(tables.bubblePoint) << " psia, Rs " << FormatShortest(tables.initialRs) << " MSCF/STB)\n";
   }
   if (!request.deckPath.empty()) out << "  Wrote " << request.deckPath << ": an example model that includes them\n";
+  for (const std::string& note : tables.notes) out << "  Note: " << note << '\n';
+  if (!tables.adjustments.empty()) {
+    out << "  Adjusted from the correlations' values, so that the tables describe a physical fluid "
+           "(listed in the file; --strict-tables refuses instead):\n";
+    for (const TableAdjustment& adjustment : tables.adjustments) out << "    " << AdjustmentText(adjustment) << '\n';
+  }
 }
 
 std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out) {

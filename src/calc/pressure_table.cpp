@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "calc/pressure_grid.h"
-#include "calc/routines.h"
 
 namespace tarnvik {
 namespace {
@@ -95,16 +94,6 @@ std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const Calculation
     rows[i].outcome = Calculate(WithOilFamily(c, rows[i].family));
   }
   return rows;
-}
-
-DeadOilPoint DeadOilAt(const CalculationCase& c, double pressure, double bubblePoint) {
-  const InputSet& in = c.inputs;
-  DeadOilPoint point;
-  Quantity co;
-  CalcOilFvf(in.gasGravity, in.temperatureF, in.apiGravity, 0.0, point.bo, pressure, bubblePoint, co,
-             c.selection.oilCorrelation);
-  CalcOilViscosity(in.apiGravity, in.temperatureF, 0.0, point.viscosity, pressure, bubblePoint);
-  return point;
 }
 
 }  // namespace tarnvik

@@ -78,12 +78,4 @@ std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const Calculation
 // The case with another oil family.
 CalculationCase WithOilFamily(const CalculationCase& calculationCase, OilCorrelation family);
 
-// Oil without gas in solution at p [psia], taken to be at its bubble point pb [psia]:
-// Bo [RB/STB] and viscosity [cp] with Rs = 0, shrunk and thickened above pb.
-struct DeadOilPoint {
-  double bo = 0;
-  double viscosity = 0;
-};
-DeadOilPoint DeadOilAt(const CalculationCase& calculationCase, double pressure, double bubblePoint);
-
 }  // namespace tarnvik

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "base/units.h"
 #include "calc/calculation_run.h"
 #include "calc/densities_saturations.h"
 #include "calc/pressure_grid.h"
 #include "calc/pressure_table.h"
+#include "correlations/oil/oil_viscosity.h"
 #include "present/run_messages.h"
 
 namespace tarnvik {
@@ -50,39 +52,165 @@ std::string ZFailure(const std::string& where, const CalculationOutcome& outcome
   return where + ": the z-factor failed (" + std::string(ZFactorMessage(outcome.zFactorStatus)) + ")";
 }
 
+// Above the bubble point Bo must fall with pressure at an oil's compressibility. Where the
+// correlations' Bo falls from the row before (as written) by less than the floor gives,
+// or rises, it is that row's shrunk at the floor instead: Bo(p₁) exp(−c (p − p₁)).
+// `correlationBefore` is the row before's Bo from the correlations, for the message.
+void FloorCompressibility(TableAdjustment where, const OilPoint& before, double correlationBefore, OilPoint& point,
+                          BlackOilTables& t) {
+  const double dp = point.pressure - before.pressure;
+  if (!(std::log(before.bo / point.bo) / dp < kMinimumOilCompressibility)) return;
+  const double floored = before.bo * std::exp(-kMinimumOilCompressibility * dp);
+  where.pressure = point.pressure;
+  where.quantity = "Bo";
+  where.before = point.bo;
+  where.after = floored;
+  where.reason = "the correlations' oil compressibility from the row before is " +
+                 Number(std::log(correlationBefore / point.bo) / dp) + " 1/psi; raised to " +
+                 Number(kMinimumOilCompressibility) + " 1/psi";
+  t.adjustments.push_back(std::move(where));
+  point.bo = floored;
+}
+
 // Saturated point and undersaturated branch of one solution gas-oil ratio, with the
 // correlations in GOR mode for that ratio.
-bool BuildLiveOilRecord(const CalculationCase& c, double rsScf, double topPressure, int branchPoints,
-                        LiveOilRecord& record, std::string& error) {
+bool BuildLiveOilRecord(const CalculationCase& c, const BlackOilOptions& o, double rsScf, double topPressure,
+                        std::size_t number, BlackOilTables& t, std::string& error) {
+  LiveOilRecord record;
   const double gorMcf = rsScf / units::kScfPerMcf;
   const double pb = Run(c, GorSelectorMode::Gor, gorMcf, topPressure).results.pb;
   record.rs = gorMcf;
-  record.points.clear();
   std::vector<double> pressures = {pb};
   if (pb < topPressure) {
-    for (int k = 1; k <= branchPoints; ++k) pressures.push_back(pb + (topPressure - pb) * k / branchPoints);
+    for (int k = 1; k <= o.undersaturatedPoints; ++k) {
+      pressures.push_back(pb + (topPressure - pb) * k / o.undersaturatedPoints);
+    }
   }
+  double correlationBefore = 0;
   for (double p : pressures) {
     const CalculationOutcome outcome = Run(c, GorSelectorMode::Gor, gorMcf, p);
     if (outcome.failed()) {
       error = ZFailure("PVTO at Rs " + Number(gorMcf) + " MSCF/STB and " + Number(p) + " psia", outcome);
       return false;
     }
-    record.points.push_back({p, Value(outcome.results.bo), Value(outcome.results.muO)});
+    OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
+    const double correlationBo = point.bo;
+    if (!o.strict && !record.points.empty()) {
+      const TableAdjustment where{"PVTO", int(number), gorMcf, int(record.points.size()) + 1};
+      FloorCompressibility(where, record.points.back(), correlationBefore, point, t);
+    }
+    correlationBefore = correlationBo;
+    record.points.push_back(point);
   }
+  const CalculationOutcome gas = CalculateAt(c, pb);
+  record.saturatedBg = gas.failed() ? kNotComputed : Value(gas.results.bg);
+  t.liveOil.push_back(std::move(record));
   return true;
+}
+
+// Along the saturated curve, as pressure falls by Δp from one record to the one below, the
+// oil shrinks by ΔBo and releases gas that takes up Bg ΔRs. Together they are only
+// physical while they expand: ΔBo < Bg ΔRs. A simulator also needs them to expand at
+// least as much as the oil alone would above its bubble point, by co Bo Δp with co the
+// record's undersaturated compressibility, or its Newton iterations fail as cells pass
+// the bubble point. Where the correlations break this (volatile oils at high Rs), the
+// record's Bo is lowered to that bound (never by more than half the released gas's
+// volume), its undersaturated branch scaled with it, and the records above follow.
+void LimitSaturatedSteps(BlackOilTables& t) {
+  for (std::size_t i = 1; i < t.liveOil.size(); ++i) {
+    LiveOilRecord& record = t.liveOil[i];
+    const OilPoint& below = t.liveOil[i - 1].points.front();
+    const OilPoint& saturated = record.points.front();
+    const double released = record.saturatedBg * (record.rs - t.liveOil[i - 1].rs);
+    double co = kMinimumOilCompressibility;
+    if (record.points.size() > 1) {
+      const OilPoint& next = record.points[1];
+      co = std::max(co, std::log(saturated.bo / next.bo) / (next.pressure - saturated.pressure));
+    }
+    const double compressed = co * below.bo * (saturated.pressure - below.pressure);
+    const double limit = std::max(released - compressed, released / 2);
+    const double step = saturated.bo - below.bo;
+    if (!(limit > 0) || !(step > 0) || step <= limit) continue;
+    const double bo = below.bo + limit;
+    const double scale = bo / saturated.bo;
+    t.adjustments.push_back(
+        {"PVTO", int(i) + 1, record.rs, 1, saturated.pressure, "Bo", saturated.bo, bo,
+         "the saturated Bo rises " + Number(step) + " RB/STB from the record below; the gas released between them " +
+             "takes up " + Number(released) + " RB/STB, and the oil and its gas must expand at least as much as the " +
+             "oil alone would (" + Number(compressed) + " RB/STB at " + Number(co) +
+             " 1/psi); the record's undersaturated Bo is scaled by " + Number(scale)});
+    for (OilPoint& point : record.points) point.bo *= scale;
+  }
+}
+
+// Oil thins as gas dissolves, so along the saturated curve its viscosity falls as Rs
+// rises. The Chew–Connally gas-in-solution correction turns upward at high Rs (above
+// about 1700 SCF/STB, and steeply beyond its data, 3544 SCF/STB). Where a record's
+// bubble-point viscosity rises from the record before, it is held at that value, and its
+// undersaturated branch follows from it with the same pressure term as in a run.
+void HoldSaturatedViscosity(BlackOilTables& t) {
+  for (std::size_t i = 1; i < t.liveOil.size(); ++i) {
+    LiveOilRecord& record = t.liveOil[i];
+    const double held = t.liveOil[i - 1].points.front().viscosity;
+    OilPoint& saturated = record.points.front();
+    if (!(saturated.viscosity > held)) continue;
+    t.adjustments.push_back(
+        {"PVTO", int(i) + 1, record.rs, 1, saturated.pressure, "oil viscosity", saturated.viscosity, held,
+         "the saturated oil viscosity rises with Rs, where oil thins as gas dissolves; held at the record before's, "
+         "and the record's undersaturated viscosity follows from it"});
+    saturated.viscosity = held;
+    for (OilPoint& point : record.points) {
+      if (point.pressure > saturated.pressure) {
+        point.viscosity = UndersaturatedOilViscosity(held, point.pressure, saturated.pressure);
+      }
+    }
+  }
+}
+
+// The highest pressure the tables can reach: `wanted`, or, where the gas's z-factor fails
+// below it (a reduced pressure above 20.5, or no convergence), the highest pressure it
+// reaches without a failure from `floor`, a pressure where it works: the first failure on
+// a fine scan, narrowed by bisection. `why` is that failure's message.
+double Reach(const CalculationCase& c, double floor, double wanted, std::string& why) {
+  constexpr int kScanSteps = 200;
+  double low = floor;
+  for (int i = 1; i <= kScanSteps; ++i) {
+    double high = floor + (wanted - floor) * i / kScanSteps;
+    const CalculationOutcome outcome = CalculateAt(c, high);
+    if (!outcome.failed()) {
+      low = high;
+      continue;
+    }
+    why = ZFactorMessage(outcome.zFactorStatus);
+    while (high - low > 1e-6 * high) {
+      const double middle = (low + high) / 2;
+      (CalculateAt(c, middle).failed() ? high : low) = middle;
+    }
+    return low;
+  }
+  return wanted;
 }
 
 bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb, double rsb, double top,
                   BlackOilTables& t, std::string& error) {
-  const double saturatedTop = std::max(t.reservoirPressure, pb);
+  // The saturated curve reaches the bubble point, or, where the gas's z-factor ends below
+  // it, halfway from the reservoir pressure to where it ends, leaving room for a branch.
+  double saturatedTop = std::max(t.reservoirPressure, pb);
+  if (!(saturatedTop < top)) {
+    saturatedTop = (t.reservoirPressure + top) / 2;
+    t.notes.push_back("PVTO: the saturated curve ends at " + Number(saturatedTop) +
+                      " psia, below the bubble point of " + Number(pb) + " psia, which the tables cannot reach");
+  }
+  std::size_t number = 0;
   for (double p : Pressures(o.minimumPressure, saturatedTop, o.saturatedRows, pb)) {
     // The saturated curve: the gas-oil ratio of an oil whose bubble point is p; at the
     // case's own bubble point, the case's own ratio.
     const double rs = p == pb ? rsb : Value(Run(c, GorSelectorMode::BubblePoint, p, p).results.rsb);
-    LiveOilRecord record;
-    if (!BuildLiveOilRecord(c, rs, top, o.undersaturatedPoints, record, error)) return false;
-    t.liveOil.push_back(std::move(record));
+    if (!BuildLiveOilRecord(c, o, rs, top, ++number, t, error)) return false;
+  }
+  if (!o.strict) {
+    LimitSaturatedSteps(t);
+    HoldSaturatedViscosity(t);
   }
   for (double p : Pressures(o.minimumPressure, top, o.gasRows)) {
     const CalculationOutcome outcome = CalculateAt(c, p);
@@ -95,13 +223,86 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
   return true;
 }
 
-// An oil without gas in solution is at its bubble point at atmospheric pressure: Bo and
-// viscosity there with Rs = 0, and the undersaturated correlations above it.
-void BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top, BlackOilTables& t) {
+// An oil without gas in solution is at its bubble point at atmospheric pressure; each row
+// is a run of the case at its pressure.
+bool BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top, BlackOilTables& t,
+                  std::string& error) {
+  double correlationBefore = 0;
   for (double p : Pressures(o.minimumPressure, top, o.deadOilRows)) {
-    const DeadOilPoint point = DeadOilAt(c, p, o.minimumPressure);
-    t.deadOilTable.push_back({p, point.bo, point.viscosity});
+    const CalculationOutcome outcome = CalculateAt(c, p);
+    if (outcome.failed()) {
+      error = ZFailure("PVDO at " + Number(p) + " psia", outcome);
+      return false;
+    }
+    OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
+    const double correlationBo = point.bo;
+    if (!o.strict && !t.deadOilTable.empty()) {
+      const TableAdjustment where{"PVDO", 0, 0, int(t.deadOilTable.size()) + 1};
+      FloorCompressibility(where, t.deadOilTable.back(), correlationBefore, point, t);
+    }
+    correlationBefore = correlationBo;
+    t.deadOilTable.push_back(point);
   }
+  return true;
+}
+
+// The fewest significant digits, from 8, with which the written tables still pass the
+// checks; 0 when even 17 do not.
+int WrittenDigits(const BlackOilTables& t) {
+  for (const int digits : {8, 10, 12, 15, 17}) {
+    if (CheckBlackOilTables(AsWritten(t, digits)).empty()) return digits;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string TableNumber(double value, int digits) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.*G", digits, value);
+  return text;
+}
+
+BlackOilTables AsWritten(const BlackOilTables& tables, int digits) {
+  const auto written = [digits](double& value) {
+    if (std::isfinite(value)) value = std::strtod(TableNumber(value, digits).c_str(), nullptr);
+  };
+  BlackOilTables t = tables;
+  for (LiveOilRecord& record : t.liveOil) {
+    written(record.rs);
+    for (OilPoint& point : record.points) {
+      written(point.pressure);
+      written(point.bo);
+      written(point.viscosity);
+    }
+  }
+  for (OilPoint& point : t.deadOilTable) {
+    written(point.pressure);
+    written(point.bo);
+    written(point.viscosity);
+  }
+  for (GasPoint& point : t.gas) {
+    written(point.pressure);
+    written(point.bg);
+    written(point.viscosity);
+  }
+  for (double* value :
+       {&t.water.referencePressure, &t.water.bw, &t.water.compressibility, &t.water.viscosity, &t.water.viscosibility,
+        &t.rock.referencePressure, &t.rock.compressibility, &t.densities.oil, &t.densities.water, &t.densities.gas}) {
+    written(*value);
+  }
+  return t;
+}
+
+namespace {
+
+// The digits to write with; refuses, naming the first broken rule of the written tables,
+// when no number of digits keeps them valid.
+bool Finish(BlackOilTables& t, std::string& error) {
+  t.significantDigits = WrittenDigits(t);
+  if (t.significantDigits > 0) return true;
+  error = CheckBlackOilTables(AsWritten(t, 17));
+  return false;
 }
 
 }  // namespace
@@ -134,6 +335,12 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
     error = "a black-oil description needs oil: the API gravity must be above 0";
     return false;
   }
+  if (!(in.gasGravity > 0)) {
+    error =
+        "a black-oil description needs the gas gravity, also for an oil without gas in solution (its Bo "
+        "correlations use it): give the gas gravity, and a GOR of 0 for a dead oil";
+    return false;
+  }
   if (!(in.pressure > o.minimumPressure) || !std::isfinite(in.pressure)) {
     error = "the reservoir pressure must be above " + Number(o.minimumPressure) + " psia, not " + Number(in.pressure);
     return false;
@@ -148,7 +355,7 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   t.initialBo = Value(r.bo);
   t.porosity = in.porosity / units::kPercentPerFraction;
   t.connateWater = in.swc / units::kPercentPerFraction;
-  t.deadOil = !(in.gasGravity > 0) || !(Value(r.rsb) > 0);
+  t.deadOil = IsDeadOil(in, c.gorMode);
 
   const double dp = units::kPressureStep / 2;
   const ResultSet below = CalculateAt(c, in.pressure - dp).results;
@@ -164,21 +371,35 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   Quantity oil, gas, water;
   const double salinity = WorkingSalinity(in.salinityOrSg, c.waterMode);
   CalcDensities(oil, gas, water, in.apiGravity, in.gasGravity, 0.0, 1.0, 1.0, units::kStandardBg, salinity);
-  t.densities = {Value(oil), Value(water), in.gasGravity > 0 ? gas : std::nullopt};
+  t.densities = {Value(oil), Value(water), Value(gas)};
 
+  const double wanted = o.pressureMargin * std::max(in.pressure, t.deadOil ? in.pressure : r.pb);
+  std::string why;
+  const double top = Reach(c, in.pressure, wanted, why);
+  if (!(top > in.pressure)) {
+    error = "PVDG above " + Number(in.pressure) + " psia: the gas's z-factor fails just above the reservoir " +
+            "pressure (" + why + "): the tables cannot reach beyond it";
+    return false;
+  }
+  if (top < wanted) {
+    t.notes.push_back("the tables end at " + Number(top) + " psia, where the gas's z-factor fails above (" + why +
+                      "), instead of at " + Number(wanted) + " psia");
+  }
   if (t.deadOil) {
-    BuildDeadOil(c, o, o.pressureMargin * in.pressure, t);
-    return true;
+    if (!BuildDeadOil(c, o, top, t, error)) return false;
+    return Finish(t, error);
   }
   if (!(r.pb > o.minimumPressure)) {
-    error = "the bubble-point pressure of the case is " + Number(r.pb) + " psia, not above " +
-            Number(o.minimumPressure) + " psia: the oil has no saturated range to tabulate (a GOR this small gives " +
+    error = "PVTO record 1: the bubble-point pressure of the case is " + Number(r.pb) + " psia, not above " +
+            Number(o.minimumPressure) +
+            " psia, the lowest table pressure: the oil has no saturated range to tabulate (a GOR this small gives " +
             "no bubble point above stock-tank conditions); give a GOR of 0 to export it as a dead oil";
     return false;
   }
   t.bubblePoint = r.pb;
   t.initialRs = (in.pressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
-  return BuildLiveOil(c, o, r.pb, Value(r.rsb), o.pressureMargin * std::max(in.pressure, r.pb), t, error);
+  if (!BuildLiveOil(c, o, r.pb, Value(r.rsb), top, t, error)) return false;
+  return Finish(t, error);
 }
 
 namespace {
@@ -237,6 +458,21 @@ std::string CheckLiveOil(const std::vector<LiveOilRecord>& records) {
       return where + ": saturated Bo " + Number(saturated.bo) + " RB/STB does not rise above " +
              Number(saturatedBefore.bo) + " of the record before";
     }
+    if (saturated.viscosity > saturatedBefore.viscosity) {
+      return where + ": saturated oil viscosity " + Number(saturated.viscosity) + " cp rises above " +
+             Number(saturatedBefore.viscosity) + " of the record before, where oil thins as gas dissolves";
+    }
+    if (saturated.viscosity > saturatedBefore.viscosity) {
+      return where + ": saturated oil viscosity " + Number(saturated.viscosity) + " cp rises above " +
+             Number(saturatedBefore.viscosity) + " of the record before, where oil thins as gas dissolves";
+    }
+    const double released = record.saturatedBg * (record.rs - before.rs);
+    if (std::isfinite(released) && !(saturated.bo - saturatedBefore.bo < released)) {
+      return where + ": saturated Bo " + Number(saturated.bo) + " RB/STB rises " +
+             Number(saturated.bo - saturatedBefore.bo) + " from the record before, not less than the " +
+             Number(released) + " RB/STB its released gas takes up (Bg " + Number(record.saturatedBg) +
+             " RB/MSCF): the oil and its gas would have a negative total compressibility";
+    }
   }
   if (records.back().points.size() < 2) return "PVTO: the last record has no undersaturated branch";
   return {};
@@ -289,8 +525,7 @@ std::string CheckBlackOilTables(const BlackOilTables& t) {
     return NotUsable("ROCK", "formation compressibility", t.rock.compressibility, "1/psi");
   if (!Usable(t.densities.oil)) return NotUsable("DENSITY", "oil density", t.densities.oil, "lb/ft3");
   if (!Usable(t.densities.water)) return NotUsable("DENSITY", "water density", t.densities.water, "lb/ft3");
-  if (t.densities.gas && !Usable(*t.densities.gas))
-    return NotUsable("DENSITY", "gas density", *t.densities.gas, "lb/ft3");
+  if (!Usable(t.densities.gas)) return NotUsable("DENSITY", "gas density", t.densities.gas, "lb/ft3");
   return {};
 }
 

@@ -13,12 +13,8 @@
 namespace tarnvik {
 namespace {
 
-// Table numbers: eight significant digits, an exponent where one is shorter.
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.8G", value);
-  return text;
-}
+// Numbers of the deck and the header: eight significant digits, an exponent where shorter.
+std::string Number(double value) { return TableNumber(value, 8); }
 
 // A text for a comment or the TITLE line: one line of printable ASCII.
 std::string OneLine(std::string_view text, std::size_t limit) {
@@ -30,39 +26,52 @@ std::string OneLine(std::string_view text, std::size_t limit) {
   return line;
 }
 
-void Row(std::string& out, std::initializer_list<double> values, const char* end = "") {
-  out += ' ';
-  for (double value : values) {
-    std::string number = Number(value);
-    out.append(number.size() < 13 ? 13 - number.size() : 1, ' ').append(number);
-  }
-  out += end;
-  out += '\n';
-}
+// Rows of table values, each number right-aligned in a column wide enough for the digits
+// the tables are written with.
+class Columns {
+ public:
+  explicit Columns(int digits) : digits_(digits), width_(std::size_t(digits) + 5) {}
 
-// A comment line of column names, each right-aligned over its column of Row.
-void Header(std::string& out, std::initializer_list<const char*> names) {
-  std::string line = "--";
-  for (const char* name : names) {
-    const std::size_t edge = line.size() <= 2 ? 14 : line.size() + 13;
-    line.append(edge - line.size() - std::string_view(name).size(), ' ').append(name);
+  void Row(std::string& out, std::initializer_list<double> values, const char* end = "") const {
+    out += ' ';
+    for (double value : values) {
+      std::string number = TableNumber(value, digits_);
+      out.append(number.size() < width_ ? width_ - number.size() : 1, ' ').append(number);
+    }
+    out += end;
+    out += '\n';
   }
-  out += line + '\n';
-}
+  // Leaves the first column empty (the Rs of a PVTO record's branch rows).
+  void Indent(std::string& out) const { out.append(width_, ' '); }
 
-void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
+  // A comment line of column names, each right-aligned over its column of Row.
+  void Header(std::string& out, std::initializer_list<const char*> names) const {
+    std::string line = "--";
+    for (const char* name : names) {
+      const std::size_t edge = line.size() <= 2 ? width_ + 1 : line.size() + width_;
+      line.append(edge - line.size() - std::string_view(name).size(), ' ').append(name);
+    }
+    out += line + '\n';
+  }
+
+ private:
+  int digits_;
+  std::size_t width_;
+};
+
+void LiveOil(std::string& out, const Columns& columns, const std::vector<LiveOilRecord>& records) {
   out += "PVTO\n";
-  Header(out, {"Rs", "Pbub", "Bo", "Vo"});
-  Header(out, {"MSCF/STB", "psia", "RB/STB", "cp"});
+  columns.Header(out, {"Rs", "Pbub", "Bo", "Vo"});
+  columns.Header(out, {"MSCF/STB", "psia", "RB/STB", "cp"});
   for (const LiveOilRecord& record : records) {
     for (std::size_t i = 0; i < record.points.size(); ++i) {
       const OilPoint& point = record.points[i];
       const char* end = i + 1 == record.points.size() ? " /" : "";
       if (i == 0) {
-        Row(out, {record.rs, point.pressure, point.bo, point.viscosity}, end);
+        columns.Row(out, {record.rs, point.pressure, point.bo, point.viscosity}, end);
       } else {
-        out.append(13, ' ');
-        Row(out, {point.pressure, point.bo, point.viscosity}, end);
+        columns.Indent(out);
+        columns.Row(out, {point.pressure, point.bo, point.viscosity}, end);
       }
     }
   }
@@ -71,14 +80,15 @@ void LiveOil(std::string& out, const std::vector<LiveOilRecord>& records) {
 
 // A table of pressure, volume factor and viscosity (PVDO, PVDG).
 template <class Point>
-void PressureTable(std::string& out, const char* keyword, const char* factor, const char* factorUnit,
-                   const char* viscosity, const std::vector<Point>& rows, double Point::*volumeFactor) {
+void PressureTable(std::string& out, const Columns& columns, const char* keyword, const char* factor,
+                   const char* factorUnit, const char* viscosity, const std::vector<Point>& rows,
+                   double Point::*volumeFactor) {
   out += keyword;
   out += '\n';
-  Header(out, {"P", factor, viscosity});
-  Header(out, {"psia", factorUnit, "cp"});
+  columns.Header(out, {"P", factor, viscosity});
+  columns.Header(out, {"psia", factorUnit, "cp"});
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    Row(out, {rows[i].pressure, rows[i].*volumeFactor, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
+    columns.Row(out, {rows[i].pressure, rows[i].*volumeFactor, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
   }
   out += "\n";
 }
@@ -92,41 +102,72 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   return canonicalA == canonicalB;
 }
 
+// Bo [RB/STB] of the oil in place at p [psia] at or above its bubble point, as a simulator
+// reads it: linear between the rows of its PVTO record or of PVDO.
+double InitialOilFactorAt(const BlackOilTables& t, double p) {
+  std::vector<OilPoint> rows = t.deadOilTable;
+  for (const LiveOilRecord& record : t.liveOil) {
+    if (record.rs == t.initialRs) rows = record.points;
+  }
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    if (p <= rows[i].pressure || i + 1 == rows.size()) {
+      const OilPoint &a = rows[i - 1], &b = rows[i];
+      return a.bo + (b.bo - a.bo) * (p - a.pressure) / (b.pressure - a.pressure);
+    }
+  }
+  return t.initialBo;
+}
+
 }  // namespace
 
 std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, std::string_view description) {
+  const Columns columns(t.significantDigits);
   std::string out;
   out += "-- Black-oil tables written by Tarnvik, FIELD units\n";
   out += "-- Case: " + OneLine(title, 100) + "\n";
   out += "-- Correlations: " + OneLine(description, 100) + "\n";
   out += "-- Reservoir pressure " + Number(t.reservoirPressure) + " psia";
   if (!t.deadOil) out += ", bubble point " + Number(t.bubblePoint) + " psia, Rs " + Number(t.initialRs) + " MSCF/STB";
-  out += "\n\n";
+  out += "\n";
+  out += "-- Standard conditions: 60 F and 14.696 psia, those of the correlations\n";
+  for (const std::string& note : t.notes) out += "-- Note: " + OneLine(note, 200) + "\n";
+  if (!t.adjustments.empty()) {
+    out += "-- Adjusted from the correlations' values, so that the tables describe a physical fluid:\n";
+    for (const TableAdjustment& adjustment : t.adjustments)
+      out += "--   " + OneLine(AdjustmentText(adjustment), 300) + "\n";
+  }
+  out += "\n";
   if (t.deadOil) {
-    PressureTable(out, "PVDO", "Bo", "RB/STB", "Vo", t.deadOilTable, &OilPoint::bo);
+    PressureTable(out, columns, "PVDO", "Bo", "RB/STB", "Vo", t.deadOilTable, &OilPoint::bo);
   } else {
-    LiveOil(out, t.liveOil);
-    PressureTable(out, "PVDG", "Bg", "RB/MSCF", "Vg", t.gas, &GasPoint::bg);
+    LiveOil(out, columns, t.liveOil);
+    PressureTable(out, columns, "PVDG", "Bg", "RB/MSCF", "Vg", t.gas, &GasPoint::bg);
   }
   out += "PVTW\n";
-  Header(out, {"Pref", "Bw", "Cw", "Vw", "Cv"});
-  Header(out, {"psia", "RB/STB", "1/psi", "cp", "1/psi"});
-  Row(out, {t.water.referencePressure, t.water.bw, t.water.compressibility, t.water.viscosity, t.water.viscosibility},
+  columns.Header(out, {"Pref", "Bw", "Cw", "Vw", "Cv"});
+  columns.Header(out, {"psia", "RB/STB", "1/psi", "cp", "1/psi"});
+  columns.Row(
+      out, {t.water.referencePressure, t.water.bw, t.water.compressibility, t.water.viscosity, t.water.viscosibility},
       " /");
   out += "\nROCK\n";
-  Header(out, {"Pref", "Cf"});
-  Header(out, {"psia", "1/psi"});
-  Row(out, {t.rock.referencePressure, t.rock.compressibility}, " /");
+  columns.Header(out, {"Pref", "Cf"});
+  columns.Header(out, {"psia", "1/psi"});
+  columns.Row(out, {t.rock.referencePressure, t.rock.compressibility}, " /");
   out += "\nDENSITY\n";
-  Header(out, {"oil", "water", "gas"});
-  Header(out, {"lb/ft3", "lb/ft3", "lb/ft3"});
-  if (t.densities.gas) {
-    Row(out, {t.densities.oil, t.densities.water, *t.densities.gas}, " /");
-  } else {
-    // Without gas the gas density is not used; it takes the simulator's default.
-    Row(out, {t.densities.oil, t.densities.water}, "           1* /");
-  }
+  columns.Header(out, {"oil", "water", "gas"});
+  columns.Header(out, {"lb/ft3", "lb/ft3", "lb/ft3"});
+  columns.Row(out, {t.densities.oil, t.densities.water, t.densities.gas}, " /");
   return out;
+}
+
+std::string AdjustmentText(const TableAdjustment& adjustment) {
+  std::string where = adjustment.table;
+  if (adjustment.record > 0) {
+    where += " record " + std::to_string(adjustment.record) + " (Rs " + Number(adjustment.rs) + " MSCF/STB)";
+  }
+  where += ", row " + std::to_string(adjustment.row) + " at " + Number(adjustment.pressure) + " psia";
+  return where + ": " + adjustment.quantity + " " + Number(adjustment.before) + " -> " + Number(adjustment.after) +
+         " (" + adjustment.reason + ")";
 }
 
 std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title) {
@@ -175,14 +216,20 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
     out += node.fraction == 1 ? " /\n\n" : "\n";
   }
   if (!t.deadOil) {
-    out +=
-        "SGOF\n-- Sg      krg     krog    Pcog\n"
-        "  0.00    0.000   1.000   0.0\n"
-        "  0.05    0.000   0.850   0.0\n"
-        "  0.20    0.080   0.450   0.0\n"
-        "  0.40    0.250   0.150   0.0\n"
-        "  0.60    0.550   0.020   0.0\n"
-        "  0.75    0.800   0.000   0.0 /\n\n";
+    // Gas-oil relative permeability from no gas to all the hydrocarbon pore space, 1 − Swc
+    // (less a millionth, so that the written value never exceeds 1 − Swc as written).
+    out += "SGOF\n--       Sg      krg     krog    Pcog\n";
+    const struct {
+      double fraction, krg, krog;
+    } gas[] = {{0, 0, 1},  {1.0 / 15, 0, 0.85}, {4.0 / 15, 0.08, 0.45}, {8.0 / 15, 0.25, 0.15}, {12.0 / 15, 0.55, 0.02},
+               {1, 0.8, 0}};
+    for (const auto& node : gas) {
+      char line[80];
+      std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0", (1 - t.connateWater - 1e-6) * node.fraction,
+                    node.krg, node.krog);
+      out += line;
+      out += node.fraction == 1 ? " /\n\n" : "\n";
+    }
   }
 
   out += "SOLUTION\n\nEQUIL\n";
@@ -195,21 +242,33 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
            Number(t.initialRs) + " /\n\n";
   }
 
-  out += "SUMMARY\n\nFOPR\nFOPT\nFPR\nFWCT\n";
-  if (!t.deadOil) out += "FGOR\n";
+  out += "SUMMARY\n\nFOPR\nFOPT\nFWPT\nFPR\nFWCT\nFOIP\nFWIP\n";
+  if (!t.deadOil) out += "FGOR\nFGPT\nFGIP\nFGIPL\nFGIPG\n";
   out += "WBHP\n 'PROD' /\n\n";
 
-  // The producer takes a few percent of the oil in place in a year (a tenth of that from
-  // a dead oil, which has only its compressibility to drive it), above a quarter of the
-  // initial pressure.
+  // The producer takes a few percent of the oil in place in a year, above a quarter of the
+  // initial pressure. Above the bubble point only the expansion of oil, water and rock
+  // drives it, so there it takes no more than that expansion gives over half the drop to
+  // the bubble point or that pressure limit, whichever is higher: it holds its rate all year.
   const double cells = 75, cellFeet3 = 100.0 * 100.0 * 20.0;
-  const double oilInPlace =
-      cells * cellFeet3 * t.porosity * (1 - t.connateWater) / units::kCubicFeetPerBarrel / t.initialBo;
-  const double rate = std::max(1.0, std::round(oilInPlace * (t.deadOil ? 0.004 : 0.04) / 365.25));
+  const double poreVolume = cells * cellFeet3 * t.porosity / units::kCubicFeetPerBarrel;
+  const double oilInPlace = poreVolume * (1 - t.connateWater) / t.initialBo;
+  const double bottomHolePressure = std::max(14.7, std::round(p / 4));
+  double yearly = 0.04 * oilInPlace;
+  const double driveFloor = std::max(bottomHolePressure, t.deadOil ? 0.0 : t.bubblePoint);
+  if (p > driveFloor) {
+    const double floor = p - (p - driveFloor) / 2;
+    const double boThere = InitialOilFactorAt(t, floor);
+    const double expansion =
+        oilInPlace * (boThere - t.initialBo) +
+        poreVolume * (t.connateWater * t.water.compressibility + t.rock.compressibility) * (p - floor);
+    yearly = std::min(yearly, expansion / boThere);
+  }
+  const double rate = std::max(1.0, std::round(yearly / 365.25));
   out += "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 8030 'OIL' /\n/\n\n";
   out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* 0.5 /\n/\n\n";
   out += "WCONPROD\n-- well  status  control  oil rate STB/d  4 defaults  BHP psia\n 'PROD' 'OPEN' 'ORAT' " +
-         Number(rate) + " 4* " + Number(std::max(14.7, std::round(p / 4))) + " /\n/\n\n";
+         Number(rate) + " 4* " + Number(bottomHolePressure) + " /\n/\n\n";
   out += "TSTEP\n 12*30.4 /\n\nEND\n";
   return out;
 }
@@ -236,9 +295,11 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
         "the tables and the deck would be the same file (" + request.tablesPath + "): give the deck a name of its own";
     return outcome;
   }
-  if (!BuildBlackOilTables(c, {}, tables, outcome.error)) return outcome;
+  BlackOilOptions options;
+  options.strict = request.strict;
+  if (!BuildBlackOilTables(c, options, tables, outcome.error)) return outcome;
   if (withDeck) outcome.error = CheckExampleDeck(tables);
-  if (outcome.error.empty()) outcome.error = CheckBlackOilTables(tables);
+  if (outcome.error.empty()) outcome.error = CheckBlackOilTables(AsWritten(tables, tables.significantDigits));
   if (!outcome.error.empty()) return outcome;
 
   const std::string text = EclipseTablesText(tables, request.title, CorrelationsDescription(c.selection));

@@ -10,7 +10,9 @@
 namespace tarnvik {
 
 // The keywords PVTO (or PVDO), PVDG (live oil only), PVTW, ROCK and DENSITY, with a
-// comment header naming the case and the correlations.
+// comment header naming the case, the correlations, the standard conditions, and every
+// value adjusted from the correlations' with its reason. Values are written with the
+// tables' significant digits.
 std::string EclipseTablesText(const BlackOilTables& tables, std::string_view title, std::string_view description);
 
 // A complete deck for a small 3-D box with one producer: FIELD units, oil, water and gas
@@ -27,7 +29,11 @@ struct EclipseExport {
   std::string tablesPath;
   std::string deckPath;  // empty: no deck
   std::string title;
+  bool strict = false;  // refuse instead of adjusting an unphysical table value
 };
+
+// One adjustment in words: "PVTO record 1 (Rs ...), row 2 at ... psia: Bo 1.03 -> 1.02 (why)".
+std::string AdjustmentText(const TableAdjustment& adjustment);
 
 struct ExportOutcome {
   bool tablesWritten = false;

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "calc/calculation_run.h"
+#include "calc/pressure_table.h"
 #include "present/selection_texts.h"
 #include "typical_case.h"
 
@@ -21,6 +22,38 @@ BlackOilTables Build(const CalculationCase& c) {
   std::string error;
   EXPECT_TRUE(BuildBlackOilTables(c, {}, tables, error)) << error;
   return tables;
+}
+
+// Every row not listed as adjusted is a run of the case at its pressure: a PVTO record
+// the case with that GOR, PVDG and PVDO rows the case itself.
+void ExpectRowsAreRuns(const CalculationCase& c, const BlackOilTables& t) {
+  const auto adjusted = [&](int record, int row, const char* quantity) {
+    return std::any_of(t.adjustments.begin(), t.adjustments.end(), [&](const TableAdjustment& a) {
+      return a.record == record && (a.row == row || a.row == 1) && a.quantity == quantity;
+    });
+  };
+  for (std::size_t i = 0; i < t.liveOil.size(); ++i) {
+    const LiveOilRecord& record = t.liveOil[i];
+    for (std::size_t k = 0; k < record.points.size(); ++k) {
+      CalculationCase at = c;
+      at.gorMode = GorSelectorMode::Gor;
+      at.inputs.gorOrPb = record.rs;
+      at.inputs.pressure = record.points[k].pressure;
+      const ResultSet r = Calculate(at).results;
+      if (!adjusted(int(i) + 1, int(k) + 1, "Bo")) EXPECT_EQ(record.points[k].bo, *r.bo) << i << ' ' << k;
+      if (!adjusted(int(i) + 1, int(k) + 1, "oil viscosity")) EXPECT_EQ(record.points[k].viscosity, *r.muO);
+    }
+  }
+  for (const GasPoint& row : t.gas) {
+    const ResultSet r = CalculateAt(c, row.pressure).results;
+    EXPECT_EQ(row.bg, *r.bg);
+    EXPECT_EQ(row.viscosity, *r.muG);
+  }
+  for (std::size_t k = 0; k < t.deadOilTable.size(); ++k) {
+    const ResultSet r = CalculateAt(c, t.deadOilTable[k].pressure).results;
+    if (!adjusted(0, int(k) + 1, "Bo")) EXPECT_EQ(t.deadOilTable[k].bo, *r.bo);
+    EXPECT_EQ(t.deadOilTable[k].viscosity, *r.muO);
+  }
 }
 
 // For every family, light and heavy oil, wet and dry gas: the tables pass the checks,
@@ -48,6 +81,7 @@ TEST(BlackOilTables, EveryFamilyGivesTablesASimulatorAccepts) {
         }
         EXPECT_GT(t.liveOil.back().points.back().pressure, t.reservoirPressure);
         EXPECT_GT(t.gas.back().pressure, t.reservoirPressure);
+        ExpectRowsAreRuns(c, t);
       }
     }
   }
@@ -62,8 +96,7 @@ TEST(BlackOilTables, DensitiesWaterAndRockMatchHandValuesAndTheSingleRun) {
   const BlackOilTables t = Build(c);
   EXPECT_NEAR(t.densities.oil, 53.031, 0.001);
   EXPECT_NEAR(t.densities.water, 63.81, 1e-9);
-  ASSERT_TRUE(t.densities.gas.has_value());
-  EXPECT_NEAR(*t.densities.gas, 0.057105, 1e-6);
+  EXPECT_NEAR(t.densities.gas, 0.057105, 1e-6);
 
   const ResultSet r = Calculate(c.inputs, c.gorMode, c.waterMode, c.selection).results;
   EXPECT_EQ(t.water.referencePressure, 3000.0);
@@ -74,19 +107,13 @@ TEST(BlackOilTables, DensitiesWaterAndRockMatchHandValuesAndTheSingleRun) {
   EXPECT_EQ(t.rock.compressibility, *r.cf);
 }
 
-// No gas in solution, from a GOR of 0 or a gas gravity of 0: a dead-oil table whose Bo
-// falls with pressure from its value at atmospheric pressure, and no gas tables.
+// No gas in solution (a GOR of 0): a dead-oil table from atmospheric pressure, each row a
+// run of the case, for every family; no gas tables.
 TEST(BlackOilTables, OilWithoutGasInSolutionIsDeadOil) {
-  const struct {
-    const char* name;
-    double gasGravity;
-    double gor;
-  } rows[] = {{"GOR 0", 0.75, 0}, {"gas gravity 0", 0, 0.5}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    CalculationCase c = TypicalOil();
-    c.inputs.gasGravity = row.gasGravity;
-    c.inputs.gorOrPb = row.gor;
+  for (int family = 0; family < 9; ++family) {
+    CalculationCase c = TypicalOil(static_cast<OilCorrelation>(family));
+    c.inputs.gorOrPb = 0;
+    SCOPED_TRACE(std::string(OilCorrelationName(c.selection.oilCorrelation)));
     const BlackOilTables t = Build(c);
     EXPECT_TRUE(t.deadOil);
     EXPECT_TRUE(t.liveOil.empty());
@@ -94,22 +121,77 @@ TEST(BlackOilTables, OilWithoutGasInSolutionIsDeadOil) {
     ASSERT_GE(t.deadOilTable.size(), 2u);
     EXPECT_EQ(t.deadOilTable.front().pressure, 14.7);
     EXPECT_EQ(CheckBlackOilTables(t), "");
-    EXPECT_EQ(t.densities.gas.has_value(), row.gasGravity > 0);
+    ExpectRowsAreRuns(c, t);
   }
 }
 
-// Heavy oil at 60 °F with a heavy gas: the Vazquez–Beggs undersaturated compressibility
-// (5 Rs + 17.2 T − 1180 γg + 12.61 API − 1433) is negative, so Bo would rise above the
-// bubble point. The check names the table, the row, the quantity and the value.
-TEST(BlackOilTables, RefusesBoThatRisesAboveTheBubblePoint) {
-  CalculationCase c = TypicalOil();
-  c.inputs = {15, 1.2, 60, 3000, 0.01, 20, 25, 3, 0.5};
-  const BlackOilTables t = Build(c);
-  const std::string error = CheckBlackOilTables(t);
-  EXPECT_NE(error.find("PVTO record 1"), std::string::npos) << error;
-  EXPECT_NE(error.find("row 2"), std::string::npos) << error;
-  EXPECT_NE(error.find("Bo 1.01"), std::string::npos) << error;
-  EXPECT_NE(error.find("does not fall"), std::string::npos) << error;
+// Where the correlations describe an unphysical fluid the value is adjusted, listed, and
+// the written tables pass the checks; in strict mode the export refuses instead, naming
+// the table, the row, the quantity and the value.
+TEST(BlackOilTables, UnphysicalValuesAreAdjustedOrRefusedWhenStrict) {
+  const struct {
+    const char* name;
+    InputSet inputs;
+    GorSelectorMode mode;
+    OilCorrelation family;
+    const char* adjusted;  // the first adjustment's quantity and reason
+    const char* refused;   // what strict mode says
+  } rows[] = {
+      // Vazquez–Beggs' undersaturated compressibility (5 Rs + 17.2 T − 1180 γg + 12.61 API
+      // − 1433) is negative for a nearly gas-free heavy oil at 60 °F: Bo would rise.
+      {"cold heavy oil, lowest record",
+       {15, 1.2, 60, 3000, 0.01, 20, 25, 3, 0.5},
+       GorSelectorMode::Gor,
+       OilCorrelation::Standing,
+       "row before is -1.4",
+       "PVTO record 1 (Rs 0.0045058 MSCF/STB), row 2 at 1136.03 psia: Bo 1.01492"},
+      // Glaso at high bubble point: the saturated Bo outgrows the gas released.
+      {"Glaso, pb 6388 psia",
+       {23.3, 1.186, 170.3, 7832, 6388, 20, 25, 3, 0.5},
+       GorSelectorMode::BubblePoint,
+       OilCorrelation::Glaso,
+       "released",
+       "PVTO record 9 (Rs 0.961164 MSCF/STB): saturated Bo 1.6155"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    CalculationCase c = TypicalOil(row.family);
+    c.inputs = row.inputs;
+    c.gorMode = row.mode;
+    const BlackOilTables t = Build(c);
+    ASSERT_FALSE(t.adjustments.empty());
+    const auto named = std::find_if(t.adjustments.begin(), t.adjustments.end(), [&](const TableAdjustment& a) {
+      return a.reason.find(row.adjusted) != std::string::npos;
+    });
+    ASSERT_NE(named, t.adjustments.end());
+    EXPECT_NE(named->after, named->before);
+    EXPECT_EQ(CheckBlackOilTables(AsWritten(t, t.significantDigits)), "");
+    ExpectRowsAreRuns(c, t);
+
+    BlackOilOptions strict;
+    strict.strict = true;
+    BlackOilTables refused;
+    std::string error;
+    EXPECT_FALSE(BuildBlackOilTables(c, strict, refused, error));
+    EXPECT_NE(error.find(row.refused), std::string::npos) << error;
+  }
+}
+
+// A branch with almost no compressibility: Farshad, 37.1 °API, pb 469 psia, where Bo
+// falls by a ten-millionth per step. Eight written digits would make it flat; the export
+// writes as many as keep the written table in order, in strict mode too.
+TEST(BlackOilTables, WritesTheDigitsThatKeepTheOrder) {
+  CalculationCase c = TypicalOil(OilCorrelation::Farshad);
+  c.inputs = {37.1, 1.177, 136.4, 2000, 469, 20, 25, 3, 0.5};
+  c.gorMode = GorSelectorMode::BubblePoint;
+  BlackOilOptions options;
+  options.strict = true;
+  BlackOilTables t;
+  std::string error;
+  ASSERT_TRUE(BuildBlackOilTables(c, options, t, error)) << error;
+  EXPECT_GT(t.significantDigits, 8);
+  EXPECT_NE(CheckBlackOilTables(AsWritten(t, 8)), "");
+  EXPECT_EQ(CheckBlackOilTables(AsWritten(t, t.significantDigits)), "");
 }
 
 TEST(BlackOilTables, RefusesCasesItCannotDescribe) {
@@ -119,10 +201,10 @@ TEST(BlackOilTables, RefusesCasesItCannotDescribe) {
     const char* says;
   } rows[] = {
       {"no oil", [](CalculationCase& c) { c.inputs.apiGravity = 0; }, "needs oil"},
+      {"no gas gravity", [](CalculationCase& c) { c.inputs.gasGravity = 0; }, "needs the gas gravity"},
       {"no rock correlation", [](CalculationCase& c) { c.selection.rockCorrelation = RockCorrelation::None; }, "ROCK"},
       {"z fails at the reservoir pressure", [](CalculationCase& c) { c.inputs.temperatureF = -200; }, "z-factor"},
       {"atmospheric reservoir", [](CalculationCase& c) { c.inputs.pressure = 14.7; }, "above 14.7 psia"},
-      {"z fails high in PVDG", [](CalculationCase& c) { c.inputs.pressure = 12000; }, "PVTO at Rs"},
       // Standing with 0.002 MCF/STB: pb = −2.7 psia. The deck's Rs would lie below every
       // PVTO record and the header would print a negative bubble point.
       {"bubble point below atmospheric", [](CalculationCase& c) { c.inputs.gorOrPb = 0.002; }, "not above 14.7 psia"},
@@ -142,6 +224,20 @@ TEST(BlackOilTables, RefusesCasesItCannotDescribe) {
     EXPECT_FALSE(BuildBlackOilTables(c, {}, t, error));
     EXPECT_NE(error.find(row.says), std::string::npos) << error;
   }
+}
+
+// At 12000 psia and 200 °F the z-factor correlation ends (a reduced pressure of 20.5)
+// below 1.5 times the reservoir pressure: the tables end where it does, and say so.
+TEST(BlackOilTables, TablesEndWhereTheZFactorEnds) {
+  CalculationCase c = TypicalOil();
+  c.inputs.pressure = 12000;
+  const BlackOilTables t = Build(c);
+  ASSERT_EQ(t.notes.size(), 1u);
+  EXPECT_NE(t.notes[0].find("z-factor"), std::string::npos) << t.notes[0];
+  EXPECT_GT(t.gas.back().pressure, 12000);
+  EXPECT_LT(t.gas.back().pressure, 18000);
+  EXPECT_FALSE(CalculateAt(c, t.gas.back().pressure).failed());
+  EXPECT_TRUE(CalculateAt(c, t.gas.back().pressure * 1.001).failed());
 }
 
 TEST(BlackOilTables, RefusesOptionsThatMakeNoTable) {
@@ -179,6 +275,11 @@ TEST(BlackOilTables, ChecksNameTheFirstBrokenRule) {
          for (OilPoint& point : t.liveOil[5].points) point.bo *= 0.9;
        },
        "PVTO record 6 (Rs"},
+      {"saturated Bo outgrowing the released gas", [](BlackOilTables& t) { t.liveOil[4].saturatedBg = 1e-3; },
+       "PVTO record 5 (Rs"},
+      {"saturated viscosity rising",
+       [](BlackOilTables& t) { t.liveOil[8].points.front().viscosity = t.liveOil[7].points.front().viscosity * 1.01; },
+       "saturated oil viscosity"},
       {"Bg rising", [](BlackOilTables& t) { t.gas[7].bg = t.gas[6].bg * 1.01; }, "PVDG row 8"},
       {"gas viscosity falling", [](BlackOilTables& t) { t.gas[4].viscosity = t.gas[3].viscosity * 0.99; },
        "PVDG row 5"},
