@@ -96,7 +96,11 @@ bool BuildLiveOilRecord(const CalculationCase& c, const BlackOilOptions& o, doub
     OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
     const double correlationBo = point.bo;
     if (!o.strict && !record.points.empty()) {
-      const TableAdjustment where{"PVTO", int(number), gorMcf, int(record.points.size()) + 1};
+      TableAdjustment where;
+      where.table = "PVTO";
+      where.record = int(number);
+      where.rs = gorMcf;
+      where.row = int(record.points.size()) + 1;
       FloorCompressibility(where, record.points.back(), correlationBefore, point, t);
     }
     correlationBefore = correlationBo;
@@ -237,7 +241,9 @@ bool BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top
     OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
     const double correlationBo = point.bo;
     if (!o.strict && !t.deadOilTable.empty()) {
-      const TableAdjustment where{"PVDO", 0, 0, int(t.deadOilTable.size()) + 1};
+      TableAdjustment where;
+      where.table = "PVDO";
+      where.row = int(t.deadOilTable.size()) + 1;
       FloorCompressibility(where, t.deadOilTable.back(), correlationBefore, point, t);
     }
     correlationBefore = correlationBo;

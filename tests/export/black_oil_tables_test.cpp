@@ -40,8 +40,12 @@ void ExpectRowsAreRuns(const CalculationCase& c, const BlackOilTables& t) {
       at.inputs.gorOrPb = record.rs;
       at.inputs.pressure = record.points[k].pressure;
       const ResultSet r = Calculate(at).results;
-      if (!adjusted(int(i) + 1, int(k) + 1, "Bo")) EXPECT_EQ(record.points[k].bo, *r.bo) << i << ' ' << k;
-      if (!adjusted(int(i) + 1, int(k) + 1, "oil viscosity")) EXPECT_EQ(record.points[k].viscosity, *r.muO);
+      if (!adjusted(int(i) + 1, int(k) + 1, "Bo")) {
+        EXPECT_EQ(record.points[k].bo, *r.bo) << i << ' ' << k;
+      }
+      if (!adjusted(int(i) + 1, int(k) + 1, "oil viscosity")) {
+        EXPECT_EQ(record.points[k].viscosity, *r.muO);
+      }
     }
   }
   for (const GasPoint& row : t.gas) {
@@ -51,7 +55,9 @@ void ExpectRowsAreRuns(const CalculationCase& c, const BlackOilTables& t) {
   }
   for (std::size_t k = 0; k < t.deadOilTable.size(); ++k) {
     const ResultSet r = CalculateAt(c, t.deadOilTable[k].pressure).results;
-    if (!adjusted(0, int(k) + 1, "Bo")) EXPECT_EQ(t.deadOilTable[k].bo, *r.bo);
+    if (!adjusted(0, int(k) + 1, "Bo")) {
+      EXPECT_EQ(t.deadOilTable[k].bo, *r.bo);
+    }
     EXPECT_EQ(t.deadOilTable[k].viscosity, *r.muO);
   }
 }
