@@ -174,7 +174,8 @@ void HoldSaturatedViscosity(BlackOilTables& t) {
 // The highest pressure the tables can reach: `wanted`, or, where the gas's z-factor fails
 // below it (a reduced pressure above 20.5, or no convergence), the highest pressure it
 // reaches without a failure from `floor`, a pressure where it works: the first failure on
-// a fine scan, narrowed by bisection. `why` is that failure's message.
+// a fine scan, narrowed by bisection and rounded down to four significant digits. `why`
+// is that failure's message.
 double Reach(const CalculationCase& c, double floor, double wanted, std::string& why) {
   constexpr int kScanSteps = 200;
   double low = floor;
@@ -190,7 +191,10 @@ double Reach(const CalculationCase& c, double floor, double wanted, std::string&
       const double middle = (low + high) / 2;
       (CalculateAt(c, middle).failed() ? high : low) = middle;
     }
-    return low;
+    // Down to four significant digits, so that the written pressure stays within reach.
+    const double unit = std::pow(10.0, std::floor(std::log10(low)) - 3);
+    const double rounded = std::floor(low / unit) * unit;
+    return rounded > floor ? rounded : low;
   }
   return wanted;
 }
