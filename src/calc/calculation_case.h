@@ -13,6 +13,8 @@ struct CalculationCase {
   GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
   WaterSelectorMode waterMode = WaterSelectorMode::Salinity;
   CorrelationSelection selection;
+
+  friend bool operator==(const CalculationCase&, const CalculationCase&) = default;
 };
 
 }  // namespace tarnvik

@@ -13,6 +13,8 @@ struct InputSet {
   double swc = 0;           // connate-water saturation, percent
   double salinityOrSg = 0;  // % NaCl (Salinity mode) or water specific gravity, as typed
   double wor = 0;           // water–oil ratio, STB/STB
+
+  friend bool operator==(const InputSet&, const InputSet&) = default;
 };
 
 }  // namespace tarnvik

@@ -26,6 +26,8 @@ struct CaseRecord {
   std::string rockCaption;    // rock-compressibility correlation, e.g. "Hall"
   // API, gas gravity, T, p, GOR or pb, porosity, Swc, salinity or SG, WOR; empty = never filled.
   std::array<std::optional<double>, 9> numbers;
+
+  friend bool operator==(const CaseRecord&, const CaseRecord&) = default;
 };
 
 // Name of field 1..15 for messages ("temperature", "case title", ...).

@@ -155,6 +155,15 @@ double ParseNumber(std::string_view text) {
   return length == 0 ? 0.0 : ConvertScanned(compact.substr(0, length));
 }
 
+bool ReadsWhole(std::string_view text) {
+  std::string compact;
+  compact.reserve(text.size());
+  for (const char c : text) {
+    if (!IsBlank(c)) compact += c;
+  }
+  return !compact.empty() && ScanNumber(compact) == compact.size();
+}
+
 bool ParseNumberField(std::string_view field, std::optional<double>& value) {
   while (!field.empty() && IsBlank(field.front())) field.remove_prefix(1);
   while (!field.empty() && IsBlank(field.back())) field.remove_suffix(1);

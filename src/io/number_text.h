@@ -17,6 +17,10 @@ namespace tarnvik {
 // A number too large for a double reads as ±inf; one too small reads as ±0.
 double ParseNumber(std::string_view text);
 
+// True when ParseNumber reads all of the text but its blanks: "35", " 3.5e2 " and "1 2"
+// are read whole; "35,5" (read as 35), "abc" (read as 0) and "" are not.
+bool ReadsWhole(std::string_view text);
+
 // Reads a whole field of a case file as a number: surrounding blanks are allowed,
 // anything other than one plain decimal number (with optional sign and exponent) is
 // refused. An empty field resets `value` (a number never filled); returns false when the

@@ -2,6 +2,7 @@
 
 #include "calc/calculation_run.h"
 #include "io/number_text.h"
+#include "present/blank_reasons.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -61,7 +62,7 @@ CalculationCase CaseFromRecord(const CaseRecord& record, CorrelationSelection se
 
 RunOutput RunCase(const CalculationCase& c) { return PresentRun(Calculate(c), c.gorMode); }
 
-CaseModel::CaseModel() = default;
+CaseModel::CaseModel() : savedRecord_(recordToSave()) {}
 
 void CaseModel::chooseOil(OilCorrelation family) {
   selection_.oilCorrelation = family;
@@ -80,34 +81,39 @@ void CaseModel::chooseRock(RockCorrelation rock) {
 
 void CaseModel::chooseFormation(FormationType formation) { selection_.formationType = formation; }
 
-void CaseModel::discardRockChoice() {
-  selection_.rockCorrelation = RockCorrelation::None;
-  selection_.formationType = FormationType::None;
+CalculationCase CaseModel::currentCase() const {
+  std::array<std::string_view, kInputCount> texts;
+  for (std::size_t i = 0; i < kInputCount; ++i) texts[i] = boxes_[i];
+  return {ReadInputs(texts), GorModeFromText(gorSelector_), WaterModeFromText(waterSelector_), selection_};
 }
 
 const RunOutput& CaseModel::calculate() {
-  std::array<std::string_view, kInputCount> texts;
-  for (std::size_t i = 0; i < kInputCount; ++i) texts[i] = boxes_[i];
-  inputs_ = ReadInputs(texts);
+  const CalculationCase c = currentCase();
+  inputs_ = c.inputs;
   inputsFilled_ = true;
-  const CalculationCase c{inputs_, GorModeFromText(gorSelector_), WaterModeFromText(waterSelector_), selection_};
   lastCase_ = c;
   run_ = RunCase(c);
-  if (run_.pbCaption) {
+  // The caption and unit of the bubble-point/GOR field go with its value: a failed run
+  // that leaves earlier values on screen leaves their caption too.
+  if (run_.pbCaption && (run_.outputs || !shown_)) {
     pbCaption_ = *run_.pbCaption;
     pbUnit_ = FieldInfo(OutputField::PbOrRsb, c.gorMode).unit;
   }
   if (run_.outputs) {
     shown_ = *run_.outputs;
     shownMode_ = c.gorMode;
-    status_ = StatusText(std::nullopt, &*shown_, shownMode_);
-  } else {
-    status_ = StatusText(run_.message, shown_ ? &*shown_ : nullptr, shownMode_);
+    shownCase_ = c;
+  }
+  const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
+  status_ = StatusText(run_.outputs ? std::nullopt : run_.message, shown, shownMode_);
+  if (shown != nullptr) {
+    const std::string blanks = BlankReasons(*shownCase_, *shown);
+    if (!blanks.empty()) status_ += (status_.empty() ? "" : ". ") + blanks;
   }
   return run_;
 }
 
-void CaseModel::open(const CaseRecord& record) {
+void CaseModel::open(const CaseRecord& record, std::string path) {
   title_ = record.title;
   gorSelector_ = record.gorSelector;
   waterSelector_ = record.waterSelector;
@@ -116,6 +122,7 @@ void CaseModel::open(const CaseRecord& record) {
   const auto numbers = NumbersOf(inputs_);
   for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i] = BoxText(*numbers[i]);
   ApplyRecordSelection(record, selection_, captions_);
+  markSaved(std::move(path));
 }
 
 CaseRecord CaseModel::recordToSave() const {
@@ -126,8 +133,16 @@ CaseRecord CaseModel::recordToSave() const {
   record.oilCaption = captions_.oil;
   record.gasCaption = captions_.gas;
   record.rockCaption = captions_.rock;
-  if (inputsFilled_) record.numbers = NumbersOf(inputs_);
+  // A blank box is a number never filled; any other text is read as a calculation reads it.
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    if (boxes_[i].find_first_not_of(" \t") != std::string::npos) record.numbers[i] = ParseNumber(boxes_[i]);
+  }
   return record;
+}
+
+void CaseModel::markSaved(std::string path) {
+  filePath_ = std::move(path);
+  savedRecord_ = recordToSave();
 }
 
 }  // namespace tarnvik

@@ -73,9 +73,9 @@ class CaseModel {
   void chooseGas(GasCharacterisation characterisation);
   void chooseRock(RockCorrelation rock);
   void chooseFormation(FormationType formation);
-  // The selection dialog was discarded with its lists: no rock correlation and no
-  // formation type are in force. The captions keep what they showed.
-  void discardRockChoice();
+
+  // The case the boxes, selectors and choices hold now, read by the text-to-number rule.
+  CalculationCase currentCase() const;
 
   // Calculates from the boxes and selectors as they are. On a z-factor failure the values
   // shown stay those of the calculation before, and the status says so.
@@ -84,8 +84,12 @@ class CaseModel {
   // What the results area shows; these outlive a failed calculation.
   const std::optional<DisplayedOutputs>& shown() const { return shown_; }
   GorSelectorMode shownMode() const { return shownMode_; }
-  // The caption beside the bubble-point/GOR result, set by each run with oil, and the
-  // unit that goes with it.
+  // The case the values shown were calculated for.
+  const std::optional<CalculationCase>& shownCase() const { return shownCase_; }
+  // True when values are shown and the case typed now is not the one they belong to.
+  bool resultsStale() const { return shownCase_ && *shownCase_ != currentCase(); }
+  // The caption beside the bubble-point/GOR result and the unit that goes with it: those
+  // of the values shown (a failed run changes neither while earlier values are shown).
   const std::string& pbCaption() const { return pbCaption_; }
   std::string_view pbUnit() const { return pbUnit_; }
   // The status line: a z-factor failure and the results out of range or not computed.
@@ -97,11 +101,22 @@ class CaseModel {
   const std::optional<CalculationCase>& lastCase() const { return lastCase_; }
 
   // Takes a case record: title, selector texts, the nine numbers (into the boxes and the
-  // input set) and the correlations its captions name. Results and status stay.
-  void open(const CaseRecord& record);
+  // input set) and the correlations its captions name. Results and status stay. `path`
+  // becomes the case's file, and what is open counts as saved.
+  void open(const CaseRecord& record, std::string path = {});
   // The record a save writes: title, selector texts and captions as they are, and the
-  // numbers of the last calculation or open (empty when there was none).
+  // numbers the boxes hold, read by the same text-to-number rule as a calculation (a
+  // blank box: a number never filled).
   CaseRecord recordToSave() const;
+  // The case was saved to `path`: it becomes the case's file, and what is typed now counts
+  // as saved.
+  void markSaved(std::string path);
+
+  // The file the case was last opened from or saved to; empty for a new case.
+  const std::string& filePath() const { return filePath_; }
+  // True when a save would write something other than what was last opened or saved (for
+  // a new case: other than the empty window).
+  bool modified() const { return recordToSave() != savedRecord_; }
 
  private:
   std::string title_;
@@ -120,6 +135,9 @@ class CaseModel {
   InputSet inputs_;
   bool inputsFilled_ = false;
   std::optional<CalculationCase> lastCase_;
+  std::optional<CalculationCase> shownCase_;
+  std::string filePath_;
+  CaseRecord savedRecord_;
 };
 
 }  // namespace tarnvik

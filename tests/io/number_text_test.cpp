@@ -19,6 +19,7 @@ namespace {
 struct ParseCase {
   const char* text;
   double expected;
+  bool whole;  // read whole, blanks aside
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
@@ -29,20 +30,22 @@ TEST_P(ParseNumberTest, ReadsLeadingNumericPart) {
   const ParseCase& c = GetParam();
   SCOPED_TRACE(std::string("text \"") + c.text + "\"");
   EXPECT_EQ(ParseNumber(c.text), c.expected);
+  EXPECT_EQ(ReadsWhole(c.text), c.whole);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ParseNumberTest,
-                         ::testing::Values(ParseCase{" 35.5", 35.5}, ParseCase{"12abc", 12}, ParseCase{"1,5", 1},
-                                           ParseCase{"abc", 0}, ParseCase{"", 0}, ParseCase{"1 2", 12},
-                                           ParseCase{"\t-1 .\t5", -1.5}, ParseCase{"1e", 1}, ParseCase{"1e+", 1},
-                                           ParseCase{"2.5e1x", 25}, ParseCase{"+7", 7}, ParseCase{"1.2.3", 1.2},
-                                           ParseCase{"-", 0}, ParseCase{".", 0}, ParseCase{"+-1", 0},
-                                           ParseCase{"--1", 0}, ParseCase{"e5", 0}, ParseCase{"0x1A", 0},
-                                           ParseCase{"1e400", std::numeric_limits<double>::infinity()},
-                                           ParseCase{"-1e400", -std::numeric_limits<double>::infinity()},
-                                           ParseCase{"123456789012345678901234567890", 1.2345678901234568e29},
-                                           ParseCase{"1e-400", 0}, ParseCase{"0.0000e999999999999999999", 0},
-                                           ParseCase{"inf", 0}, ParseCase{"nan", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumberTest,
+    ::testing::Values(ParseCase{" 35.5", 35.5, true}, ParseCase{"12abc", 12, false}, ParseCase{"1,5", 1, false},
+                      ParseCase{"abc", 0, false}, ParseCase{"", 0, false}, ParseCase{"1 2", 12, true},
+                      ParseCase{"\t-1 .\t5", -1.5, true}, ParseCase{"1e", 1, false}, ParseCase{"1e+", 1, false},
+                      ParseCase{"2.5e1x", 25, false}, ParseCase{"+7", 7, true}, ParseCase{"1.2.3", 1.2, false},
+                      ParseCase{"-", 0, false}, ParseCase{".", 0, false}, ParseCase{"+-1", 0, false},
+                      ParseCase{"--1", 0, false}, ParseCase{"e5", 0, false}, ParseCase{"0x1A", 0, false},
+                      ParseCase{"1e400", std::numeric_limits<double>::infinity(), true},
+                      ParseCase{"-1e400", -std::numeric_limits<double>::infinity(), true},
+                      ParseCase{"123456789012345678901234567890", 1.2345678901234568e29, true},
+                      ParseCase{"1e-400", 0, true}, ParseCase{"0.0000e999999999999999999", 0, true},
+                      ParseCase{"inf", 0, false}, ParseCase{"nan", 0, false}));
 
 TEST(ParseNumberTest, HugeIntegerTextOverflowsToInfinity) {
   EXPECT_EQ(ParseNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());

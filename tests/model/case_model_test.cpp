@@ -97,6 +97,7 @@ TEST_F(CaseModelTest, SelectorTextsMatchWholeAndCaseSensitive) {
 // failed and that the results are from the run before, with that run's own problems.
 TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   model.setTitle("Well A-1");
+  model.chooseRock(RockCorrelation::Hall);
   Type({"35", "0.75", "200", "3000", "2500", "20", "25", "0.98", "0.5"});
   model.setWaterSelector("Water Specific Gravity");  // below 1: negative salinity
   model.calculate();
@@ -140,6 +141,12 @@ TEST_F(CaseModelTest, OpeningTakesTheRecordAndLeavesTheResults) {
   EXPECT_EQ(saved.numbers[3], 2000.0);
   EXPECT_EQ(saved.numbers[4], 0.0);
   EXPECT_EQ(saved.oilCaption, "Kartoatmodjo");
+  EXPECT_FALSE(model.modified()) << "what was opened counts as saved";
+  model.setBox(3, "2000.0");
+  EXPECT_FALSE(model.modified()) << "the same number";
+  model.setBox(3, "");
+  EXPECT_TRUE(model.modified());
+  EXPECT_EQ(model.recordToSave().numbers[3], std::nullopt) << "a blank box is a number never filled";
 }
 
 }  // namespace

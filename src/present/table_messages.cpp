@@ -1,0 +1,53 @@
+#include "present/table_messages.h"
+
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "io/number_text.h"
+#include "present/run_messages.h"
+
+namespace tarnvik {
+namespace {
+
+std::string Psia(double pressure) { return FormatShortest(std::round(pressure * 10) / 10); }
+
+}  // namespace
+
+std::string FailedRowsText(const PressureTable& table) {
+  struct Failure {
+    std::string_view message;
+    double lowest, highest;
+    std::size_t rows;
+  };
+  std::vector<Failure> failures;
+  std::size_t failed = 0;
+  for (const PressureRow& row : table.rows) {
+    if (!row.outcome.failed()) continue;
+    ++failed;
+    const std::string_view message = ZFactorMessage(row.outcome.zFactorStatus);
+    auto same = failures.begin();
+    while (same != failures.end() && same->message != message) ++same;
+    if (same == failures.end()) {
+      failures.push_back({message, row.pressure, row.pressure, 1});
+    } else {
+      same->highest = row.pressure;
+      ++same->rows;
+    }
+  }
+  if (failed == 0) return {};
+  if (failed == table.rows.size() && failures.size() == 1) {
+    return "No row could be computed: " + std::string(failures.front().message);
+  }
+  std::string text =
+      std::to_string(failed) + " of " + std::to_string(table.rows.size()) + " rows could not be computed: ";
+  for (std::size_t i = 0; i < failures.size(); ++i) {
+    const Failure& f = failures[i];
+    if (i > 0) text += "; ";
+    text += std::string(f.message) +
+            (f.rows == 1 ? " at " + Psia(f.lowest) : " from " + Psia(f.lowest) + " to " + Psia(f.highest)) + " psia";
+  }
+  return text;
+}
+
+}  // namespace tarnvik

@@ -1,0 +1,16 @@
+// What a table against pressure could not compute, in words for the line above the table.
+#pragma once
+
+#include <string>
+
+#include "calc/pressure_table.h"
+
+namespace tarnvik {
+
+// Empty when every row was computed; "No row could be computed: pTr<1: z-factor Routine
+// FAILS" when none was; otherwise how many rows failed and, for each failure message,
+// the pressures it happened at ("2 of 52 rows could not be computed: pPr>20.5: z-factor
+// Routine FAILS from 13600 to 14000 psia").
+std::string FailedRowsText(const PressureTable& table);
+
+}  // namespace tarnvik
