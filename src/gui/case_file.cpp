@@ -2,43 +2,78 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include "gui/save_file.h"
 
 namespace tarnvik {
+namespace {
 
-bool ReadCaseFile(const QString& path, CaseRecord& record, QString& error) {
+QString Tr(const char* text) { return QCoreApplication::translate("CaseFile", text); }
+
+// Why the file cannot be a case file, before anything is opened: opening a pipe would
+// wait for a writer, and a device can be endless.
+QString NotARegularFile(const QString& path) {
+  std::error_code code;
+  const auto status = std::filesystem::status(path.toStdString(), code);
+  if (code) return QString::fromStdString(code.message());
+  switch (status.type()) {
+    case std::filesystem::file_type::regular:
+      return {};
+    case std::filesystem::file_type::directory:
+      return Tr("it is a folder");
+    case std::filesystem::file_type::fifo:
+      return Tr("it is a pipe, not a file");
+    case std::filesystem::file_type::character:
+    case std::filesystem::file_type::block:
+      return Tr("it is a device, not a file");
+    default:
+      return Tr("it is not a regular file");
+  }
+}
+
+}  // namespace
+
+bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString& error) {
+  if (QString reason = NotARegularFile(path); !reason.isEmpty()) {
+    error = reason;
+    return false;
+  }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     error = file.errorString();
     return false;
   }
-  if (file.size() > kMaxCaseFileBytes) {
-    error = QCoreApplication::translate("CaseFile", "the file is larger than a case file can be (%1 bytes)")
-                .arg(file.size());
-    return false;
-  }
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = file.read(kMaxCaseFileBytes + 1);
   if (file.error() != QFileDevice::NoError) {
     error = file.errorString();
+    return false;
+  }
+  if (bytes.size() > kMaxCaseFileBytes) {
+    error = Tr("the file is larger than a case file can be (over %1 bytes)").arg(kMaxCaseFileBytes);
     return false;
   }
 
   std::istringstream stream(bytes.toStdString());
   CaseRecordReader reader(stream);
-  CaseRecord parsed;
+  std::vector<CaseRecord> parsed;
+  CaseRecord record;
   CaseRecordReader::Entry entry;
-  if (!reader.Next(parsed, entry)) {
-    error = QCoreApplication::translate("CaseFile", "the file holds no case");
+  while (reader.Next(record, entry)) {
+    if (!entry.ok) {
+      error = Tr("line %1: %2").arg(entry.line).arg(QString::fromStdString(entry.error));
+      return false;
+    }
+    parsed.push_back(std::move(record));
+  }
+  if (parsed.empty()) {
+    error = Tr("the file holds no case");
     return false;
   }
-  if (!entry.ok) {
-    error = QString::fromStdString(entry.error);
-    return false;
-  }
-  record = std::move(parsed);
+  records = std::move(parsed);
   return true;
 }
 

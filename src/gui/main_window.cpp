@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,19 +15,28 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <string>
 
 #include "gui/case_file.h"
+#include "gui/case_report.h"
 #include "gui/display_text.h"
+#include "gui/recent_files.h"
 #include "gui/selection_dialog.h"
 #include "gui/tables_window.h"
 #include "gui/user_dialogs.h"
 #include "gui/window_print.h"
+#include "io/number_text.h"
+#include "model/case_sheet.h"
 #include "present/output_fields.h"
+#include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/selector_texts.h"
 #include "present/window_texts.h"
@@ -35,6 +46,10 @@ namespace {
 
 enum Box { Api, GasGravity, Temperature, Pressure, GorOrPb, Porosity, Swc, SalinityOrSg, Wor };
 constexpr int kGorOrPbBox = GorOrPb;
+
+// Background of a box whose text is read only in part; the sign inside the box says it
+// too, for those who do not tell the colours apart.
+const QColor kPartlyReadTint(255, 236, 179);
 
 QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
@@ -51,7 +66,9 @@ QLabel* MakeValueField(const QString& name, QWidget* parent) {
   field->setBackgroundRole(QPalette::Base);
   field->setAutoFillBackground(true);
   field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 11);
+  // Wide enough for the longest text a pattern gives ("-12345.67"), so a new value never
+  // changes the window's size.
+  field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9 + 2 * field->frameWidth() + 6);
   return field;
 }
 
@@ -62,43 +79,73 @@ QLabel* MakeUnitLabel(const QString& unit, QWidget* parent) {
   return label;
 }
 
+QString FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
+
 }  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(std::move(dialogs)) {
   setObjectName(QStringLiteral("mox"));
-  setWindowTitle(tr("Correlations for PVT Properties"));
+  setAcceptDrops(true);
 
   createActions();
   createMenus();
   createToolBar();
 
-  auto* central = new QWidget(this);
-  auto* layout = new QVBoxLayout(central);
-  heading_ = MakeLabel(QStringLiteral("Label8"), tr("Tarnvik"), central);
+  // Everything below the toolbar scrolls when the screen is too small for it.
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("contentScroll"));
+  scroll_->setWidgetResizable(true);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  content_ = new QWidget(scroll_);
+  content_->setObjectName(QStringLiteral("content"));
+  auto* columns = new QHBoxLayout(content_);
+  columns->setContentsMargins(6, 4, 6, 4);
+
+  auto* left = new QVBoxLayout;
+  heading_ = MakeLabel(QStringLiteral("Label8"), tr("Tarnvik"), content_);
   QFont headingFont = heading_->font();
   headingFont.setBold(true);
   headingFont.setPointSizeF(headingFont.pointSizeF() * 2);
   heading_->setFont(headingFont);
   heading_->setAlignment(Qt::AlignCenter);
-  heading_->hide();
-  layout->addWidget(heading_);
+  heading_->hide();  // shown on the printed page only
+  left->addWidget(heading_);
+  left->addWidget(createInputPanel(content_));
+  left->addWidget(createSidePanel(content_));
+  left->addStretch(1);
+  columns->addLayout(left, 0);
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(createInputPanel(), 3);
-  top->addWidget(createSidePanel(), 2);
-  layout->addLayout(top);
-
-  auto* separator = MakeLabel(QStringLiteral("Label28"),
-                              tr("<<<<<<<<<<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>>>>>>>>>>>>"), central);
+  auto* right = new QVBoxLayout;
+  auto* separator = MakeLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
   separator->setAlignment(Qt::AlignCenter);
   separator->setForegroundRole(QPalette::PlaceholderText);
-  layout->addWidget(separator);
-  layout->addWidget(createOutputPanel(), 1);
-  setCentralWidget(central);
+  right->addWidget(separator);
+  right->addWidget(createOutputPanel(content_));
+  auto* actions = new QHBoxLayout;
+  hint_ = MakeLabel(QStringLiteral("hint"), tr("Choose the correlations first: Calculate appears then."), content_);
+  hint_->setWordWrap(true);
+  hint_->setForegroundRole(QPalette::PlaceholderText);
+  actions->addWidget(hint_, 1);
+  auto* select = new QPushButton(tr("Select Correlations"), content_);
+  select->setObjectName(QStringLiteral("Command3"));
+  connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
+  calculateButton_ = new QPushButton(tr("Calculate PVT Properties"), content_);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setDefault(true);
+  calculateButton_->hide();
+  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
+  actions->addWidget(select);
+  actions->addWidget(calculateButton_);
+  right->addLayout(actions);
+  right->addStretch(1);
+  columns->addLayout(right, 1);
+  scroll_->setWidget(content_);
+  setCentralWidget(scroll_);
 
   status_ = MakeLabel(QStringLiteral("statusLine"), QString(), this);
   status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   statusBar()->addWidget(status_, 1);
 
   // Window load: fill the two unit selectors, GOR first.
@@ -107,15 +154,25 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   showInputs();
 
   // What is typed goes straight into the case model.
-  connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) { model_.setTitle(text.toStdString()); });
-  connect(gorSelector_, &QComboBox::currentTextChanged, this,
-          [this](const QString& text) { model_.setGorSelector(text.toStdString()); });
-  connect(waterSelector_, &QComboBox::currentTextChanged, this,
-          [this](const QString& text) { model_.setWaterSelector(text.toStdString()); });
+  connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    model_.setTitle(text.toStdString());
+    inputsChanged();
+  });
+  connect(gorSelector_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    model_.setGorSelector(text.toStdString());
+    inputsChanged();
+  });
+  connect(waterSelector_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    model_.setWaterSelector(text.toStdString());
+    inputsChanged();
+  });
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    connect(boxes_[i], &QLineEdit::textChanged, this,
-            [this, i](const QString& text) { model_.setBox(i, text.toStdString()); });
+    connect(boxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
+      model_.setBox(i, text.toStdString());
+      inputsChanged();
+    });
   }
+  updateTitle();
 }
 
 MainWindow::~MainWindow() {
@@ -128,30 +185,26 @@ SelectionDialog* MainWindow::selectionDialog() const { return selectionDialog_; 
 TablesWindow* MainWindow::tablesWindow() const { return tablesWindow_; }
 
 void MainWindow::createActions() {
-  openAction_ = new QAction(tr("&Open"), this);
-  openAction_->setObjectName(QStringLiteral("a7"));
-  openAction_->setShortcut(QKeySequence::Open);
-  connect(openAction_, &QAction::triggered, this, &MainWindow::openCase);
-
-  saveAction_ = new QAction(tr("&Save As.."), this);
-  saveAction_->setObjectName(QStringLiteral("a8"));
-  saveAction_->setShortcut(QKeySequence::Save);
-  connect(saveAction_, &QAction::triggered, this, &MainWindow::saveCase);
-
-  printAction_ = new QAction(tr("&Print"), this);
-  printAction_->setObjectName(QStringLiteral("a2"));
-  printAction_->setShortcut(QKeySequence::Print);
-  connect(printAction_, &QAction::triggered, this, &MainWindow::printWindow);
-
-  exitAction_ = new QAction(tr("E&xit"), this);
-  exitAction_->setObjectName(QStringLiteral("a3"));
-  exitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  connect(exitAction_, &QAction::triggered, this, &MainWindow::exitProgram);
-
-  tablesAction_ = new QAction(tr("Tables and &Plots..."), this);
-  tablesAction_->setObjectName(QStringLiteral("tablesAction"));
-  tablesAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-  connect(tablesAction_, &QAction::triggered, this, &MainWindow::showTables);
+  const auto action = [this](const char* name, const QString& text, const QKeySequence& keys, auto slot) {
+    auto* made = new QAction(text, this);
+    made->setObjectName(QString::fromLatin1(name));
+    made->setShortcut(keys);
+    connect(made, &QAction::triggered, this, slot);
+    return made;
+  };
+  openAction_ = action("a7", tr("&Open"), QKeySequence::Open, &MainWindow::openCase);
+  saveAction_ = action("saveAction", tr("&Save"), QKeySequence::Save, &MainWindow::saveCase);
+  saveAsAction_ = action("a8", tr("&Save As.."), QKeySequence::SaveAs, &MainWindow::saveCaseAs);
+  printAction_ = action("a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
+  reportAction_ = action("reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
+                         &MainWindow::exportReport);
+  exitAction_ = action("a3", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
+  copyAction_ = action("copyResults", tr("&Copy Results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                       &MainWindow::copyResults);
+  copyAction_->setToolTip(tr("Copies the inputs, the correlations and the 21 results as a table for a spreadsheet"));
+  tablesAction_ =
+      action("tablesAction", tr("Tables and &Plots..."), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showTables);
+  aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
   connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
 }
 
@@ -159,10 +212,20 @@ void MainWindow::createMenus() {
   QMenu* files = menuBar()->addMenu(tr("&Files"));
   files->setObjectName(QStringLiteral("a1"));
   files->addAction(openAction_);
+  recentMenu_ = files->addMenu(tr("Open &Recent"));
+  recentMenu_->setObjectName(QStringLiteral("recentMenu"));
+  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
   files->addAction(saveAction_);
+  files->addAction(saveAsAction_);
   files->addAction(printAction_);
+  files->addAction(reportAction_);
   files->addSeparator();
   files->addAction(exitAction_);
+  updateRecentMenu();
+
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  edit->setObjectName(QStringLiteral("editMenu"));
+  edit->addAction(copyAction_);
 
   QMenu* tables = menuBar()->addMenu(tr("&Tables"));
   tables->setObjectName(QStringLiteral("tablesMenu"));
@@ -171,13 +234,15 @@ void MainWindow::createMenus() {
   QMenu* version = menuBar()->addMenu(tr("&Version"));
   version->setObjectName(QStringLiteral("a11"));
   version->addAction(QStringLiteral("02030"))->setObjectName(QStringLiteral("a13"));
+  version->addAction(aboutAction_);
 }
 
 void MainWindow::createToolBar() {
   toolBar_ = addToolBar(tr("Toolbar"));
   toolBar_->setObjectName(QStringLiteral("Toolbar1"));
   toolBar_->setMovable(false);
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  toolBar_->setIconSize(QSize(20, 20));
   const struct {
     const char* key;
     const char* text;
@@ -198,38 +263,52 @@ void MainWindow::createToolBar() {
   connect(toolBar_, &QToolBar::actionTriggered, this, &MainWindow::onToolbarAction);
 }
 
-QWidget* MainWindow::createInputPanel() {
-  auto* group = new QGroupBox(tr("Case and reservoir"), this);
+QWidget* MainWindow::createInputPanel(QWidget* parent) {
+  auto* group = new QGroupBox(tr("Case and reservoir"), parent);
   auto* grid = new QGridLayout(group);
+  grid->setVerticalSpacing(3);
   grid->addWidget(MakeLabel(QStringLiteral("Label29"), tr("Title"), group), 0, 0);
   title_ = new QLineEdit(group);
   title_->setObjectName(QStringLiteral("Text1"));
   title_->setToolTip(tr("Case title, saved with the case."));
+  // A title is kept whole, however long: a case file holds at most a megabyte.
+  title_->setMaxLength(int(kMaxCaseFileBytes));
   grid->addWidget(title_, 0, 1, 1, 2);
 
-  gorSelector_ = new QComboBox(group);
-  gorSelector_->setObjectName(QStringLiteral("gorpk"));
-  gorSelector_->setToolTip(
-      tr("What the box beside holds: \"GOR MCF/STB\" for the solution gas-oil ratio at the bubble "
-         "point; any other text for the bubble-point pressure in psia."));
-  waterSelector_ = new QComboBox(group);
-  waterSelector_->setObjectName(QStringLiteral("wtrpk"));
-  waterSelector_->setToolTip(
-      tr("What the box beside holds: \"Water Specific Gravity\" for the water specific gravity; any "
-         "other text for the salinity in percent NaCl."));
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) {
+  // Each selector is made just before its box: the tab order follows the order of making.
+  const auto makeSelector = [group](const char* name, const QString& toolTip) {
+    auto* selector = new QComboBox(group);
+    selector->setObjectName(QString::fromLatin1(name));
+    selector->setToolTip(toolTip);
     selector->setEditable(true);
     selector->setInsertPolicy(QComboBox::NoInsert);
     selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  }
-
+    // No completion: a selector's text changes only when the user changes it, and a text
+    // that differs from an item in case only stays as typed.
+    selector->setCompleter(nullptr);
+    return selector;
+  };
+  const QIcon partlyRead = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (int i = 0; i < int(kInputTexts.size()); ++i) {
     const InputText& row = kInputTexts[i];
     const int line = i + 1;
+    if (i == kGorOrPbBox) {
+      gorSelector_ = makeSelector(
+          "gorpk", tr("What the box beside holds: \"GOR MCF/STB\" for the solution gas-oil ratio at the bubble "
+                      "point; any other text for the bubble-point pressure in psia."));
+    } else if (i == SalinityOrSg) {
+      waterSelector_ = makeSelector(
+          "wtrpk", tr("What the box beside holds: \"Water Specific Gravity\" for the water specific gravity; any "
+                      "other text for the salinity in percent NaCl."));
+    }
     auto* box = new QLineEdit(group);
     box->setObjectName(FromView(row.box));
     box->setToolTip(Translated("MainWindow", row.toolTip));
     box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+    boxMarks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
+    boxMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("PartlyRead"));
+    boxMarks_[i]->setVisible(false);
     connect(box, &QLineEdit::returnPressed, this, [this] {
       if (!calculateButton_->isHidden()) calculate();
     });
@@ -251,14 +330,15 @@ QWidget* MainWindow::createInputPanel() {
   return group;
 }
 
-QWidget* MainWindow::createSidePanel() {
-  auto* panel = new QWidget(this);
+QWidget* MainWindow::createSidePanel(QWidget* parent) {
+  auto* panel = new QWidget(parent);
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
 
   auto* fluids = new QGroupBox(tr("Fluids"), panel);
   fluids->setObjectName(QStringLiteral("Frame1"));
   auto* fluidLayout = new QHBoxLayout(fluids);
+  fluidLayout->setContentsMargins(9, 2, 9, 4);
   oilCheck_ = new QCheckBox(tr("Oil"), fluids);
   gasCheck_ = new QCheckBox(tr("Gas"), fluids);
   waterCheck_ = new QCheckBox(tr("Water"), fluids);
@@ -276,7 +356,9 @@ QWidget* MainWindow::createSidePanel() {
   layout->addWidget(fluids);
 
   auto* chosen = new QGroupBox(panel);
+  chosen->setObjectName(QStringLiteral("captionsBox"));
   auto* chosenLayout = new QVBoxLayout(chosen);
+  chosenLayout->setSpacing(2);
   chosenLayout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
   oilCaption_ = MakeLabel(QStringLiteral("ocx"), QString(), chosen);
   gasCaption_ = MakeLabel(QStringLiteral("gcx"), QString(), chosen);
@@ -291,40 +373,35 @@ QWidget* MainWindow::createSidePanel() {
     chosenLayout->addWidget(caption);
   }
   layout->addWidget(chosen);
-  layout->addStretch(1);
-
-  auto* select = new QPushButton(tr("Select Correlations"), panel);
-  select->setObjectName(QStringLiteral("Command3"));
-  connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
-  calculateButton_ = new QPushButton(tr("Calculate PVT Properties"), panel);
-  calculateButton_->setObjectName(QStringLiteral("Command1"));
-  calculateButton_->setDefault(true);
-  calculateButton_->hide();
-  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
-  layout->addWidget(select);
-  layout->addWidget(calculateButton_);
   return panel;
 }
 
-QWidget* MainWindow::createOutputPanel() {
-  auto* panel = new QWidget(this);
+QWidget* MainWindow::createOutputPanel(QWidget* parent) {
+  auto* panel = new QWidget(parent);
   auto* grid = new QGridLayout(panel);
   grid->setContentsMargins(0, 0, 0, 0);
 
   auto addGroup = [&](const QString& title, const auto& rows, int row, int column) {
     auto* group = new QGroupBox(title, panel);
     auto* layout = new QGridLayout(group);
+    layout->setVerticalSpacing(2);
     for (int i = 0; i < int(rows.size()); ++i) {
       const ResultLabel& output = rows[i];
       const OutputFieldInfo& info = InfoOf(output.field);
       QLabel* caption = MakeLabel(FromView(output.label), Translated("MainWindow", output.caption), group);
       QLabel* value = MakeValueField(FromView(info.control), group);
       value->setToolTip(Translated("MainWindow", info.caption));
+      value->installEventFilter(this);
       QLabel* unit = MakeUnitLabel(UnitText(info.unit), group);
       if (output.field == OutputField::PbOrRsb) {
+        // Room for either caption a run may set.
         pbCaption_ = caption;
         pbUnit_ = unit;
         unit->clear();
+        const QFontMetrics metrics = caption->fontMetrics();
+        caption->setMinimumWidth(
+            std::max(metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::Gor))),
+                     metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::BubblePoint)))));
       }
       outputs_[IndexOf(output.field)] = value;
       layout->addWidget(caption, i, 0);
@@ -348,13 +425,15 @@ QWidget* MainWindow::createOutputPanel() {
       MakeLabel(FromView(kSaturationsLabel.label), Translated("MainWindow", kSaturationsLabel.caption), group), line,
       0);
   auto* saturations = new QGridLayout;
+  saturations->setVerticalSpacing(1);
   for (int i = 0; i < int(kSaturationLabels.size()); ++i) {
     const ResultLabel& phase = kSaturationLabels[i];
     QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption), group);
     caption->setAlignment(Qt::AlignCenter);
     QLabel* value = MakeValueField(FromView(InfoOf(phase.field).control), group);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 7);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
     value->setToolTip(Translated("MainWindow", InfoOf(phase.field).caption));
+    value->installEventFilter(this);
     outputs_[IndexOf(phase.field)] = value;
     saturations->addWidget(caption, 0, i);
     saturations->addWidget(value, 1, i);
@@ -402,39 +481,67 @@ void MainWindow::applyWaterCheck() {
 void MainWindow::selectCorrelations() {
   if (selectionDialog_ == nullptr) {
     // A window of its own, not a child: its controls share names with the main window's.
-    selectionDialog_ = new SelectionDialog;
+    selectionDialog_ = new SelectionDialog(model_.selection());
     connect(selectionDialog_, &SelectionDialog::oilChosen, this, [this](OilCorrelation family) {
       model_.chooseOil(family);
       showCaptions();
+      inputsChanged();
     });
     connect(selectionDialog_, &SelectionDialog::gasChosen, this, [this](GasCharacterisation characterisation) {
       model_.chooseGas(characterisation);
       showCaptions();
+      inputsChanged();
     });
     connect(selectionDialog_, &SelectionDialog::rockChosen, this, [this](RockCorrelation rock) {
       model_.chooseRock(rock);
       showCaptions();
+      inputsChanged();
     });
-    connect(selectionDialog_, &SelectionDialog::formationChosen, this,
-            [this](FormationType formation) { model_.chooseFormation(formation); });
+    connect(selectionDialog_, &SelectionDialog::formationChosen, this, [this](FormationType formation) {
+      model_.chooseFormation(formation);
+      inputsChanged();
+    });
     connect(selectionDialog_, &SelectionDialog::confirmed, calculateButton_,
             [this] { calculateButton_->setFocus(Qt::OtherFocusReason); });
     connect(selectionDialog_, &SelectionDialog::discarded, this, &MainWindow::discardSelectionDialog);
-    const QRect frame = frameGeometry();
-    selectionDialog_->move(frame.right() + 8, frame.top());
+    selectionDialog_->adjustSize();
+    placeSelectionDialog();
   }
   selectionDialog_->show();
   selectionDialog_->raise();
   selectionDialog_->activateWindow();
   calculateButton_->show();
+  hint_->hide();
 }
 
-// The dialog closed by its own close button is discarded with its lists, and with them
-// the rock correlation and formation type; the next use starts a fresh dialog.
+// Beside the window where the screen has room, else over the results (never over the
+// captions the dialog updates), inside the screen.
+void MainWindow::placeSelectionDialog() {
+  const QRect frame = frameGeometry();
+  const QSize size = selectionDialog_->frameGeometry().size();
+  const QScreen* screen = this->screen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : frame.adjusted(-2000, -2000, 2000, 2000);
+  const QPoint results = outputs_[0]->parentWidget()->mapToGlobal(QPoint(0, 0));
+  const QPoint candidates[] = {QPoint(frame.right() + 8, frame.top()),
+                               QPoint(frame.left() - 8 - size.width(), frame.top()),
+                               QPoint(frame.right() - size.width(), std::max(frame.top(), results.y()))};
+  QPoint chosen = candidates[2];
+  for (const QPoint& candidate : candidates) {
+    if (available.contains(QRect(candidate, size))) {
+      chosen = candidate;
+      break;
+    }
+  }
+  chosen.setX(std::clamp(chosen.x(), available.left(), std::max(available.left(), available.right() - size.width())));
+  chosen.setY(std::clamp(chosen.y(), available.top(), std::max(available.top(), available.bottom() - size.height())));
+  selectionDialog_->move(chosen);
+}
+
+// The dialog closed by its own close button is discarded with its lists; the selection
+// stays in force, and the next use starts a fresh dialog that shows it.
 void MainWindow::discardSelectionDialog() {
   if (selectionDialog_ != nullptr) selectionDialog_->deleteLater();
   selectionDialog_ = nullptr;
-  model_.discardRockChoice();
 }
 
 void MainWindow::showTables() {
@@ -481,58 +588,186 @@ void MainWindow::showResults() {
   if (const auto& shown = model_.shown()) {
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) outputs_[i]->setText(QString::fromStdString(shown->texts[i]));
   }
-  status_->setText(QString::fromStdString(model_.status()));
+  inputsChanged();
+}
+
+void MainWindow::inputsChanged() {
+  for (std::size_t i = 0; i < kInputCount; ++i) markBox(i);
+  // Results of earlier inputs are greyed and slanted until the next calculation.
+  const bool stale = model_.resultsStale();
+  for (QLabel* output : outputs_) {
+    QFont font = output->font();
+    font.setItalic(stale);
+    output->setFont(font);
+    output->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
+  }
+  showStatus();
+  updateTitle();
+}
+
+void MainWindow::markBox(std::size_t index) {
+  QLineEdit* box = boxes_[index];
+  const std::string& text = model_.box(index);
+  const bool partly = text.find_first_not_of(" \t") != std::string::npos && !ReadsWhole(text);
+  boxMarks_[index]->setVisible(partly);
+  QPalette palette = QApplication::palette(box);
+  QString toolTip = Translated("MainWindow", kInputTexts[index].toolTip);
+  if (partly) {
+    palette.setColor(QPalette::Base, kPartlyReadTint);
+    palette.setColor(QPalette::Text, Qt::black);
+    const QString read = QString::fromStdString(FormatShortest(ParseNumber(text)));
+    toolTip += tr("\n\nRead as %1: only the number at the start of the text counts.").arg(read);
+    boxMarks_[index]->setToolTip(tr("Read as %1").arg(read));
+  }
+  box->setPalette(palette);
+  box->setToolTip(toolTip);
+}
+
+void MainWindow::showStatus() {
+  QString text = QString::fromStdString(model_.status());
+  // After a failed run the status says already that the results are from the one before.
+  const bool failureShown = model_.lastCase() && *model_.lastCase() == model_.currentCase();
+  if (model_.resultsStale() && !failureShown) {
+    const QString stale = tr("The results are for the inputs before your changes: press Calculate.");
+    text = text.isEmpty() ? stale : text + QStringLiteral(". ") + stale;
+  }
+  status_->setText(text);
+  status_->setToolTip(text);
+}
+
+void MainWindow::updateTitle() {
+  const QString program = tr("Correlations for PVT Properties");
+  setWindowTitle(model_.filePath().empty() ? program + QStringLiteral("[*]")
+                                           : tr("%1[*] - %2").arg(FileName(model_.filePath()), program));
+  setWindowModified(model_.modified());
+}
+
+void MainWindow::updateRecentMenu() {
+  recentMenu_->clear();
+  const QStringList files = RecentFiles();
+  for (int i = 0; i < files.size(); ++i) {
+    QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+    connect(action, &QAction::triggered, this, [this, path = files[i]] { openPath(path); });
+  }
+  recentMenu_->setEnabled(!files.isEmpty());
+}
+
+bool MainWindow::settleUnsavedChanges() {
+  if (!model_.modified()) return true;
+  const QString name = model_.filePath().empty()
+                           ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
+                           : FileName(model_.filePath());
+  switch (dialogs_->askUnsaved(this, name)) {
+    case UserDialogs::Unsaved::Save:
+      saveCase();
+      return !model_.modified();
+    case UserDialogs::Unsaved::Discard:
+      return true;
+    case UserDialogs::Unsaved::Cancel:
+      break;
+  }
+  return false;
 }
 
 void MainWindow::openCase() {
-  const QString path = dialogs_->openFileName(this, tr("PVT File Selector"));
-  if (path.isEmpty()) return;
-  CaseRecord record;
+  if (!settleUnsavedChanges()) return;
+  const QString path = dialogs_->openFileName(this, tr("PVT File Selector"), LastFolder());
+  if (!path.isEmpty()) openPath(path);
+}
+
+bool MainWindow::openPath(const QString& path) {
+  if (!settleUnsavedChanges()) return false;
+  std::vector<CaseRecord> records;
   QString error;
-  if (!ReadCaseFile(path, record, error)) {
+  if (!ReadCaseFile(path, records, error)) {
     dialogs_->showError(this, tr("Open File"),
                         tr("The case file \"%1\" could not be opened: %2.\n\nNothing was changed.")
                             .arg(QDir::toNativeSeparators(path), error));
-    return;
+    return false;
   }
-  model_.open(record);
+  std::size_t chosen = 0;
+  if (records.size() > 1) {
+    QStringList titles;
+    for (const CaseRecord& record : records) titles << QString::fromStdString(record.title);
+    const int picked = dialogs_->chooseRecord(this, QFileInfo(path).fileName(), titles);
+    if (picked < 0 || picked >= int(records.size())) return false;
+    chosen = std::size_t(picked);
+  }
+  // A file of several cases is not the file a save writes: the case becomes a new one.
+  model_.open(records[chosen], records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
+  RememberFile(path);
   showInputs();
   showCaptions();
+  if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
+  inputsChanged();
+  return true;
 }
 
 void MainWindow::saveCase() {
-  const QString path = dialogs_->saveFileName(this, tr("PVT File Selector"));
-  if (path.isEmpty()) return;
+  if (model_.filePath().empty()) {
+    saveCaseAs();
+  } else {
+    saveTo(QString::fromStdString(model_.filePath()));
+  }
+}
+
+void MainWindow::saveCaseAs() {
+  const QString suggested = model_.filePath().empty() ? LastFolder() : QString::fromStdString(model_.filePath());
+  const QString path = dialogs_->saveFileName(this, tr("PVT File Selector"), suggested, QString());
+  if (!path.isEmpty()) saveTo(path);
+}
+
+bool MainWindow::saveTo(const QString& path) {
   QString error;
   if (!WriteCaseFile(path, model_.recordToSave(), error)) {
     dialogs_->showError(this, tr("Save File"),
                         tr("The case could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+    return false;
   }
+  model_.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
+  RememberFile(path);
+  updateTitle();
+  return true;
 }
 
 void MainWindow::printWindow() {
-  // The printed page shows the heading instead of the toolbar, whatever the user answers.
-  struct PrintAppearance {
-    QMainWindow* window;
-    QToolBar* toolBar;
-    QLabel* heading;
-    PrintAppearance(QMainWindow* w, QToolBar* t, QLabel* h) : window(w), toolBar(t), heading(h) {
-      toolBar->hide();
-      heading->show();
-      window->layout()->activate();
-      window->centralWidget()->layout()->activate();
-    }
-    ~PrintAppearance() {
-      heading->hide();
-      toolBar->show();
-    }
-  } appearance(this, toolBar_, heading_);
-
-  const QImage image = grab().toImage();
+  // The page shows the heading instead of the toolbar; the window itself stays as it is.
   QString error;
-  if (!PrintWindowImage(image, *dialogs_, this, error) && !error.isEmpty()) {
+  const auto paint = [this](QPainter& painter, const QRect& page) {
+    PaintWindow(painter, page, heading_->text(), heading_->font(), *content_);
+  };
+  if (!PrintPage(content_->width() > content_->height(), paint, *dialogs_, this, error) && !error.isEmpty()) {
     dialogs_->showError(this, tr("Print"), tr("The window could not be printed: %1.").arg(error));
   }
+}
+
+void MainWindow::exportReport() {
+  const QString name = model_.filePath().empty()
+                           ? tr("report")
+                           : QFileInfo(QString::fromStdString(model_.filePath())).completeBaseName();
+  QString path = dialogs_->saveFileName(this, tr("Export Report"), QDir(LastFolder()).filePath(name + ".pdf"),
+                                        tr("PDF files (*.pdf)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+  QString error;
+  if (!WriteCaseReportPdf(path, SheetOf(model_), model_.shownCase(), error)) {
+    dialogs_->showError(this, tr("Export Report"), tr("The report could not be written: %1.").arg(error));
+  }
+}
+
+void MainWindow::copyResults() {
+  QApplication::clipboard()->setText(QString::fromStdString(TabSeparated(SheetOf(model_))));
+}
+
+void MainWindow::showAbout() {
+  dialogs_->showAbout(
+      this, tr("About Tarnvik"),
+      tr("<p><b>Tarnvik %1</b><br>PVT properties of oil, gas, water and rock from published empirical "
+         "correlations.</p>"
+         "<p>Built with Qt %2 (Qt Widgets, Print Support and SVG under the GNU LGPL version 3; Qt Charts "
+         "under the GNU GPL version 3). The command-line calculator uses CLI11 (BSD 3-clause licence) and "
+         "JSON for Modern C++ (MIT licence).</p>")
+          .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
 }
 
 void MainWindow::onToolbarAction(QAction* action) {
@@ -550,10 +785,10 @@ void MainWindow::onToolbarAction(QAction* action) {
   }
 }
 
-// Unloads the selection dialog, then (through `exiting`) the splash window, then this
-// window, and ends the event loop.
+// After settling unsaved changes, unloads the selection dialog, then (through `exiting`)
+// the splash window, then this window, and ends the event loop.
 void MainWindow::exitProgram() {
-  if (exiting_) return;
+  if (exiting_ || !settleUnsavedChanges()) return;
   exiting_ = true;
   delete selectionDialog_;
   if (tablesWindow_ != nullptr) tablesWindow_->close();
@@ -563,8 +798,35 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  exitProgram();
-  event->accept();
+  if (!exiting_) exitProgram();
+  if (exiting_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  openPath(urls.first().toLocalFile());
+}
+
+// A double click on a result selects the whole value, not the digits after the point.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (auto* label = qobject_cast<QLabel*>(watched)) {
+      label->setSelection(0, int(label->text().size()));
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tarnvik

@@ -15,7 +15,9 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class QScrollArea;
 class QToolBar;
 
 namespace tarnvik {
@@ -36,14 +38,22 @@ class MainWindow : public QMainWindow {
   SelectionDialog* selectionDialog() const;
   // The "Tables and Plots" window once it was opened.
   TablesWindow* tablesWindow() const;
+  // Opens the case file at `path` (asking which case when it holds several), after
+  // asking about unsaved changes; false when nothing was opened.
+  bool openPath(const QString& path);
 
  public slots:
   void selectCorrelations();
   void calculate();
   void showTables();
   void openCase();
+  // Saves to the case's file; a new case asks for a name first.
   void saveCase();
+  void saveCaseAs();
   void printWindow();
+  void exportReport();
+  void copyResults();
+  void showAbout();
   void exitProgram();
 
  signals:
@@ -54,24 +64,38 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createActions();
   void createMenus();
   void createToolBar();
-  QWidget* createInputPanel();
-  QWidget* createSidePanel();
-  QWidget* createOutputPanel();
+  QWidget* createInputPanel(QWidget* parent);
+  QWidget* createSidePanel(QWidget* parent);
+  QWidget* createOutputPanel(QWidget* parent);
   void setBoxShown(int box, bool shown);
   void applyOilCheck();
   void applyGasCheck();
   void applyWaterCheck();
   void onToolbarAction(QAction* action);
   void discardSelectionDialog();
+  void placeSelectionDialog();
   void refreshTables();
   void showInputs();
   void showCaptions();
   void showResults();
+  // After anything typed or chosen: marks boxes read only in part, marks results that
+  // belong to earlier inputs, and updates the title's unsaved-changes mark.
+  void inputsChanged();
+  void markBox(std::size_t index);
+  void showStatus();
+  void updateTitle();
+  void updateRecentMenu();
+  // Asks what to do with unsaved changes; false when the user keeps them (cancels).
+  bool settleUnsavedChanges();
+  bool saveTo(const QString& path);
 
   std::unique_ptr<UserDialogs> dialogs_;
   CaseModel model_;
@@ -81,14 +105,22 @@ class MainWindow : public QMainWindow {
 
   QAction* openAction_ = nullptr;
   QAction* saveAction_ = nullptr;
+  QAction* saveAsAction_ = nullptr;
   QAction* printAction_ = nullptr;
+  QAction* reportAction_ = nullptr;
   QAction* exitAction_ = nullptr;
+  QAction* copyAction_ = nullptr;
   QAction* tablesAction_ = nullptr;
+  QAction* aboutAction_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
   QToolBar* toolBar_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QWidget* content_ = nullptr;
   QLabel* heading_ = nullptr;
   QLineEdit* title_ = nullptr;
-  std::array<QLineEdit*, kInputCount> boxes_{};  // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
-  std::array<QLabel*, kInputCount> boxUnits_{};  // unit beside each box; none beside bpx and saltx
+  std::array<QLineEdit*, kInputCount> boxes_{};   // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
+  std::array<QLabel*, kInputCount> boxUnits_{};   // unit beside each box; none beside bpx and saltx
+  std::array<QAction*, kInputCount> boxMarks_{};  // the "read only in part" sign inside each box
   QComboBox* gorSelector_ = nullptr;
   QComboBox* waterSelector_ = nullptr;
   QCheckBox* oilCheck_ = nullptr;
@@ -104,6 +136,7 @@ class MainWindow : public QMainWindow {
   QLabel* oilCaption_ = nullptr;
   QLabel* gasCaption_ = nullptr;
   QLabel* rockCaption_ = nullptr;
+  QLabel* hint_ = nullptr;
   QPushButton* calculateButton_ = nullptr;
   QLabel* status_ = nullptr;
 };

@@ -71,6 +71,10 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
       const Quantity value = outputs(index.row()).values[IndexOf(fields_[std::size_t(column - firstFieldColumn())])];
       return value ? QVariant(*value) : QVariant();
     }
+    case Qt::ToolTipRole:
+      // A note may be longer than its column: the whole text on hovering.
+      if (note && !noteText(row).isEmpty()) return noteText(row);
+      return {};
     case Qt::TextAlignmentRole:
       return note || (key && !row.keyValue) ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                             : int(Qt::AlignRight | Qt::AlignVCenter);

@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <utility>
 
 #include "gui/display_text.h"
 #include "present/selection_texts.h"
@@ -38,7 +41,7 @@ int SelectedRow(const QListWidget* list) {
 
 }  // namespace
 
-SelectionDialog::SelectionDialog(QWidget* parent) : QDialog(parent) {
+SelectionDialog::SelectionDialog(const CorrelationSelection& inForce, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Corch"));
   setWindowTitle(tr("Tarnvik Selection"));
   setModal(false);
@@ -50,7 +53,8 @@ SelectionDialog::SelectionDialog(QWidget* parent) : QDialog(parent) {
   okButton_->setAutoDefault(false);
   rockList_ = MakeList("Forch", kRockCorrelationItems, this);
   formationList_ = MakeList("Rocks", kFormationTypeItems, this);
-  formationList_->hide();
+  formationLabel_ = MakeLabel("formationLabel", tr("Formation type"), this);
+  formationLabel_->setBuddy(formationList_);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(MakeLabel("Label1", tr("Oil"), this), 0, 0);
@@ -59,9 +63,10 @@ SelectionDialog::SelectionDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(gasList_, 3, 0, Qt::AlignTop);
   layout->addWidget(MakeLabel("Label3", tr("Formation"), this), 2, 1);
   layout->addWidget(rockList_, 3, 1, Qt::AlignTop);
-  layout->addWidget(formationList_, 4, 1);
-  layout->addWidget(okButton_, 5, 1, Qt::AlignRight);
-  layout->setRowStretch(6, 1);
+  layout->addWidget(formationLabel_, 4, 1);
+  layout->addWidget(formationList_, 5, 1);
+  layout->addWidget(okButton_, 6, 1, Qt::AlignRight);
+  layout->setRowStretch(7, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   setTabOrder(oilList_, gasList_);
@@ -69,11 +74,34 @@ SelectionDialog::SelectionDialog(QWidget* parent) : QDialog(parent) {
   setTabOrder(okButton_, rockList_);
   setTabOrder(rockList_, formationList_);
 
-  connect(oilList_, &QListWidget::itemSelectionChanged, this, &SelectionDialog::onOilChosen);
-  connect(gasList_, &QListWidget::itemSelectionChanged, this, &SelectionDialog::onGasChosen);
-  connect(rockList_, &QListWidget::itemSelectionChanged, this, &SelectionDialog::onRockChosen);
-  connect(formationList_, &QListWidget::itemSelectionChanged, this, &SelectionDialog::onFormationChosen);
+  // A new highlight, or a click on the item already highlighted, applies it.
+  const std::pair<QListWidget*, void (SelectionDialog::*)()> lists[] = {
+      {oilList_, &SelectionDialog::onOilChosen},
+      {gasList_, &SelectionDialog::onGasChosen},
+      {rockList_, &SelectionDialog::onRockChosen},
+      {formationList_, &SelectionDialog::onFormationChosen}};
+  for (const auto& [list, chosen] : lists) {
+    connect(list, &QListWidget::itemSelectionChanged, this, chosen);
+    connect(list, &QListWidget::itemClicked, this, chosen);
+  }
   connect(okButton_, &QPushButton::clicked, this, &SelectionDialog::onOk);
+  showSelection(inForce);
+}
+
+void SelectionDialog::showSelection(const CorrelationSelection& inForce) {
+  const auto highlight = [](QListWidget* list, int row) {
+    const QSignalBlocker blocker(list);
+    list->clearSelection();
+    if (row >= 0 && row < list->count()) list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  };
+  highlight(oilList_, int(inForce.oilCorrelation));
+  highlight(gasList_, int(inForce.gasCharacterisation));
+  const auto rock = std::find(kRockCorrelationOrder.begin(), kRockCorrelationOrder.end(), inForce.rockCorrelation);
+  highlight(rockList_, rock == kRockCorrelationOrder.end() ? -1 : int(rock - kRockCorrelationOrder.begin()));
+  highlight(formationList_, int(inForce.formationType) - 1);
+  const bool formation = UsesFormationType(inForce.rockCorrelation);
+  formationLabel_->setVisible(formation);
+  formationList_->setVisible(formation);
 }
 
 void SelectionDialog::onOilChosen() {
@@ -90,6 +118,7 @@ void SelectionDialog::onRockChosen() {
   const int row = SelectedRow(rockList_);
   if (row < 0) return;
   const RockCorrelation rock = kRockCorrelationOrder[std::size_t(row)];
+  formationLabel_->setVisible(UsesFormationType(rock));
   formationList_->setVisible(UsesFormationType(rock));
   emit rockChosen(rock);
 }

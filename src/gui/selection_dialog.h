@@ -1,11 +1,13 @@
 // The modeless dialog in which the user picks the oil family, the gas characterisation,
 // the rock-compressibility correlation and the formation type. It holds no selection of
-// its own: each pick is sent to the owner by signal.
+// its own: it shows the selection in force, as the owner tells it, and sends each pick to
+// the owner by signal; choosing an item always applies it, also the one highlighted.
 #pragma once
 #include <QDialog>
 
 #include "calc/correlation_selection.h"
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -15,8 +17,12 @@ class SelectionDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The lists start with nothing selected.
-  explicit SelectionDialog(QWidget* parent = nullptr);
+  // The lists start with the selection in force highlighted.
+  explicit SelectionDialog(const CorrelationSelection& inForce, QWidget* parent = nullptr);
+
+  // Highlights the selection in force, without sending it back; shows the formation list
+  // when the rock correlation reads a formation type.
+  void showSelection(const CorrelationSelection& inForce);
 
  signals:
   void oilChosen(tarnvik::OilCorrelation family);
@@ -25,7 +31,7 @@ class SelectionDialog : public QDialog {
   void formationChosen(tarnvik::FormationType formation);
   // "OK": the dialog hides itself and keeps its lists.
   void confirmed();
-  // Closed by its own close button: the owner discards it.
+  // Closed by its own close button: the owner discards the dialog (not the selection).
   void discarded();
 
  protected:
@@ -42,6 +48,7 @@ class SelectionDialog : public QDialog {
   QListWidget* gasList_;
   QListWidget* rockList_;
   QListWidget* formationList_;
+  QLabel* formationLabel_;
   QPushButton* okButton_;
 };
 

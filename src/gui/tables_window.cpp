@@ -27,6 +27,7 @@
 #include "io/number_text.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
+#include "present/table_messages.h"
 
 namespace tarnvik {
 namespace {
@@ -209,6 +210,11 @@ QWidget* TablesWindow::createPressurePage() {
   rangeError_->setPalette(palette);
   rangeError_->hide();
   layout->addWidget(rangeError_);
+  failedRows_ = MakeLabel("failedRows", QString(), page);
+  failedRows_->setWordWrap(true);
+  failedRows_->setPalette(palette);
+  failedRows_->hide();
+  layout->addWidget(failedRows_);
 
   pressureView_ = makeTableView("pressureTable", page);
   pressureView_->setModel(pressureModel_);
@@ -297,6 +303,9 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
     rangeError = QString::fromStdString(error);
   }
   showRangeError(rangeError);
+  const QString failed = QString::fromStdString(FailedRowsText(table));
+  failedRows_->setText(failed.isEmpty() ? failed : failed + QLatin1Char('.'));
+  failedRows_->setVisible(!failed.isEmpty());
   showPlots(c, table, range.points);
   const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
   const int decimals = DecimalsForStep((table.maximum - table.minimum) / gaps);
@@ -389,7 +398,7 @@ void TablesWindow::copyTable() {
 void TablesWindow::saveTableCsv() {
   QTableView* view = currentTableView();
   if (!case_ || view == nullptr) return;
-  const QString path = dialogs_.saveFileName(this, tr("Save Table as CSV"));
+  const QString path = dialogs_.saveFileName(this, tr("Save Table as CSV"), QString(), tr("CSV files (*.csv)"));
   if (path.isEmpty()) return;
   QString error;
   if (!SaveFile(path, CsvText(*view->model()).toUtf8(), error)) {
@@ -401,7 +410,7 @@ void TablesWindow::saveTableCsv() {
 void TablesWindow::savePlot() {
   QChartView* view = currentChartView();
   if (!case_ || view == nullptr) return;
-  const QString path = dialogs_.saveFileName(this, tr("Save Plot"));
+  const QString path = dialogs_.saveFileName(this, tr("Save Plot"), QString(), tr("Pictures (*.png *.svg)"));
   if (path.isEmpty()) return;
   QString error;
   if (!SaveChartPicture(*view, path, error)) {

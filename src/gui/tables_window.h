@@ -70,6 +70,7 @@ class TablesWindow : public QWidget {
   QLineEdit* highest_ = nullptr;
   QLineEdit* points_ = nullptr;
   QLabel* rangeError_ = nullptr;
+  QLabel* failedRows_ = nullptr;  // which rows could not be computed, and why
   QTableView* pressureView_ = nullptr;
   QLabel* familyCaption_ = nullptr;
   QTableView* familyView_ = nullptr;

@@ -4,8 +4,10 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QWidget>
 
 #include "gui/save_file.h"
 #include "gui/user_dialogs.h"
@@ -29,20 +31,30 @@ QString PrinterFailure(const QPrinter& printer) {
 
 }  // namespace
 
-void PaintWindowImage(QPainter& painter, const QRect& page, const QImage& image) {
-  if (image.isNull() || page.isEmpty()) return;
-  const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-  const QRect target(page.left() + (page.width() - size.width()) / 2, page.top(), size.width(), size.height());
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, image);
+void PaintWindow(QPainter& painter, const QRect& page, const QString& heading, const QFont& headingFont,
+                 QWidget& content) {
+  const QSize size = content.size();
+  if (size.isEmpty() || page.isEmpty()) return;
+  // Widget sizes are in the screen's logical pixels; the heading takes one and a half of
+  // its lines.
+  const double headingHeight = QFontMetricsF(headingFont, &content).height() * 1.5;
+  const double scale = std::min(page.width() / double(size.width()), page.height() / (size.height() + headingHeight));
+  painter.save();
+  painter.translate(page.left() + (page.width() - size.width() * scale) / 2, page.top());
+  painter.scale(scale, scale);
+  painter.setFont(headingFont);
+  painter.setPen(content.palette().color(QPalette::WindowText));
+  painter.drawText(QRectF(0, 0, size.width(), headingHeight), Qt::AlignCenter, heading);
+  content.render(&painter, QPoint(0, int(headingHeight)), QRegion(), QWidget::DrawChildren);
+  painter.restore();
 }
 
-bool PrintWindowImage(const QImage& image, UserDialogs& dialogs, QWidget* parent, QString& error) {
+bool PrintPage(bool landscape, const PagePainter& paint, UserDialogs& dialogs, QWidget* parent, QString& error) {
   error.clear();
 #if QT_CONFIG(printer)
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("Tarnvik"));
-  printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+  printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   if (!dialogs.setUpPrinter(parent, printer)) return false;
   if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
     // A PDF file goes through the program's file writer, which reports every write error
@@ -56,7 +68,7 @@ bool PrintWindowImage(const QImage& image, UserDialogs& dialogs, QWidget* parent
       writer.setResolution(printer.resolution());
       writer.setTitle(printer.docName());
       QPainter painter(&writer);
-      PaintWindowImage(painter, painter.viewport(), image);
+      paint(painter, painter.viewport());
     }
     QString reason;
     if (SaveFile(printer.outputFileName(), bytes, reason)) return true;
@@ -69,14 +81,15 @@ bool PrintWindowImage(const QImage& image, UserDialogs& dialogs, QWidget* parent
     error = PrinterFailure(printer);
     return false;
   }
-  PaintWindowImage(painter, painter.viewport(), image);
+  paint(painter, painter.viewport());
   if (!painter.end() || printer.printerState() == QPrinter::Error) {
     error = PrinterFailure(printer);
     return false;
   }
   return true;
 #else
-  Q_UNUSED(image);
+  Q_UNUSED(landscape);
+  Q_UNUSED(paint);
   Q_UNUSED(dialogs);
   Q_UNUSED(parent);
   error = QCoreApplication::translate("WindowPrint", "printing is not available in this build");

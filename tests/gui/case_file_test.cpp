@@ -1,9 +1,15 @@
 // Saving and opening case files and printing, through the window's commands with the
 // dialogs answered by the test.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 
+#include "gui/case_file.h"
+#include "gui/recent_files.h"
 #include "window_test_support.h"
 
 namespace tarnvik::testing {
@@ -35,28 +41,46 @@ class CaseFileTest : public WindowTest {
   QTemporaryDir dir_;
 };
 
-// The saved record holds the values of the last calculation, not a box edited since;
-// the texts are the current ones.
-TEST_F(CaseFileTest, SaveWritesTheRecordOfTheLastCalculation) {
+// Save writes what the boxes hold, read as a calculation reads them, whether or not they
+// were calculated; a blank box stays blank. The first save asks for a name, the next
+// ones write to that file; the title shows the file and whether it has unsaved changes.
+TEST_F(CaseFileTest, SaveWritesWhatTheBoxesHold) {
   FillAndCalculate();
-  Type("px", "9999");
+  Type("px", "4000");
   dialogs_->nextSaveFileName = Path("case.pvt");
   Click("Command3");  // the dialog is open; saving works all the same
-  Find<QAction>(window_.get(), "a8")->trigger();
+  ClickToolButton("Save");
   EXPECT_EQ(ReadAll(Path("case.pvt")),
             "\"Well \"\"A-1\"\", north\",\"GOR MCF/STB\",\"Salinity % NaCl\","
             "\"Petrosky/Farshad : Gulf of Mexico Crudes\",\"Dry Gas\",\"Hall\","
-            "35,0.75,200,3000,0.5,20,25,3,0.5\r\n");
+            "35,0.75,200,4000,0.5,20,25,3,0.5\r\n");
+  EXPECT_EQ(window_->windowTitle(), "case.pvt[*] - Correlations for PVT Properties");
+  EXPECT_FALSE(window_->isWindowModified());
+
+  Type("px", "4500x");
+  EXPECT_TRUE(window_->isWindowModified());
+  QTest::keySequence(window_.get(), QKeySequence::Save);
+  EXPECT_EQ(dialogs_->saveAsked, 1) << "saved to the case's file without asking";
+  EXPECT_TRUE(ReadAll(Path("case.pvt")).contains(",4500,"));
+  EXPECT_FALSE(window_->isWindowModified());
   EXPECT_TRUE(dialogs_->errors.isEmpty());
 }
 
-TEST_F(CaseFileTest, NumbersNeverFilledAreWrittenEmpty) {
+TEST_F(CaseFileTest, ACaseTypedBeforeAnyCalculationIsSavedAsTyped) {
   dialogs_->nextSaveFileName = Path("empty.pvt");
   ClickToolButton("Save");
   EXPECT_EQ(ReadAll(Path("empty.pvt")),
             "\"\",\"GOR or Bubble Point ?\",\"Salinity or Sp. Gravity ?\",\"\",\"\",\"\",,,,,,,,,\r\n");
-}
 
+  TypeInputs({"35", "0.75", "200", "3000", "", "20,5", "25", "3", "0.5"});
+  dialogs_->nextSaveFileName = Path("typed.pvt");
+  Find<QAction>(window_.get(), "a8")->trigger();
+  EXPECT_TRUE(ReadAll(Path("typed.pvt")).endsWith(",35,0.75,200,3000,,20,25,3,0.5\r\n"));
+  WindowDriver other;
+  EXPECT_TRUE(other.window_->openPath(Path("typed.pvt")));
+  EXPECT_EQ(other.Box("px")->text(), " 3000");
+  EXPECT_EQ(other.Box("bpx")->text(), " 0") << "a number never filled counts as 0";
+}
 // Opening restores the texts, the numbers and the correlations the captions name, so a
 // second window calculates exactly what the saving window showed. Results stay as they
 // were until the next calculation.
@@ -100,24 +124,32 @@ TEST_F(CaseFileTest, CancellingEitherDialogChangesNothing) {
   EXPECT_TRUE(dialogs_->errors.isEmpty());
 }
 
-// A file that cannot be read as a case is reported with its name and what is wrong;
-// the window and the input set stay exactly as they were.
+// A file that cannot be read as a case is reported with its name and what is wrong,
+// without waiting on a pipe or reading an endless device; the window and the input set
+// stay exactly as they were.
 TEST_F(CaseFileTest, AFileThatIsNotACaseChangesNothing) {
   FillAndCalculate();
   const QStringList before = WindowTexts();
   const InputSet inputs = window_->model().inputs();
+  ASSERT_EQ(::mkfifo(Path("pipe").toLocal8Bit().constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.pvt")));
+  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.pvt"));
   const struct {
     const char* name;
-    QByteArray content;  // empty name of a file not written: it does not exist
+    QByteArray content;  // empty: not written here
     const char* says;
   } rows[] = {
       {"short.pvt", "\"t\",\"GOR MCF/STB\",\"s\",\"Farshad\",\"g\",\"r\",1,2,3,4,5,6,7,8\r\n", "only 14 of 15"},
       {"text.pvt", "\"t\",\"GOR MCF/STB\",\"s\",\"Farshad\",\"g\",\"r\",1,2,abc,4,5,6,7,8,9\r\n", "temperature"},
+      {"big.pvt", QByteArray(int(kMaxCaseFileBytes) + 1, ' '), "larger than a case file"},
       {"missing.pvt", QByteArray(), "No such file"},
+      {"pipe", QByteArray(), "pipe"},
+      {"zero.pvt", QByteArray(), "device"},
+      {"folder.pvt", QByteArray(), "folder"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    if (QByteArray(row.name) != "missing.pvt") WriteAll(Path(row.name), row.content);
+    if (!row.content.isEmpty()) WriteAll(Path(row.name), row.content);
     dialogs_->errors.clear();
     dialogs_->nextOpenFileName = Path(row.name);
     ClickToolButton("Open");
@@ -128,6 +160,87 @@ TEST_F(CaseFileTest, AFileThatIsNotACaseChangesNothing) {
     EXPECT_EQ(window_->model().inputs().temperatureF, inputs.temperatureF);
     EXPECT_EQ(Selection().oilCorrelation, OilCorrelation::PetroskyFarshad);
   }
+}
+
+// A title longer than a line edit's usual limit of 32,767 characters survives a save and
+// an open whole.
+TEST_F(CaseFileTest, ALongTitleIsKeptWhole) {
+  const QString title(40000, QLatin1Char('t'));
+  Box("Text1")->setText(title);
+  dialogs_->nextSaveFileName = Path("long.pvt");
+  ClickToolButton("Save");
+  WindowDriver other;
+  ASSERT_TRUE(other.window_->openPath(Path("long.pvt")));
+  EXPECT_EQ(other.Box("Text1")->text(), title);
+}
+
+// From a file of several cases the user picks one by its title; cancelling opens none. A
+// case picked from several saves as a new file.
+TEST_F(CaseFileTest, AFileOfSeveralCasesAsksWhichOne) {
+  WriteAll(Path("two.pvt"),
+           "\"first\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Standing\",\"Wet "
+           "Gas\",\"Hall\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n"
+           "\"second\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Glaso\",\"Dry "
+           "Gas\",\"Hall\",30,0.8,180,2500,0.4,20,25,3,0.5\r\n");
+  dialogs_->recordAnswer = -1;
+  EXPECT_FALSE(window_->openPath(Path("two.pvt")));
+  EXPECT_EQ(dialogs_->recordTitles, QStringList({"first", "second"}));
+  EXPECT_EQ(Box("Text1")->text(), "");
+
+  dialogs_->recordAnswer = 1;
+  EXPECT_TRUE(window_->openPath(Path("two.pvt")));
+  EXPECT_EQ(Box("Text1")->text(), "second");
+  EXPECT_EQ(Selection().oilCorrelation, OilCorrelation::Glaso);
+  EXPECT_EQ(window_->model().filePath(), "");
+}
+
+// Changes not saved are settled before they would be lost: on exit, on closing the
+// window and before opening another case. Cancel keeps them; Save saves them first.
+TEST_F(CaseFileTest, UnsavedChangesAreSettledBeforeTheyWouldBeLost) {
+  Type("apix", "35");
+  dialogs_->unsavedAnswer = UserDialogs::Unsaved::Cancel;
+  ClickToolButton("Exit");
+  window_->close();
+  EXPECT_TRUE(window_->isVisible());
+  ClickToolButton("Open");
+  EXPECT_EQ(dialogs_->openAsked, 0);
+  EXPECT_EQ(dialogs_->unsavedAsked, 3);
+
+  dialogs_->unsavedAnswer = UserDialogs::Unsaved::Save;
+  dialogs_->nextSaveFileName = Path("kept.pvt");
+  ClickToolButton("Exit");
+  EXPECT_TRUE(ReadAll(Path("kept.pvt")).contains(",35,"));
+  EXPECT_FALSE(window_->isVisible());
+}
+
+// Saved and opened files are remembered, newest first, with their folder; a recent file
+// and a file dropped on the window open like any other.
+TEST_F(CaseFileTest, RecentAndDroppedFilesOpen) {
+  FillAndCalculate();
+  dialogs_->nextSaveFileName = Path("a.pvt");
+  ClickToolButton("Save");
+  dialogs_->nextSaveFileName = Path("b.pvt");
+  Find<QAction>(window_.get(), "a8")->trigger();
+  ASSERT_GE(RecentFiles().size(), 2);
+  EXPECT_EQ(RecentFiles().mid(0, 2), QStringList({Path("b.pvt"), Path("a.pvt")}));
+  EXPECT_EQ(LastFolder(), dir_.path());
+
+  WindowDriver other;
+  auto* recent = Find<QMenu>(other.window_.get(), "recentMenu");
+  emit recent->aboutToShow();
+  ASSERT_GE(recent->actions().size(), 2);
+  recent->actions().at(1)->trigger();
+  EXPECT_EQ(other.window_->model().filePath(), Path("a.pvt").toStdString());
+
+  WindowDriver third;
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(Path("b.pvt"))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(third.window_.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(third.window_.get(), &drop);
+  EXPECT_EQ(third.Box("Text1")->text(), "Well \"A-1\", north");
 }
 
 TEST_F(CaseFileTest, AFailedSaveIsReportedAndLeavesNoFile) {
@@ -145,35 +258,32 @@ TEST_F(CaseFileTest, AFailedSaveIsReportedAndLeavesNoFile) {
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"old.pvt"})) << "no temporary file left";
 }
 
-// While the page is printed the toolbar is hidden and the heading shown; both are
-// restored afterwards, also when the user cancels.
-TEST_F(CaseFileTest, PrintingShowsTheHeadingInsteadOfTheToolbar) {
+// The printed page draws the window's contents at the printer's resolution (text as
+// text, not a screen picture) under the heading, without the toolbar; the window itself
+// does not change. Cancelling writes nothing; a failed print is reported.
+TEST_F(CaseFileTest, PrintingDrawsTheWindowAtThePrintersResolution) {
   FillAndCalculate();
-  auto* toolBar = Find<QWidget>(window_.get(), "Toolbar1");
   auto* heading = Find<QLabel>(window_.get(), "Label8");
   EXPECT_EQ(heading->text(), "Tarnvik");
   EXPECT_TRUE(heading->font().bold());
-  EXPECT_TRUE(heading->isHidden());
+  const QSize size = window_->size();
 
   for (bool printed : {true, false}) {
     SCOPED_TRACE(printed ? "printed" : "cancelled");
     const QString pdf = Path(printed ? "page.pdf" : "cancelled.pdf");
-    bool toolBarHidden = false, headingShown = false;
     dialogs_->printAnswer = [&](QPrinter& printer) {
-      toolBarHidden = toolBar->isHidden();
-      headingShown = heading->isVisible();
       printer.setOutputFormat(QPrinter::PdfFormat);
       printer.setOutputFileName(pdf);
       return printed;
     };
     ClickToolButton("Print");
-    EXPECT_TRUE(toolBarHidden);
-    EXPECT_TRUE(headingShown);
-    EXPECT_TRUE(toolBar->isVisible());
-    EXPECT_TRUE(heading->isHidden());
     EXPECT_EQ(ReadAll(pdf).startsWith("%PDF"), printed);
   }
-  EXPECT_GT(QFile(Path("page.pdf")).size(), 10000) << "the page holds the window's image";
+  const QByteArray page = ReadAll(Path("page.pdf"));
+  EXPECT_TRUE(page.contains("/FontFile")) << "text drawn as text, not a screen picture";
+  EXPECT_TRUE(heading->isHidden());
+  EXPECT_TRUE(Find<QWidget>(window_.get(), "Toolbar1")->isVisible());
+  EXPECT_EQ(window_->size(), size);
   EXPECT_TRUE(dialogs_->errors.isEmpty()) << "printing and cancelling say nothing";
 
   // A print that fails is reported: a folder that does not exist, a full disk.
@@ -188,8 +298,24 @@ TEST_F(CaseFileTest, PrintingShowsTheHeadingInsteadOfTheToolbar) {
     ClickToolButton("Print");
     ASSERT_EQ(dialogs_->errors.size(), 1) << pdf.toStdString();
     EXPECT_TRUE(dialogs_->errors[0].contains(QDir::toNativeSeparators(pdf))) << dialogs_->errors[0].toStdString();
-    EXPECT_TRUE(toolBar->isVisible());
   }
+}
+
+// The report is one A4 page of text and plots; a failed write is reported.
+TEST_F(CaseFileTest, ExportReportWritesOnePage) {
+  FillAndCalculate();
+  dialogs_->nextSaveFileName = Path("report");
+  Find<QAction>(window_.get(), "reportAction")->trigger();
+  const QByteArray pdf = ReadAll(Path("report.pdf"));
+  ASSERT_TRUE(pdf.startsWith("%PDF"));
+  EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
+  EXPECT_TRUE(pdf.contains("/FontFile"));
+  EXPECT_TRUE(dialogs_->errors.isEmpty());
+
+  dialogs_->nextSaveFileName = Path("no-such-folder/report.pdf");
+  Find<QAction>(window_.get(), "reportAction")->trigger();
+  ASSERT_EQ(dialogs_->errors.size(), 1);
+  EXPECT_TRUE(dialogs_->errors[0].contains("no-such-folder")) << dialogs_->errors[0].toStdString();
 }
 
 }  // namespace

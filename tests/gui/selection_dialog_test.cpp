@@ -1,25 +1,55 @@
-// The selection dialog: each choice reaches the correlation selection and the window's
-// captions; OK keeps the dialog, its close button discards it.
+// The selection dialog: it shows the selection in force, each choice reaches the
+// correlation selection and the window's captions; OK keeps the dialog, its close button
+// discards the dialog but not the selection.
 #include <QCloseEvent>
+#include <QTemporaryDir>
 
 #include "window_test_support.h"
 
 namespace tarnvik::testing {
 namespace {
 
-TEST_F(WindowTest, NothingIsChosenWhenTheDialogOpens) {
+QStringList Highlighted(SelectionDialog* dialog) {
+  QStringList items;
+  for (const char* list : {"Oilch", "Gasch", "Forch", "Rocks"}) {
+    const auto selected = Find<QListWidget>(dialog, list)->selectedItems();
+    items << (selected.isEmpty() ? QString() : selected.first()->text());
+  }
+  return items;
+}
+
+// A fresh dialog shows what is in force (the oil family and gas characterisation a run
+// uses before any choice); an open that selects another family while it is open shows
+// that one, and clicking the family highlighted before applies it again.
+TEST_F(WindowTest, TheDialogShowsTheSelectionInForce) {
   Click("Command3");
   ASSERT_NE(Dialog(), nullptr);
   EXPECT_EQ(Dialog()->objectName(), "Corch");
   EXPECT_EQ(Dialog()->windowTitle(), "Tarnvik Selection");
   EXPECT_FALSE(Dialog()->isModal());
-  for (const char* list : {"Oilch", "Gasch", "Forch", "Rocks"}) {
-    EXPECT_TRUE(Find<QListWidget>(Dialog(), list)->selectedItems().isEmpty()) << list;
-  }
+  EXPECT_EQ(Highlighted(Dialog()), QStringList({"Standing : California Crudes", "Wet Gas", "", ""}));
   EXPECT_TRUE(Find<QWidget>(Dialog(), "Rocks")->isHidden());
-  EXPECT_EQ(Selection().oilCorrelation, OilCorrelation::Standing);
-  EXPECT_EQ(Selection().gasCharacterisation, GasCharacterisation::WetGas);
+  EXPECT_TRUE(Find<QWidget>(Dialog(), "formationLabel")->isHidden());
   EXPECT_EQ(Text("ocx"), "");
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath("kartoatmodjo.pvt");
+  WriteAll(path,
+           "\"K\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Kartoatmodjo/Schmidt : Worldwide Crudes\",\"Dry Gas\","
+           "\"Newman\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n");
+  dialogs_->nextOpenFileName = path;
+  ClickToolButton("Open");
+  EXPECT_EQ(Highlighted(Dialog()), QStringList({"Kartoatmodjo/Schmidt : Worldwide Crudes", "Dry Gas", "Newman", ""}));
+  EXPECT_FALSE(Find<QWidget>(Dialog(), "Rocks")->isHidden());
+  Click("Command1");
+  const QString kartoatmodjo = Text("pbx");
+
+  Choose("Oilch", "Standing : California Crudes");
+  EXPECT_EQ(Selection().oilCorrelation, OilCorrelation::Standing);
+  EXPECT_EQ(Text("ocx"), "Standing : California Crudes");
+  Click("Command1");
+  EXPECT_EQ(Text("pbx"), "2203.");
+  EXPECT_NE(Text("pbx"), kartoatmodjo);
 }
 
 // Each item, in list order, selects the family of its row and shows its text.
@@ -81,38 +111,30 @@ TEST_F(WindowTest, OkKeepsTheDialogAndItsChoices) {
   EXPECT_EQ(Selection().formationType, FormationType::FriableSands);
 }
 
-// The close button discards the dialog with its lists: rock correlation and formation
-// type are empty again; the oil family, gas characterisation and captions stay.
-TEST_F(WindowTest, ClosingTheDialogDiscardsItsRockChoices) {
+// The close button discards the dialog, not the selection: rock correlation and formation
+// type stay in force with every other choice, and a new dialog shows them all.
+TEST_F(WindowTest, ClosingTheDialogKeepsEverySelection) {
   Click("Command3");
   Choose("Oilch", "Glaso : North Sea Crudes");
   Choose("Gasch", "Dry Gas");
   Choose("Forch", "Yale et. al.");
   Choose("Rocks", "Unconsolidated Sands");
+  const CorrelationSelection chosen = Selection();
   Dialog()->close();
   ASSERT_TRUE(WaitUntil([&] { return Dialog() == nullptr; }));
-
-  EXPECT_EQ(Selection().rockCorrelation, RockCorrelation::None);
-  EXPECT_EQ(Selection().formationType, FormationType::None);
-  EXPECT_EQ(Selection().oilCorrelation, OilCorrelation::Glaso);
-  EXPECT_EQ(Selection().gasCharacterisation, GasCharacterisation::DryGas);
-  EXPECT_EQ(Text("ocx"), "Glaso : North Sea Crudes");
-  EXPECT_EQ(Text("gcx"), "Dry Gas");
+  EXPECT_EQ(Selection(), chosen);
   EXPECT_EQ(Text("fcx"), "Yale et. al.");
   EXPECT_TRUE(Shown("Command1"));
 
-  // A calculation now has no rock correlation: no formation compressibility.
   TypeInputs({"35", "0.75", "200", "3000", "2500", "20", "25", "3", "0.5"});
   Click("Command1");
-  EXPECT_NE(Text("box"), "");
-  EXPECT_EQ(Text("cfx"), "") << "not computed";
+  EXPECT_NE(Text("cfx"), "") << "the rock correlation is still in force";
 
   Click("Command3");
   ASSERT_NE(Dialog(), nullptr);
-  for (const char* list : {"Oilch", "Gasch", "Forch", "Rocks"}) {
-    EXPECT_TRUE(Find<QListWidget>(Dialog(), list)->selectedItems().isEmpty()) << list;
-  }
-  EXPECT_TRUE(Find<QWidget>(Dialog(), "Rocks")->isHidden());
+  EXPECT_EQ(Highlighted(Dialog()),
+            QStringList({"Glaso : North Sea Crudes", "Dry Gas", "Yale et. al.", "Unconsolidated Sands"}));
+  EXPECT_FALSE(Find<QWidget>(Dialog(), "Rocks")->isHidden());
 }
 
 }  // namespace

@@ -198,9 +198,19 @@ TEST_F(TablesWindowTest, ZFactorFailureMarksOnlyThatRow) {
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) EXPECT_EQ(Cell(model, last, kFirstFieldColumn + int(i)), "");
   for (int row = 0; row < last; ++row) EXPECT_NE(Cell(model, row, FieldColumn(OutputField::Z)), "") << row;
   EXPECT_EQ(SeriesNamed(Chart("zBgChart"), "z")->count(), last);
+  EXPECT_EQ(model.data(model.index(last, kNoteColumn), Qt::ToolTipRole).toString(), note) << "read whole on hover";
+  auto* failed = Find<QLabel>(window_->tablesWindow(), "failedRows");
+  EXPECT_EQ(failed->text(), QString("1 of %1 rows could not be computed: %2 at 14000 psia.").arg(last + 1).arg(note));
   window_->tablesWindow()->close();
   MainWindowOutputsAt(14000);
   EXPECT_TRUE(Status().startsWith(note));
+
+  // A case no row of which can be computed says so plainly.
+  Type("tx", "-200");
+  Click("Command1");
+  ClickToolButton("Tables");
+  EXPECT_EQ(failed->text(), "No row could be computed: pTr<1: z-factor Routine FAILS.");
+  EXPECT_TRUE(failed->isVisible());
 }
 
 // A family chosen in the dialog: the family table's row for it holds the main window's oil

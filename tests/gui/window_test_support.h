@@ -29,25 +29,39 @@ class ScriptedDialogs : public UserDialogs {
  public:
   QString nextOpenFileName;  // empty: the user cancels
   QString nextSaveFileName;
+  Unsaved unsavedAnswer = Unsaved::Discard;
+  int recordAnswer = 0;  // the record picked from a file of several; −1 cancels
   // Called in place of the print dialog; returns whether the user printed.
   std::function<bool(QPrinter&)> printAnswer = [](QPrinter&) { return false; };
   QStringList errors;
   int openAsked = 0;
   int saveAsked = 0;
   int printAsked = 0;
+  int unsavedAsked = 0;
   QStringList titles;
+  QStringList recordTitles;  // offered by the last choice of a record
+  QString about;
 
-  QString openFileName(QWidget*, const QString& title) override {
+  QString openFileName(QWidget*, const QString& title, const QString&) override {
     ++openAsked;
     titles << title;
     return std::exchange(nextOpenFileName, QString());
   }
-  QString saveFileName(QWidget*, const QString& title) override {
+  QString saveFileName(QWidget*, const QString& title, const QString&, const QString&) override {
     ++saveAsked;
     titles << title;
     return std::exchange(nextSaveFileName, QString());
   }
   void showError(QWidget*, const QString&, const QString& text) override { errors << text; }
+  void showAbout(QWidget*, const QString&, const QString& text) override { about = text; }
+  Unsaved askUnsaved(QWidget*, const QString&) override {
+    ++unsavedAsked;
+    return unsavedAnswer;
+  }
+  int chooseRecord(QWidget*, const QString&, const QStringList& offered) override {
+    recordTitles = offered;
+    return recordAnswer;
+  }
   bool setUpPrinter(QWidget*, QPrinter& printer) override {
     ++printAsked;
     return printAnswer(printer);

@@ -1,0 +1,18 @@
+// The case files the user worked on last and the folder of the last one, remembered from
+// one run of the program to the next (QSettings).
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace tarnvik {
+
+inline constexpr int kRecentFileCount = 8;
+
+// Most recent first; files that no longer exist are left out.
+QStringList RecentFiles();
+// Puts `path` first in the list and its folder as the last folder.
+void RememberFile(const QString& path);
+// The folder of the last case opened or saved; the home folder before any.
+QString LastFolder();
+
+}  // namespace tarnvik
