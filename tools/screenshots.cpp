@@ -1,17 +1,21 @@
 // Renders the screenshots in docs/ without a display: the main window after a
-// calculation of the example case, the selection dialog, the splash window and the
-// Plots tab of the tables window.
+// calculation of the example case at the size of a 1024 x 600 laptop screen, the
+// selection dialog, the splash window, the Plots tab of the tables window and the case
+// report's page.
 // Usage: QT_QPA_PLATFORM=offscreen tarnvik_screenshots OUTPUT_DIR
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 
+#include "gui/case_report.h"
 #include "gui/main_window.h"
 #include "gui/selection_dialog.h"
 #include "gui/splash_window.h"
@@ -24,7 +28,9 @@ namespace {
 
 void Choose(QWidget* dialog, const char* list, const char* item) {
   auto* widget = dialog->findChild<QListWidget*>(QString::fromLatin1(list));
-  widget->setCurrentItem(widget->findItems(QString::fromLatin1(item), Qt::MatchExactly).value(0));
+  QListWidgetItem* chosen = widget->findItems(QString::fromLatin1(item), Qt::MatchExactly).value(0);
+  widget->setCurrentItem(chosen);
+  emit widget->itemClicked(chosen);  // as a click: also the item already highlighted applies
 }
 
 bool Save(QWidget* widget, const QDir& dir, const char* name) {
@@ -44,6 +50,7 @@ int main(int argc, char* argv[]) {
   const QDir dir(QString::fromLocal8Bit(argv[1]));
 
   MainWindow window(std::make_unique<StandardDialogs>());
+  window.resize(1024, 570);
   window.show();
   const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
   const char* values[] = {"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
@@ -64,6 +71,19 @@ int main(int argc, char* argv[]) {
   window.calculate();
   QTest::qWait(50);
   ok = Save(&window, dir, "main-window.png") && ok;
+
+  // The report's page as its PDF holds it: A4 at 90 dots per inch, 18 mm and 15 mm margins.
+  QImage page(744, 1052, QImage::Format_RGB32);
+  page.setDotsPerMeterX(3543);
+  page.setDotsPerMeterY(3543);
+  page.fill(Qt::white);
+  {
+    QPainter painter(&page);
+    PaintCaseReport(painter, QRect(64, 53, 744 - 128, 1052 - 106), SheetOf(window.model()), window.model().shownCase());
+  }
+  const bool report = page.save(dir.filePath(QStringLiteral("report.png")));
+  std::printf("%s %s\n", report ? "wrote" : "could not write", qPrintable(dir.filePath(QStringLiteral("report.png"))));
+  ok = report && ok;
 
   SplashWindow splash(&window);
   splash.show();

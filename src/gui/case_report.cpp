@@ -54,26 +54,35 @@ class Column {
     y_ = bound.bottom() + points(3);
   }
 
-  // Rows of caption, value (right-aligned) and unit, with a thin rule under each.
-  void table(const std::vector<SheetRow>& rows, double size) {
+  // Rows of caption, value (right-aligned) and unit, with a thin rule under each; `texts`:
+  // values that are words, left-aligned in the space of value and unit.
+  void table(const std::vector<SheetRow>& rows, double size, bool texts = false) {
     QFont font = painter_.font();
     font.setPointSizeF(size);
     font.setBold(false);
     painter_.setFont(font);
     const double line = QFontMetricsF(font, painter_.device()).height() * 1.25;
-    const double captionWidth = area_.width() * 0.58, valueWidth = area_.width() * 0.2;
+    const double captionWidth = area_.width() * (texts ? 0.4 : 0.6), valueWidth = area_.width() * 0.17;
     for (const SheetRow& row : rows) {
+      // A long text wraps onto more lines of its own row.
+      const double height = texts ? std::max(line, painter_
+                                                       .boundingRect(QRectF(0, 0, area_.width() - captionWidth, 1e6),
+                                                                     Qt::TextWordWrap, Text(row.value))
+                                                       .height())
+                                  : line;
       const QRectF caption(area_.left(), y_, captionWidth, line);
-      const QRectF value(caption.right(), y_, valueWidth, line);
+      const QRectF value(caption.right(), y_, texts ? area_.width() - captionWidth : valueWidth, height);
       const QRectF unit(value.right() + points(4), y_, area_.width() - captionWidth - valueWidth - points(4), line);
       painter_.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, Text(row.caption));
-      painter_.drawText(value, Qt::AlignRight | Qt::AlignVCenter, Text(row.value));
+      painter_.drawText(value,
+                        texts ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap : Qt::AlignRight | Qt::AlignVCenter,
+                        Text(row.value));
       painter_.drawText(unit, Qt::AlignLeft | Qt::AlignVCenter, row.unit.empty() ? QString() : UnitText(row.unit));
       const QPen pen = painter_.pen();
       painter_.setPen(QPen(QColor(200, 200, 200), 0));
-      painter_.drawLine(QPointF(area_.left(), y_ + line), QPointF(area_.right(), y_ + line));
+      painter_.drawLine(QPointF(area_.left(), y_ + height), QPointF(area_.right(), y_ + height));
       painter_.setPen(pen);
-      y_ += line;
+      y_ += height;
     }
     y_ += points(6);
   }
@@ -94,6 +103,10 @@ void PaintPlot(QPainter& painter, const QRectF& target, const PlotInfo& plot, co
   chart->setGeometry(QRectF(QPointF(0, 0), size));
   chart->setBackgroundVisible(false);
   PlotCase(*chart, plot, table, mode);
+  chart->setTitle(QString::fromLatin1(plot.title));
+  // The chart lays out its axes, labels and legend on posted layout requests.
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
   scene.setSceneRect(QRectF(QPointF(0, 0), size));
   scene.render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
 }
@@ -115,15 +128,15 @@ void PaintCaseReport(QPainter& painter, const QRect& page, const CaseSheet& shee
   const double half = (page.width() - gap) / 2;
   Column left(painter, QRectF(page.left(), top.y(), half, page.height()));
   left.heading(Tr("Inputs"), 10.5);
-  left.table(sheet.inputs, 9);
+  left.table(sheet.inputs, 8.5);
   left.heading(Tr("Correlations"), 10.5);
-  left.table(sheet.correlations, 9);
+  left.table(sheet.correlations, 8.5, true);
   Column right(painter, QRectF(page.left() + half + gap, top.y(), half, page.height()));
   right.heading(sheet.stale ? Tr("Results (of earlier inputs)") : Tr("Results"), 10.5);
   if (sheet.results.empty()) {
     right.paragraph(Tr("Not calculated."), 9);
   } else {
-    right.table(sheet.results, 9);
+    right.table(sheet.results, 8.5);
   }
 
   Column bottom(painter, QRectF(page.left(), std::max(left.y(), right.y()), page.width(), page.height()));
@@ -136,7 +149,7 @@ void PaintCaseReport(QPainter& painter, const QRect& page, const CaseSheet& shee
     std::string error;
     const PressureTable table = BuildPressureTable(*plotted, {}, error);
     if (error.empty()) {
-      const double height = std::min(half * 0.7, page.bottom() - bottom.y());
+      const double height = std::min(half * 0.8, page.bottom() - bottom.y());
       if (height > bottom.points(72)) {
         PaintPlot(painter, QRectF(page.left(), bottom.y(), half, height), kPlots[0], table, plotted->gorMode);
         PaintPlot(painter, QRectF(page.left() + half + gap, bottom.y(), half, height), kPlots[2], table,

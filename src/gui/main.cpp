@@ -1,7 +1,10 @@
 // Tarnvik: the desktop PVT calculator. The splash window comes first; after 1.5 s it
-// shows the main window, which lives until the user exits.
+// shows the main window, which lives until the user exits. A case file named on the
+// command line (as a file manager passes it) is opened.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
 #include <memory>
 
 #include "gui/main_window.h"
@@ -15,10 +18,21 @@ int main(int argc, char* argv[]) {
   QApplication::setDesktopFileName(QStringLiteral("tarnvik"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnvik.svg")));
 
+  QCommandLineParser arguments;
+  arguments.setApplicationDescription(QStringLiteral("PVT properties from published empirical correlations"));
+  arguments.addHelpOption();
+  arguments.addVersionOption();
+  arguments.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A case file to open"),
+                                  QStringLiteral("[file]"));
+  arguments.process(app);
+
   tarnvik::MainWindow window(std::make_unique<tarnvik::StandardDialogs>());
   window.resize(window.sizeHint());
   tarnvik::SplashWindow splash(&window);
   QObject::connect(&window, &tarnvik::MainWindow::exiting, &splash, &QWidget::close);
   splash.start();
+  if (const QStringList files = arguments.positionalArguments(); !files.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openPath(file); });
+  }
   return QApplication::exec();
 }

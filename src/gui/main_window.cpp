@@ -569,6 +569,7 @@ void MainWindow::calculate() {
 // The boxes, selectors and title as the model holds them (after a window load or an open).
 void MainWindow::showInputs() {
   title_->setText(QString::fromStdString(model_.title()));
+  title_->setCursorPosition(0);
   gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelector()));
   waterSelector_->setCurrentText(QString::fromStdString(model_.waterSelector()));
   for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i]->setText(QString::fromStdString(model_.box(i)));

@@ -53,9 +53,8 @@ CaseSheet SheetOf(const CaseModel& model) {
     sheet.inputs.push_back({names[i].caption, Trimmed(model.box(i)), names[i].unit});
   }
   const SelectionCaptions& captions = model.captions();
-  sheet.correlations = {{"Oil correlation", captions.oil, ""},
-                        {"Gas characterisation", captions.gas, ""},
-                        {"Rock compressibility", captions.rock, ""}};
+  sheet.correlations = {
+      {"Oil family", captions.oil, ""}, {"Gas", captions.gas, ""}, {"Rock compressibility", captions.rock, ""}};
   if (UsesFormationType(c.selection.rockCorrelation)) {
     sheet.correlations.push_back({"Formation type", std::string(FormationTypeItem(c.selection.formationType)), ""});
   }

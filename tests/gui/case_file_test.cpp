@@ -301,12 +301,15 @@ TEST_F(CaseFileTest, PrintingDrawsTheWindowAtThePrintersResolution) {
   }
 }
 
-// The report is one A4 page of text and plots; a failed write is reported.
+// The report is one A4 page of text and plots (kept in the build folder for a look); a
+// failed write is reported.
 TEST_F(CaseFileTest, ExportReportWritesOnePage) {
   FillAndCalculate();
-  dialogs_->nextSaveFileName = Path("report");
+  const QString path = QStringLiteral(TARNVIK_TEST_OUTPUT "/case-report");
+  QFile::remove(path + ".pdf");
+  dialogs_->nextSaveFileName = path;
   Find<QAction>(window_.get(), "reportAction")->trigger();
-  const QByteArray pdf = ReadAll(Path("report.pdf"));
+  const QByteArray pdf = ReadAll(path + ".pdf");
   ASSERT_TRUE(pdf.startsWith("%PDF"));
   EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
   EXPECT_TRUE(pdf.contains("/FontFile"));

@@ -211,6 +211,7 @@ TEST_F(WindowTest, BlankCompressibilitiesSayWhy) {
     if (*row.rock != 0) test.Choose("Forch", row.rock);
     test.Click("Command1");
     EXPECT_TRUE(test.Status().contains(row.says)) << test.Status().toStdString();
+    EXPECT_EQ(Find<QLabel>(test.window_.get(), "statusLine")->toolTip(), test.Status()) << "read whole on hover";
   }
 }
 
@@ -260,7 +261,7 @@ TEST_F(WindowTest, ValuesAreSelectedWholeAndCopiedAsATable) {
   const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(lines.size(), 1 + 10 + 4 + 22);  // title; inputs; correlations; results, each with a heading
   for (const char* line : {"API gravity\t35\t°API", "GOR at the bubble point\t0.5\tMCF/STB",
-                           "Oil correlation\tStanding : California Crudes\t", "Gas deviation factor z\t.861\t",
+                           "Oil family\tStanding : California Crudes\t", "Gas deviation factor z\t.861\t",
                            "Bubble-point pressure\t2203.\tpsia", "Oil formation volume factor\t1.284\tRB/STB"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
   }

@@ -31,6 +31,9 @@ TEST_F(WindowTest, TheDialogShowsTheSelectionInForce) {
   EXPECT_TRUE(Find<QWidget>(Dialog(), "Rocks")->isHidden());
   EXPECT_TRUE(Find<QWidget>(Dialog(), "formationLabel")->isHidden());
   EXPECT_EQ(Text("ocx"), "");
+  auto* captions = Find<QWidget>(window_.get(), "captionsBox");
+  EXPECT_FALSE(Dialog()->frameGeometry().intersects(QRect(captions->mapToGlobal(QPoint()), captions->size())))
+      << "the dialog leaves the captions it updates in view";
 
   QTemporaryDir dir;
   const QString path = dir.filePath("kartoatmodjo.pvt");
