@@ -17,10 +17,13 @@ tarnvik-calc --export-eclipse --deck and the deck run in flow. For each case:
   record: the case with that GOR), except the values the export lists as adjusted.
 
 With --mpi, one deck also runs on two processes (mpirun -np 2 flow) and must produce the
-same oil, gas and water volumes as the serial run within 0.1 %.
+same oil, gas and water volumes as the serial run within 0.1 %. With --units-pair, one
+case is exported as a FIELD and as a METRIC deck, and both runs must give the same oil,
+water and gas in place and the same produced oil, gas and water within 0.1 %.
 
 Usage: flow_judge.py --calc TARNVIK_CALC --flow FLOW --summary SUMMARY
-                     [--shard K/N] [--cases N] [--seed S] [--mpi MPIRUN] [--keep DIR]
+                     [--shard K/N] [--cases N] [--seed S] [--mpi MPIRUN | --units-pair]
+                     [--keep DIR]
 """
 import argparse
 import json
@@ -374,6 +377,42 @@ def mpi_matches_serial(options, workdir):
     print("mpirun -np 2 flow: FOPT FGPT FWPT %s, as on one process" % " ".join("%g" % v for v in totals["mpi"]))
 
 
+# Metric volumes in field units: sm3 of oil or water in STB, sm3 of gas in MSCF.
+STB_PER_SM3 = 1 / 0.158987294928
+MSCF_PER_SM3 = 1 / 28.316846592
+
+
+def units_pair_agree(options, workdir):
+    """The same case as a FIELD and as a METRIC deck: the same fluid in place and produced."""
+    case = NAMED[-1]
+    with open(os.path.join(workdir, "case.csv"), "w") as f:
+        f.write(case + "\n")
+    results = {}
+    for units in ("field", "metric"):
+        deck = os.path.join(workdir, units.upper() + ".DATA")
+        run([options.calc, "--units", units, "--export-eclipse", units + ".inc", "--deck", deck, "case.csv"], workdir)
+        flow = run([options.flow, "--output-dir=" + os.path.join(workdir, units), "--threads-per-process=1", deck],
+                   workdir, check=False)
+        if flow.returncode != 0:
+            raise Failure("flow failed on the %s deck:\n%s" % (units, flow.stdout[-3000:]))
+        with open(os.path.join(workdir, units, units.upper() + ".PRT")) as f:
+            in_place = originally_in_place(f.read())
+        produced = summary_first_and_last(options.summary, os.path.join(workdir, units, units.upper() + ".SMSPEC"),
+                                          ["FOPT", "FGPT", "FWPT"], workdir)[-1]
+        if units == "metric":
+            in_place = {"oil": in_place["oil"] * STB_PER_SM3, "water": in_place["water"] * STB_PER_SM3,
+                        "free gas": in_place["free gas"] * MSCF_PER_SM3,
+                        "dissolved gas": in_place["dissolved gas"] * MSCF_PER_SM3}
+            produced = [produced[0] * STB_PER_SM3, produced[1] * MSCF_PER_SM3, produced[2] * STB_PER_SM3]
+        results[units] = dict(in_place, **dict(zip(["produced oil", "produced gas", "produced water"], produced)))
+    for name, field in results["field"].items():
+        metric = results["metric"][name]
+        # Flow prints whole barrels and MSCF in place: one of them besides 0.1 %.
+        if abs(field - metric) > 1e-3 * abs(field) + 1.5:
+            raise Failure("%s: %g in the FIELD deck, %g in the METRIC deck (in field units)" % (name, field, metric))
+    print("FIELD and METRIC decks agree: %s" % ", ".join("%s %.6g" % item for item in results["field"].items()))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--calc", required=True)
@@ -383,6 +422,7 @@ def main():
     parser.add_argument("--cases", type=int, default=40)
     parser.add_argument("--seed", type=int, default=2026)
     parser.add_argument("--mpi")
+    parser.add_argument("--units-pair", action="store_true")
     parser.add_argument("--keep")
     options = parser.parse_args()
     if not options.flow or not options.summary or not shutil.which(options.flow):
@@ -391,12 +431,13 @@ def main():
 
     workroot = options.keep or tempfile.mkdtemp(prefix="tarnvik-judge-")
     failures = 0
-    if options.mpi:
+    if options.mpi or options.units_pair:
+        name, check = ("mpi", mpi_matches_serial) if options.mpi else ("units", units_pair_agree)
         try:
-            os.makedirs(os.path.join(workroot, "mpi"), exist_ok=True)
-            mpi_matches_serial(options, os.path.join(workroot, "mpi"))
+            os.makedirs(os.path.join(workroot, name), exist_ok=True)
+            check(options, os.path.join(workroot, name))
         except Failure as failure:
-            print("FAIL mpirun: %s" % failure)
+            print("FAIL %s: %s" % (name, failure))
             failures += 1
     else:
         shard, shards = (int(x) for x in options.shard.split("/"))

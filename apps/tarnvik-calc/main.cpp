@@ -87,6 +87,13 @@ int Run(int argc, char** argv) {
       ->check(CLI::IsMember({"shown", "full"}))
       ->type_name("shown|full");
 
+  std::string unitsName = "field";
+  app.add_option("--units", unitsName,
+                 "Units of the output: field (psia, °F, MCF/STB, RB/STB, lb/ft3, the default) or metric (bara, °C, "
+                 "sm3/sm3, rm3/sm3, kg/m3)")
+      ->check(CLI::IsMember({"field", "metric"}))
+      ->type_name("field|metric");
+
   std::string formationText, gasText;
   std::optional<std::string> oilText, rockText;
   std::vector<std::string> formationItems(tarnvik::kFormationTypeItems.begin(), tarnvik::kFormationTypeItems.end());
@@ -161,6 +168,8 @@ int Run(int argc, char** argv) {
   }
 
   const Format format = formatName == "csv" ? Format::Csv : formatName == "json" ? Format::Json : Format::Text;
+  const tarnvik::UnitSystem units = unitsName == "metric" ? tarnvik::UnitSystem::Metric : tarnvik::UnitSystem::Field;
+  exportRequest.units = units;
   const auto values = valuesName == "full" ? tarnvik::batch::Values::Full : tarnvik::batch::Values::Shown;
   if (values == tarnvik::batch::Values::Full && format != Format::Csv) {
     std::cerr << "tarnvik-calc: --values full applies to --format csv (JSON always carries full numbers; text "

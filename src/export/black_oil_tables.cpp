@@ -304,6 +304,38 @@ BlackOilTables AsWritten(const BlackOilTables& tables, int digits) {
   return t;
 }
 
+BlackOilTables InUnits(const BlackOilTables& fieldTables, UnitSystem system) {
+  BlackOilTables t = fieldTables;
+  if (system == UnitSystem::Field) return t;
+  const auto convert = [system](double& value, Dimension dimension) { value = FromField(value, dimension, system); };
+  for (LiveOilRecord& record : t.liveOil) {
+    convert(record.rs, Dimension::GasLiquidRatio);
+    convert(record.saturatedBg, Dimension::GasVolumeFactor);
+    for (OilPoint& point : record.points) convert(point.pressure, Dimension::Pressure);
+  }
+  for (OilPoint& point : t.deadOilTable) convert(point.pressure, Dimension::Pressure);
+  for (GasPoint& point : t.gas) {
+    convert(point.pressure, Dimension::Pressure);
+    convert(point.bg, Dimension::GasVolumeFactor);
+  }
+  convert(t.water.referencePressure, Dimension::Pressure);
+  convert(t.water.compressibility, Dimension::InverseCompressibility);
+  convert(t.water.viscosibility, Dimension::InverseCompressibility);
+  convert(t.rock.referencePressure, Dimension::Pressure);
+  convert(t.rock.compressibility, Dimension::InverseCompressibility);
+  for (double* density : {&t.densities.oil, &t.densities.water, &t.densities.gas})
+    convert(*density, Dimension::Density);
+  convert(t.reservoirPressure, Dimension::Pressure);
+  convert(t.bubblePoint, Dimension::Pressure);
+  convert(t.initialRs, Dimension::GasLiquidRatio);
+  for (TableAdjustment& adjustment : t.adjustments) {
+    convert(adjustment.pressure, Dimension::Pressure);
+    convert(adjustment.rs, Dimension::GasLiquidRatio);
+  }
+  t.significantDigits = WrittenDigits(t);
+  return t;
+}
+
 namespace {
 
 // The digits to write with; refuses, naming the first broken rule of the written tables,

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/unit_system.h"
 #include "calc/calculation_case.h"
 
 namespace tarnvik {
@@ -142,5 +143,11 @@ std::string CheckBlackOilTables(const BlackOilTables& tables);
 
 // The tables with every written value as the file holds it, at `digits` significant digits.
 BlackOilTables AsWritten(const BlackOilTables& tables, int digits);
+
+// The tables (built in FIELD units) with every value in `system`'s simulator units: bara,
+// sm³/sm³, rm³/sm³, 1/bar and kg/m³ for Metric; the reservoir pressure, bubble point and
+// initial Rs and the adjusted rows too. The written digits are chosen afresh for the
+// converted values; 0 when no number of digits keeps them valid.
+BlackOilTables InUnits(const BlackOilTables& fieldTables, UnitSystem system);
 
 }  // namespace tarnvik

@@ -16,6 +16,23 @@ namespace {
 // Numbers of the deck and the header: eight significant digits, an exponent where shorter.
 std::string Number(double value) { return TableNumber(value, 8); }
 
+// The keyword and unit names of the deck's unit set.
+struct DeckUnits {
+  const char* keyword;
+  const char* pressure;
+  const char* gasRatio;
+  const char* liquidFactor;
+  const char* gasFactor;
+  const char* compressibility;
+  const char* density;
+  const char* length;
+  const char* rate;
+};
+constexpr DeckUnits kFieldDeck{"FIELD", "psia", "MSCF/STB", "RB/STB", "RB/MSCF", "1/psi", "lb/ft3", "ft", "STB/d"};
+constexpr DeckUnits kMetricDeck{"METRIC", "bara", "sm3/sm3", "rm3/sm3", "rm3/sm3", "1/bar", "kg/m3", "m", "sm3/d"};
+
+const DeckUnits& UnitsOf(UnitSystem system) { return system == UnitSystem::Metric ? kMetricDeck : kFieldDeck; }
+
 // A text for a comment or the TITLE line: one line of printable ASCII.
 std::string OneLine(std::string_view text, std::size_t limit) {
   std::string line;
@@ -59,10 +76,10 @@ class Columns {
   std::size_t width_;
 };
 
-void LiveOil(std::string& out, const Columns& columns, const std::vector<LiveOilRecord>& records) {
+void LiveOil(std::string& out, const Columns& columns, const DeckUnits& u, const std::vector<LiveOilRecord>& records) {
   out += "PVTO\n";
   columns.Header(out, {"Rs", "Pbub", "Bo", "Vo"});
-  columns.Header(out, {"MSCF/STB", "psia", "RB/STB", "cp"});
+  columns.Header(out, {u.gasRatio, u.pressure, u.liquidFactor, "cp"});
   for (const LiveOilRecord& record : records) {
     for (std::size_t i = 0; i < record.points.size(); ++i) {
       const OilPoint& point = record.points[i];
@@ -80,13 +97,13 @@ void LiveOil(std::string& out, const Columns& columns, const std::vector<LiveOil
 
 // A table of pressure, volume factor and viscosity (PVDO, PVDG).
 template <class Point>
-void PressureTable(std::string& out, const Columns& columns, const char* keyword, const char* factor,
-                   const char* factorUnit, const char* viscosity, const std::vector<Point>& rows,
+void PressureTable(std::string& out, const Columns& columns, const char* pressureUnit, const char* keyword,
+                   const char* factor, const char* factorUnit, const char* viscosity, const std::vector<Point>& rows,
                    double Point::*volumeFactor) {
   out += keyword;
   out += '\n';
   columns.Header(out, {"P", factor, viscosity});
-  columns.Header(out, {"psia", factorUnit, "cp"});
+  columns.Header(out, {pressureUnit, factorUnit, "cp"});
   for (std::size_t i = 0; i < rows.size(); ++i) {
     columns.Row(out, {rows[i].pressure, rows[i].*volumeFactor, rows[i].viscosity}, i + 1 == rows.size() ? " /" : "");
   }
@@ -120,57 +137,71 @@ double InitialOilFactorAt(const BlackOilTables& t, double p) {
 
 }  // namespace
 
-std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, std::string_view description) {
+std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, std::string_view description,
+                              UnitSystem system) {
+  const DeckUnits& u = UnitsOf(system);
   const Columns columns(t.significantDigits);
   std::string out;
-  out += "-- Black-oil tables written by Tarnvik, FIELD units\n";
+  out += std::string("-- Black-oil tables written by Tarnvik, ") + u.keyword + " units\n";
   out += "-- Case: " + OneLine(title, 100) + "\n";
   out += "-- Correlations: " + OneLine(description, 100) + "\n";
-  out += "-- Reservoir pressure " + Number(t.reservoirPressure) + " psia";
-  if (!t.deadOil) out += ", bubble point " + Number(t.bubblePoint) + " psia, Rs " + Number(t.initialRs) + " MSCF/STB";
+  out += "-- Reservoir pressure " + Number(t.reservoirPressure) + " " + u.pressure;
+  if (!t.deadOil) {
+    out +=
+        ", bubble point " + Number(t.bubblePoint) + " " + u.pressure + ", Rs " + Number(t.initialRs) + " " + u.gasRatio;
+  }
   out += "\n";
-  out += "-- Standard conditions: 60 F and 14.696 psia, those of the correlations\n";
+  out += "-- Standard conditions: 60 F and 14.696 psia (15.56 C and 1.01325 bara), those of the correlations\n";
   for (const std::string& note : t.notes) out += "-- Note: " + OneLine(note, 200) + "\n";
   if (!t.adjustments.empty()) {
     out += "-- Adjusted from the correlations' values, so that the tables describe a physical fluid:\n";
-    for (const TableAdjustment& adjustment : t.adjustments)
-      out += "--   " + OneLine(AdjustmentText(adjustment), 300) + "\n";
+    for (const TableAdjustment& adjustment : t.adjustments) {
+      out += "--   " + OneLine(AdjustmentText(adjustment, system), 300) + "\n";
+    }
   }
   out += "\n";
   if (t.deadOil) {
-    PressureTable(out, columns, "PVDO", "Bo", "RB/STB", "Vo", t.deadOilTable, &OilPoint::bo);
+    PressureTable(out, columns, u.pressure, "PVDO", "Bo", u.liquidFactor, "Vo", t.deadOilTable, &OilPoint::bo);
   } else {
-    LiveOil(out, columns, t.liveOil);
-    PressureTable(out, columns, "PVDG", "Bg", "RB/MSCF", "Vg", t.gas, &GasPoint::bg);
+    LiveOil(out, columns, u, t.liveOil);
+    PressureTable(out, columns, u.pressure, "PVDG", "Bg", u.gasFactor, "Vg", t.gas, &GasPoint::bg);
   }
   out += "PVTW\n";
   columns.Header(out, {"Pref", "Bw", "Cw", "Vw", "Cv"});
-  columns.Header(out, {"psia", "RB/STB", "1/psi", "cp", "1/psi"});
+  columns.Header(out, {u.pressure, u.liquidFactor, u.compressibility, "cp", u.compressibility});
   columns.Row(
       out, {t.water.referencePressure, t.water.bw, t.water.compressibility, t.water.viscosity, t.water.viscosibility},
       " /");
   out += "\nROCK\n";
   columns.Header(out, {"Pref", "Cf"});
-  columns.Header(out, {"psia", "1/psi"});
+  columns.Header(out, {u.pressure, u.compressibility});
   columns.Row(out, {t.rock.referencePressure, t.rock.compressibility}, " /");
   out += "\nDENSITY\n";
   columns.Header(out, {"oil", "water", "gas"});
-  columns.Header(out, {"lb/ft3", "lb/ft3", "lb/ft3"});
+  columns.Header(out, {u.density, u.density, u.density});
   columns.Row(out, {t.densities.oil, t.densities.water, t.densities.gas}, " /");
   return out;
 }
 
-std::string AdjustmentText(const TableAdjustment& adjustment) {
+std::string AdjustmentText(const TableAdjustment& adjustment, UnitSystem system) {
+  const DeckUnits& u = UnitsOf(system);
   std::string where = adjustment.table;
   if (adjustment.record > 0) {
-    where += " record " + std::to_string(adjustment.record) + " (Rs " + Number(adjustment.rs) + " MSCF/STB)";
+    where += " record " + std::to_string(adjustment.record) + " (Rs " + Number(adjustment.rs) + " " + u.gasRatio + ")";
   }
-  where += ", row " + std::to_string(adjustment.row) + " at " + Number(adjustment.pressure) + " psia";
+  where += ", row " + std::to_string(adjustment.row) + " at " + Number(adjustment.pressure) + " " + u.pressure;
   return where + ": " + adjustment.quantity + " " + Number(adjustment.before) + " -> " + Number(adjustment.after) +
          " (" + adjustment.reason + ")";
 }
 
-std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title) {
+std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title,
+                            UnitSystem system) {
+  const DeckUnits& u = UnitsOf(system);
+  // The model is laid out in field units and each number written in the deck's own.
+  const auto in = [system](double fieldValue, Dimension dimension) {
+    return Number(FromField(fieldValue, dimension, system));
+  };
+  const auto depth = [&](double feet) { return in(feet, Dimension::Length); };
   const double p = t.reservoirPressure;
   const std::size_t pvtRows = std::max<std::size_t>(
       {t.gas.size(), t.deadOilTable.size(),
@@ -183,17 +214,20 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
   const std::size_t rsRows = std::max<std::size_t>(t.liveOil.size(), 1);
   std::string out;
   out += "-- Example model written by Tarnvik: a 5 x 5 x 3 box of 100 ft x 100 ft x 20 ft cells\n";
+  if (system == UnitSystem::Metric) out += "-- (30.48 m x 30.48 m x 6.096 m), in METRIC units\n";
   out += "-- with one producer in the middle, initialised at the reservoir pressure of the case.\n";
   out += "-- Run it with a black-oil simulator, for example OPM Flow: flow DECK.DATA\n\n";
   out += "RUNSPEC\n\nTITLE\n" + OneLine(title.empty() ? std::string_view("Tarnvik black-oil model") : title, 72) +
          "\n\nDIMENS\n 5 5 3 /\n\nOIL\nWATER\n";
   if (!t.deadOil) out += "GAS\nDISGAS\n";
-  out += "\nFIELD\n\nTABDIMS\n-- NTSFUN NTPVT NSSFUN NPPVT NTFIP NRPVT\n   1      1     20     " +
-         std::to_string(pvtRows) + "    1     " + std::to_string(rsRows) + " /\n\n";
+  out += std::string("\n") + u.keyword +
+         "\n\nTABDIMS\n-- NTSFUN NTPVT NSSFUN NPPVT NTFIP NRPVT\n   1      1     20     " + std::to_string(pvtRows) +
+         "    1     " + std::to_string(rsRows) + " /\n\n";
   out += "EQLDIMS\n 1 /\n\nWELLDIMS\n-- wells, connections per well, groups, wells per group\n 1 3 1 1 /\n\n";
   out += "START\n 1 JAN 2025 /\n\nUNIFOUT\n\n";
 
-  out += "GRID\n\nDX\n 75*100 /\nDY\n 75*100 /\nDZ\n 75*20 /\nTOPS\n 25*8000 /\n";
+  out += "GRID\n\nDX\n 75*" + depth(100) + " /\nDY\n 75*" + depth(100) + " /\nDZ\n 75*" + depth(20) + " /\nTOPS\n 25*" +
+         depth(8000) + " /\n";
   out += "PORO\n 75*" + Number(t.porosity) + " /\nPERMX\n 75*100 /\nPERMY\n 75*100 /\nPERMZ\n 75*10 /\n\n";
 
   out += "PROPS\n\nINCLUDE\n '" + std::string(tablesInclude) + "' /\n\n";
@@ -233,13 +267,15 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
   }
 
   out += "SOLUTION\n\nEQUIL\n";
+  const std::string pressure = in(p, Dimension::Pressure);
   if (t.deadOil) {
-    out += "-- datum  pressure  OWC\n   8030 " + Number(p) + " 9000 /\n\n";
+    out += "-- datum  pressure  OWC\n   " + depth(8030) + " " + pressure + " " + depth(9000) + " /\n\n";
   } else {
-    out += "-- datum  pressure  OWC   Pcow  GOC   Pcog  RSVD table\n   8030 " + Number(p) +
-           " 9000  0     7000  0     1 /\n\n";
-    out += "RSVD\n-- depth  Rs MSCF/STB: the oil in place everywhere\n   7000 " + Number(t.initialRs) + "\n   9000 " +
-           Number(t.initialRs) + " /\n\n";
+    out += "-- datum  pressure  OWC   Pcow  GOC   Pcog  RSVD table\n   " + depth(8030) + " " + pressure + " " +
+           depth(9000) + "  0     " + depth(7000) + "  0     1 /\n\n";
+    const std::string rs = in(t.initialRs, Dimension::GasLiquidRatio);
+    out += std::string("RSVD\n-- depth  Rs ") + u.gasRatio + ": the oil in place everywhere\n   " + depth(7000) + " " +
+           rs + "\n   " + depth(9000) + " " + rs + " /\n\n";
   }
 
   out += "SUMMARY\n\nFOPR\nFOPT\nFWPT\nFPR\nFWCT\nFOIP\nFWIP\n";
@@ -265,10 +301,11 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
     yearly = std::min(yearly, expansion / boThere);
   }
   const double rate = std::max(1.0, std::round(yearly / 365.25));
-  out += "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 8030 'OIL' /\n/\n\n";
-  out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* 0.5 /\n/\n\n";
-  out += "WCONPROD\n-- well  status  control  oil rate STB/d  4 defaults  BHP psia\n 'PROD' 'OPEN' 'ORAT' " +
-         Number(rate) + " 4* " + Number(bottomHolePressure) + " /\n/\n\n";
+  out += "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 " + depth(8030) + " 'OIL' /\n/\n\n";
+  out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* " + depth(0.5) + " /\n/\n\n";
+  out += std::string("WCONPROD\n-- well  status  control  oil rate ") + u.rate + "  4 defaults  BHP " + u.pressure +
+         "\n 'PROD' 'OPEN' 'ORAT' " + in(rate, Dimension::LiquidVolume) + " 4* " +
+         in(bottomHolePressure, Dimension::Pressure) + " /\n/\n\n";
   out += "TSTEP\n 12*30.4 /\n\nEND\n";
   return out;
 }
@@ -302,7 +339,14 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
   if (outcome.error.empty()) outcome.error = CheckBlackOilTables(AsWritten(tables, tables.significantDigits));
   if (!outcome.error.empty()) return outcome;
 
-  const std::string text = EclipseTablesText(tables, request.title, CorrelationsDescription(c.selection));
+  const BlackOilTables written = InUnits(tables, request.units);
+  if (written.significantDigits == 0) {
+    outcome.error = "the tables in " + std::string(UnitsOf(request.units).keyword) +
+                    " units cannot be written in order: " + CheckBlackOilTables(AsWritten(written, 17));
+    return outcome;
+  }
+  const std::string text =
+      EclipseTablesText(written, request.title, CorrelationsDescription(c.selection), request.units);
   std::string deck;
   if (withDeck) {
     const std::filesystem::path deckPath(request.deckPath);
@@ -310,7 +354,7 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
     const std::filesystem::path base = std::filesystem::absolute(deckPath, failure).parent_path();
     std::filesystem::path include = std::filesystem::absolute(tablesPath, failure).lexically_relative(base);
     if (include.empty()) include = std::filesystem::absolute(tablesPath, failure);
-    deck = ExampleDeckText(tables, include.generic_string(), request.title);
+    deck = ExampleDeckText(tables, include.generic_string(), request.title, request.units);
   }
   // Both files are written in full before either takes its place.
   PendingFile tablesFile, deckFile;

@@ -1,5 +1,5 @@
-// ECLIPSE-format text of the black-oil tables (FIELD units), a minimal example deck that
-// includes them, and writing both to files.
+// ECLIPSE-format text of the black-oil tables (FIELD or METRIC units), a minimal example
+// deck that includes them, and writing both to files.
 #pragma once
 #include <string>
 #include <string_view>
@@ -12,13 +12,17 @@ namespace tarnvik {
 // The keywords PVTO (or PVDO), PVDG (live oil only), PVTW, ROCK and DENSITY, with a
 // comment header naming the case, the correlations, the standard conditions, and every
 // value adjusted from the correlations' with its reason. Values are written with the
-// tables' significant digits.
-std::string EclipseTablesText(const BlackOilTables& tables, std::string_view title, std::string_view description);
+// tables' significant digits. `tables` hold their values in `system`'s units already
+// (InUnits); the header and column units say which.
+std::string EclipseTablesText(const BlackOilTables& tables, std::string_view title, std::string_view description,
+                              UnitSystem system = UnitSystem::Field);
 
-// A complete deck for a small 3-D box with one producer: FIELD units, oil, water and gas
-// with dissolved gas (oil and water for a dead oil), initialised at the reservoir
-// pressure. It includes the tables from `tablesInclude`, a path relative to the deck.
-std::string ExampleDeckText(const BlackOilTables& tables, std::string_view tablesInclude, std::string_view title);
+// A complete deck for a small 3-D box with one producer: oil, water and gas with
+// dissolved gas (oil and water for a dead oil), initialised at the reservoir pressure, in
+// `system`'s units (FIELD or METRIC) from `tables` in field units. It includes the tables
+// from `tablesInclude`, a path relative to the deck.
+std::string ExampleDeckText(const BlackOilTables& tables, std::string_view tablesInclude, std::string_view title,
+                            UnitSystem system = UnitSystem::Field);
 
 // What the example deck needs beyond the tables: a porosity above 0 and below 100 %, a
 // connate-water saturation from 0 to 90 %, and Bo at the reservoir pressure. Returns an
@@ -30,10 +34,11 @@ struct EclipseExport {
   std::string deckPath;  // empty: no deck
   std::string title;
   bool strict = false;  // refuse instead of adjusting an unphysical table value
+  UnitSystem units = UnitSystem::Field;
 };
 
 // One adjustment in words: "PVTO record 1 (Rs ...), row 2 at ... psia: Bo 1.03 -> 1.02 (why)".
-std::string AdjustmentText(const TableAdjustment& adjustment);
+std::string AdjustmentText(const TableAdjustment& adjustment, UnitSystem system = UnitSystem::Field);
 
 struct ExportOutcome {
   bool tablesWritten = false;
