@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/unit_system.h"
 #include "base/units.h"
 #include "calc/output_field.h"
 #include "io/number_text.h"
@@ -64,10 +65,60 @@ constexpr const OutputFieldInfo& FieldInfo(OutputField field, GorSelectorMode mo
   return kGorAtBubblePointField;
 }
 
+// How each field shows in Metric units: what it measures, its metric unit and its
+// digit-place pattern, to a resolution suited to metric magnitudes (bar, sm³/sm³ and
+// kg/m³ to 0.1). Compressibilities show in 1e-5/bar, the 1/bar of the simulators' METRIC
+// set scaled like microsips: values keep the same digits' size (13.5 microsips is 19.6).
+struct MetricDisplay {
+  Dimension dimension;
+  std::string_view unit;
+  std::string_view pattern;
+};
+inline constexpr std::array<MetricDisplay, kOutputFieldCount> kMetricOutputs = {{
+    {Dimension::GasLiquidRatio, "sm3/sm3", "####.#"},     // rs
+    {Dimension::LiquidRatio, "rm3/sm3", "#.###"},         // bo
+    {Dimension::Plain, "cp", "####.##"},                  // oil viscosity
+    {Dimension::Pressure, "bara", "####.#"},              // pb
+    {Dimension::Plain, "", "#.###"},                      // z
+    {Dimension::GasVolumeFactor, "rm3/sm3", "#.#####"},   // bg
+    {Dimension::GasLiquidRatio, "sm3/sm3", "###.##"},     // rsw
+    {Dimension::Compressibility, "1e-5/bar", "###.#"},    // co
+    {Dimension::Compressibility, "1e-5/bar", "####.#"},   // cg
+    {Dimension::Compressibility, "1e-5/bar", "##.#"},     // cw
+    {Dimension::Plain, "cp", "#.###"},                    // gas viscosity
+    {Dimension::LiquidRatio, "rm3/sm3", "#.###"},         // bw
+    {Dimension::Plain, "cp", "##.##"},                    // water viscosity
+    {Dimension::Density, "kg/m3", "#####.#"},             // oil density
+    {Dimension::Density, "kg/m3", "#####.#"},             // gas density
+    {Dimension::Density, "kg/m3", "#####.#"},             // water density
+    {Dimension::Compressibility, "1e-5/bar", "###.#"},    // cf
+    {Dimension::Compressibility, "1e-5/bar", "####.#"},   // ct
+    {Dimension::Plain, "%", "###.#"},                     // so
+    {Dimension::Plain, "%", "###.#"},                     // sw
+    {Dimension::Plain, "%", "###.#"},                     // sg
+}};
+inline constexpr MetricDisplay kMetricGorAtBubblePoint = {Dimension::GasLiquidRatio, "sm3/sm3", "####.#"};
+
+// A field as `system` shows it: the Field row unchanged, or its Metric unit, pattern and
+// display factor (every metric conversion of an output is a pure scale).
+constexpr OutputFieldInfo FieldInfo(OutputField field, GorSelectorMode mode, UnitSystem system) {
+  OutputFieldInfo info = FieldInfo(field, mode);
+  if (system == UnitSystem::Field) return info;
+  const MetricDisplay& metric = field == OutputField::PbOrRsb && mode != GorSelectorMode::Gor
+                                    ? kMetricGorAtBubblePoint
+                                    : kMetricOutputs[IndexOf(field)];
+  info.unit = metric.unit;
+  info.pattern = metric.pattern;
+  info.decimals = PatternDecimals(metric.pattern);
+  info.displayFactor *= MetricConversion(metric.dimension).scale;
+  return info;
+}
+
 // The value of a field in its display unit; empty when not computed.
-inline Quantity DisplayValue(const ResultSet& results, OutputField field, GorSelectorMode mode) {
+inline Quantity DisplayValue(const ResultSet& results, OutputField field, GorSelectorMode mode,
+                             UnitSystem system = UnitSystem::Field) {
   const Quantity value = ResultValue(results, field, mode);
-  return value ? Quantity(*value * FieldInfo(field, mode).displayFactor) : std::nullopt;
+  return value ? Quantity(*value * FieldInfo(field, mode, system).displayFactor) : std::nullopt;
 }
 
 }  // namespace tarnvik
