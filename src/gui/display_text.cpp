@@ -14,6 +14,8 @@ namespace {
 QString UnitWithSuperscripts(std::string_view unit) {
   QString text = FromView(unit);
   text.replace(QLatin1String("ft3"), QStringLiteral("ft³"));
+  text.replace(QLatin1String("m3"), QStringLiteral("m³"));
+  text.replace(QLatin1String("1e-5/bar"), QStringLiteral("10⁻⁵/bar"));
   return text;
 }
 

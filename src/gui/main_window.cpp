@@ -1,6 +1,7 @@
 #include "gui/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -39,6 +42,7 @@
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/selector_texts.h"
+#include "present/unit_texts.h"
 #include "present/window_texts.h"
 
 namespace tarnvik {
@@ -172,6 +176,9 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
       inputsChanged();
     });
   }
+  if (QSettings().value(QStringLiteral("units/system")).toString() == QLatin1String("metric")) {
+    setUnits(UnitSystem::Metric);
+  }
   updateTitle();
 }
 
@@ -226,6 +233,21 @@ void MainWindow::createMenus() {
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->setObjectName(QStringLiteral("editMenu"));
   edit->addAction(copyAction_);
+
+  QMenu* units = menuBar()->addMenu(tr("&Units"));
+  units->setObjectName(QStringLiteral("unitsMenu"));
+  auto* unitGroup = new QActionGroup(this);
+  fieldUnitsAction_ = units->addAction(tr("&Field (psia, °F, MCF/STB, RB/STB, lb/ft³)"));
+  fieldUnitsAction_->setObjectName(QStringLiteral("unitsField"));
+  metricUnitsAction_ = units->addAction(tr("&Metric (bara, °C, sm³/sm³, rm³/sm³, kg/m³)"));
+  metricUnitsAction_->setObjectName(QStringLiteral("unitsMetric"));
+  for (QAction* action : {fieldUnitsAction_, metricUnitsAction_}) {
+    action->setCheckable(true);
+    unitGroup->addAction(action);
+  }
+  fieldUnitsAction_->setChecked(true);
+  connect(fieldUnitsAction_, &QAction::triggered, this, [this] { setUnits(UnitSystem::Field); });
+  connect(metricUnitsAction_, &QAction::triggered, this, [this] { setUnits(UnitSystem::Metric); });
 
   QMenu* tables = menuBar()->addMenu(tr("&Tables"));
   tables->setObjectName(QStringLiteral("tablesMenu"));
@@ -314,7 +336,8 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     });
     boxes_[i] = box;
     if (!row.label.empty()) {
-      grid->addWidget(MakeLabel(FromView(row.label), Translated("MainWindow", row.caption), group), line, 0);
+      boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption), group);
+      grid->addWidget(boxCaptions_[i], line, 0);
       boxUnits_[i] = MakeUnitLabel(FromView(row.unit), group);
       grid->addWidget(boxUnits_[i], line, 2);
     } else {
@@ -404,6 +427,8 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
                      metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::BubblePoint)))));
       }
       outputs_[IndexOf(output.field)] = value;
+      outputUnits_[IndexOf(output.field)] = unit;
+      if (output.field != OutputField::PbOrRsb) outputCaptions_[IndexOf(output.field)] = caption;
       layout->addWidget(caption, i, 0);
       layout->addWidget(value, i, 1);
       layout->addWidget(unit, i, 2);
@@ -550,14 +575,15 @@ void MainWindow::showTables() {
     const QRect frame = frameGeometry();
     tablesWindow_->move(frame.left() + 40, frame.top() + 40);
   }
-  tablesWindow_->showCase(model_.lastCase());
+  tablesWindow_->showCase(model_.lastCase(), model_.units());
   tablesWindow_->show();
   tablesWindow_->raise();
   tablesWindow_->activateWindow();
 }
 
 void MainWindow::refreshTables() {
-  if (tablesWindow_ != nullptr && tablesWindow_->isVisible()) tablesWindow_->showCase(model_.lastCase());
+  if (tablesWindow_ != nullptr && tablesWindow_->isVisible())
+    tablesWindow_->showCase(model_.lastCase(), model_.units());
 }
 
 void MainWindow::calculate() {
@@ -567,12 +593,62 @@ void MainWindow::calculate() {
 }
 
 // The boxes, selectors and title as the model holds them (after a window load or an open).
+// The boxes, selectors and title as the model holds them (after a window load, an open or
+// a switch of units), without taking them back as typed.
 void MainWindow::showInputs() {
-  title_->setText(QString::fromStdString(model_.title()));
-  title_->setCursorPosition(0);
-  gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelector()));
+  {
+    const QSignalBlocker blocker(title_);
+    title_->setText(QString::fromStdString(model_.title()));
+    title_->setCursorPosition(0);
+  }
+  for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(true);
+  gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelectorShown()));
   waterSelector_->setCurrentText(QString::fromStdString(model_.waterSelector()));
-  for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i]->setText(QString::fromStdString(model_.box(i)));
+  for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(false);
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    const QSignalBlocker blocker(boxes_[i]);
+    boxes_[i]->setText(QString::fromStdString(model_.box(i)));
+  }
+}
+
+void MainWindow::setUnits(UnitSystem system) {
+  model_.setUnits(system);
+  QSettings().setValue(QStringLiteral("units/system"),
+                       system == UnitSystem::Metric ? QStringLiteral("metric") : QStringLiteral("field"));
+  (system == UnitSystem::Metric ? metricUnitsAction_ : fieldUnitsAction_)->setChecked(true);
+  showUnits();
+  showInputs();
+  showResults();
+  refreshTables();
+}
+
+void MainWindow::showUnits() {
+  const UnitSystem system = model_.units();
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    const InputText& row = kInputTexts[i];
+    if (boxCaptions_[i] != nullptr) {
+      boxCaptions_[i]->setText(Translated("MainWindow", CaptionInUnits(row.caption, system)));
+    }
+    if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(CaptionInUnits(row.unit, system)));
+  }
+  for (int item = 0; item < gorSelector_->count(); ++item) {
+    gorSelector_->setItemText(item, FromView(GorSelectorShown(kGorSelectorItems[std::size_t(item)], system)));
+  }
+  const auto relabel = [&](const auto& rows) {
+    for (const ResultLabel& row : rows) {
+      const std::size_t i = IndexOf(row.field);
+      if (outputCaptions_[i] != nullptr) {
+        outputCaptions_[i]->setText(Translated("MainWindow", CaptionInUnits(row.caption, system)));
+      }
+      if (row.field != OutputField::PbOrRsb) {
+        outputUnits_[i]->setText(UnitText(FieldInfo(row.field, GorSelectorMode::Gor, system).unit));
+      }
+    }
+  };
+  relabel(kOilResultLabels);
+  relabel(kGasResultLabels);
+  relabel(kWaterResultLabels);
+  relabel(kRockResultLabels);
 }
 
 void MainWindow::showCaptions() {
@@ -585,6 +661,9 @@ void MainWindow::showResults() {
   if (!model_.pbCaption().empty()) {
     pbCaption_->setText(QString::fromStdString(model_.pbCaption()));
     pbUnit_->setText(UnitText(model_.pbUnit()));
+  }
+  if (!model_.shown()) {
+    for (QLabel* output : outputs_) output->clear();
   }
   if (const auto& shown = model_.shown()) {
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) outputs_[i]->setText(QString::fromStdString(shown->texts[i]));

@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow {
   void copyResults();
   void showAbout();
   void exitProgram();
+  // Shows inputs and results in `system`'s units, remembered for the next run.
+  void setUnits(UnitSystem system);
 
  signals:
   // Emitted once when the program is about to end, before the window closes.
@@ -93,6 +95,9 @@ class MainWindow : public QMainWindow {
   void showStatus();
   void updateTitle();
   void updateRecentMenu();
+  // Captions and units of inputs and results, and the GOR selector's items, in the units
+  // in force.
+  void showUnits();
   // Asks what to do with unsaved changes; false when the user keeps them (cancels).
   bool settleUnsavedChanges();
   bool saveTo(const QString& path);
@@ -118,9 +123,10 @@ class MainWindow : public QMainWindow {
   QWidget* content_ = nullptr;
   QLabel* heading_ = nullptr;
   QLineEdit* title_ = nullptr;
-  std::array<QLineEdit*, kInputCount> boxes_{};   // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
-  std::array<QLabel*, kInputCount> boxUnits_{};   // unit beside each box; none beside bpx and saltx
-  std::array<QAction*, kInputCount> boxMarks_{};  // the "read only in part" sign inside each box
+  std::array<QLineEdit*, kInputCount> boxes_{};     // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
+  std::array<QLabel*, kInputCount> boxUnits_{};     // unit beside each box; none beside bpx and saltx
+  std::array<QLabel*, kInputCount> boxCaptions_{};  // caption before each box; none before bpx and saltx
+  std::array<QAction*, kInputCount> boxMarks_{};    // the "read only in part" sign inside each box
   QComboBox* gorSelector_ = nullptr;
   QComboBox* waterSelector_ = nullptr;
   QCheckBox* oilCheck_ = nullptr;
@@ -131,6 +137,10 @@ class MainWindow : public QMainWindow {
   QLabel* swcLabel_ = nullptr;
   QLabel* worLabel_ = nullptr;
   std::array<QLabel*, kOutputFieldCount> outputs_{};
+  std::array<QLabel*, kOutputFieldCount> outputCaptions_{};  // none for pb/GOR (the run sets it) and saturations
+  std::array<QLabel*, kOutputFieldCount> outputUnits_{};
+  QAction* fieldUnitsAction_ = nullptr;
+  QAction* metricUnitsAction_ = nullptr;
   QLabel* pbCaption_ = nullptr;
   QLabel* pbUnit_ = nullptr;
   QLabel* oilCaption_ = nullptr;

@@ -38,14 +38,20 @@ struct ValueAxis {
   Range shown;
 };
 
-QList<QPointF> Points(const PressureTable& table, const Curve& curve, GorSelectorMode gorMode) {
+double PressureShown(double psia, UnitSystem system) { return FromField(psia, Dimension::Pressure, system); }
+
+std::string_view PressureUnit(UnitSystem system) {
+  return FieldInfo(OutputField::PbOrRsb, GorSelectorMode::Gor, system).unit;
+}
+
+QList<QPointF> Points(const PressureTable& table, const Curve& curve, GorSelectorMode gorMode, UnitSystem system) {
   QList<QPointF> points;
   points.reserve(qsizetype(table.rows.size()));
   for (const PressureRow& row : table.rows) {
     if (row.outcome.failed()) continue;
-    const Quantity value = DisplayValue(row.outcome.results, curve.field, gorMode);
+    const Quantity value = DisplayValue(row.outcome.results, curve.field, gorMode, system);
     if (!value || !std::isfinite(*value) || (curve.logarithmic && *value <= 0)) continue;
-    points.append(QPointF(row.pressure, *value));
+    points.append(QPointF(PressureShown(row.pressure, system), *value));
   }
   return points;
 }
@@ -63,18 +69,19 @@ Range ValueRange(const QList<QPointF>& points, bool logarithmic) {
   return {range.low >= 0 && padded < 0 ? 0 : padded, range.high + pad};
 }
 
-QValueAxis* AddPressureAxis(QChart& chart, const PressureTable& table) {
+QValueAxis* AddPressureAxis(QChart& chart, const PressureTable& table, UnitSystem system) {
   auto* axis = new QValueAxis;
-  axis->setTitleText(AxisTitle(QCoreApplication::translate("PvtCharts", "Pressure"), "psia"));
+  axis->setTitleText(AxisTitle(QCoreApplication::translate("PvtCharts", "Pressure"), PressureUnit(system)));
   axis->setLabelFormat(QStringLiteral("%g"));
-  axis->setRange(table.minimum, table.maximum);
+  axis->setRange(PressureShown(table.minimum, system), PressureShown(table.maximum, system));
   axis->applyNiceNumbers();
   chart.addAxis(axis, Qt::AlignBottom);
   return axis;
 }
 
 // The y axis of a curve, fitted to its points.
-ValueAxis AddValueAxis(QChart& chart, QXYSeries* series, const Curve& curve, Qt::Alignment side, const QColor& color) {
+ValueAxis AddValueAxis(QChart& chart, QXYSeries* series, const Curve& curve, Qt::Alignment side, const QColor& color,
+                       UnitSystem system) {
   const QList<QPointF> points = series->points();
   const Range fitted = ValueRange(points, curve.logarithmic);
   QAbstractAxis* axis = nullptr;
@@ -93,7 +100,8 @@ ValueAxis AddValueAxis(QChart& chart, QXYSeries* series, const Curve& curve, Qt:
     shown = {linear->min(), linear->max()};
     axis = linear;
   }
-  axis->setTitleText(AxisTitle(QString::fromUtf8(curve.name), InfoOf(curve.field).unit));
+  axis->setTitleText(
+      AxisTitle(QString::fromUtf8(curve.name), FieldInfo(curve.field, GorSelectorMode::Gor, system).unit));
   if (color.isValid()) {
     axis->setLabelsColor(color);
     axis->setTitleBrush(color);
@@ -115,10 +123,12 @@ QLineSeries* AddSeries(QChart& chart, const QString& name, QList<QPointF> points
   return series;
 }
 
-void AddMarker(QChart& chart, const QString& what, double pressure, const Range& range, const QColor& color,
-               QAbstractAxis* xAxis, QAbstractAxis* yAxis) {
+void AddMarker(QChart& chart, const QString& what, double psia, const Range& range, const QColor& color,
+               QAbstractAxis* xAxis, QAbstractAxis* yAxis, UnitSystem system) {
   auto* marker = new QLineSeries;
-  marker->setName(QCoreApplication::translate("PvtCharts", "%1, %2 psia").arg(what, QString::number(pressure, 'f', 0)));
+  const double pressure = PressureShown(psia, system);
+  marker->setName(QCoreApplication::translate("PvtCharts", "%1, %2 %3")
+                      .arg(what, QString::number(pressure, 'f', 0), FromView(PressureUnit(system))));
   marker->append(pressure, range.low);
   marker->append(pressure, range.high);
   QPen pen(color);
@@ -150,37 +160,39 @@ void ClearPlot(QChart& chart) {
   }
 }
 
-void PlotCase(QChart& chart, const PlotInfo& plot, const PressureTable& table, GorSelectorMode gorMode) {
+void PlotCase(QChart& chart, const PlotInfo& plot, const PressureTable& table, GorSelectorMode gorMode,
+              UnitSystem system) {
   PrepareChart(chart, Qt::AlignBottom);
   if (table.rows.empty()) return;
-  QValueAxis* pressureAxis = AddPressureAxis(chart, table);
+  QValueAxis* pressureAxis = AddPressureAxis(chart, table, system);
 
   const bool twoAxes = plot.right.has_value();
-  QLineSeries* left =
-      AddSeries(chart, QString::fromUtf8(plot.left.name), Points(table, plot.left, gorMode), LeftColor(), pressureAxis);
-  const ValueAxis leftAxis = AddValueAxis(chart, left, plot.left, Qt::AlignLeft, twoAxes ? LeftColor() : QColor());
+  QLineSeries* left = AddSeries(chart, QString::fromUtf8(plot.left.name), Points(table, plot.left, gorMode, system),
+                                LeftColor(), pressureAxis);
+  const ValueAxis leftAxis =
+      AddValueAxis(chart, left, plot.left, Qt::AlignLeft, twoAxes ? LeftColor() : QColor(), system);
   if (twoAxes) {
-    QLineSeries* right = AddSeries(chart, QString::fromUtf8(plot.right->name), Points(table, *plot.right, gorMode),
-                                   RightColor(), pressureAxis);
-    AddValueAxis(chart, right, *plot.right, Qt::AlignRight, RightColor());
+    QLineSeries* right = AddSeries(chart, QString::fromUtf8(plot.right->name),
+                                   Points(table, *plot.right, gorMode, system), RightColor(), pressureAxis);
+    AddValueAxis(chart, right, *plot.right, Qt::AlignRight, RightColor(), system);
   }
 
   if (table.bubblePoint && Inside(table, *table.bubblePoint)) {
     AddMarker(chart, QCoreApplication::translate("PvtCharts", kBubblePointMarker), *table.bubblePoint, leftAxis.shown,
-              BubblePointColor(), pressureAxis, leftAxis.axis);
+              BubblePointColor(), pressureAxis, leftAxis.axis, system);
   }
   if (Inside(table, table.reservoirPressure)) {
     AddMarker(chart, QCoreApplication::translate("PvtCharts", kReservoirPressureMarker), table.reservoirPressure,
-              leftAxis.shown, ReservoirPressureColor(), pressureAxis, leftAxis.axis);
+              leftAxis.shown, ReservoirPressureColor(), pressureAxis, leftAxis.axis, system);
   }
 }
 
 void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<PressureTable, kOilCorrelationCount>& tables,
-                  GorSelectorMode gorMode, OilCorrelation caseFamily) {
+                  GorSelectorMode gorMode, OilCorrelation caseFamily, UnitSystem system) {
   PrepareChart(chart, Qt::AlignRight);
   const PressureTable& first = tables.front();
   if (first.rows.empty()) return;
-  QValueAxis* pressureAxis = AddPressureAxis(chart, first);
+  QValueAxis* pressureAxis = AddPressureAxis(chart, first, system);
 
   // All curves share one y axis, fitted to the points of every family.
   QList<QPointF> all;
@@ -188,7 +200,7 @@ void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<Pressure
   for (std::size_t i = 0; i < tables.size(); ++i) {
     const auto family = static_cast<OilCorrelation>(i);
     const double width = family == EffectiveOilCorrelation(caseFamily) ? 3.5 : 1.6;
-    series[i] = AddSeries(chart, FromView(OilCorrelationName(family)), Points(tables[i], plot.left, gorMode),
+    series[i] = AddSeries(chart, FromView(OilCorrelationName(family)), Points(tables[i], plot.left, gorMode, system),
                           FamilyColor(i), pressureAxis, width);
     all += series[i]->points();
   }
@@ -197,13 +209,14 @@ void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<Pressure
   const Range fitted = ValueRange(all, false);
   valueAxis->setRange(fitted.low, fitted.high);
   valueAxis->applyNiceNumbers();
-  valueAxis->setTitleText(AxisTitle(QString::fromUtf8(plot.left.name), InfoOf(plot.left.field).unit));
+  valueAxis->setTitleText(
+      AxisTitle(QString::fromUtf8(plot.left.name), FieldInfo(plot.left.field, GorSelectorMode::Gor, system).unit));
   chart.addAxis(valueAxis, Qt::AlignLeft);
   for (QLineSeries* s : series) s->attachAxis(valueAxis);
 
   if (Inside(first, first.reservoirPressure)) {
     AddMarker(chart, QCoreApplication::translate("PvtCharts", kReservoirPressureMarker), first.reservoirPressure,
-              {valueAxis->min(), valueAxis->max()}, ReservoirPressureColor(), pressureAxis, valueAxis);
+              {valueAxis->min(), valueAxis->max()}, ReservoirPressureColor(), pressureAxis, valueAxis, system);
   }
 }
 

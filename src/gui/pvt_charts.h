@@ -78,13 +78,14 @@ inline constexpr std::array<PlotInfo, 7> kPlots = {{
 inline constexpr const char* kBubblePointMarker = "Bubble point";
 inline constexpr const char* kReservoirPressureMarker = "Reservoir pressure";
 
-// Replaces what `chart` shows by the plot of one case.
-void PlotCase(QChart& chart, const PlotInfo& plot, const PressureTable& table, GorSelectorMode gorMode);
+// Replaces what `chart` shows by the plot of one case, in `system`'s units.
+void PlotCase(QChart& chart, const PlotInfo& plot, const PressureTable& table, GorSelectorMode gorMode,
+              UnitSystem system = UnitSystem::Field);
 
 // Replaces what `chart` shows by the left curve of each family's table, Standing first,
 // with the reservoir pressure marked and the case's own family drawn thicker.
 void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<PressureTable, kOilCorrelationCount>& tables,
-                  GorSelectorMode gorMode, OilCorrelation caseFamily);
+                  GorSelectorMode gorMode, OilCorrelation caseFamily, UnitSystem system = UnitSystem::Field);
 
 // Empties `chart`, keeping its title.
 void ClearPlot(QChart& chart);

@@ -11,13 +11,14 @@
 namespace tarnvik {
 
 void ResultTableModel::setTable(QStringList keyHeaders, std::vector<OutputField> fields, QString noteHeader,
-                                std::vector<Row> rows, GorSelectorMode gorMode) {
+                                std::vector<Row> rows, GorSelectorMode gorMode, UnitSystem system) {
   beginResetModel();
   keyHeaders_ = std::move(keyHeaders);
   fields_ = std::move(fields);
   noteHeader_ = std::move(noteHeader);
   rows_ = std::move(rows);
   gorMode_ = gorMode;
+  system_ = system;
   formatted_.assign(rows_.size(), std::nullopt);
   endResetModel();
 }
@@ -42,7 +43,7 @@ bool ResultTableModel::isNoteColumn(int column) const {
 
 const DisplayedOutputs& ResultTableModel::outputs(int row) const {
   std::optional<DisplayedOutputs>& cached = formatted_[std::size_t(row)];
-  if (!cached) cached = FormatOutputs(rows_[std::size_t(row)].outcome, gorMode_);
+  if (!cached) cached = FormatOutputs(rows_[std::size_t(row)].outcome, gorMode_, system_);
   return *cached;
 }
 
@@ -99,7 +100,7 @@ QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, 
   }
   if (section < firstFieldColumn()) return keyHeaders_[section];
   if (isNoteColumn(section)) return noteHeader_;
-  return ColumnHeader(FieldInfo(fields_[std::size_t(section - firstFieldColumn())], gorMode_));
+  return ColumnHeader(FieldInfo(fields_[std::size_t(section - firstFieldColumn())], gorMode_, system_));
 }
 
 }  // namespace tarnvik

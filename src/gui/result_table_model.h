@@ -33,7 +33,7 @@ class ResultTableModel : public QAbstractTableModel {
 
   // Replaces the table. `noteHeader` empty: no note column.
   void setTable(QStringList keyHeaders, std::vector<OutputField> fields, QString noteHeader, std::vector<Row> rows,
-                GorSelectorMode gorMode);
+                GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
   void clear();
 
   int firstFieldColumn() const { return int(keyHeaders_.size()); }
@@ -54,6 +54,7 @@ class ResultTableModel : public QAbstractTableModel {
   QString noteHeader_;
   std::vector<Row> rows_;
   GorSelectorMode gorMode_ = GorSelectorMode::BubblePoint;
+  UnitSystem system_ = UnitSystem::Field;
   mutable std::vector<std::optional<DisplayedOutputs>> formatted_;
 };
 

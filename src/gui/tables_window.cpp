@@ -25,6 +25,7 @@
 #include "gui/table_text.h"
 #include "gui/user_dialogs.h"
 #include "io/number_text.h"
+#include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/table_messages.h"
@@ -46,18 +47,24 @@ std::vector<OutputField> AllFields() {
   return fields;
 }
 
-// To a tenth of a psi, without a trailing ".0".
-QString Psia(double pressure) {
-  return QString::number(std::round(pressure * 10) / 10, 'g', 12) + QStringLiteral(" psia");
+std::string_view PressureUnit(UnitSystem system) {
+  return FieldInfo(OutputField::PbOrRsb, GorSelectorMode::Gor, system).unit;
 }
 
-QString CaseSummary(const CalculationCase& c) {
+// A pressure [psia] in `system`'s unit, to a tenth of it, without a trailing ".0".
+QString Pressure(double psia, UnitSystem system) {
+  const double shown = FromField(psia, Dimension::Pressure, system);
+  return QString::number(std::round(shown * 10) / 10, 'g', 12) + QLatin1Char(' ') + FromView(PressureUnit(system));
+}
+
+QString CaseSummary(const CalculationCase& c, UnitSystem system) {
   const bool wet = c.selection.gasCharacterisation != GasCharacterisation::DryGas;
-  QString text = TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4 °F")
+  QString text = TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4")
                      .arg(FromView(OilCorrelationName(c.selection.oilCorrelation)),
-                          wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Psia(c.inputs.pressure),
-                          QString::number(c.inputs.temperatureF, 'g', 6));
-  if (const auto pb = CaseBubblePoint(c)) text += TablesWindow::tr("; bubble point %1").arg(Psia(*pb));
+                          wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Pressure(c.inputs.pressure, system),
+                          QString::number(FromField(c.inputs.temperatureF, Dimension::Temperature, system), 'g', 6) +
+                              (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F")));
+  if (const auto pb = CaseBubblePoint(c)) text += TablesWindow::tr("; bubble point %1").arg(Pressure(*pb, system));
   return text;
 }
 
@@ -170,9 +177,9 @@ QWidget* TablesWindow::createPressurePage() {
   auto* layout = new QVBoxLayout(page);
 
   auto* range = new QHBoxLayout;
-  lowest_ = MakeRangeBox("rangeLowest", tr("Lowest pressure of the table, psia; empty for 14.7 psia."), page);
+  lowest_ = MakeRangeBox("rangeLowest", tr("Lowest pressure of the table; empty for atmospheric pressure."), page);
   highest_ = MakeRangeBox("rangeHighest",
-                          tr("Highest pressure of the table, psia; empty for the larger of the reservoir pressure and "
+                          tr("Highest pressure of the table; empty for the larger of the reservoir pressure and "
                              "1.25 times the bubble point."),
                           page);
   points_ = MakeRangeBox("rangePoints",
@@ -182,16 +189,17 @@ QWidget* TablesWindow::createPressurePage() {
                              .arg(kMaxTablePoints)
                              .arg(kDefaultTablePoints),
                          page);
-  lowest_->setPlaceholderText(QString::fromStdString(FormatShortest(units::kAtmosphericPressure)));
   points_->setPlaceholderText(QString::number(kDefaultTablePoints));
   QPushButton* apply = MakeButton("applyRange", tr("Apply"), page);
   range->addWidget(new QLabel(tr("Lowest pressure"), page));
   range->addWidget(lowest_);
-  range->addWidget(new QLabel(tr("psia"), page));
+  lowestUnit_ = MakeLabel("rangeLowestUnit", QString(), page);
+  range->addWidget(lowestUnit_);
   range->addSpacing(16);
   range->addWidget(new QLabel(tr("Highest pressure"), page));
   range->addWidget(highest_);
-  range->addWidget(new QLabel(tr("psia"), page));
+  highestUnit_ = MakeLabel("rangeHighestUnit", QString(), page);
+  range->addWidget(highestUnit_);
   range->addSpacing(16);
   range->addWidget(new QLabel(tr("Points"), page));
   range->addWidget(points_);
@@ -264,8 +272,24 @@ QWidget* TablesWindow::createPlotPage() {
   return page;
 }
 
-void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCase) {
+void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCase, UnitSystem system) {
   case_ = calculationCase;
+  if (system != system_) {
+    // The range boxes hold pressures in the units shown: a switch converts them.
+    for (QLineEdit* box : {lowest_, highest_}) {
+      std::optional<double> value;
+      if (ParseNumberField(box->text().toStdString(), value) && value) {
+        const double psia = ToField(*value, Dimension::Pressure, system_);
+        box->setText(QString::fromStdString(
+            FormatShortest(std::round(FromField(psia, Dimension::Pressure, system) * 1e6) / 1e6)));
+      }
+    }
+    system_ = system;
+  }
+  lowestUnit_->setText(FromView(PressureUnit(system_)));
+  highestUnit_->setText(FromView(PressureUnit(system_)));
+  lowest_->setPlaceholderText(QString::fromStdString(
+      FormatShortest(std::round(FromField(units::kAtmosphericPressure, Dimension::Pressure, system_) * 1e4) / 1e4)));
   prompt_->setVisible(!case_);
   caseSummary_->setVisible(case_.has_value());
   tabs_->setVisible(case_.has_value());
@@ -282,7 +306,7 @@ void TablesWindow::rebuild() {
     showRangeError(QString());
   } else {
     const CalculationCase& c = *case_;
-    caseSummary_->setText(CaseSummary(c));
+    caseSummary_->setText(CaseSummary(c, system_));
     showPressureTable(c);
     showFamilyTable(c);
   }
@@ -293,12 +317,19 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   double defaultLowest = 0, defaultHighest = 0;
   std::string error;
   const bool defaults = ResolvePressureRange(c, PressureRange{}, defaultLowest, defaultHighest, error);
-  highest_->setPlaceholderText(defaults ? QString::fromStdString(FormatShortest(defaultHighest)) : QString());
+  highest_->setPlaceholderText(defaults
+                                   ? QString::fromStdString(FormatShortest(
+                                         std::round(FromField(defaultHighest, Dimension::Pressure, system_) * 10) / 10))
+                                   : QString());
 
   PressureRange range;
   PressureTable table;
   QString rangeError;
   if (ReadPressureRange(lowest_->text(), highest_->text(), points_->text(), range, rangeError)) {
+    // Typed in the units shown; the table is built in psia.
+    for (std::optional<double>* bound : {&range.minimum, &range.maximum}) {
+      if (*bound) **bound = ToField(**bound, Dimension::Pressure, system_);
+    }
     table = BuildPressureTable(c, range, error);
     rangeError = QString::fromStdString(error);
   }
@@ -308,17 +339,20 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   failedRows_->setVisible(!failed.isEmpty());
   showPlots(c, table, range.points);
   const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
-  const int decimals = DecimalsForStep((table.maximum - table.minimum) / gaps);
+  const int decimals =
+      DecimalsForStep(FromField(table.maximum - table.minimum, Dimension::PressureDifference, system_) / gaps);
   std::vector<ResultTableModel::Row> rows;
   rows.reserve(table.rows.size());
   for (PressureRow& row : table.rows) {
-    rows.push_back({{QString::number(row.pressure, 'f', decimals)},
-                    row.pressure,
+    const double pressure = FromField(row.pressure, Dimension::Pressure, system_);
+    rows.push_back({{QString::number(pressure, 'f', decimals)},
+                    pressure,
                     std::move(row.outcome),
                     FromView(PressureRowNote(row.atBubblePoint, row.atReservoirPressure)),
                     row.atBubblePoint || row.atReservoirPressure});
   }
-  pressureModel_->setTable({tr("Pressure [psia]")}, AllFields(), tr("Note"), std::move(rows), c.gorMode);
+  pressureModel_->setTable({tr("Pressure [%1]").arg(FromView(PressureUnit(system_)))}, AllFields(), tr("Note"),
+                           std::move(rows), c.gorMode, system_);
   pressureView_->setColumnWidth(0, pressureView_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
 }
 
@@ -340,9 +374,9 @@ void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& tabl
   for (std::size_t i = 0; i < kPlots.size(); ++i) {
     QChart& chart = *chartViews_[i]->chart();
     if (kPlots[i].families) {
-      PlotFamilies(chart, kPlots[i], familyTables, c.gorMode, c.selection.oilCorrelation);
+      PlotFamilies(chart, kPlots[i], familyTables, c.gorMode, c.selection.oilCorrelation, system_);
     } else {
-      PlotCase(chart, kPlots[i], table, c.gorMode);
+      PlotCase(chart, kPlots[i], table, c.gorMode, system_);
     }
   }
 }
@@ -350,7 +384,8 @@ void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& tabl
 void TablesWindow::showFamilyTable(const CalculationCase& c) {
   std::array<FamilyRow, kOilCorrelationCount> families = CompareOilFamilies(c);
   const OilCorrelation caseFamily = EffectiveOilCorrelation(c.selection.oilCorrelation);
-  QString caption = tr("The case with each oil family, at the reservoir pressure, %1.").arg(Psia(c.inputs.pressure));
+  QString caption =
+      tr("The case with each oil family, at the reservoir pressure, %1.").arg(Pressure(c.inputs.pressure, system_));
   if (families.front().outcome.failed()) {
     caption += tr(" Not computed: %1").arg(FromView(ZFactorMessage(families.front().outcome.zFactorStatus)));
   }
@@ -363,7 +398,7 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
                     family.family == caseFamily});
   }
   familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()}, QString(),
-                         std::move(rows), c.gorMode);
+                         std::move(rows), c.gorMode, system_);
   familyCaption_->setText(caption);
 }
 

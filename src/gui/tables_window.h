@@ -31,9 +31,10 @@ class TablesWindow : public QWidget {
   // `dialogs` must outlive the window.
   explicit TablesWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
 
-  // Shows the tables and plots of the case, or, without one, asks to calculate first.
-  // The pressure table follows the range boxes as they are.
-  void showCase(const std::optional<CalculationCase>& calculationCase);
+  // Shows the tables and plots of the case in `system`'s units, or, without one, asks to
+  // calculate first. The pressure table follows the range boxes as they are (in the units
+  // shown; a switch of units converts them).
+  void showCase(const std::optional<CalculationCase>& calculationCase, UnitSystem system = UnitSystem::Field);
 
  public slots:
   void applyRange();
@@ -60,6 +61,7 @@ class TablesWindow : public QWidget {
 
   UserDialogs& dialogs_;
   std::optional<CalculationCase> case_;
+  UnitSystem system_ = UnitSystem::Field;
 
   ResultTableModel* pressureModel_ = nullptr;
   ResultTableModel* familyModel_ = nullptr;
@@ -68,6 +70,8 @@ class TablesWindow : public QWidget {
   QTabWidget* tabs_ = nullptr;
   QLineEdit* lowest_ = nullptr;
   QLineEdit* highest_ = nullptr;
+  QLabel* lowestUnit_ = nullptr;
+  QLabel* highestUnit_ = nullptr;
   QLineEdit* points_ = nullptr;
   QLabel* rangeError_ = nullptr;
   QLabel* failedRows_ = nullptr;  // which rows could not be computed, and why

@@ -1,11 +1,14 @@
 #include "model/case_model.h"
 
+#include <cmath>
+
 #include "calc/calculation_run.h"
 #include "io/number_text.h"
 #include "present/blank_reasons.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
+#include "present/unit_texts.h"
 
 namespace tarnvik {
 
@@ -81,10 +84,55 @@ void CaseModel::chooseRock(RockCorrelation rock) {
 
 void CaseModel::chooseFormation(FormationType formation) { selection_.formationType = formation; }
 
+namespace {
+
+// A value converted for a box of the other unit system: ten significant digits, enough
+// to read exactly what was typed in the first, in the box's usual form.
+std::string ConvertedBoxText(double value) {
+  if (value == 0 || !std::isfinite(value)) return BoxText(value);
+  const double scale = std::pow(10.0, 9 - std::floor(std::log10(std::abs(value))));
+  return BoxText(std::round(value * scale) / scale);
+}
+
+}  // namespace
+
+void CaseModel::setUnits(UnitSystem system) {
+  units_ = system;
+  if (shownOutcome_) shown_ = FormatOutputs(*shownOutcome_, shownMode_, units_);
+  updateStatus();
+}
+
+std::string CaseModel::box(std::size_t index) const {
+  const TypedBox& box = boxes_[index];
+  if (box.system == units_) return box.text;
+  const Dimension dimension = InputDimension(index, GorModeFromText(gorSelector_));
+  if (dimension == Dimension::Plain || box.text.find_first_not_of(" \t") == std::string::npos) return box.text;
+  return ConvertedBoxText(FromField(ToField(ParseNumber(box.text), dimension, box.system), dimension, units_));
+}
+
+std::string CaseModel::gorSelectorShown() const { return std::string(GorSelectorShown(gorSelector_, units_)); }
+
+void CaseModel::setGorSelector(std::string shownText) {
+  gorSelector_ = std::string(GorSelectorFromShown(shownText, units_));
+}
+
+std::string CaseModel::pbCaption() const {
+  return pbMode_ ? CaptionInUnits(PbCaption(*pbMode_), units_) : std::string();
+}
+
+std::string_view CaseModel::pbUnit() const {
+  return pbMode_ ? FieldInfo(OutputField::PbOrRsb, *pbMode_, units_).unit : std::string_view();
+}
+
 CalculationCase CaseModel::currentCase() const {
-  std::array<std::string_view, kInputCount> texts;
-  for (std::size_t i = 0; i < kInputCount; ++i) texts[i] = boxes_[i];
-  return {ReadInputs(texts), GorModeFromText(gorSelector_), WaterModeFromText(waterSelector_), selection_};
+  const GorSelectorMode gorMode = GorModeFromText(gorSelector_);
+  InputSet inputs;
+  double* values[] = {&inputs.apiGravity, &inputs.gasGravity, &inputs.temperatureF, &inputs.pressure, &inputs.gorOrPb,
+                      &inputs.porosity,   &inputs.swc,        &inputs.salinityOrSg, &inputs.wor};
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    *values[i] = ToField(ParseNumber(boxes_[i].text), InputDimension(i, gorMode), boxes_[i].system);
+  }
+  return {inputs, gorMode, WaterModeFromText(waterSelector_), selection_};
 }
 
 const RunOutput& CaseModel::calculate() {
@@ -92,25 +140,29 @@ const RunOutput& CaseModel::calculate() {
   inputs_ = c.inputs;
   inputsFilled_ = true;
   lastCase_ = c;
-  run_ = RunCase(c);
+  const CalculationOutcome outcome = Calculate(c);
+  run_ = PresentRun(outcome, c.gorMode, units_);
+  lastRunFailed_ = !run_.outputs;
   // The caption and unit of the bubble-point/GOR field go with its value: a failed run
   // that leaves earlier values on screen leaves their caption too.
-  if (run_.pbCaption && (run_.outputs || !shown_)) {
-    pbCaption_ = *run_.pbCaption;
-    pbUnit_ = FieldInfo(OutputField::PbOrRsb, c.gorMode).unit;
-  }
+  if (run_.pbCaption && (run_.outputs || !shown_)) pbMode_ = c.gorMode;
   if (run_.outputs) {
     shown_ = *run_.outputs;
+    shownOutcome_ = outcome;
     shownMode_ = c.gorMode;
     shownCase_ = c;
   }
+  updateStatus();
+  return run_;
+}
+
+void CaseModel::updateStatus() {
   const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
-  status_ = StatusText(run_.outputs ? std::nullopt : run_.message, shown, shownMode_);
+  status_ = StatusText(lastRunFailed_ ? run_.message : std::nullopt, shown, shownMode_);
   if (shown != nullptr) {
     const std::string blanks = BlankReasons(*shownCase_, *shown);
     if (!blanks.empty()) status_ += (status_.empty() ? "" : ". ") + blanks;
   }
-  return run_;
 }
 
 void CaseModel::open(const CaseRecord& record, std::string path) {
@@ -120,7 +172,7 @@ void CaseModel::open(const CaseRecord& record, std::string path) {
   inputs_ = InputsOf(record.numbers);
   inputsFilled_ = true;
   const auto numbers = NumbersOf(inputs_);
-  for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i] = BoxText(*numbers[i]);
+  for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i] = {BoxText(*numbers[i]), UnitSystem::Field};
   ApplyRecordSelection(record, selection_, captions_);
   markSaved(std::move(path));
 }
@@ -133,9 +185,12 @@ CaseRecord CaseModel::recordToSave() const {
   record.oilCaption = captions_.oil;
   record.gasCaption = captions_.gas;
   record.rockCaption = captions_.rock;
-  // A blank box is a number never filled; any other text is read as a calculation reads it.
+  // A blank box is a number never filled; any other text is read as a calculation reads
+  // it, in field units.
+  const CalculationCase c = currentCase();
+  const auto numbers = NumbersOf(c.inputs);
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    if (boxes_[i].find_first_not_of(" \t") != std::string::npos) record.numbers[i] = ParseNumber(boxes_[i]);
+    if (boxes_[i].text.find_first_not_of(" \t") != std::string::npos) record.numbers[i] = numbers[i];
   }
   return record;
 }

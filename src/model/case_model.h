@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/unit_system.h"
 #include "calc/calculation_case.h"
 #include "io/case_record.h"
 #include "present/formatted_outputs.h"
@@ -56,15 +57,26 @@ class CaseModel {
  public:
   CaseModel();
 
-  // What the user typed.
+  // The unit system the boxes and results are shown in. Switching converts what the boxes
+  // show and the results on screen, without a calculation; a box shows its text exactly as
+  // typed again in the system it was typed in, and a calculation reads it from that text.
+  UnitSystem units() const { return units_; }
+  void setUnits(UnitSystem system);
+
+  // What the user typed, as shown in the current unit system.
   const std::string& title() const { return title_; }
+  // The GOR selector's text as a case file holds it ("GOR MCF/STB" in either system), and
+  // as shown ("GOR sm3/sm3" in Metric).
   const std::string& gorSelector() const { return gorSelector_; }
+  std::string gorSelectorShown() const;
   const std::string& waterSelector() const { return waterSelector_; }
-  const std::string& box(std::size_t index) const { return boxes_[index]; }
+  std::string box(std::size_t index) const;
   void setTitle(std::string text) { title_ = std::move(text); }
-  void setGorSelector(std::string text) { gorSelector_ = std::move(text); }
+  // A text typed into the GOR selector as shown in the current unit system.
+  void setGorSelector(std::string shownText);
   void setWaterSelector(std::string text) { waterSelector_ = std::move(text); }
-  void setBox(std::size_t index, std::string text) { boxes_[index] = std::move(text); }
+  // A text typed into a box, in the current unit system.
+  void setBox(std::size_t index, std::string text) { boxes_[index] = {std::move(text), units_}; }
 
   // The correlations in force and their captions.
   const CorrelationSelection& selection() const { return selection_; }
@@ -89,9 +101,10 @@ class CaseModel {
   // True when values are shown and the case typed now is not the one they belong to.
   bool resultsStale() const { return shownCase_ && *shownCase_ != currentCase(); }
   // The caption beside the bubble-point/GOR result and the unit that goes with it: those
-  // of the values shown (a failed run changes neither while earlier values are shown).
-  const std::string& pbCaption() const { return pbCaption_; }
-  std::string_view pbUnit() const { return pbUnit_; }
+  // of the values shown (a failed run changes neither while earlier values are shown), in
+  // the current unit system; empty before a run set them.
+  std::string pbCaption() const;
+  std::string_view pbUnit() const;
   // The status line: a z-factor failure and the results out of range or not computed.
   const std::string& status() const { return status_; }
 
@@ -119,18 +132,27 @@ class CaseModel {
   bool modified() const { return recordToSave() != savedRecord_; }
 
  private:
+  // A box's text and the unit system it was typed in.
+  struct TypedBox {
+    std::string text;
+    UnitSystem system = UnitSystem::Field;
+  };
+  void updateStatus();
+
+  UnitSystem units_ = UnitSystem::Field;
   std::string title_;
   std::string gorSelector_{kGorSelectorPrompt};
   std::string waterSelector_{kWaterSelectorPrompt};
-  std::array<std::string, kInputCount> boxes_;
+  std::array<TypedBox, kInputCount> boxes_;
   CorrelationSelection selection_;
   SelectionCaptions captions_;
 
   RunOutput run_;
+  bool lastRunFailed_ = false;
+  std::optional<CalculationOutcome> shownOutcome_;
   std::optional<DisplayedOutputs> shown_;
   GorSelectorMode shownMode_ = GorSelectorMode::BubblePoint;
-  std::string pbCaption_;
-  std::string_view pbUnit_;
+  std::optional<GorSelectorMode> pbMode_;  // the mode of the caption beside pb/GOR, once set
   std::string status_;
   InputSet inputs_;
   bool inputsFilled_ = false;

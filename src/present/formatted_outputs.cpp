@@ -17,13 +17,14 @@ std::vector<OutputField> DisplayedOutputs::WithoutValue() const {
   return fields;
 }
 
-DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
   DisplayedOutputs shown;
-  FormatOutputs(outcome, gorMode, shown);
+  FormatOutputs(outcome, gorMode, shown, system);
   return shown;
 }
 
-void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown) {
+void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown,
+                   UnitSystem system) {
   std::uint32_t notFinite = 0, notComputed = 0;
   for (const Diagnostic& d : outcome.diagnostics) {
     const std::uint32_t bit = 1u << IndexOf(d.field);
@@ -39,7 +40,7 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
     }
     const Quantity result = ResultValue(outcome.results, field, gorMode);
     if (!result) continue;
-    const OutputFieldInfo& info = FieldInfo(field, gorMode);
+    const OutputFieldInfo info = FieldInfo(field, gorMode, system);
     const double value = *result * info.displayFactor;
     // A finite value can still overflow when scaled to its display unit.
     if ((notFinite & bit) || !std::isfinite(value)) {
@@ -51,13 +52,13 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
   }
 }
 
-RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
   RunOutput output;
   if (outcome.oilComputed) output.pbCaption = PbCaption(gorMode);
   if (outcome.failed()) {
     output.message = ZFactorMessage(outcome.zFactorStatus);
   } else {
-    FormatOutputs(outcome, gorMode, output.outputs.emplace());
+    FormatOutputs(outcome, gorMode, output.outputs.emplace(), system);
   }
   return output;
 }

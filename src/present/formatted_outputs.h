@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/unit_system.h"
 #include "calc/calculation_run.h"
 #include "calc/output_field.h"
 
@@ -28,9 +29,13 @@ struct DisplayedOutputs {
   std::vector<OutputField> WithoutValue() const;
 };
 
-DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode);
+// The values in `system`'s display units (Field: the window's units as they have always
+// been; Metric: bara, sm³/sm³, rm³/sm³, kg/m³, 1e-5/bar).
+DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode,
+                               UnitSystem system = UnitSystem::Field);
 // The same into `shown`, which must be empty.
-void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown);
+void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown,
+                   UnitSystem system = UnitSystem::Field);
 
 struct RunOutput {
   // Empty on a z-factor failure, when the window keeps what it showed before.
@@ -41,6 +46,6 @@ struct RunOutput {
   std::optional<std::string_view> message;
 };
 
-RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode);
+RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
 
 }  // namespace tarnvik

@@ -75,27 +75,27 @@ struct MetricDisplay {
   std::string_view pattern;
 };
 inline constexpr std::array<MetricDisplay, kOutputFieldCount> kMetricOutputs = {{
-    {Dimension::GasLiquidRatio, "sm3/sm3", "####.#"},     // rs
-    {Dimension::LiquidRatio, "rm3/sm3", "#.###"},         // bo
-    {Dimension::Plain, "cp", "####.##"},                  // oil viscosity
-    {Dimension::Pressure, "bara", "####.#"},              // pb
-    {Dimension::Plain, "", "#.###"},                      // z
-    {Dimension::GasVolumeFactor, "rm3/sm3", "#.#####"},   // bg
-    {Dimension::GasLiquidRatio, "sm3/sm3", "###.##"},     // rsw
-    {Dimension::Compressibility, "1e-5/bar", "###.#"},    // co
-    {Dimension::Compressibility, "1e-5/bar", "####.#"},   // cg
-    {Dimension::Compressibility, "1e-5/bar", "##.#"},     // cw
-    {Dimension::Plain, "cp", "#.###"},                    // gas viscosity
-    {Dimension::LiquidRatio, "rm3/sm3", "#.###"},         // bw
-    {Dimension::Plain, "cp", "##.##"},                    // water viscosity
-    {Dimension::Density, "kg/m3", "#####.#"},             // oil density
-    {Dimension::Density, "kg/m3", "#####.#"},             // gas density
-    {Dimension::Density, "kg/m3", "#####.#"},             // water density
-    {Dimension::Compressibility, "1e-5/bar", "###.#"},    // cf
-    {Dimension::Compressibility, "1e-5/bar", "####.#"},   // ct
-    {Dimension::Plain, "%", "###.#"},                     // so
-    {Dimension::Plain, "%", "###.#"},                     // sw
-    {Dimension::Plain, "%", "###.#"},                     // sg
+    {Dimension::GasLiquidRatio, "sm3/sm3", "####.#"},    // rs
+    {Dimension::LiquidRatio, "rm3/sm3", "#.###"},        // bo
+    {Dimension::Plain, "cp", "####.##"},                 // oil viscosity
+    {Dimension::Pressure, "bara", "####.#"},             // pb
+    {Dimension::Plain, "", "#.###"},                     // z
+    {Dimension::GasVolumeFactor, "rm3/sm3", "#.#####"},  // bg
+    {Dimension::GasLiquidRatio, "sm3/sm3", "###.##"},    // rsw
+    {Dimension::Compressibility, "1e-5/bar", "###.#"},   // co
+    {Dimension::Compressibility, "1e-5/bar", "####.#"},  // cg
+    {Dimension::Compressibility, "1e-5/bar", "##.#"},    // cw
+    {Dimension::Plain, "cp", "#.###"},                   // gas viscosity
+    {Dimension::LiquidRatio, "rm3/sm3", "#.###"},        // bw
+    {Dimension::Plain, "cp", "##.##"},                   // water viscosity
+    {Dimension::Density, "kg/m3", "#####.#"},            // oil density
+    {Dimension::Density, "kg/m3", "#####.#"},            // gas density
+    {Dimension::Density, "kg/m3", "#####.#"},            // water density
+    {Dimension::Compressibility, "1e-5/bar", "###.#"},   // cf
+    {Dimension::Compressibility, "1e-5/bar", "####.#"},  // ct
+    {Dimension::Plain, "%", "###.#"},                    // so
+    {Dimension::Plain, "%", "###.#"},                    // sw
+    {Dimension::Plain, "%", "###.#"},                    // sg
 }};
 inline constexpr MetricDisplay kMetricGorAtBubblePoint = {Dimension::GasLiquidRatio, "sm3/sm3", "####.#"};
 

@@ -288,6 +288,44 @@ TEST_F(WindowTest, TabGoesFromEachSelectorToItsBoxAndLeavesItsText) {
   EXPECT_EQ(window_->model().gorSelector(), "gor mcf/stb");
 }
 
+// Metric units convert the boxes and the results on screen without a calculation, relabel
+// captions and units, and switching back shows every box exactly as typed. A calculation
+// in metric units reads the typed field values, so its results are the field run's.
+TEST_F(WindowTest, SwitchingUnitsConvertsAndGivesBackWhatWasTyped) {
+  const QStringList typed = {"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
+  Calculate({typed});
+  ASSERT_EQ(Text("pbx"), "2203.");
+  Find<QAction>(window_.get(), "unitsMetric")->trigger();
+  EXPECT_EQ(Box("px")->text(), " 206.8427188");
+  EXPECT_EQ(Box("tx")->text(), " 93.33333333");
+  EXPECT_EQ(Box("bpx")->text(), " 89.05380334");  // 0.5 × 178.1076067
+  EXPECT_EQ(Box("apix")->text(), "35");
+  EXPECT_EQ(Text("Label3"), "Pressure      bara");
+  EXPECT_EQ(Text("Label11"), "Bubble Point Pressure, bara");
+  EXPECT_EQ(Text("pbx"), "151.9");
+  EXPECT_EQ(Find<QComboBox>(window_.get(), "gorpk")->currentText(), "GOR sm3/sm3");
+  EXPECT_EQ(Status(), "") << "converting is no change of inputs";
+  Click("Command1");
+  EXPECT_EQ(Text("pbx"), "151.9");
+  EXPECT_EQ(Text("box"), "1.284");
+
+  Find<QAction>(window_.get(), "unitsField")->trigger();
+  const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(Box(boxes[i])->text(), typed[i]) << boxes[i];
+  EXPECT_EQ(Text("Label3"), "Pressure      psia");
+  EXPECT_EQ(Text("pbx"), "2203.");
+  EXPECT_EQ(Find<QComboBox>(window_.get(), "gorpk")->currentText(), "GOR MCF/STB");
+
+  // Typed in metric: 206.8427188 bara is 3000.000000 psia, the same results to their digits.
+  Find<QAction>(window_.get(), "unitsMetric")->trigger();
+  Type("px", "206.8427188");
+  Click("Command1");
+  EXPECT_EQ(Text("pbx"), "151.9");
+  Find<QAction>(window_.get(), "unitsField")->trigger();
+  EXPECT_EQ(Box("px")->text(), " 3000");
+  EXPECT_EQ(Text("ctx"), "12.2");
+}
+
 TEST_F(WindowTest, AboutNamesTheVersionAndTheLibrariesLicences) {
   Find<QAction>(window_.get(), "aboutAction")->trigger();
   for (const char* text : {"Tarnvik", "Qt ", "LGPL", "GPL", "CLI11"}) {
