@@ -17,6 +17,11 @@ std::vector<OutputField> DisplayedOutputs::WithoutValue() const {
   return fields;
 }
 
+bool DisplayedOutputs::IsUnphysical(OutputField field) const {
+  return std::any_of(warnings.begin(), warnings.end(),
+                     [field](const Diagnostic& d) { return d.kind == DiagnosticKind::Unphysical && d.field == field; });
+}
+
 DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode) {
   DisplayedOutputs shown;
   FormatOutputs(outcome, gorMode, shown);
@@ -29,6 +34,7 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
     const std::uint32_t bit = 1u << IndexOf(d.field);
     if (d.kind == DiagnosticKind::NotFinite) notFinite |= bit;
     if (d.kind == DiagnosticKind::NotComputed) notComputed |= bit;
+    if (IsWarning(d.kind)) shown.warnings.push_back(d);
   }
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
