@@ -1,6 +1,7 @@
 #include "calc/data_range_checks.h"
 
 #include <cmath>
+#include <limits>
 
 #include "base/formula.h"
 #include "base/units.h"
@@ -10,79 +11,53 @@
 namespace tarnvik {
 namespace {
 
-// What the checks read: the case, and the results when there are any.
-struct Context {
-  const CalculationCase& c;
-  const ResultSet* results;  // null: the inputs only
-  bool deadOil;
-  bool aboveBubblePoint;
+constexpr double kNotGiven = std::numeric_limits<double>::quiet_NaN();
+
+// The values the checks read, by quantity, read once per run; NaN (neither below nor above
+// any range) where no correlation was given the quantity: the bubble point and GOR of an
+// oil without gas in solution, Bo above the bubble point, and without results every value
+// the run derives.
+struct Values {
+  std::array<double, kRangedQuantityCount> of{};
+  double chewConnallyPressure = kNotGiven;  // their correction is evaluated at the lower of p and pb
+  bool deadOil = false;
+  bool aboveBubblePoint = false;
 };
 
-struct CheckedValue {
-  double value;
-  std::optional<InputField> input;
-  std::optional<OutputField> output;
-  // What the value is, where it is not the row's quantity.
-  std::optional<RangedQuantity> quantity{};
-};
-
-// The value a correlation was given for a quantity; empty where it was not given one.
-std::optional<CheckedValue> ValueOf(RangedQuantity quantity, Correlation correlation, const Context& x) {
-  const InputSet& in = x.c.inputs;
-  const ResultSet* r = x.results;
-  const GorSelectorMode mode = x.c.gorMode;
-  const std::optional<InputField> input = InputOf(quantity, mode);
-  switch (quantity) {
-    case RangedQuantity::ApiGravity:
-      return CheckedValue{in.apiGravity, input, {}};
-    case RangedQuantity::GasGravity:
-      return CheckedValue{in.gasGravity, input, {}};
-    case RangedQuantity::Temperature:
-      return CheckedValue{in.temperatureF, input, {}};
-    case RangedQuantity::Pressure:
-      // Chew and Connally's correction is evaluated at the bubble point above it.
-      if (correlation == Correlation::ChewConnallyViscosity && x.aboveBubblePoint) {
-        if (mode == GorSelectorMode::BubblePoint) {
-          return CheckedValue{in.gorOrPb, InputField::GorOrPb, {}, RangedQuantity::BubblePoint};
-        }
-        if (r == nullptr) return std::nullopt;
-        return CheckedValue{r->pb, {}, OutputField::PbOrRsb, RangedQuantity::BubblePoint};
-      }
-      return CheckedValue{in.pressure, input, {}};
-    case RangedQuantity::BubblePoint:
-      if (x.deadOil) return std::nullopt;
-      if (input) return CheckedValue{in.gorOrPb, input, {}};
-      if (r == nullptr) return std::nullopt;
-      return CheckedValue{r->pb, {}, OutputField::PbOrRsb};
-    case RangedQuantity::GorAtBubblePoint:
-      if (x.deadOil) return std::nullopt;
-      if (input) return CheckedValue{units::kScfPerMcf * in.gorOrPb, input, {}};
-      if (r == nullptr) return std::nullopt;
-      return CheckedValue{ValueOrZero(r->rsb), {}, OutputField::PbOrRsb};
-    case RangedQuantity::SolutionGor:
-      if (r == nullptr) return std::nullopt;
-      return CheckedValue{ValueOrZero(r->rs), {}, OutputField::Rs};
-    case RangedQuantity::Bo:
-      if (r == nullptr || x.aboveBubblePoint) return std::nullopt;
-      return CheckedValue{ValueOrZero(r->bo), {}, OutputField::Bo};
-    case RangedQuantity::ReducedTemperature:
-    case RangedQuantity::ReducedPressure: {
-      const PseudoCritical pc = StandingPseudoCritical(in.gasGravity, x.c.selection.gasCharacterisation);
-      if (quantity == RangedQuantity::ReducedTemperature) {
-        return CheckedValue{Rankine(in.temperatureF) / pc.temperature, {}, {}};
-      }
-      return CheckedValue{in.pressure / pc.pressure, {}, {}};
-    }
-    case RangedQuantity::Salinity:
-      return CheckedValue{WorkingSalinity(in.salinityOrSg, x.c.waterMode), input, {}};
-    case RangedQuantity::Porosity:
-      return CheckedValue{in.porosity, input, {}};
+Values Read(const CalculationCase& c, const ResultSet* r) {
+  Values x;
+  x.of.fill(kNotGiven);
+  const InputSet& in = c.inputs;
+  const bool gorMode = c.gorMode == GorSelectorMode::Gor;
+  x.deadOil = IsDeadOil(in, c.gorMode);
+  x.aboveBubblePoint = r != nullptr && in.apiGravity > 0 && in.pressure > r->pb;
+  auto& v = x.of;
+  const auto at = [&v](RangedQuantity q) -> double& { return v[static_cast<std::size_t>(q)]; };
+  at(RangedQuantity::ApiGravity) = in.apiGravity;
+  at(RangedQuantity::GasGravity) = in.gasGravity;
+  at(RangedQuantity::Temperature) = in.temperatureF;
+  at(RangedQuantity::Pressure) = in.pressure;
+  at(RangedQuantity::Salinity) = WorkingSalinity(in.salinityOrSg, c.waterMode);
+  at(RangedQuantity::Porosity) = in.porosity;
+  if (!x.deadOil) {
+    if (!gorMode) at(RangedQuantity::BubblePoint) = in.gorOrPb;
+    if (gorMode) at(RangedQuantity::GorAtBubblePoint) = units::kScfPerMcf * in.gorOrPb;
   }
-  return std::nullopt;
+  if (r != nullptr) {
+    if (!x.deadOil && gorMode) at(RangedQuantity::BubblePoint) = r->pb;
+    if (!x.deadOil && !gorMode) at(RangedQuantity::GorAtBubblePoint) = ValueOrZero(r->rsb);
+    at(RangedQuantity::SolutionGor) = ValueOrZero(r->rs);
+    if (!x.aboveBubblePoint) at(RangedQuantity::Bo) = ValueOrZero(r->bo);
+    const PseudoCritical pc = StandingPseudoCritical(in.gasGravity, c.selection.gasCharacterisation);
+    at(RangedQuantity::ReducedTemperature) = Rankine(in.temperatureF) / pc.temperature;
+    at(RangedQuantity::ReducedPressure) = in.pressure / pc.pressure;
+  }
+  x.chewConnallyPressure = x.aboveBubblePoint ? at(RangedQuantity::BubblePoint) : in.pressure;
+  return x;
 }
 
 // Whether the run used the correlation at all.
-bool UsedInRun(Correlation correlation, const Context& x) {
+bool UsedInRun(Correlation correlation, const CalculationCase& c, const Values& x) {
   switch (correlation) {
     case Correlation::ChewConnallyViscosity:
       return !x.deadOil;
@@ -93,29 +68,60 @@ bool UsedInRun(Correlation correlation, const Context& x) {
     case Correlation::HallRock:
     case Correlation::VanDerKnaap:
     case Correlation::Newman:
-      return x.c.inputs.porosity > 0 &&
-             (correlation != Correlation::Newman || x.c.selection.formationType != FormationType::None);
+      return c.inputs.porosity > 0 &&
+             (correlation != Correlation::Newman || c.selection.formationType != FormationType::None);
     default:
       return true;
   }
 }
 
-void Check(Correlation correlation, const Context& x, bool inputsOnly, Diagnostics& diagnostics) {
+// The diagnostic of a value outside a row's range: what the value is (Chew and Connally's
+// pressure above the bubble point is the bubble point), the box it was typed in or the
+// result that shows it.
+[[gnu::cold]] Diagnostic OutsideOf(const ValidityRange& row, double value, const CalculationCase& c, const Values& x) {
+  Diagnostic d{DiagnosticKind::OutsideDataRange};
+  d.quantity = row.quantity;
+  if (row.correlation == Correlation::ChewConnallyViscosity && row.quantity == RangedQuantity::Pressure &&
+      x.aboveBubblePoint) {
+    d.quantity = RangedQuantity::BubblePoint;
+  }
+  d.input = InputOf(d.quantity, c.gorMode);
+  if (!d.input) {
+    switch (d.quantity) {
+      case RangedQuantity::BubblePoint:
+      case RangedQuantity::GorAtBubblePoint:
+        d.output = OutputField::PbOrRsb;
+        break;
+      case RangedQuantity::SolutionGor:
+        d.output = OutputField::Rs;
+        break;
+      case RangedQuantity::Bo:
+        d.output = OutputField::Bo;
+        break;
+      default:
+        break;
+    }
+  }
+  d.value = value;
+  d.range = row.range;
+  d.side = value < row.range.low ? Side::Below : Side::Above;
+  d.correlation = row.correlation;
+  return d;
+}
+
+// Appends the diagnostic of every row of a correlation whose value lies outside its range.
+[[gnu::always_inline]] inline void Check(Correlation correlation, const CalculationCase& c, const Values& x,
+                                         Diagnostics& diagnostics) {
+  const bool chewConnally = correlation == Correlation::ChewConnallyViscosity;
   for (const ValidityRange& row : RangesOf(correlation)) {
-    const std::optional<CheckedValue> checked = ValueOf(row.quantity, correlation, x);
-    // A value that is not finite is named as such (DiagnosticKind::NotFinite), not here.
-    if (!checked || (inputsOnly && !checked->input) || !std::isfinite(checked->value)) continue;
-    const bool below = row.range.below(checked->value);
-    if (!below && !row.range.above(checked->value)) continue;
-    Diagnostic d{DiagnosticKind::OutsideDataRange};
-    d.quantity = checked->quantity.value_or(row.quantity);
-    d.input = checked->input;
-    d.output = checked->output;
-    d.value = checked->value;
-    d.range = row.range;
-    d.side = below ? Side::Below : Side::Above;
-    d.correlation = correlation;
-    diagnostics.push_back(d);
+    const double value = chewConnally && row.quantity == RangedQuantity::Pressure
+                             ? x.chewConnallyPressure
+                             : x.of[static_cast<std::size_t>(row.quantity)];
+    // Inside, or not given (NaN) ...
+    if (!(value < row.range.low || value > row.range.high)) [[likely]]
+      continue;
+    // ... or not finite, which the run names as such (DiagnosticKind::NotFinite).
+    if (std::isfinite(value)) diagnostics.push_back(OutsideOf(row, value, c, x));
   }
 }
 
@@ -174,16 +180,14 @@ std::optional<InputField> InputOf(RangedQuantity quantity, GorSelectorMode gorMo
 }
 
 void NoteOutsideDataRange(const CalculationCase& c, const ResultSet& results, Diagnostics& diagnostics) {
-  const bool oil = c.inputs.apiGravity > 0;
-  const Context x{c, &results, IsDeadOil(c.inputs, c.gorMode), oil && c.inputs.pressure > results.pb};
+  const Values x = Read(c, &results);
   for (const Correlation correlation : CorrelationsInForce(c)) {
-    if (UsedInRun(correlation, x)) Check(correlation, x, false, diagnostics);
+    if (UsedInRun(correlation, c, x)) Check(correlation, c, x, diagnostics);
   }
 }
 
 void NoteFamilyInputsOutsideData(const CalculationCase& c, OilCorrelation family, Diagnostics& diagnostics) {
-  const Context x{c, nullptr, IsDeadOil(c.inputs, c.gorMode), false};
-  Check(FamilyCorrelation(family), x, true, diagnostics);
+  Check(FamilyCorrelation(family), c, Read(c, nullptr), diagnostics);
 }
 
 }  // namespace tarnvik

@@ -1,6 +1,8 @@
 #include "calc/physical_limits.h"
 
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace tarnvik {
 namespace {
@@ -28,22 +30,40 @@ std::optional<Correlation> ProducerOf(OutputField field, const CalculationCase& 
   }
 }
 
-bool Applies(const PhysicalLimit& limit, const CalculationCase& c, const ResultSet& r) {
-  if (limit.field == OutputField::Bo) return ValueOrZero(r.rsb) > 0;
-  if (limit.field == OutputField::PbOrRsb) return c.gorMode == GorSelectorMode::Gor && c.inputs.apiGravity > 0;
-  return true;
+// The results the limits apply to, by field; NaN (never outside) where a limit does not
+// apply: Bo of an oil without gas in solution, the bubble point where the user gave it.
+std::array<double, kOutputFieldCount> Checked(const CalculationCase& c, const ResultSet& r) {
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  std::array<double, kOutputFieldCount> v;
+  v.fill(kNone);
+  const auto at = [&v](OutputField field) -> double& { return v[IndexOf(field)]; };
+  if (ValueOrZero(r.rsb) > 0) at(OutputField::Bo) = r.bo.value_or(kNone);
+  if (c.gorMode == GorSelectorMode::Gor && c.inputs.apiGravity > 0) at(OutputField::PbOrRsb) = r.pb;
+  at(OutputField::Z) = r.z.value_or(kNone);
+  at(OutputField::Co) = r.co.value_or(kNone);
+  at(OutputField::Cg) = r.cg.value_or(kNone);
+  at(OutputField::Cw) = r.cw.value_or(kNone);
+  at(OutputField::Cf) = r.cf.value_or(kNone);
+  at(OutputField::Ct) = r.ct.value_or(kNone);
+  at(OutputField::So) = r.so;
+  at(OutputField::Sw) = r.sw;
+  at(OutputField::Sg) = r.sg;
+  return v;
 }
 
 }  // namespace
 
 void NoteUnphysical(const CalculationCase& c, const ResultSet& r, Diagnostics& diagnostics) {
+  const std::array<double, kOutputFieldCount> values = Checked(c, r);
   for (const PhysicalLimit& limit : kPhysicalLimits) {
-    const Quantity value = ResultValue(r, limit.field, c.gorMode);
-    if (!value || !std::isfinite(*value) || !Applies(limit, c, r)) continue;
-    const bool below = *value < limit.range.low - limit.rounding || (!limit.lowIncluded && *value == limit.range.low);
-    if (!below && !limit.range.above(*value)) continue;
+    const double value = values[IndexOf(limit.field)];
+    const bool below = value < limit.range.low - limit.rounding || (!limit.lowIncluded && value == limit.range.low);
+    // Inside, or not checked (NaN) ...
+    if (!below && !(value > limit.range.high)) continue;
+    // ... or not finite, which the run names as such.
+    if (!std::isfinite(value)) continue;
     Diagnostic d{DiagnosticKind::Unphysical, limit.field};
-    d.value = *value;
+    d.value = value;
     d.range = limit.range;
     d.side = below ? Side::Below : Side::Above;
     d.lowIncluded = limit.lowIncluded;
