@@ -34,7 +34,6 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
     const std::uint32_t bit = 1u << IndexOf(d.field);
     if (d.kind == DiagnosticKind::NotFinite) notFinite |= bit;
     if (d.kind == DiagnosticKind::NotComputed) notComputed |= bit;
-    if (IsWarning(d.kind)) shown.warnings.push_back(d);
   }
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
@@ -54,6 +53,12 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
     }
     shown.values[i] = value;
     shown.texts[i] = FormatDecimals(value, info.decimals);
+  }
+  // An unphysical value too large for its display unit is named out of range instead.
+  for (const Diagnostic& d : outcome.diagnostics) {
+    if (IsWarning(d.kind) && (d.kind != DiagnosticKind::Unphysical || shown.values[IndexOf(d.field)])) {
+      shown.warnings.push_back(d);
+    }
   }
 }
 
