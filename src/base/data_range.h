@@ -1,4 +1,5 @@
-// A closed range of values a correlation was fitted to, in the units of its inputs.
+// A closed range of values, in the units of a correlation's inputs or of a result: the data
+// a correlation was fitted to, or what is physically possible.
 #pragma once
 
 #include <cmath>

@@ -104,7 +104,7 @@ bool UsedInRun(Correlation correlation, const CalculationCase& c, const Values& 
   }
   d.value = value;
   d.range = row.range;
-  d.side = value < row.range.low ? Side::Below : Side::Above;
+  d.side = row.range.below(value) ? Side::Below : Side::Above;
   d.correlation = row.correlation;
   return d;
 }
@@ -118,7 +118,7 @@ bool UsedInRun(Correlation correlation, const CalculationCase& c, const Values& 
                              ? x.chewConnallyPressure
                              : x.of[static_cast<std::size_t>(row.quantity)];
     // Inside, or not given (NaN) ...
-    if (!(value < row.range.low || value > row.range.high)) [[likely]]
+    if (!row.range.below(value) && !row.range.above(value)) [[likely]]
       continue;
     // ... or not finite, which the run names as such (DiagnosticKind::NotFinite).
     if (std::isfinite(value)) diagnostics.push_back(OutsideOf(row, value, c, x));

@@ -59,7 +59,7 @@ void NoteUnphysical(const CalculationCase& c, const ResultSet& r, Diagnostics& d
     const double value = values[IndexOf(limit.field)];
     const bool below = value < limit.range.low - limit.rounding || (!limit.lowIncluded && value == limit.range.low);
     // Inside, or not checked (NaN) ...
-    if (!below && !(value > limit.range.high)) continue;
+    if (!below && !limit.range.above(value)) continue;
     // ... or not finite, which the run names as such.
     if (!std::isfinite(value)) continue;
     Diagnostic d{DiagnosticKind::Unphysical, limit.field};
