@@ -1,7 +1,9 @@
 // The whole calculation on arbitrary box texts, selector texts and selections, through the
 // case model the window uses: never crashes or trips a sanitizer; every shown value is a
-// pattern text, never "nan" or "inf"; a result without a value is never shown.
+// pattern text, never "nan" or "inf"; a result without a value is never shown; every
+// warning is worded with finite numbers, and names a value the run gave.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "model/case_model.h"
+#include "present/warning_texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
@@ -43,6 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const bool listed =
           std::find(without.begin(), without.end(), static_cast<tarnvik::OutputField>(i)) != without.end();
       if (listed && !text.empty()) std::abort();
+    }
+    const tarnvik::GorSelectorMode mode = model.shownMode();
+    for (const tarnvik::Diagnostic& warning : out.outputs->warnings) {
+      if (!std::isfinite(warning.value)) std::abort();
+      for (const std::string& words : {WarningSentence(warning, mode), WarningCode(warning, mode)}) {
+        if (words.find("nan") != std::string::npos || words.find("1e999") != std::string::npos) std::abort();
+      }
+      if (warning.kind == tarnvik::DiagnosticKind::Unphysical && out.outputs->texts[IndexOf(warning.field)].empty()) {
+        std::abort();
+      }
     }
   }
   if (out.message && model.status().find(std::string(*out.message)) != 0) std::abort();

@@ -79,6 +79,8 @@ std::vector<std::string> ExpectedRows(const std::string& formation) {
 //   pressure; 76–79 z refused at p + 5 or p − 5 psia (one-sided gas compressibility)
 //   80    text in a number field (refused); 81 a title with a comma and quotation marks
 //   82    selector texts that are not exactly the mode texts; 83 a negative pb
+// The warnings column, last, is this program's own: every other column is compared with
+// the reference.
 TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
   for (const std::string formation :
        {"", "Consolidated Sands", "Friable Sands", "Unconsolidated Sands", "Carbonates"}) {
@@ -87,7 +89,19 @@ TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
     const std::vector<std::string> expected = ExpectedRows(formation), got = Lines(run.out);
     ASSERT_EQ(expected.size(), 85u);
     ASSERT_EQ(got.size(), expected.size());
-    for (std::size_t row = 0; row < expected.size(); ++row) EXPECT_EQ(got[row], expected[row]) << "row " << row;
+    std::vector<std::string> warnings;
+    for (std::size_t row = 0; row < expected.size(); ++row) {
+      const std::size_t last = got[row].rfind(',');
+      EXPECT_EQ(got[row].substr(0, last), expected[row]) << "row " << row;
+      warnings.push_back(got[row].substr(last + 1));
+    }
+    EXPECT_EQ(warnings[0], "warnings");
+    EXPECT_EQ(warnings[1], "") << "case 1 lies inside every correlation's data";
+    EXPECT_EQ(warnings[82],
+              "pb<1574(Petrosky-Farshad);gor<0.217(Petrosky-Farshad);pressure<1700(Petrosky-Farshad-co);"
+              "rs<0.051(Chew-Connally);pb<132(Chew-Connally);pressure<1514.7(Beal-undersaturated);"
+              "pbx<=0(unphysical)")
+        << "case 83, Petrosky/Farshad with a GOR of 0.02 MCF/STB";
     // Record 80 holds text in the porosity field: reported, skipped, the rest computed.
     EXPECT_EQ(run.err, kData + "/oracle-cases.csv:80: field 12 (porosity): \"12abc\" is not a number\n");
     EXPECT_EQ(run.exitCode, 1);
@@ -108,14 +122,14 @@ TEST_F(CliTest, MachineReadableOutputCarriesNumbers) {
   ASSERT_EQ(full.exitCode, 0);
   ASSERT_EQ(json.exitCode, 0);
   const auto header = SplitCsvRow(Lines(full.out)[0]);
-  ASSERT_EQ(header.size(), 26u);
+  ASSERT_EQ(header.size(), 27u);
   const auto jsonLines = Lines(json.out);
   ASSERT_EQ(jsonLines.size(), 2u);
   for (std::size_t record = 0; record < 2; ++record) {
     const auto object = nlohmann::json::parse(jsonLines[record]);
     const auto fields = SplitCsvRow(Lines(full.out)[record + 1]);
     const auto texts = SplitCsvRow(Lines(shown.out)[record + 1]);
-    for (std::size_t i = 4; i + 1 < header.size(); ++i) {
+    for (std::size_t i = 4; i + 2 < header.size(); ++i) {
       ASSERT_TRUE(object[header[i]].is_number()) << header[i];
       EXPECT_EQ(std::stod(fields[i]), object[header[i]].get<double>()) << header[i];
       EXPECT_EQ(fields[i].empty(), texts[i].empty()) << header[i];
@@ -190,7 +204,8 @@ TEST_F(CliTest, BadOptionsExitWithTwoAndHelpDocumentsUnits) {
   EXPECT_EQ(Run({}).exitCode, 2);
   const CliRun help = Run({"--help"});
   EXPECT_EQ(help.exitCode, 0);
-  for (const char* text : {"MCF/STB", "microsips", "--formation", "--values", "out_of_range"}) {
+  for (const char* text :
+       {"MCF/STB", "microsips", "--formation", "--values", "out_of_range", "warnings", "data_range"}) {
     EXPECT_NE(help.out.find(text), std::string::npos) << text;
   }
 }
@@ -222,13 +237,56 @@ TEST_F(CliTest, CompareOilGivesNineFamiliesPerCase) {
   const CliRun run = Run({"--format", "csv", "--compare-oil", kTypical});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
-            "case,title,family,message,pbx,rs,bo,oil_viscosity,co,oil_density,out_of_range");
+            "case,title,family,message,pbx,rs,bo,oil_viscosity,co,oil_density,out_of_range,data_range,warnings");
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1 + 18);
   // Standing is the example's own family: its row shows what the plain run shows.
   EXPECT_NE(run.out.find("North field, well A-1 black oil\",Standing,,2203.,.5,1.284,.62,13.5,45.26,"),
             std::string::npos)
       << run.out;
   EXPECT_EQ(Run({"--compare-oil", "--table", kTypical}).exitCode, 2);
+}
+
+// Warnings never stop a run or change the exit status; every format carries them, and
+// --compare-oil marks the families whose data cover the case.
+TEST_F(CliTest, WarningsAreReportedInEveryFormat) {
+  const auto cases = Write("warned.csv",
+                           "\"light\",\"GOR MCF/STB\",\"\",\"Glaso\",\"\",\"\",58,0.75,200,3000,0.5,20,25,3,0.5\r\n"
+                           "\"cold\",\"GOR MCF/STB\",\"\",\"\",\"\",\"\",15,1.2,60,3000,0.01,20,25,3,0.5\r\n");
+  const CliRun csv = Run({"--format", "csv", cases.string()});
+  EXPECT_EQ(csv.exitCode, 0);
+  const auto light = SplitCsvRow(Lines(csv.out)[1]);
+  EXPECT_EQ(light.back(), "api>48.1(Glaso);api>52(Beal-dead-oil)");
+  EXPECT_EQ(light[4], ".5") << "the values are still given";
+  const std::string cold = SplitCsvRow(Lines(csv.out)[2]).back();
+  EXPECT_TRUE(cold.ends_with(";co<0(unphysical);ct<0(unphysical)")) << cold;
+
+  const CliRun json = Run({"--format", "json", cases.string()});
+  const auto warning = nlohmann::ordered_json::parse(Lines(json.out)[0])["warnings"][0];
+  EXPECT_EQ(warning.dump(), R"json({"input":"api","value":58.0,"low":22.3,"high":48.1,"unit":"°API",)json"
+                            R"json("correlation":"Glaso (1980)","kind":"outside_data_range"})json");
+  const auto co = nlohmann::json::parse(Lines(json.out)[1])["warnings"].at(16);
+  EXPECT_EQ(co["output"], "co");
+  EXPECT_EQ(co["kind"], "unphysical");
+  EXPECT_TRUE(co["high"].is_null());
+
+  const CliRun text = Run({cases.string()});
+  EXPECT_NE(text.out.find("  Warnings\n    API 58 is above Glaso's data, 22.3-48.1 °API\n"), std::string::npos)
+      << text.out;
+  EXPECT_NE(text.out.find("Oil compressibility                     -5.3    microsips  (unphysical)\n"),
+            std::string::npos)
+      << text.out;
+
+  const CliRun compare = Run({"--format", "csv", "--compare-oil", cases.string()});
+  EXPECT_EQ(compare.exitCode, 0);
+  std::vector<std::string> marks;
+  for (const std::string& line : Lines(compare.out)) {
+    const auto fields = SplitCsvRow(line);
+    if (fields[0] == "1") marks.push_back(fields[2] + " " + fields[fields.size() - 2]);
+  }
+  EXPECT_EQ(marks,
+            (std::vector<std::string>{"Standing inside", "Vazquez/Beggs inside", "Glaso outside", "Al-Marhoun outside",
+                                      "Petrosky/Farshad outside", "Dokla/Osman outside", "Farshad outside",
+                                      "Obomanu/Okpobiri unknown", "Kartoatmodjo/Schmidt inside"}));
 }
 
 // An export either writes what was asked or says why not, and what was written.

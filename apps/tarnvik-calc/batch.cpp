@@ -10,6 +10,8 @@
 #include "model/case_model.h"
 #include "present/output_fields.h"
 #include "present/selection_texts.h"
+#include "present/warning_texts.h"
+#include "warnings_json.h"
 
 namespace tarnvik::batch {
 
@@ -39,6 +41,8 @@ class CsvWriter final : public ReportWriter {
     }
     row_ += ',';
     if (report.run.outputs) AppendCsvField(row_, OutOfRangeColumns(*report.run.outputs));
+    row_ += ',';
+    if (report.run.outputs) AppendCsvField(row_, WarningsColumn(*report.run.outputs, report.calculationCase.gorMode));
     row_ += '\n';
     out_ << row_;
   }
@@ -70,6 +74,8 @@ class JsonWriter final : public ReportWriter {
       for (const OutputField field : report.run.outputs->WithoutValue()) outOfRange.push_back(InfoOf(field).column);
     }
     line["out_of_range"] = std::move(outOfRange);
+    line["warnings"] = report.run.outputs ? WarningsJson(report.run.outputs->warnings, report.calculationCase.gorMode)
+                                          : nlohmann::ordered_json::array();
     // Replace invalid UTF-8 in titles rather than failing the whole batch.
     out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   }
@@ -105,6 +111,10 @@ class TextWriter final : public ReportWriter {
           {OutputField::Rsw, OutputField::Bw, OutputField::WaterViscosity, OutputField::Cw, OutputField::WaterDensity,
            OutputField::Sw});
     Group(report, gorMode, "Rock and totals", {OutputField::Cf, OutputField::Ct});
+    const std::vector<Diagnostic>& warnings = report.run.outputs->warnings;
+    if (warnings.empty()) return;
+    out_ << "  Warnings\n";
+    for (const Diagnostic& warning : warnings) out_ << "    " << WarningSentence(warning, gorMode) << '\n';
   }
 
  private:
@@ -132,6 +142,7 @@ class TextWriter final : public ReportWriter {
         constexpr std::size_t kFractionWidth = 5;  // the point and up to four decimals
         if (!info.unit.empty())
           out_ << std::string(kFractionWidth > decimals ? kFractionWidth - decimals : 1, ' ') << ' ' << info.unit;
+        if (outputs.IsUnphysical(field)) out_ << "  (unphysical)";
       }
       out_ << '\n';
     }
@@ -175,6 +186,27 @@ std::string OutOfRangeColumns(const DisplayedOutputs& outputs) {
   return columns;
 }
 
+std::string WarningsColumn(const DisplayedOutputs& outputs, GorSelectorMode gorMode) {
+  return WarningCodes(outputs.warnings, gorMode);
+}
+
+nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode) {
+  auto array = nlohmann::ordered_json::array();
+  for (const Diagnostic& warning : warnings) {
+    const WarningRecord record = DescribeWarning(warning, gorMode);
+    nlohmann::ordered_json item;
+    item[record.input ? "input" : "output"] = record.name;
+    item["value"] = record.value;
+    item["low"] = record.low ? nlohmann::ordered_json(*record.low) : nullptr;
+    item["high"] = record.high ? nlohmann::ordered_json(*record.high) : nullptr;
+    item["unit"] = record.unit;
+    item["correlation"] = record.correlation ? nlohmann::ordered_json(*record.correlation) : nullptr;
+    item["kind"] = record.kind;
+    array.push_back(std::move(item));
+  }
+  return array;
+}
+
 std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out) {
   switch (format) {
     case Format::Csv:
@@ -197,7 +229,7 @@ std::string CsvHeader() {
     header += field.column;
     header += ',';
   }
-  header += "out_of_range";
+  header += "out_of_range,warnings";
   return header;
 }
 

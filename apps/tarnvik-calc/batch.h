@@ -59,4 +59,7 @@ void AppendCsvValue(std::string& row, const DisplayedOutputs& outputs, std::size
 // Column names of the fields without a value, semicolon-separated.
 std::string OutOfRangeColumns(const DisplayedOutputs& outputs);
 
+// The warnings of a run as data-file codes, semicolon-separated ("api>48.1(Glaso);co<0(unphysical)").
+std::string WarningsColumn(const DisplayedOutputs& outputs, GorSelectorMode gorMode);
+
 }  // namespace tarnvik::batch

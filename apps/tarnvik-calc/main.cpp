@@ -44,12 +44,31 @@ fluid is present, is empty and named in out_of_range (semicolon-separated in CSV
 array in JSON). On a z-factor failure the values are empty and message holds it. case is
 the record's number, counted over all files, including skipped records.
 
+warnings, the last column, names what to be wary of; the values are still given, and a
+warning never changes the exit status. It holds, semicolon-separated, every value a
+correlation in force was given outside the data its paper fitted it to, as the quantity,
+the limit crossed and the correlation (quantities: api, gas_gravity, temperature,
+pressure, pb, gor, rs, bo, tpr and ppr for the reduced temperature and pressure of the
+gas, salinity, porosity): api>48.1(Glaso) is an API gravity above Glaso's
+48.1 deg API; gor<0.02(Standing) a GOR at the bubble point below Standing's 0.02 MCF/STB;
+and every unphysical result, as its column and the limit: co<0(unphysical) a negative oil
+compressibility, pbx<=0(unphysical) a bubble point at or below 0 psia, bo<1(unphysical)
+Bo below 1 for an oil with gas in solution, z<0.2 or z>2.5, a negative saturation. Values
+and limits are in the units above. JSON gives an array of objects: "input" (a box) or
+"output" (a result or derived value), value, low, high (null where there is no limit),
+unit, correlation (author and year; null where no one correlation applies) and kind
+(outside_data_range or unphysical). Text lists them in words under the case and writes
+(unphysical) after an unphysical value.
+
 --table writes, for each case, the results at a series of pressures: by default 50
 points from 14.7 psia to the larger of the reservoir pressure and 1.25 times the
 bubble-point pressure, plus the bubble-point and the reservoir pressures themselves
 (named in the note column); --pmin, --pmax and --points (2 to 2000) change the range.
 Each row is exactly a run of the case at that pressure. --compare-oil writes, for each
-case, one row per oil family with the oil results.
+case, one row per oil family with the oil results; its data_range column says whether the
+case's API gravity, gas gravity, temperature and GOR or bubble point lie inside that
+family's published data (inside, outside, or unknown where the paper's ranges are not
+known). Both carry the warnings of each row.
 
 --export-eclipse writes the fluid and rock description a black-oil simulator reads, for
 the one case in the input, after checking what a simulator requires (Rs and pressures

@@ -10,6 +10,8 @@
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
+#include "present/warning_texts.h"
+#include "warnings_json.h"
 
 namespace tarnvik::batch {
 namespace {
@@ -22,18 +24,20 @@ constexpr std::array<OutputField, kOutputFieldCount> AllFields() {
 constexpr auto kAllFields = AllFields();
 
 // One row of a report: its key columns (pressure and note, or the family), then the
-// values as the window shows them.
+// values as the window shows them, and its warnings.
 struct Row {
   std::vector<std::string> keys;
   std::optional<double> pressure;  // the pressure key as a number
   std::string message;
   DisplayedOutputs outputs;
+  GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
+  std::string dataRange;  // comparison: whether the case's boxes lie inside the family's data
 };
 
 std::string Note(const PressureRow& row) { return PressureRowNote(row.atBubblePoint, row.atReservoirPressure); }
 
 Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode) {
-  Row row{std::move(keys), {}, {}, {}};
+  Row row{std::move(keys), {}, {}, {}, gorMode, {}};
   if (outcome.failed()) {
     row.message = ZFactorMessage(outcome.zFactorStatus);
   } else {
@@ -62,6 +66,7 @@ class RowWriter : public TableReportWriter {
     std::vector<Row> rows;
     for (const FamilyRow& family : families) {
       rows.push_back(MakeRow({std::string(OilCorrelationName(family.family))}, family.outcome, c.gorMode));
+      rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
     }
     Write(number, record, rows);
   }
@@ -89,7 +94,9 @@ class CsvTableWriter final : public RowWriter {
     for (std::string_view key : KeyColumns()) header.append(",").append(key);
     header += ",message";
     for (OutputField field : Fields()) header.append(",").append(InfoOf(field).column);
-    out_ << header << ",out_of_range\n";
+    header += ",out_of_range";
+    if (kind_ == TableKind::Comparison) header += ",data_range";
+    out_ << header << ",warnings\n";
   }
 
  private:
@@ -111,6 +118,9 @@ class CsvTableWriter final : public RowWriter {
       }
       line += ',';
       line += OutOfRangeColumns(row.outputs);
+      if (kind_ == TableKind::Comparison) line.append(",").append(row.dataRange);
+      line += ',';
+      AppendCsvField(line, WarningsColumn(row.outputs, row.gorMode));
       out_ << line << '\n';
     }
   }
@@ -137,6 +147,8 @@ class JsonTableWriter final : public RowWriter {
       auto outOfRange = nlohmann::ordered_json::array();
       for (OutputField field : row.outputs.WithoutValue()) outOfRange.push_back(InfoOf(field).column);
       line["out_of_range"] = std::move(outOfRange);
+      if (kind_ == TableKind::Comparison) line["data_range"] = row.dataRange;
+      line["warnings"] = WarningsJson(row.outputs.warnings, row.gorMode);
       out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     }
   }
@@ -155,34 +167,40 @@ class TextTableWriter final : public RowWriter {
     if (!record.title.empty()) out_ << ": " << record.title;
     out_ << '\n';
 
-    std::vector<std::vector<std::string>> cells;
+    // The keys (with the data-range mark of a family), the values right-aligned, then the
+    // warnings.
     std::vector<std::string> header;
     for (std::string_view key : KeyColumns()) header.emplace_back(key);
+    if (kind_ == TableKind::Comparison) header.emplace_back("data_range");
+    const std::size_t keyCount = header.size();
     for (OutputField field : Fields()) header.emplace_back(InfoOf(field).column);
+    header.emplace_back("warnings");
+    std::vector<std::vector<std::string>> cells;
     cells.push_back(header);
     for (const Row& row : rows) {
       std::vector<std::string> line = row.keys;
+      if (kind_ == TableKind::Comparison) line.push_back(row.dataRange);
       if (!row.message.empty()) {
         line.push_back(row.message);
       } else {
         for (OutputField field : Fields()) line.push_back(row.outputs.texts[static_cast<std::size_t>(field)]);
+        line.push_back(WarningsColumn(row.outputs, row.gorMode));
       }
       cells.push_back(std::move(line));
     }
     // A failure message takes the place of the values and does not widen their columns.
     std::vector<std::size_t> widths(header.size(), 0);
     for (const auto& line : cells) {
-      const std::size_t measured = line.size() == header.size() ? line.size() : KeyColumns().size();
+      const std::size_t measured = line.size() == header.size() ? line.size() : keyCount;
       for (std::size_t i = 0; i < measured; ++i) widths[i] = std::max(widths[i], line[i].size());
     }
-    const std::size_t keyCount = KeyColumns().size();
     for (const auto& line : cells) {
       std::string text = " ";
       for (std::size_t i = 0; i < line.size(); ++i) {
         const std::size_t width = i < keyCount || line.size() == header.size() ? widths[i] : 0;
         const std::size_t pad = width > line[i].size() ? width - line[i].size() : 0;
         text += ' ';
-        if (i < keyCount) {
+        if (i < keyCount || i + 1 == header.size()) {
           text.append(line[i]).append(pad, ' ');
         } else {
           text.append(pad, ' ').append(line[i]);

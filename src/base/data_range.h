@@ -1,4 +1,5 @@
-// A closed range of values a correlation was fitted to, in the units of its inputs.
+// A closed range of values, in the units of a correlation's inputs or of a result: the data
+// a correlation was fitted to, or what is physically possible.
 #pragma once
 
 #include <cmath>
@@ -12,7 +13,17 @@ struct DataRange {
 
   // False when the source gives no range for this quantity.
   constexpr bool known() const { return low == low && high == high; }
+  // Both limits belong to the range: a value exactly at a published limit is inside. NaN is
+  // neither below nor above.
+  constexpr bool below(double value) const { return value < low; }
+  constexpr bool above(double value) const { return value > high; }
   constexpr bool contains(double value) const { return !known() || (value >= low && value <= high); }
+
+  // Two unknown ranges are equal.
+  friend constexpr bool operator==(const DataRange& a, const DataRange& b) {
+    return (a.low == b.low || (a.low != a.low && b.low != b.low)) &&
+           (a.high == b.high || (a.high != a.high && b.high != b.high));
+  }
 };
 
 }  // namespace tarnvik

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "base/units.h"
+#include "calc/data_range_checks.h"
 #include "calc/densities_saturations.h"
+#include "calc/physical_limits.h"
 #include "calc/routines.h"
 
 namespace tarnvik {
@@ -172,6 +174,9 @@ CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterS
     r.ct = ct;
   }
   NoteNotFinite(r, gorMode, outcome.diagnostics);
+  const CalculationCase c{in, gorMode, waterMode, selection};
+  NoteOutsideDataRange(c, r, outcome.diagnostics);
+  NoteUnphysical(c, r, outcome.diagnostics);
   return outcome;
 }
 

@@ -21,7 +21,9 @@ struct CalculationOutcome {
   // The oil step ran (API > 0): the bubble point or the GOR at the bubble point was
   // computed.
   bool oilComputed = false;
-  // Results that came out not finite or could not be computed, in field order.
+  // Results that could not be computed or came out not finite; then, when the run was not
+  // ended by a z-factor failure, the values outside the data of a correlation in force
+  // and the unphysical results (calc/data_range_checks.h, calc/physical_limits.h).
   Diagnostics diagnostics;
 
   bool failed() const { return zFactorStatus != ZFactorStatus::Success; }

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "base/data_range.h"
+#include "calc/input_set.h"
 #include "calc/output_field.h"
+#include "correlations/validity_ranges.h"
 
 namespace tarnvik {
 
@@ -16,16 +20,39 @@ enum class DiagnosticKind : std::uint8_t {
   // when the z-factor fails on both sides of the reservoir pressure; total
   // compressibility without it).
   NotComputed,
-  // An input lies outside the data a correlation was fitted to; the value is still given.
+  // A value a correlation in force was given lies outside the data it was fitted to; the
+  // results are still given.
   OutsideDataRange,
   // The value is not physically possible (a negative compressibility, say); it is given,
   // marked.
   Unphysical,
 };
 
+// The side of a range a value lies on.
+enum class Side : std::uint8_t { Below, Above };
+
 struct Diagnostic {
   DiagnosticKind kind;
-  OutputField field;
+  // The result: NotFinite, NotComputed and Unphysical.
+  OutputField field{};
+
+  // OutsideDataRange: the quantity, the box it was typed in (empty for a value the run
+  // derived), and the result that shows it, if one does.
+  RangedQuantity quantity{};
+  std::optional<InputField> input{};
+  std::optional<OutputField> output{};
+
+  // OutsideDataRange and Unphysical: the value [calculation units], the range it lies
+  // outside of (the paper's data, or what is physically possible) and on which side.
+  double value = 0;
+  DataRange range{};
+  Side side = Side::Below;
+  // False when the low limit itself is outside what is possible (a bubble point must lie
+  // above 0 psia).
+  bool lowIncluded = true;
+  // The correlation whose data the value lies outside of, or that gave the unphysical
+  // value; empty when no one correlation did (a saturation, the total compressibility).
+  std::optional<Correlation> correlation{};
 
   friend bool operator==(const Diagnostic&, const Diagnostic&) = default;
 };
@@ -34,5 +61,11 @@ using Diagnostics = std::vector<Diagnostic>;
 
 // True when the field has a diagnostic of a kind that leaves it without a value.
 bool LacksValue(const Diagnostics& diagnostics, OutputField field);
+
+// True for the kinds that warn while the values are still given: OutsideDataRange and
+// Unphysical.
+constexpr bool IsWarning(DiagnosticKind kind) {
+  return kind == DiagnosticKind::OutsideDataRange || kind == DiagnosticKind::Unphysical;
+}
 
 }  // namespace tarnvik

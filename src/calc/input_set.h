@@ -1,7 +1,23 @@
 // The nine numbers of a case, as read from the input boxes or a case file.
 #pragma once
 
+#include <cstdint>
+
 namespace tarnvik {
+
+// The nine inputs, in the order of the window's boxes (apix, ggx, tx, px, bpx, phix, swcx,
+// saltx, worx).
+enum class InputField : std::uint8_t {
+  ApiGravity,
+  GasGravity,
+  Temperature,
+  Pressure,
+  GorOrPb,
+  Porosity,
+  Swc,
+  SalinityOrSg,
+  Wor,
+};
 
 struct InputSet {
   double apiGravity = 0;    // stock-tank oil gravity, °API; above 0 means oil is present

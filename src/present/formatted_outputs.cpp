@@ -17,6 +17,11 @@ std::vector<OutputField> DisplayedOutputs::WithoutValue() const {
   return fields;
 }
 
+bool DisplayedOutputs::IsUnphysical(OutputField field) const {
+  return std::any_of(warnings.begin(), warnings.end(),
+                     [field](const Diagnostic& d) { return d.kind == DiagnosticKind::Unphysical && d.field == field; });
+}
+
 DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
   DisplayedOutputs shown;
   FormatOutputs(outcome, gorMode, shown, system);
@@ -49,6 +54,12 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
     }
     shown.values[i] = value;
     shown.texts[i] = FormatDecimals(value, info.decimals);
+  }
+  // An unphysical value too large for its display unit is named out of range instead.
+  for (const Diagnostic& d : outcome.diagnostics) {
+    if (IsWarning(d.kind) && (d.kind != DiagnosticKind::Unphysical || shown.values[IndexOf(d.field)])) {
+      shown.warnings.push_back(d);
+    }
   }
 }
 

@@ -1,5 +1,5 @@
 // What a run shows: the 21 values in their display units and as the window writes them,
-// the fields without a value and why, the caption of the bubble-point/GOR field and a
+// the fields without a value and why, the warnings, the caption of the bubble-point/GOR field and a
 // z-factor failure message.
 #pragma once
 
@@ -24,9 +24,15 @@ struct DisplayedOutputs {
   std::vector<OutputField> outOfRange;
   // Fields that could not be computed although their fluid is present.
   std::vector<OutputField> notComputed;
+  // The run's warnings, in run order: values outside the data of a correlation in force,
+  // and unphysical results, which keep their value and text (present/warning_texts.h
+  // words them).
+  std::vector<Diagnostic> warnings;
 
   // Both lists, in field order: the fields a data file names in its out_of_range column.
   std::vector<OutputField> WithoutValue() const;
+  // True when the field's value is shown but unphysical.
+  bool IsUnphysical(OutputField field) const;
 };
 
 // The values in `system`'s display units (Field: the window's units as they have always

@@ -14,8 +14,9 @@
 //   z = −A Ppr / y.
 // Bg = 5.035 z (T + 460) / p [RB/MCF].
 // Reference: K.R. Hall, L. Yarborough, "A New Equation of State for Z-factor Calculations",
-// Oil & Gas J. 71(25) (1973) 82–92. Fits the Standing–Katz chart for 1 ≤ Tpr ≤ 3 and
-// Ppr ≤ 20.5 (worse near Tpr = 1); e.g. Tpr 1.5, Ppr 2.0 gives z = 0.821 (chart 0.82).
+// Oil & Gas J. 71(25) (1973) 82–92. Fits the Standing–Katz chart (its range:
+// correlations/validity_ranges.cpp; worse near Tpr = 1); e.g. Tpr 1.5, Ppr 2.0 gives
+// z = 0.821 (chart 0.82).
 // Refused: Tpr < 1 (status 1) and Ppr > 20.5 (status 2); the limits themselves are
 // accepted. Notes: the iteration can wander to a negative or NaN density or fail to
 // converge close to Tpr = 1; that is status 3 instead of a meaningless z. The stopping

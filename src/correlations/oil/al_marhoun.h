@@ -6,8 +6,8 @@
 //   Bo = 0.497069 + 8.62963e-4 TR + 1.82594e-3 F + 3.18099e-6 F²,
 //        F = Rs^0.74239 γg^0.323294 γo^−1.20204
 // Units: p, pb [psia]; TR = T + 460 [°R]; Rs, Rsb [SCF/STB]; Bo [RB/STB]; γg [air = 1].
-// Data: 160 bubble points of 69 Middle East crudes; pb 130–3573 psia, T 74–240 °F,
-// API 19.4–44.6, γg 0.752–1.367, Rs 26–1602 SCF/STB; average error 0.03 % (pb), −0.01 % (Bo).
+// Data: 160 bubble points of 69 Middle East crudes (ranges: correlations/validity_ranges.cpp);
+// average error 0.03 % (pb), −0.01 % (Bo).
 // Reference: M.A. Al-Marhoun, "PVT Correlations for Middle East Crude Oils", JPT 40(5)
 // (1988) 650–666, doi:10.2118/13718-PA.
 #pragma once

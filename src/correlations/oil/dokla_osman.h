@@ -6,8 +6,7 @@
 //   Bo = 0.0431935 + 1.56667e-3 TR + 1.39775e-3 F + 3.80525e-6 F²,
 //        F = Rs^0.773572 γg^0.40402 γo^−0.882605
 // Units: p, pb [psia]; TR = T + 460 [°R]; Rs, Rsb [SCF/STB]; Bo [RB/STB]; γg [air = 1].
-// Data: 51 bottom-hole samples of U.A.E. reservoirs; pb 590–4640 psia, T 190–275 °F,
-// API 28.2–40.3, γg 0.798–1.29, Rs 181–2266 SCF/STB.
+// Data: 51 bottom-hole samples of U.A.E. reservoirs (ranges: correlations/validity_ranges.cpp).
 // Reference: M.E. Dokla, M.E. Osman, "Correlation of PVT Properties for UAE Crudes", SPE
 // Formation Evaluation 7(1) (1992) 41–46, doi:10.2118/20989-PA.
 #pragma once

@@ -6,9 +6,8 @@
 //   Bo = 1 + 10^(−2.6541 + 0.5516 log10 F + 0.331 log10(F²)),
 //        F = Rs^0.5956 γg^0.2369 γo^−0.13282 + 0.0976 T
 // Units: p, pb [psia]; T [°F]; Rs, Rsb [SCF/STB]; Bo [RB/STB]; γg [air = 1].
-// Data: 98 Colombian crudes; pb 32–4138 psia, T 95–260 °F, API 18–44.9 with single-stage
-// separation (14.3–29.0 with two stages, 40.3–44.1 with three), γg 0.66–1.73,
-// Rs 6–1645 SCF/STB.
+// Data: 98 Colombian crudes, from single-, two- and three-stage separation (ranges:
+// correlations/validity_ranges.cpp).
 // Reference: F. Farshad, J.L. LeBlanc, J.D. Garber, J.G. Osorio, "Empirical PVT
 // Correlations for Colombian Crude Oils", SPE 36105 (1996), doi:10.2118/36105-MS.
 // Notes: the Bo group takes log10 of F squared (2 log10 F), not the square of the logarithm.

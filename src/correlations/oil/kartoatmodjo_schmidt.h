@@ -6,8 +6,8 @@
 //   pb = [Rsb / (C1 γg^C2 10^(C4 API / TR))]^C5,  C5 = 0.91433 (API > 30), 0.9986 (API ≤ 30)
 //   Bo = 0.98496 + 1e-4 F^1.5,  F = Rs^0.755 γg^0.25 γo^−1.5 + 0.45 T
 // Units: p, pb [psia]; T [°F], TR = T + 460 [°R]; Rs, Rsb [SCF/STB]; Bo [RB/STB].
-// Data: 5392 data sets from 740 crudes (Indonesia, North and South America, Middle East);
-// pb 14.7–6054.7 psia, T 75–320 °F, API 14.4–58.95, γg 0.379–1.709, Rs 0–2890 SCF/STB.
+// Data: 5392 data sets from 740 crudes (Indonesia, North and South America, Middle East;
+// ranges: correlations/validity_ranges.cpp).
 // Reference: T. Kartoatmodjo, Z. Schmidt, "Large Data Bank Improves Crude Physical Property
 // Correlations", Oil & Gas Journal 92(27) (1994) 51–55.
 // Notes: the API split is strict. γg is used as entered, without the separator correction.

@@ -1,20 +1,11 @@
 // The nine oil correlation families behind one accessor: each family's solution-gas,
-// bubble-point, oil formation volume factor and undersaturated compressibility functions,
-// and the ranges of the data it was fitted to, as published.
+// bubble-point, oil formation volume factor and undersaturated compressibility functions.
+// The ranges of the data each was fitted to are in correlations/validity_ranges.h.
 #pragma once
 
-#include "base/data_range.h"
 #include "correlations/choices.h"
 
 namespace tarnvik {
-
-struct OilFamilyRanges {
-  DataRange bubblePoint;       // psia
-  DataRange temperature;       // °F
-  DataRange apiGravity;        // °API
-  DataRange gasGravity;        // air = 1
-  DataRange gorAtBubblePoint;  // SCF/STB
-};
 
 struct OilFamily {
   // Rs [SCF/STB] at p [psia] at or below the bubble point.
@@ -26,9 +17,6 @@ struct OilFamily {
   // co [1/psi] of undersaturated oil holding Rs [SCF/STB] at p [psia].
   double (*undersaturatedCompressibility)(double rs, double temperatureF, double gasGravity, double apiGravity,
                                           double pressure);
-  // The paper's data set; unknown ranges are left empty.
-  OilFamilyRanges ranges;
-  const char* reference;  // author(s) and year
 };
 
 // The family of a stored value; values outside 0..8 give Standing.

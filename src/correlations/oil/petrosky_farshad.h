@@ -6,8 +6,8 @@
 //   Bo = 1.0113 + 7.2046e-5 X^3.0936,  X = Rs^0.3738 γg^0.2914 / γo^0.6265 + 0.24626 T^0.5371
 //   co = 1.705e-7 Rsb^0.69357 γg^0.1885 API^0.3272 T^0.6729 p^−0.5906   above the bubble point
 // Units: p, pb [psia]; T [°F]; Rs, Rsb [SCF/STB]; Bo [RB/STB]; co [1/psi]; γg [air = 1].
-// Data: 81 laboratory analyses of Gulf of Mexico crudes; pb 1574–6523 psia, T 114–288 °F,
-// API 16.3–45.0, γg 0.5781–0.8519, Rs 217–1406 SCF/STB; average error −0.17 % (pb).
+// Data: 81 laboratory analyses of Gulf of Mexico crudes (ranges:
+// correlations/validity_ranges.cpp); average error −0.17 % (pb).
 // Reference: G.E. Petrosky, F.F. Farshad, "Pressure-Volume-Temperature Correlations for
 // Gulf of Mexico Crude Oils", SPE 26644 (1993), doi:10.2118/26644-MS.
 // Notes: needs T > 0 °F. The exponents 0.5774 and 1.73184 of the two directions are not

@@ -6,9 +6,8 @@
 //   Bo = 0.9759 + 0.00012 F^1.2,  F = Rs (γg/γo)^0.5 + 1.25 T
 // Units: p, pb [psia]; T [°F]; Rs, Rsb [SCF/STB]; Bo [RB/STB]; γg [air = 1]; API [°API];
 // γo = 141.5 / (131.5 + API).
-// Data: 105 bubble points of 22 California crude–gas systems; pb 130–7000 psia,
-// T 100–258 °F, Rsb 20–1425 SCF/STB, API 16.5–63.8, γg 0.59–0.95; average error 4.8 % (pb),
-// 1.17 % (Bo).
+// Data: 105 bubble points of 22 California crude–gas systems (ranges:
+// correlations/validity_ranges.cpp); average error 4.8 % (pb), 1.17 % (Bo).
 // Reference: M.B. Standing, "A Pressure-Volume-Temperature Correlation for Mixtures of
 // California Oils and Gases", Drilling and Production Practice, API (1947) 275–287.
 // Example (the paper's chart example): Rsb 350 SCF/STB, γg 0.75, 30 °API, 200 °F →

@@ -10,9 +10,8 @@
 //   co = (5 Rsb + 17.2 T − 1180 γg + 12.61 API − 1433) / (1e5 p)   above the bubble point
 // Units: p, pb [psia]; T [°F], TR = T + 460 [°R]; Rs, Rsb [SCF/STB]; Bo [RB/STB];
 // co [1/psi]; γg [air = 1]; API [°API].
-// Data: about 6000 measurements of 600 crudes; p 50–5250 psia, T 70–295 °F, API 16–58,
-// γg 0.56–1.18, Rs 20–2070 SCF/STB; co from 4036 points, p 126–9500 psia,
-// Rs 9.3–2199 SCF/STB, T 74–320 °F, API 15.3–59.5, γg 0.511–1.351.
+// Data: about 6000 measurements of 600 crudes; co from 4036 points (ranges of both:
+// correlations/validity_ranges.cpp).
 // Reference: M. Vazquez, H.D. Beggs, "Correlations for Fluid Physical Property Prediction",
 // JPT 32(6) (1980) 968–970, doi:10.2118/6719-PA.
 // Notes: the API split is strict, so API = 30 takes the heavy-oil constants. γg is used as

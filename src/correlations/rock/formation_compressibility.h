@@ -1,19 +1,20 @@
 // Pore-volume (formation) compressibility of the reservoir rock [1/psi]. Porosity φ in
-// percent as typed (20 means 20 %), pressure p [psia].
+// percent as typed (20 means 20 %), pressure p [psia]. The porosity ranges of the papers'
+// data: correlations/validity_ranges.cpp (Yale et al.'s stress range is not known here).
 //
 //  Hall:          cf = 13.392 / φ^0.438 · 1e-6  (1.782e-6 / φ^0.438 with φ as a fraction)
 //                 H.N. Hall, "Compressibility of Reservoir Rocks", Trans. AIME 198 (1953)
-//                 309–311, doi:10.2118/953309-G. Consolidated sandstones and limestones,
-//                 φ 2–25 %. Example: φ 0.2 → 3.6065e-6 /psi (hand-computed from the paper's
+//                 309–311, doi:10.2118/953309-G. Consolidated sandstones and limestones.
+//                 Example: φ 0.2 → 3.6065e-6 /psi (hand-computed from the paper's
 //                 fraction form). Notes: 13.392 is 1.782 · 100^0.438 rounded.
 //  Van der Knaap: cf = 100 / φ^1.2 · 1e-6
 //                 W. van der Knaap, "Nonlinear Behavior of Elastic Porous Media", Trans.
-//                 AIME 216 (1959) 179–187, doi:10.2118/1140-G. Limestones, φ 2–23 %.
+//                 AIME 216 (1959) 179–187, doi:10.2118/1140-G. Limestones.
 //  Newman:        by formation type: consolidated 40 / φ^0.75, friable 10^(1.415 − 0.0073 φ),
 //                 unconsolidated 10^(0.3405 + 0.03925 φ), carbonates 40 / φ^0.67, each · 1e-6.
 //                 G.H. Newman, "Pore-Volume Compressibility of Consolidated, Friable, and
 //                 Unconsolidated Reservoir Rocks Under Hydrostatic Loading", JPT 25(2)
-//                 (1973) 129–134, doi:10.2118/3835-PA. φ 2–42 %.
+//                 (1973) 129–134, doi:10.2118/3835-PA.
 //  Yale et al.:   by formation type, from the effective stress σ = p (K1 − K2 + K3) [psi]:
 //                 cf = A (σ − σ0)^B + D when σ > σ0. Does not use porosity.
 //                 D.P. Yale, G.W. Nabor, J.A. Russell, H.D. Pham, M. Yousaf, "Application

@@ -29,7 +29,7 @@
 //   times 1 + (−0.052 + 2.7e-4 t − 1.14e-6 t² + 1.121e-9 t³) s^0.7.
 //   D.N. Meehan, "A Correlation for Water Compressibility", Petroleum Engineer (Nov. 1980)
 //   125–126; salinity factor after Numbere, Brigham and Standing (1977).
-// Data of the fits: t 80–250 °F, p 1000–10000 psia (viscosity to 14,000), s 0–25 %.
+// Data of the fits: one data set for all four (ranges: correlations/validity_ranges.cpp).
 // Notes: the references name the sources of these forms; the stored constants are the
 // program's own fits and are kept. The fresh-water viscosity reads about 1.55 cp at 60 °F,
 // where measured water is about 1.12 cp. Domain: s ≥ 0 and t ≥ 0 for the fractional

@@ -1,0 +1,15 @@
+// The warnings of a run as a JSON array of objects: input or output (its code or column),
+// value, low, high (null where the range has no end), unit, correlation (null where no one
+// correlation applies) and kind ("outside_data_range" or "unphysical").
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "calc/diagnostics.h"
+
+namespace tarnvik::batch {
+
+nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode);
+
+}  // namespace tarnvik::batch

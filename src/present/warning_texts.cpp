@@ -1,0 +1,217 @@
+#include "present/warning_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "base/units.h"
+#include "calc/data_range_checks.h"
+#include "io/number_text.h"
+#include "present/output_fields.h"
+
+namespace tarnvik {
+namespace {
+
+// In RangedQuantity order.
+constexpr std::array<RangedQuantityInfo, kRangedQuantityCount> kQuantities = {{
+    {"api", "API", "°API", 1},
+    {"gas_gravity", "Gas gravity", "", 1},
+    {"temperature", "Temperature", "°F", 1},
+    {"pressure", "Pressure", "psia", 1},
+    {"pb", "Bubble point", "psia", 1},
+    {"gor", "GOR", "MCF/STB", units::kScfPerMcf},
+    {"rs", "Rs", "MCF/STB", units::kScfPerMcf},
+    {"bo", "Bo", "RB/STB", 1},
+    {"tpr", "Reduced temperature", "", 1},
+    {"ppr", "Reduced pressure", "", 1},
+    {"salinity", "Salinity", "% NaCl", 1},
+    {"porosity", "Porosity", "%", 1},
+}};
+
+// A pattern text as a plain decimal: ".5" → "0.5", "-13." → "-13", "." → "0".
+std::string Plain(std::string text) {
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  if (text.empty() || text == "-") return "0";
+  if (text.front() == '.') return "0" + text;
+  if (text.starts_with("-.")) return "-0" + text.substr(1);
+  return text;
+}
+
+constexpr int kTypedDigits = 12;   // enough for any typed value, few enough to drop a conversion's last bit
+constexpr int kDerivedDigits = 4;  // a value the run derived
+constexpr int kLimitDigits = 6;    // the published limits
+
+// A decimal text with at most `digits` significant digits, no exponent, no trailing zeros:
+// 48.1, 0.02, 8123, -5.3.
+std::string Number(double value, int digits) {
+  if (!std::isfinite(value)) return FormatShortest(value);
+  int decimals = 0;
+  if (value != 0) decimals = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  return Plain(FormatDecimals(value, std::clamp(decimals, 0, 15)));
+}
+
+std::string Possessive(std::string_view authors) {
+  return std::string(authors) + (authors.ends_with('s') ? "'" : "'s");
+}
+
+// A value and a limit in display units.
+double Shown(const Diagnostic& d, double value, GorSelectorMode mode) {
+  if (d.kind == DiagnosticKind::Unphysical) return value * FieldInfo(d.field, mode).displayFactor;
+  return value / QuantityInfo(d.quantity).perDisplayUnit;
+}
+
+std::string_view UnitOf(const Diagnostic& d, GorSelectorMode mode) {
+  if (d.kind == DiagnosticKind::Unphysical) return FieldInfo(d.field, mode).unit;
+  return QuantityInfo(d.quantity).unit;
+}
+
+// The value as the window shows it for an unphysical result; as typed, or to four digits.
+std::string ValueText(const Diagnostic& d, GorSelectorMode mode) {
+  const double shown = Shown(d, d.value, mode);
+  if (d.kind == DiagnosticKind::Unphysical) return Plain(FormatDecimals(shown, FieldInfo(d.field, mode).decimals));
+  return Number(shown, d.input ? kTypedDigits : kDerivedDigits);
+}
+
+std::string LimitNumber(const Diagnostic& d, double limit, GorSelectorMode mode) {
+  return Number(Shown(d, limit, mode), kLimitDigits);
+}
+
+std::string RangeText(const Diagnostic& d, GorSelectorMode mode) {
+  return LimitNumber(d, d.range.low, mode) + "-" + LimitNumber(d, d.range.high, mode);
+}
+
+// The limit an unphysical value crossed: "below 0", "not above 0", "outside 0.2-2.5".
+std::string LimitText(const Diagnostic& d, GorSelectorMode mode) {
+  if (std::isfinite(d.range.low) && std::isfinite(d.range.high)) return "outside " + RangeText(d, mode);
+  if (d.side == Side::Above) return "above " + LimitNumber(d, d.range.high, mode);
+  return (d.lowIncluded ? "below " : "not above ") + LimitNumber(d, d.range.low, mode);
+}
+
+}  // namespace
+
+const RangedQuantityInfo& QuantityInfo(RangedQuantity quantity) {
+  return kQuantities[static_cast<std::size_t>(quantity)];
+}
+
+std::string DataOf(Correlation correlation) {
+  const CorrelationSource& source = SourceOf(correlation);
+  std::string text = Possessive(source.authors);
+  if (!source.subject.empty()) text.append(" ").append(source.subject);
+  return text + " data";
+}
+
+std::string CorrelationTitle(Correlation correlation) {
+  const CorrelationSource& source = SourceOf(correlation);
+  std::string text = std::string(source.authors) + " (" + std::to_string(source.year) + ")";
+  if (!source.subject.empty()) text.append(", ").append(source.subject);
+  return text;
+}
+
+std::vector<Diagnostic> Warnings(const Diagnostics& diagnostics) {
+  std::vector<Diagnostic> warnings;
+  for (const Diagnostic& d : diagnostics) {
+    if (IsWarning(d.kind)) warnings.push_back(d);
+  }
+  return warnings;
+}
+
+std::string WarningSentence(const Diagnostic& d, GorSelectorMode mode) {
+  const std::string_view unit = UnitOf(d, mode);
+  if (d.kind == DiagnosticKind::Unphysical) {
+    std::string text(FieldInfo(d.field, mode).caption);
+    text.append(" ").append(ValueText(d, mode));
+    if (!unit.empty()) text.append(" ").append(unit);
+    return text + " is unphysical (" + LimitText(d, mode) + ")";
+  }
+  std::string text(QuantityInfo(d.quantity).label);
+  text.append(" ").append(ValueText(d, mode));
+  text.append(d.side == Side::Below ? " is below " : " is above ");
+  if (d.correlation) text.append(DataOf(*d.correlation));
+  text.append(", ").append(RangeText(d, mode));
+  if (!unit.empty()) text.append(" ").append(unit);
+  return text;
+}
+
+std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode mode) {
+  std::string text;
+  for (const Diagnostic& d : warnings) {
+    if (!text.empty()) text += "; ";
+    text += WarningSentence(d, mode);
+  }
+  return text;
+}
+
+std::string WarningCode(const Diagnostic& d, GorSelectorMode mode) {
+  const bool below = d.side == Side::Below;
+  const std::string limit = LimitNumber(d, below ? d.range.low : d.range.high, mode);
+  if (d.kind == DiagnosticKind::Unphysical) {
+    const std::string_view op = below ? (d.lowIncluded ? "<" : "<=") : ">";
+    return std::string(FieldInfo(d.field, mode).column).append(op).append(limit) + "(unphysical)";
+  }
+  std::string code = std::string(QuantityInfo(d.quantity).code).append(below ? "<" : ">").append(limit);
+  if (d.correlation) code.append("(").append(SourceOf(*d.correlation).code).append(")");
+  return code;
+}
+
+std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode mode) {
+  std::string codes;
+  for (const Diagnostic& d : warnings) {
+    if (!codes.empty()) codes += ';';
+    codes += WarningCode(d, mode);
+  }
+  return codes;
+}
+
+WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode) {
+  WarningRecord record;
+  const bool unphysical = d.kind == DiagnosticKind::Unphysical;
+  record.input = !unphysical && d.input.has_value();
+  record.name = unphysical ? FieldInfo(d.field, mode).column : QuantityInfo(d.quantity).code;
+  record.value = Shown(d, d.value, mode);
+  if (std::isfinite(d.range.low)) record.low = Shown(d, d.range.low, mode);
+  if (std::isfinite(d.range.high)) record.high = Shown(d, d.range.high, mode);
+  record.unit = UnitOf(d, mode);
+  if (d.correlation) record.correlation = CorrelationTitle(*d.correlation);
+  record.kind = unphysical ? "unphysical" : "outside_data_range";
+  return record;
+}
+
+std::string InputRangesText(InputField input, const CalculationCase& c) {
+  std::string text;
+  for (const Correlation correlation : CorrelationsInForce(c)) {
+    for (const ValidityRange& row : RangesOf(correlation)) {
+      if (InputOf(row.quantity, c.gorMode) != input) continue;
+      Diagnostic range{DiagnosticKind::OutsideDataRange};
+      range.quantity = row.quantity;
+      range.range = row.range;
+      if (!text.empty()) text += '\n';
+      text += DataOf(correlation) + ": " + RangeText(range, c.gorMode);
+      const std::string_view unit = QuantityInfo(row.quantity).unit;
+      if (!unit.empty()) text.append(" ").append(unit);
+      text.append(" (").append(SourceOf(correlation).reference).append(")");
+    }
+  }
+  return text;
+}
+
+FamilyFit OilFamilyFit(const CalculationCase& c, OilCorrelation family) {
+  FamilyFit fit;
+  if (RangesOf(FamilyCorrelation(family)).empty()) return fit;
+  NoteFamilyInputsOutsideData(c, family, fit.outside);
+  fit.fit = fit.outside.empty() ? DataFit::Inside : DataFit::Outside;
+  return fit;
+}
+
+std::string_view DataFitText(DataFit fit) {
+  switch (fit) {
+    case DataFit::Inside:
+      return "inside";
+    case DataFit::Outside:
+      return "outside";
+    case DataFit::Unknown:
+      break;
+  }
+  return "unknown";
+}
+
+}  // namespace tarnvik
