@@ -170,6 +170,11 @@ std::string AdjustmentText(const TableAdjustment& adjustment) {
          " (" + adjustment.reason + ")";
 }
 
+std::vector<std::string_view> EclipseKeywords(const BlackOilTables& tables) {
+  if (tables.deadOil) return {"PVDO", "PVTW", "ROCK", "DENSITY"};
+  return {"PVTO", "PVDG", "PVTW", "ROCK", "DENSITY"};
+}
+
 std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title) {
   const double p = t.reservoirPressure;
   const std::size_t pvtRows = std::max<std::size_t>(

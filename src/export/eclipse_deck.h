@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calculation_case.h"
 #include "export/black_oil_tables.h"
@@ -14,6 +15,10 @@ namespace tarnvik {
 // value adjusted from the correlations' with its reason. Values are written with the
 // tables' significant digits.
 std::string EclipseTablesText(const BlackOilTables& tables, std::string_view title, std::string_view description);
+
+// The keywords the tables text holds, in order: PVTO PVDG PVTW ROCK DENSITY, or PVDO PVTW
+// ROCK DENSITY for a dead oil.
+std::vector<std::string_view> EclipseKeywords(const BlackOilTables& tables);
 
 // A complete deck for a small 3-D box with one producer: FIELD units, oil, water and gas
 // with dissolved gas (oil and water for a dead oil), initialised at the reservoir
