@@ -90,3 +90,27 @@ def test_diagnostics_name_what_the_values_lack(oracle_cases):
     assert tarnvik.calculate(one_sided).out_of_range == ()
     many = tarnvik.calculate(negative_salinity, pressure=[2000, 3000])
     assert list(many.diagnostics) == [result.diagnostics] * 2
+
+
+def test_an_array_call_lets_other_threads_run(typical):
+    """While the cases run, another thread keeps running: the call does not hold the GIL."""
+    import threading
+    import time
+
+    started, finished, laps = threading.Event(), threading.Event(), []
+
+    def work():
+        started.set()
+        tarnvik.calculate(typical, pressure=np.linspace(500, 6000, 200_000))
+        finished.set()
+
+    worker = threading.Thread(target=work)
+    worker.start()
+    started.wait()
+    begin = time.perf_counter()
+    while not finished.is_set():
+        time.sleep(0.001)  # with the GIL held by the worker, this thread would not wake until it is done
+        laps.append(time.perf_counter())
+    worker.join()
+    assert laps[-1] - begin > 0.02, "the call was too short to tell"
+    assert len(laps) > 5
