@@ -21,7 +21,9 @@ namespace py = pybind11;
 inline constexpr std::array<std::string_view, 11> kInputArguments = {
     "api",      "gas_gravity", "temperature", "pressure",      "gor", "bubble_point",
     "porosity", "swc",         "salinity",    "water_gravity", "wor"};
-// The choice arguments, in the order the Python face passes them.
+// The choice arguments, in the order the Python face passes them. An argument that changes
+// how every input is read or what a run reports (a unit system, say) belongs beside them:
+// read once here, it applies to one case and to arrays alike.
 inline constexpr std::array<std::string_view, 4> kChoiceArguments = {"oil", "gas", "rock", "formation"};
 
 // The members of an input set in input order.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the source format check, the unit, window and end-to-end
-# tests in a release build and again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the real desktop program under Xvfb, the Debian package, then each fuzzer for 20 seconds.
+# Builds and runs every test: the source format check, the unit, window, end-to-end and
+# Python module (pytest) tests in a release build and again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the real desktop program under Xvfb, the Debian packages,
+# then each fuzzer for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

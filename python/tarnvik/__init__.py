@@ -25,8 +25,6 @@ The results, in the units the window shows them:
 import enum as _enum
 
 from . import _tarnvik
-from ._arrays import ArrayResult
-from ._frames import calculate_frame
 from ._tarnvik import (
     DEFAULT_TABLE_POINTS,
     FIELDS,
@@ -52,6 +50,26 @@ __doc__ += "".join(
     f"    (pbx is the {GOR_AT_BUBBLE_POINT_FIELD[1].lower()} [{GOR_AT_BUBBLE_POINT_FIELD[2]}] "
     "when the bubble point was given.)\n"
 )
+
+Case.__module__ = Result.__module__ = __name__
+
+
+def __getattr__(name):
+    """ArrayResult and calculate_frame, with numpy, load on first use: one case needs neither."""
+    if name == "ArrayResult":
+        from ._arrays import ArrayResult
+
+        return ArrayResult
+    if name == "calculate_frame":
+        from ._frames import calculate_frame
+
+        return calculate_frame
+    raise AttributeError(f"module 'tarnvik' has no attribute {name!r}")
+
+
+def __dir__():
+    return sorted(set(globals()) | set(__all__))
+
 
 ZFactorStatus = _enum.IntEnum("ZFactorStatus", [(name, value) for name, value, _ in _tarnvik.Z_FACTOR_STATUSES])
 ZFactorStatus.__doc__ = (

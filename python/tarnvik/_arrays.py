@@ -55,7 +55,7 @@ class ArrayResult:
         self._values = values
         self._masks = masks
         self._status = status
-        self.keys = {name: np.asarray(column) for name, column in keys.items()}
+        self.keys = {name: np.array(column) for name, column in keys.items()}
         self.columns = tuple(columns) if columns is not None else _NAMES
         self._described = {}
 
