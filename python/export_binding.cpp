@@ -15,13 +15,15 @@ namespace {
   throw py::error_already_set();
 }
 
-py::dict ExportCase(const py::object& caseObject, const py::object& path, const py::object& deck, bool strict) {
+py::dict ExportCase(const py::object& caseObject, const py::object& path, const py::object& deck,
+                    const py::object& strict) {
   const PythonCase& c = CaseOf(caseObject, "case");
+  if (!PyBool_Check(strict.ptr())) throw py::value_error("strict: expected True or False");
   EclipseExport request;
   request.tablesPath = PathOf(path, "path");
   if (!deck.is_none()) request.deckPath = PathOf(deck, "deck");
   request.title = c.record.title;
-  request.strict = strict;
+  request.strict = strict.cast<bool>();
   BlackOilTables tables;
   ExportOutcome outcome;
   {

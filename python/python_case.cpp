@@ -126,9 +126,10 @@ bool SameCase(const PythonCase& a, const PythonCase& b) {
          x.numbers == y.numbers && a.formation == b.formation;
 }
 
-py::list ReadCases(const py::object& file, const std::string& errors) {
+py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
+  const std::string errors = py::isinstance<py::str>(errorsArgument) ? errorsArgument.cast<std::string>() : "";
   if (errors != "raise" && errors != "warn") {
-    throw py::value_error("errors: \"" + errors + "\" is neither \"raise\" nor \"warn\"");
+    throw py::value_error("errors: " + std::string(py::repr(errorsArgument)) + " is neither \"raise\" nor \"warn\"");
   }
   const std::string path = PathOf(file, "path");
   std::ifstream input(path, std::ios::binary);
@@ -152,8 +153,9 @@ py::list ReadCases(const py::object& file, const std::string& errors) {
   return cases;
 }
 
-void WriteCases(const py::object& file, const py::iterable& cases) {
+void WriteCases(const py::object& file, const py::object& cases) {
   const std::string path = PathOf(file, "path");
+  if (!py::isinstance<py::iterable>(cases)) throw py::value_error("cases: expected a sequence of tarnvik.Case");
   std::string text;
   std::size_t index = 0;
   for (const py::handle item : cases) {

@@ -21,7 +21,11 @@ int PointsOf(const py::handle& value) {
     throw py::value_error("points: expected a whole number, got " +
                           std::string(py::str(py::type::handle_of(value).attr("__name__"))));
   }
-  const py::int_ whole(py::reinterpret_borrow<py::object>(value));
+  const py::object whole = py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr()));
+  if (!whole) {
+    const py::error_already_set error;  // an array of more than one number, say
+    throw py::value_error("points: expected a whole number (" + std::string(py::str(error.value())) + ")");
+  }
   int overflow = 0;
   const long long points = PyLong_AsLongLongAndOverflow(whole.ptr(), &overflow);
   if (overflow != 0 || points < INT_MIN || points > INT_MAX) {

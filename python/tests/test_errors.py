@@ -39,12 +39,14 @@ REFUSED = [
     ("pressures and a range", lambda c: tarnvik.pressure_table(c, [1000], pmax=9),
      "give pressures, or pmin, pmax and points, not both"),
     ("one pressure for a table", lambda c: tarnvik.pressure_table(c, 3000), "pressures: expected a sequence"),
-    ("unknown error handling", lambda c: tarnvik.read_cases(ORACLE, errors="ignore"), 'errors: "ignore"'),
+    ("unknown error handling", lambda c: tarnvik.read_cases(ORACLE, errors="ignore"), "errors: 'ignore' is neither"),
     ("malformed record", lambda c: tarnvik.read_cases(ORACLE),
      f':{ORACLE_MALFORMED_LINE}: field 12 (porosity): "12abc" is not a number'),
     ("writing what is not a case", lambda c: tarnvik.write_cases("unwritten.csv", [c, 1]),
      "cases[1]: expected a tarnvik.Case, got int"),
     ("path not a path", lambda c: tarnvik.read_cases(3.5), "path: expected a file path"),
+    ("strict not a truth value", lambda c: tarnvik.export_eclipse(c, "unwritten.inc", strict="yes"),
+     "strict: expected True or False"),
 ]
 
 
