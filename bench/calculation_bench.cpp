@@ -4,6 +4,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "batch.h"
 #include "calc/calculation_run.h"
@@ -64,6 +65,31 @@ void BM_Calculate(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Calculate)->ArgsProduct({{0, 4}, {0, 1}});
+
+// The correlations alone over the generated cases bench/python_bench.py gives the Python
+// module's array call (GOR mode, Hall, the same ranges), for Standing (0) and
+// Petrosky/Farshad (4): what an array call costs per case before the module's own work.
+void BM_CalculateGenerated(benchmark::State& state) {
+  constexpr std::size_t kCases = 100000;
+  std::mt19937 random(42);
+  std::uniform_real_distribution<double> api(18, 48), gg(0.6, 1.1), t(100, 260), p(500, 6000), gor(0.1, 1.5),
+      phi(8, 32), swc(10, 40), sal(0, 10), wor(0, 2);
+  std::vector<InputSet> cases(kCases);
+  for (InputSet& c : cases)
+    c = {api(random), gg(random),  t(random),   p(random),  gor(random),
+         phi(random), swc(random), sal(random), wor(random)};
+  CorrelationSelection selection;
+  selection.oilCorrelation = static_cast<OilCorrelation>(state.range(0));
+  selection.rockCorrelation = RockCorrelation::Hall;
+  for (auto _ : state) {
+    for (const InputSet& c : cases) {
+      CalculationOutcome outcome = Calculate(c, GorSelectorMode::Gor, WaterSelectorMode::Salinity, selection);
+      benchmark::DoNotOptimize(outcome);
+    }
+  }
+  state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * kCases));
+}
+BENCHMARK(BM_CalculateGenerated)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 
 // 100,000 generated case records, every family, both GOR modes, wet and dry gas.
 std::string GenerateRecords(std::size_t count) {

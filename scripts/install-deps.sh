@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev fonts-dejavu-core
   xvfb xauth dpkg-dev
   libopm-simulators-bin libopm-common-bin openmpi-bin python3
+  pybind11-dev python3-dev python3-numpy python3-pytest python3-pandas
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the source format check, the unit, window and end-to-end
-# tests in a release build and again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# the real desktop program under Xvfb, the Debian package, then each fuzzer for 20 seconds.
+# Builds and runs every test: the source format check, the unit, window, end-to-end and
+# Python module (pytest) tests in a release build and again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the real desktop program under Xvfb, the Debian packages,
+# then each fuzzer for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -18,8 +19,8 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 echo "== The desktop program under Xvfb"
 scripts/smoke-gui.sh build/release/src/gui/tarnvik
 
-echo "== Debian package"
-rm -f build/release/tarnvik_*.deb
+echo "== Debian packages"
+rm -f build/release/tarnvik_*.deb build/release/python3-tarnvik_*.deb
 (cd build/release && cpack -G DEB >/dev/null)
 contents=$(dpkg-deb --contents build/release/tarnvik_*.deb)
 for file in usr/bin/tarnvik usr/bin/tarnvik-calc usr/share/applications/tarnvik.desktop \
@@ -27,6 +28,14 @@ for file in usr/bin/tarnvik usr/bin/tarnvik-calc usr/share/applications/tarnvik.
   grep -q "\./$file\$" <<<"$contents" || { echo "the package lacks $file"; exit 1; }
 done
 echo "$(basename build/release/tarnvik_*.deb): $(dpkg-deb --field build/release/tarnvik_*.deb Depends)"
+# The Python module's package, unpacked and imported by Debian's interpreter.
+module_deb=$(ls build/release/python3-tarnvik_*.deb)
+unpacked=build/release/python3-tarnvik-unpacked
+rm -rf "$unpacked" && dpkg-deb -x "$module_deb" "$unpacked"
+PYTHONPATH="$unpacked/usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
+  "import tarnvik; r = tarnvik.calculate(api=35, gas_gravity=0.75, temperature=200, pressure=3000, gor=0.5, porosity=20, swc=25, salinity=3, wor=0.5); assert round(r.bo, 3) == 1.284, r" ||
+  { echo "the module in $module_deb does not import and calculate"; exit 1; }
+echo "$(basename "$module_deb"): $(dpkg-deb --field "$module_deb" Depends)"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNVIK_SANITIZE=ON -DTARNVIK_BUILD_BENCH=OFF >/dev/null

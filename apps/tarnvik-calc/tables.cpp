@@ -214,18 +214,13 @@ class TextTableWriter final : public RowWriter {
   bool written_ = false;
 };
 
-std::vector<std::string> Keywords(const BlackOilTables& tables) {
-  if (tables.deadOil) return {"PVDO", "PVTW", "ROCK", "DENSITY"};
-  return {"PVTO", "PVDG", "PVTW", "ROCK", "DENSITY"};
-}
-
 }  // namespace
 
 void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,
                        const EclipseExport& request, const BlackOilTables& tables) {
-  const std::vector<std::string> keywords = Keywords(tables);
+  const std::vector<std::string_view> keywords = EclipseKeywords(tables);
   std::string joined;
-  for (const std::string& keyword : keywords) joined.append(joined.empty() ? "" : " ").append(keyword);
+  for (const std::string_view keyword : keywords) joined.append(joined.empty() ? "" : " ").append(keyword);
   switch (format) {
     case Format::Csv: {
       std::string line =

@@ -194,6 +194,11 @@ std::string AdjustmentText(const TableAdjustment& adjustment, UnitSystem system)
          " (" + adjustment.reason + ")";
 }
 
+std::vector<std::string_view> EclipseKeywords(const BlackOilTables& tables) {
+  if (tables.deadOil) return {"PVDO", "PVTW", "ROCK", "DENSITY"};
+  return {"PVTO", "PVDG", "PVTW", "ROCK", "DENSITY"};
+}
+
 std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title,
                             UnitSystem system) {
   const DeckUnits& u = UnitsOf(system);

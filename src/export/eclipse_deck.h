@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calculation_case.h"
 #include "export/black_oil_tables.h"
@@ -16,6 +17,10 @@ namespace tarnvik {
 // (InUnits); the header and column units say which.
 std::string EclipseTablesText(const BlackOilTables& tables, std::string_view title, std::string_view description,
                               UnitSystem system = UnitSystem::Field);
+
+// The keywords the tables text holds, in order: PVTO PVDG PVTW ROCK DENSITY, or PVDO PVTW
+// ROCK DENSITY for a dead oil.
+std::vector<std::string_view> EclipseKeywords(const BlackOilTables& tables);
 
 // A complete deck for a small 3-D box with one producer: oil, water and gas with
 // dissolved gas (oil and water for a dead oil), initialised at the reservoir pressure, in

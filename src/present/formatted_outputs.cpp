@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
 #include "io/number_text.h"
 #include "present/output_fields.h"
@@ -28,32 +27,40 @@ DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMod
   return shown;
 }
 
-void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown,
-                   UnitSystem system) {
-  std::uint32_t notFinite = 0, notComputed = 0;
+DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
+  DisplayValues shown;
+  FieldMask notFinite = 0;
   for (const Diagnostic& d : outcome.diagnostics) {
-    const std::uint32_t bit = 1u << IndexOf(d.field);
-    if (d.kind == DiagnosticKind::NotFinite) notFinite |= bit;
-    if (d.kind == DiagnosticKind::NotComputed) notComputed |= bit;
+    if (d.kind == DiagnosticKind::NotFinite) notFinite |= MaskOf(d.field);
+    if (d.kind == DiagnosticKind::NotComputed) shown.notComputed |= MaskOf(d.field);
   }
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
-    const std::uint32_t bit = 1u << i;
-    if (notComputed & bit) {
-      shown.notComputed.push_back(field);
-      continue;
-    }
+    const FieldMask bit = MaskOf(field);
+    if (shown.notComputed & bit) continue;
     const Quantity result = ResultValue(outcome.results, field, gorMode);
     if (!result) continue;
-    const OutputFieldInfo info = FieldInfo(field, gorMode, system);
-    const double value = *result * info.displayFactor;
+    const double value = *result * FieldInfo(field, gorMode, system).displayFactor;
     // A finite value can still overflow when scaled to its display unit.
     if ((notFinite & bit) || !std::isfinite(value)) {
-      shown.outOfRange.push_back(field);
+      shown.outOfRange |= bit;
       continue;
     }
     shown.values[i] = value;
-    shown.texts[i] = FormatDecimals(value, info.decimals);
+  }
+  return shown;
+}
+
+void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown,
+                   UnitSystem system) {
+  const DisplayValues values = ValuesToShow(outcome, gorMode, system);
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    const auto field = static_cast<OutputField>(i);
+    if (values.notComputed & MaskOf(field)) shown.notComputed.push_back(field);
+    if (values.outOfRange & MaskOf(field)) shown.outOfRange.push_back(field);
+    if (!values.values[i]) continue;
+    shown.values[i] = values.values[i];
+    shown.texts[i] = FormatDecimals(*values.values[i], FieldInfo(field, gorMode, system).decimals);
   }
   // An unphysical value too large for its display unit is named out of range instead.
   for (const Diagnostic& d : outcome.diagnostics) {
@@ -65,7 +72,7 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
 
 RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
   RunOutput output;
-  if (outcome.oilComputed) output.pbCaption = PbCaption(gorMode);
+  output.pbCaption = PbCaption(outcome, gorMode);
   if (outcome.failed()) {
     output.message = ZFactorMessage(outcome.zFactorStatus);
   } else {

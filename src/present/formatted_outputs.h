@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,25 @@
 #include "calc/output_field.h"
 
 namespace tarnvik {
+
+// A set of fields, one bit per field: bit IndexOf(field).
+using FieldMask = std::uint32_t;
+constexpr FieldMask MaskOf(OutputField field) { return FieldMask{1} << IndexOf(field); }
+
+// The 21 values in their display units without their texts, for faces that hand on numbers
+// (the Python module): the same values and the same fields without a value as
+// FormatOutputs gives.
+struct DisplayValues {
+  // In display units; empty where not computed, not finite or not computable.
+  std::array<Quantity, kOutputFieldCount> values;
+  // Fields whose value came out NaN or infinite (outside a correlation's domain).
+  FieldMask outOfRange = 0;
+  // Fields that could not be computed although their fluid is present.
+  FieldMask notComputed = 0;
+};
+
+DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode,
+                           UnitSystem system = UnitSystem::Field);
 
 struct DisplayedOutputs {
   // In display units; empty where not computed, not finite or not computable.

@@ -39,6 +39,11 @@ std::string_view PbCaption(GorSelectorMode mode) {
   return mode == GorSelectorMode::Gor ? "Bubble Point Pressure, psia" : "     GOR MCF/STB";
 }
 
+std::optional<std::string_view> PbCaption(const CalculationOutcome& outcome, GorSelectorMode mode) {
+  if (!outcome.oilComputed) return std::nullopt;
+  return PbCaption(mode);
+}
+
 std::string_view ZFactorMessage(ZFactorStatus status) {
   switch (status) {
     case ZFactorStatus::Success:

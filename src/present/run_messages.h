@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/calculation_run.h"
 #include "calc/selector_modes.h"
 #include "correlations/gas/z_factor.h"
 
@@ -16,6 +17,8 @@ struct DisplayedOutputs;
 // "Bubble Point Pressure, psia" in Gor mode (pb is shown), "     GOR MCF/STB" otherwise
 // (the GOR at the bubble point is shown).
 std::string_view PbCaption(GorSelectorMode mode);
+// The caption a run sets: none when it had no oil step.
+std::optional<std::string_view> PbCaption(const CalculationOutcome& outcome, GorSelectorMode mode);
 
 // "pTr<1: z-factor Routine FAILS", "pPr>20.5: z-factor Routine FAILS",
 // "No convergence: z-factor Routine FAILS"; empty for Success.

@@ -29,7 +29,6 @@ ZFactor HallYarboroughZFactor(double tpr, double ppr) {
   const double h = 90.7 * t - 242.2 * t * t + 42.4 * t * t * t;
   const double d = 2.18 + 2.82 * t;
   const double e = 29.52 * t - 19.52 * t * t + 9.16 * t * t * t;
-  const double g = 1.18 + 2.82 * t;
 
   double y = 0.001;
   for (int iteration = 1; iteration <= kMaxIterations; ++iteration) {
@@ -37,9 +36,11 @@ ZFactor HallYarboroughZFactor(double tpr, double ppr) {
     const double y3 = y2 * y;
     const double y4 = y3 * y;
     const double oneMinusY = 1 - y;
-    const double f = a * ppr + (y + y2 + y3 - y4) / (oneMinusY * oneMinusY * oneMinusY) - b * y2 + h * std::pow(y, d);
+    const double yPowD = std::pow(y, d);
+    const double f = a * ppr + (y + y2 + y3 - y4) / (oneMinusY * oneMinusY * oneMinusY) - b * y2 + h * yPowD;
+    // y^G = y^D / y, as G = D − 1: one power per step instead of two.
     const double slope = (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (oneMinusY * oneMinusY * oneMinusY * oneMinusY) - e * y +
-                         h * d * std::pow(y, g);
+                         h * d * (yPowD / y);
     const double next = y - f / slope;
     if (std::fabs(next - y) < kTolerance) {
       if (!(y > 0 && y < 1)) break;

@@ -1,0 +1,71 @@
+// How the keyword arguments of calculate() and Case() become a case: the nine inputs
+// (numbers, or arrays of numbers), which of the fifth and eighth was given, and the
+// correlations named in words. Every refusal is a ValueError that names the argument.
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "calc/calculation_case.h"
+#include "model/case_model.h"
+
+namespace tarnvik::python {
+
+namespace py = pybind11;
+
+// The input arguments in the order the Python face passes them: the nine inputs, with the
+// bubble-point pressure beside the GOR and the water specific gravity beside the salinity.
+inline constexpr std::array<std::string_view, 11> kInputArguments = {
+    "api",      "gas_gravity", "temperature", "pressure",      "gor", "bubble_point",
+    "porosity", "swc",         "salinity",    "water_gravity", "wor"};
+// The choice arguments, in the order the Python face passes them. An argument that changes
+// how every input is read or what a run reports (a unit system, say) belongs beside them:
+// read once here, it applies to one case and to arrays alike.
+inline constexpr std::array<std::string_view, 4> kChoiceArguments = {"oil", "gas", "rock", "formation"};
+
+// The members of an input set in input order.
+inline constexpr std::array<double InputSet::*, kInputCount> kInputMembers = {
+    &InputSet::apiGravity, &InputSet::gasGravity, &InputSet::temperatureF, &InputSet::pressure, &InputSet::gorOrPb,
+    &InputSet::porosity,   &InputSet::swc,        &InputSet::salinityOrSg, &InputSet::wor};
+
+inline constexpr std::size_t kPressureInput = 3;
+
+// The name of input `index` (0–8) in the given modes: "gor" or "bubble_point" for the
+// fifth, "salinity" or "water_gravity" for the eighth.
+std::string_view InputName(std::size_t index, GorSelectorMode gorMode, WaterSelectorMode waterMode);
+
+// The arguments as given; an empty member, or None, was not given.
+struct CaseArguments {
+  std::array<py::object, kInputCount> numbers;  // scalars or arrays, in input order
+  std::optional<GorSelectorMode> gorMode;       // set when gor or bubble_point was given
+  std::optional<WaterSelectorMode> waterMode;   // set when salinity or water_gravity was given
+  std::optional<OilCorrelation> oil;
+  std::optional<GasCharacterisation> gas;
+  std::optional<RockCorrelation> rock;  // RockCorrelation::None for ""
+  std::optional<FormationType> formation;
+
+  bool Given(std::size_t index) const { return !numbers[index].is_none(); }
+};
+
+// Reads the 11 input arguments (kInputArguments order) and the 4 choices. Refuses both
+// members of a pair (gor and bubble_point, salinity and water_gravity) and choices that
+// name nothing.
+CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choices);
+
+// Without a case to start from every input must be given: refuses, naming all that are
+// missing.
+void RequireEveryInput(const CaseArguments& arguments);
+
+// The base case with the modes and choices given applied (the numbers are not).
+CalculationCase WithChoices(CalculationCase base, const CaseArguments& arguments);
+
+// True when the value is an array or a sequence of numbers rather than one number.
+bool IsArrayLike(const py::handle& value);
+
+// One number; refuses anything else, naming the argument.
+double NumberOf(const py::handle& value, std::string_view name);
+
+}  // namespace tarnvik::python

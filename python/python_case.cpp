@@ -1,0 +1,295 @@
+#include "python_case.h"
+
+#include <cerrno>
+#include <fstream>
+#include <string>
+
+#include "io/atomic_file.h"
+#include "model/case_model.h"
+#include "present/selection_texts.h"
+#include "present/selector_texts.h"
+
+namespace tarnvik::python {
+namespace {
+
+constexpr const char* kCaseDoc =
+    R"(One case: the nine inputs, what the fifth and eighth are, the correlations and a title.
+
+Case(case=None, /, *, api=None, gas_gravity=None, temperature=None, pressure=None,
+     gor=None, bubble_point=None, porosity=None, swc=None, salinity=None,
+     water_gravity=None, wor=None, oil=None, gas=None, rock=None, formation=None,
+     title=None)
+
+The arguments are those of tarnvik.calculate, scalars only, plus a title. Without a
+case to start from, every input must be given; with one, the arguments given replace
+its own. A case read from a case file keeps the file's texts, so write_cases writes it
+back as it was.
+
+The properties hold the numbers in the units calculate takes (API gravity [°API], gas
+gravity [air = 1], temperature [°F], pressure [psia], GOR at the bubble point
+[MCF/STB] or bubble-point pressure [psia], porosity [%], Swc [%], salinity [% NaCl] or
+water specific gravity, WOR [STB/STB]), the correlations by name, and None for the
+member of each pair not given.)";
+
+[[noreturn]] void ThrowFileError(int error, const std::string& path) {
+  errno = error;
+  PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
+  throw py::error_already_set();
+}
+
+// The selector texts and captions the window writes for a choice.
+void WriteChoices(const CaseArguments& arguments, CaseRecord& record) {
+  if (arguments.gorMode) {
+    record.gorSelector = kGorSelectorItems[*arguments.gorMode == GorSelectorMode::Gor ? 0 : 1];
+  }
+  if (arguments.waterMode) {
+    record.waterSelector = kWaterSelectorItems[*arguments.waterMode == WaterSelectorMode::Salinity ? 0 : 1];
+  }
+  if (arguments.oil) record.oilCaption = OilCorrelationItem(*arguments.oil);
+  if (arguments.gas) record.gasCaption = GasCharacterisationItem(*arguments.gas);
+  if (arguments.rock) record.rockCaption = RockCorrelationItem(*arguments.rock);
+}
+
+PythonCase NewCase(const py::object& base, const py::tuple& inputs, const py::tuple& choices, const py::object& title) {
+  const CaseArguments arguments = ReadCaseArguments(inputs, choices);
+  CaseRecord record;
+  FormationType formation = FormationType::None;
+  if (!base.is_none()) {
+    const PythonCase& from = CaseOf(base, "case");
+    record = from.record;
+    formation = from.formation;
+  } else {
+    RequireEveryInput(arguments);
+    record.oilCaption = OilCorrelationItem(OilCorrelation::Standing);
+    record.gasCaption = GasCharacterisationItem(GasCharacterisation::WetGas);
+  }
+  const CalculationCase modes = WithChoices(MakeCase(record, formation).calculation, arguments);
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    if (!arguments.Given(i)) continue;
+    const std::string_view name = InputName(i, modes.gorMode, modes.waterMode);
+    if (IsArrayLike(arguments.numbers[i])) {
+      throw py::value_error(std::string(name) + ": a Case holds numbers, not arrays (calculate takes arrays)");
+    }
+    record.numbers[i] = NumberOf(arguments.numbers[i], name);
+  }
+  WriteChoices(arguments, record);
+  if (arguments.formation) formation = *arguments.formation;
+  if (!title.is_none()) {
+    if (!py::isinstance<py::str>(title)) throw py::value_error("title: expected a text");
+    record.title = title.cast<std::string>();
+  }
+  return MakeCase(std::move(record), formation);
+}
+
+py::object NumberOrNone(bool given, double value) { return given ? py::object(py::float_(value)) : py::none(); }
+py::object TextOrNone(std::string_view text) { return text.empty() ? py::object(py::none()) : py::str(text); }
+
+// The keyword arguments that make this case again, in the order calculate takes them.
+py::dict AsDict(const PythonCase& c) {
+  const InputSet& in = c.calculation.inputs;
+  const bool gor = c.calculation.gorMode == GorSelectorMode::Gor;
+  const bool salinity = c.calculation.waterMode == WaterSelectorMode::Salinity;
+  const CorrelationSelection& selection = c.calculation.selection;
+  py::dict values;
+  values["title"] = c.record.title;
+  values["api"] = in.apiGravity;
+  values["gas_gravity"] = in.gasGravity;
+  values["temperature"] = in.temperatureF;
+  values["pressure"] = in.pressure;
+  values[gor ? "gor" : "bubble_point"] = in.gorOrPb;
+  values["porosity"] = in.porosity;
+  values["swc"] = in.swc;
+  values[salinity ? "salinity" : "water_gravity"] = in.salinityOrSg;
+  values["wor"] = in.wor;
+  values["oil"] = OilCorrelationName(selection.oilCorrelation);
+  values["gas"] = selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet";
+  values["rock"] = TextOrNone(RockCorrelationItem(selection.rockCorrelation));
+  values["formation"] = TextOrNone(FormationTypeItem(selection.formationType));
+  return values;
+}
+
+std::string Repr(const PythonCase& c) {
+  std::string text = "Case(";
+  bool first = true;
+  for (const auto& [key, value] : AsDict(c)) {
+    if (value.is_none()) continue;
+    text.append(first ? "" : ", ").append(py::str(key)).append("=").append(py::repr(value));
+    first = false;
+  }
+  return text + ")";
+}
+
+bool SameCase(const PythonCase& a, const PythonCase& b) {
+  const CaseRecord &x = a.record, &y = b.record;
+  return x.title == y.title && x.gorSelector == y.gorSelector && x.waterSelector == y.waterSelector &&
+         x.oilCaption == y.oilCaption && x.gasCaption == y.gasCaption && x.rockCaption == y.rockCaption &&
+         x.numbers == y.numbers && a.formation == b.formation;
+}
+
+py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
+  const std::string errors = py::isinstance<py::str>(errorsArgument) ? errorsArgument.cast<std::string>() : "";
+  if (errors != "raise" && errors != "warn") {
+    throw py::value_error("errors: " + std::string(py::repr(errorsArgument)) + " is neither \"raise\" nor \"warn\"");
+  }
+  const std::string path = PathOf(file, "path");
+  std::ifstream input(path, std::ios::binary);
+  if (!input) ThrowFileError(errno, path);
+  py::list cases;
+  CaseRecordReader reader(input);
+  CaseRecord record;
+  CaseRecordReader::Entry entry;
+  while (reader.Next(record, entry)) {
+    if (entry.ok) {
+      cases.append(MakeCase(record, FormationType::None));
+      continue;
+    }
+    const std::string where = path + ":" + std::to_string(entry.line) + ": " + entry.error;
+    if (errors == "raise") throw py::value_error(where + " (errors=\"warn\" skips such records)");
+    if (PyErr_WarnEx(PyExc_UserWarning, (where + "; the record is skipped").c_str(), 1) != 0) {
+      throw py::error_already_set();
+    }
+  }
+  if (input.bad()) ThrowFileError(errno, path);
+  return cases;
+}
+
+void WriteCases(const py::object& file, const py::object& cases) {
+  const std::string path = PathOf(file, "path");
+  if (!py::isinstance<py::iterable>(cases)) throw py::value_error("cases: expected a sequence of tarnvik.Case");
+  std::string text;
+  std::size_t index = 0;
+  for (const py::handle item : cases) {
+    text += WriteCaseRecord(CaseOf(item, "cases[" + std::to_string(index++) + "]").record);
+  }
+  std::string error;
+  if (!WriteFileAtomically(path, text, error)) {
+    PyErr_SetString(PyExc_OSError, (path + ": not written: " + error).c_str());
+    throw py::error_already_set();
+  }
+}
+
+}  // namespace
+
+PythonCase MakeCase(CaseRecord record, FormationType formation) {
+  PythonCase c{std::move(record), formation, {}};
+  c.calculation = tarnvik::CaseFromRecord(c.record, CorrelationSelection{.formationType = formation});
+  return c;
+}
+
+std::string PathOf(const py::handle& path, std::string_view name) {
+  try {
+    return py::str(py::module_::import("os").attr("fsdecode")(path));
+  } catch (const py::error_already_set& error) {
+    throw py::value_error(std::string(name) + ": expected a file path (" + std::string(py::str(error.value())) + ")");
+  }
+}
+
+const PythonCase& CaseOf(const py::handle& value, std::string_view name) {
+  if (!py::isinstance<PythonCase>(value)) {
+    throw py::value_error(std::string(name) + ": expected a tarnvik.Case, got " +
+                          std::string(py::str(py::type::handle_of(value).attr("__name__"))));
+  }
+  return value.cast<const PythonCase&>();
+}
+
+void BindCase(py::module_& module) {
+  py::class_<PythonCase> cls(module, "Case", kCaseDoc);
+  cls.def(py::init([](const py::object& base, py::object api, py::object gasGravity, py::object temperature,
+                      py::object pressure, py::object gor, py::object bubblePoint, py::object porosity, py::object swc,
+                      py::object salinity, py::object waterGravity, py::object wor, py::object oil, py::object gas,
+                      py::object rock, py::object formation, py::object title) {
+            return NewCase(base,
+                           py::make_tuple(api, gasGravity, temperature, pressure, gor, bubblePoint, porosity, swc,
+                                          salinity, waterGravity, wor),
+                           py::make_tuple(oil, gas, rock, formation), title);
+          }),
+          py::arg("case") = py::none(), py::pos_only(), py::kw_only(), py::arg("api") = py::none(),
+          py::arg("gas_gravity") = py::none(), py::arg("temperature") = py::none(), py::arg("pressure") = py::none(),
+          py::arg("gor") = py::none(), py::arg("bubble_point") = py::none(), py::arg("porosity") = py::none(),
+          py::arg("swc") = py::none(), py::arg("salinity") = py::none(), py::arg("water_gravity") = py::none(),
+          py::arg("wor") = py::none(), py::arg("oil") = py::none(), py::arg("gas") = py::none(),
+          py::arg("rock") = py::none(), py::arg("formation") = py::none(), py::arg("title") = py::none());
+
+  const auto number = [&cls](const char* name, double InputSet::*member, const char* doc) {
+    cls.def_property_readonly(
+        name, [member](const PythonCase& c) { return c.calculation.inputs.*member; }, doc);
+  };
+  number("api", &InputSet::apiGravity, "Stock-tank oil gravity [°API]; 0 for no oil.");
+  number("gas_gravity", &InputSet::gasGravity, "Gas specific gravity [air = 1]; 0 for no gas.");
+  number("temperature", &InputSet::temperatureF, "Reservoir temperature [°F].");
+  number("pressure", &InputSet::pressure, "Reservoir pressure [psia].");
+  number("porosity", &InputSet::porosity, "Porosity [%].");
+  number("swc", &InputSet::swc, "Connate-water saturation [% of pore volume].");
+  number("wor", &InputSet::wor, "Water-oil ratio [STB/STB].");
+  cls.def_property_readonly(
+      "gor",
+      [](const PythonCase& c) {
+        return NumberOrNone(c.calculation.gorMode == GorSelectorMode::Gor, c.calculation.inputs.gorOrPb);
+      },
+      "GOR at the bubble point [MCF/STB]; None when the bubble point was given.");
+  cls.def_property_readonly(
+      "bubble_point",
+      [](const PythonCase& c) {
+        return NumberOrNone(c.calculation.gorMode == GorSelectorMode::BubblePoint, c.calculation.inputs.gorOrPb);
+      },
+      "Bubble-point pressure [psia]; None when the GOR was given.");
+  cls.def_property_readonly(
+      "salinity",
+      [](const PythonCase& c) {
+        return NumberOrNone(c.calculation.waterMode == WaterSelectorMode::Salinity, c.calculation.inputs.salinityOrSg);
+      },
+      "Water salinity [% NaCl]; None when the water specific gravity was given.");
+  cls.def_property_readonly(
+      "water_gravity",
+      [](const PythonCase& c) {
+        return NumberOrNone(c.calculation.waterMode == WaterSelectorMode::SpecificGravity,
+                            c.calculation.inputs.salinityOrSg);
+      },
+      "Water specific gravity [fresh water = 1]; None when the salinity was given.");
+  const auto text = [&cls](const char* name, const char* doc) {
+    cls.def_property_readonly(
+        name, [name](const PythonCase& c) { return py::object(AsDict(c)[name]); }, doc);
+  };
+  text("title", "The case title.");
+  text("oil", "The oil family in force: \"Standing\", \"Vazquez/Beggs\", \"Glaso\", ...");
+  text("gas", "The gas characterisation in force: \"wet\" or \"dry\".");
+  text("rock", "The rock-compressibility correlation in force, or None.");
+  text("formation", "The formation type for Newman and Yale et al., or None.");
+  cls.def("as_dict", &AsDict,
+          "The keyword arguments that make this case again: tarnvik.Case(**case.as_dict()).\n\n"
+          "A list of them makes a pandas DataFrame that calculate_frame takes.");
+  cls.def(
+      "to_record",
+      [](const PythonCase& c) {
+        std::string line = WriteCaseRecord(c.record);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        return line;
+      },
+      "The case as a line of a case file (without its line end).");
+  cls.def("__repr__", &Repr);
+  cls.def("__eq__", [](const PythonCase& a, const py::object& b) {
+    return py::isinstance<PythonCase>(b) && SameCase(a, b.cast<const PythonCase&>());
+  });
+  cls.attr("__hash__") = py::none();
+
+  module.def("read_cases", &ReadCases, py::arg("path"), py::kw_only(), py::arg("errors") = "raise",
+             R"(Reads a case file: one Case per record, in file order.
+
+A case file holds one record per line, fifteen comma-separated fields: the title, the
+two selector texts and the three correlation captions in double quotation marks, then
+the nine numbers (as the desktop window saves them). Each record starts from Standing,
+wet gas and no rock correlation, with its captions applied as the window applies them.
+
+path: the file (str or path-like).
+errors: "raise" (the default) raises ValueError naming the line of a malformed record;
+    "warn" skips it with a UserWarning naming the line.
+Raises OSError when the file cannot be read.)");
+  module.def("write_cases", &WriteCases, py::arg("path"), py::arg("cases"),
+             R"(Writes cases to a case file, one record per line (CR LF), as read_cases reads them.
+
+The file is replaced whole or not at all. A case read from a file is written with the
+file's own texts. The formation type is not part of a case file. Raises ValueError
+when an item is not a Case, OSError when the file cannot be written.)");
+}
+
+}  // namespace tarnvik::python

@@ -1,0 +1,144 @@
+"""Tarnvik: PVT properties of oil, gas, water and rock from published empirical correlations.
+
+One case:
+
+    >>> import tarnvik
+    >>> r = tarnvik.calculate(api=35, gas_gravity=0.75, temperature=200, pressure=3000,
+    ...                       gor=0.5, porosity=20, swc=25, salinity=3, wor=0.5)
+    >>> round(r.bo, 3), round(r.pbx)
+    (1.284, 2203)
+
+Many cases: give any input as a numpy array (or a list); the inputs broadcast against
+each other as numpy broadcasts them, and every quantity comes back as an array of the
+broadcast shape (tarnvik.ArrayResult). With pandas, tarnvik.calculate_frame maps the
+columns of a DataFrame. tarnvik.Case holds one case (tarnvik.read_cases reads a case
+file); tarnvik.pressure_table, tarnvik.compare_oil and tarnvik.export_eclipse take one.
+
+Inputs are in field units, as the desktop window takes them: API gravity [°API], gas
+gravity [air = 1], temperature [°F], pressure [psia], GOR at the bubble point [MCF/STB]
+or bubble-point pressure [psia], porosity [%], Swc [%], salinity [% NaCl] or water
+specific gravity, WOR [STB/STB].
+
+The results, in the units the window shows them:
+"""
+
+import enum as _enum
+
+from . import _tarnvik
+from ._tarnvik import (
+    DEFAULT_TABLE_POINTS,
+    FIELDS,
+    GOR_AT_BUBBLE_POINT_FIELD,
+    Case,
+    Result,
+    compare_oil,
+    export_eclipse,
+    pressure_table,
+    read_cases,
+    write_cases,
+)
+
+__all__ = [
+    "ArrayResult", "Case", "DEFAULT_TABLE_POINTS", "ExportError", "FIELDS", "GOR_AT_BUBBLE_POINT_FIELD",
+    "Result", "ZFactorStatus", "calculate", "calculate_frame", "compare_oil", "export_eclipse",
+    "pressure_table", "read_cases", "write_cases",
+]
+
+__doc__ += "".join(
+    f"    {name:16} {caption}{f' [{unit}]' if unit else ''}\n" for name, caption, unit in FIELDS
+) + (
+    f"    (pbx is the {GOR_AT_BUBBLE_POINT_FIELD[1].lower()} [{GOR_AT_BUBBLE_POINT_FIELD[2]}] "
+    "when the bubble point was given.)\n"
+)
+
+Case.__module__ = Result.__module__ = __name__
+
+
+def __getattr__(name):
+    """ArrayResult and calculate_frame, with numpy, load on first use: one case needs neither."""
+    if name == "ArrayResult":
+        from ._arrays import ArrayResult
+
+        return ArrayResult
+    if name == "calculate_frame":
+        from ._frames import calculate_frame
+
+        return calculate_frame
+    raise AttributeError(f"module 'tarnvik' has no attribute {name!r}")
+
+
+def __dir__():
+    return sorted(set(globals()) | set(__all__))
+
+
+ZFactorStatus = _enum.IntEnum("ZFactorStatus", [(name, value) for name, value, _ in _tarnvik.Z_FACTOR_STATUSES])
+ZFactorStatus.__doc__ = (
+    "The z-factor (Hall-Yarborough) at the reservoir pressure: SUCCESS, or the failure that "
+    "ended the run. Its message property says it as the window does."
+)
+ZFactorStatus.__module__ = __name__
+ZFactorStatus.message = property(
+    lambda self: _tarnvik.Z_FACTOR_STATUSES[self.value][2], doc="The failure in words; '' for SUCCESS."
+)
+
+
+class ExportError(RuntimeError):
+    """export_eclipse could not write what was asked; the message says why.
+
+    tables_written and deck_written say which files were written all the same (only
+    the tables, when the deck could not take its place after them).
+    """
+
+    def __init__(self, message, tables_written=False, deck_written=False):
+        super().__init__(message)
+        self.tables_written = tables_written
+        self.deck_written = deck_written
+
+
+def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pressure=None, gor=None,
+              bubble_point=None, porosity=None, swc=None, salinity=None, water_gravity=None, wor=None,
+              oil=None, gas=None, rock=None, formation=None):
+    """Calculates the 21 quantities for one case, or for arrays of cases.
+
+    Inputs (field units; each a number, or an array of numbers for many cases):
+        api           stock-tank oil gravity [°API]; 0 means no oil
+        gas_gravity   gas specific gravity [air = 1]; 0 means no gas
+        temperature   reservoir temperature [°F]
+        pressure      reservoir pressure [psia]
+        gor           GOR at the bubble point [MCF/STB], or else
+        bubble_point  bubble-point pressure [psia]
+        porosity      porosity [% of bulk volume]
+        swc           connate-water saturation [% of pore volume]
+        salinity      water salinity [% NaCl by weight], or else
+        water_gravity water specific gravity [fresh water = 1]
+        wor           water-oil ratio [STB/STB]
+    Correlations (texts):
+        oil        oil family, by its first three letters: "Standing" (the default),
+                   "Vazquez/Beggs", "Glaso", "Al-Marhoun", "Petrosky/Farshad",
+                   "Dokla/Osman", "Farshad", "Obomanu/Okpobiri", "Kartoatmodjo/Schmidt"
+        gas        "wet" (the default) or "dry": the pseudo-critical properties
+        rock       pore-volume compressibility: "Hall", "Van der Knaap", "Yale et. al.",
+                   "Newman", or "" for none (the default)
+        formation  for Newman and Yale et al.: "Consolidated Sands", "Friable Sands",
+                   "Unconsolidated Sands", "Carbonates", or "" for none (the default)
+
+    Without `case` every input must be given (one of each pair). With a tarnvik.Case,
+    the case's inputs and correlations apply and the arguments given replace them:
+    calculate(case, pressure=numpy.linspace(500, 5000, 10)) runs the case at ten
+    pressures.
+
+    Returns a tarnvik.Result when every input is a number: each quantity a float in its
+    display unit (see help(tarnvik)) or None where there is none, with status, message,
+    out_of_range, not_computed and diagnostics. When any input is an array, the inputs
+    are broadcast as numpy broadcasts them and a tarnvik.ArrayResult comes back: each
+    quantity a float array of the broadcast shape, NaN where there is none, a status
+    array, and the diagnostics per element. The GIL is released while the cases run.
+
+    Raises ValueError for a missing input, both members of a pair, a correlation that
+    names nothing, a value that is not a number, or arrays that do not broadcast.
+    """
+    return _tarnvik._calculate(
+        case,
+        (api, gas_gravity, temperature, pressure, gor, bubble_point, porosity, swc, salinity, water_gravity, wor),
+        (oil, gas, rock, formation),
+    )

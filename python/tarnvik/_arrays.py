@@ -1,0 +1,136 @@
+"""tarnvik.ArrayResult: the results of many runs as numpy arrays."""
+
+import numpy as np
+
+from . import _tarnvik
+
+_NAMES = tuple(name for name, _, _ in _tarnvik.FIELDS)
+_MESSAGES = np.array([message for _, _, message in _tarnvik.Z_FACTOR_STATUSES], dtype=object)
+# Rows of the mask block: out of range, not computed, then one per diagnostic kind.
+_OUT_OF_RANGE, _NOT_COMPUTED, _FIRST_KIND = 0, 1, 2
+
+
+def _names(mask):
+    return tuple(name for i, name in enumerate(_NAMES) if int(mask) >> i & 1)
+
+
+def _diagnostics(masks):
+    """(kind, name) pairs in field order from one mask per diagnostic kind."""
+    return tuple(
+        (kind, name)
+        for i, name in enumerate(_NAMES)
+        for kind, mask in zip(_tarnvik.DIAGNOSTIC_KINDS, masks)
+        if int(mask) >> i & 1
+    )
+
+
+def _per_element(codes, describe):
+    """An object array holding describe(code) for each element, built once per distinct code.
+
+    codes: (rows, *shape); each element's code is its column of rows.
+    """
+    shape = codes.shape[1:]
+    columns = codes.reshape(codes.shape[0], -1).T
+    distinct, inverse = np.unique(columns, axis=0, return_inverse=True)
+    described = np.empty(len(distinct), dtype=object)
+    for i, code in enumerate(distinct):
+        described[i] = describe(code)
+    return described[inverse.reshape(-1)].reshape(shape)
+
+
+class ArrayResult:
+    """The results of many runs: tarnvik.calculate over arrays, pressure_table, compare_oil.
+
+    Each of the 21 quantities is a float array of the result's shape, in the unit its
+    docstring names (the units the desktop window shows), NaN where there is none: not
+    computed in that run, outside a correlation's domain or not computable (the last two
+    named in out_of_range). A z-factor failure at an element's reservoir pressure leaves
+    all of its values NaN and is said in status and message.
+
+    Key columns (pressure and note of a pressure table, family of a comparison) are
+    attributes too, and come first in to_frame().
+    """
+
+    def __init__(self, values, status, masks, keys, columns):
+        self._values = values
+        self._masks = masks
+        self._status = status
+        self.keys = {name: np.array(column) for name, column in keys.items()}
+        self.columns = tuple(columns) if columns is not None else _NAMES
+        self._described = {}
+
+    def __getattr__(self, name):
+        keys = self.__dict__.get("keys", {})
+        if name in keys:
+            return keys[name]
+        raise AttributeError(f"ArrayResult has no attribute {name!r}")
+
+    @property
+    def shape(self):
+        """The shape of every per-element array: the inputs' broadcast shape, or (rows,)."""
+        return self._status.shape
+
+    def __len__(self):
+        return len(self._status)
+
+    @property
+    def status(self):
+        """The z-factor status per element: int8 array of tarnvik.ZFactorStatus values (0 is SUCCESS)."""
+        return self._status
+
+    @property
+    def message(self):
+        """The z-factor failure per element in words ('' where there was none): object array."""
+        return _MESSAGES[self._status]
+
+    def _describe(self, key, rows, describe):
+        if key not in self._described:
+            self._described[key] = _per_element(self._masks[rows], describe)
+        return self._described[key]
+
+    @property
+    def out_of_range(self):
+        """Per element, the names of the quantities without a value although their fluid is present
+        (outside a correlation's domain, or not computable): object array of tuples."""
+        return self._describe("out_of_range", slice(_OUT_OF_RANGE, _NOT_COMPUTED + 1),
+                              lambda masks: _names(masks[0] | masks[1]))
+
+    @property
+    def not_computed(self):
+        """Per element, the names of the quantities that could not be computed although their fluid
+        is present (gas and total compressibility when the z-factor fails at p - 5 and p + 5 psia)."""
+        return self._describe("not_computed", slice(_NOT_COMPUTED, _NOT_COMPUTED + 1), lambda masks: _names(masks[0]))
+
+    @property
+    def diagnostics(self):
+        """Per element, what its run said about its results: tuples of (kind, name) pairs."""
+        return self._describe("diagnostics", slice(_FIRST_KIND, None), _diagnostics)
+
+    def to_frame(self, index=None):
+        """The results as a pandas DataFrame, one row per element (in C order): the key columns,
+        status, message, the value columns and out_of_range."""
+        import pandas as pd
+
+        data = {name: column.reshape(-1) for name, column in self.keys.items()}
+        data["status"] = self._status.reshape(-1)
+        data["message"] = self.message.reshape(-1)
+        for name in self.columns:
+            data[name] = getattr(self, name).reshape(-1)
+        data["out_of_range"] = self.out_of_range.reshape(-1)
+        return pd.DataFrame(data, index=index)
+
+    def __repr__(self):
+        failed = int(np.count_nonzero(self._status))
+        return f"ArrayResult(shape={self.shape}, z-factor failures={failed}, columns={', '.join(self.columns)})"
+
+
+def _value_property(index, name, caption, unit):
+    doc = f"{caption} [{unit}]" if unit else caption
+    if name == "pbx":
+        _, other, other_unit = _tarnvik.GOR_AT_BUBBLE_POINT_FIELD
+        doc += f" when the GOR was given; otherwise the {other[0].lower() + other[1:]} [{other_unit}]"
+    return property(lambda self: self._values[index], doc=doc + ": float array, NaN where there is none.")
+
+
+for _index, (_name, _caption, _unit) in enumerate(_tarnvik.FIELDS):
+    setattr(ArrayResult, _name, _value_property(_index, _name, _caption, _unit))

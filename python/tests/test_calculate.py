@@ -1,0 +1,118 @@
+"""calculate() over one case and over arrays, against the real tarnvik-calc."""
+
+import collections
+
+import numpy as np
+import pytest
+
+import tarnvik
+from conftest import ORACLE, run_calc, same
+
+FIELDS = [name for name, _, _ in tarnvik.FIELDS]
+FORMATIONS = ["", "Consolidated Sands", "Friable Sands", "Unconsolidated Sands", "Carbonates"]
+
+
+def check_line(values, line, case_number):
+    """One run (a dict of field values, message and out_of_range) against a JSON line."""
+    for key in FIELDS + ["message"]:
+        assert same(values[key], line[key]), (case_number, key, values[key], line[key])
+    assert list(values["out_of_range"]) == line["out_of_range"], case_number
+
+
+@pytest.mark.parametrize("formation", FORMATIONS)
+def test_scalar_calls_agree_with_the_command_line(oracle_cases, formation):
+    lines = run_calc("--formation", formation, ORACLE)
+    assert len(lines) == len(oracle_cases)
+    for case, line in zip(oracle_cases, lines):
+        result = tarnvik.calculate(case, formation=formation).as_dict()
+        assert result["pbx_label"] == line["pbx_label"]
+        check_line(result, line, line["case"])
+
+
+@pytest.mark.parametrize("formation", ["", "Carbonates"])
+def test_array_calls_agree_with_the_command_line(oracle_cases, formation):
+    """All cases that share modes and correlations in one call, each input an array."""
+    lines = run_calc("--formation", formation, ORACLE)
+    groups = collections.defaultdict(list)
+    for index, case in enumerate(oracle_cases):
+        arguments = case.as_dict()
+        numbers = tuple(key for key, value in arguments.items() if isinstance(value, float))
+        groups[(numbers, arguments["oil"], arguments["gas"], arguments["rock"])].append(index)
+    assert len(groups) > 1
+    for (numbers, oil, gas, rock), indices in groups.items():
+        inputs = {key: np.array([oracle_cases[i].as_dict()[key] for i in indices]) for key in numbers}
+        result = tarnvik.calculate(**inputs, oil=oil, gas=gas, rock=rock or "", formation=formation)
+        for position, index in enumerate(indices):
+            values = {key: getattr(result, key)[position] for key in FIELDS}
+            values["message"] = result.message[position]
+            values["out_of_range"] = result.out_of_range[position]
+            check_line(values, lines[index], lines[index]["case"])
+
+
+def test_inputs_broadcast_as_numpy_broadcasts(typical):
+    temperatures, pressures = np.array([[150.0], [250.0]]), [1000, 2000, 3000]
+    result = tarnvik.calculate(typical, temperature=temperatures, pressure=pressures)
+    assert result.shape == (2, 3)
+    for i, t in enumerate(temperatures[:, 0]):
+        for j, p in enumerate(pressures):
+            one = tarnvik.calculate(typical, temperature=t, pressure=p)
+            for key in FIELDS:
+                assert same(getattr(result, key)[i, j], getattr(one, key))
+    # A column of a transposed (strided) array reads as its values.
+    strided = np.array([[150.0, 9.0], [250.0, 9.0]]).T[0]
+    assert np.array_equal(tarnvik.calculate(typical, temperature=strided, pressure=1000).bo, result.bo[:, 0])
+    assert tarnvik.calculate(typical, pressure=np.array(2000.0)).bo.shape == ()
+    assert tarnvik.calculate(typical, pressure=[]).bo.shape == (0,)
+
+
+@pytest.mark.parametrize("record, status", [
+    (73, tarnvik.ZFactorStatus.TPR_BELOW_1),
+    (74, tarnvik.ZFactorStatus.PPR_ABOVE_20_5),
+    (75, tarnvik.ZFactorStatus.NO_CONVERGENCE),
+])
+def test_a_z_factor_failure_leaves_no_values_and_says_which(oracle_cases, record, status):
+    case = oracle_cases[record - 1]
+    one = tarnvik.calculate(case)
+    assert one.status is status and one.message == status.message != ""
+    assert all(getattr(one, key) is None for key in FIELDS)
+    many = tarnvik.calculate(case, wor=[0.5, 0.5])
+    assert list(many.status) == [status, status] and list(many.message) == [status.message] * 2
+    assert all(np.isnan(getattr(many, key)).all() for key in FIELDS)
+
+
+def test_diagnostics_name_what_the_values_lack(oracle_cases):
+    # Record 63: water specific gravity 0.98, a negative salinity; record 76: z refused at
+    # p + 5 psia only, so the gas compressibility is one-sided and every value is given.
+    negative_salinity, one_sided = oracle_cases[62], oracle_cases[75]
+    result = tarnvik.calculate(negative_salinity)
+    assert ("not_finite", "water_viscosity") in result.diagnostics
+    assert result.water_viscosity is None and "water_viscosity" in result.out_of_range
+    assert tarnvik.calculate(one_sided).out_of_range == ()
+    many = tarnvik.calculate(negative_salinity, pressure=[2000, 3000])
+    # The values lacking are the same at both pressures; data-range warnings may differ.
+    lacking = lambda diagnostics: [d for d in diagnostics if d[0] in ("not_finite", "not_computed")]
+    assert [lacking(d) for d in many.diagnostics] == [lacking(result.diagnostics)] * 2
+
+
+def test_an_array_call_lets_other_threads_run(typical):
+    """While the cases run, another thread keeps running: the call does not hold the GIL."""
+    import threading
+    import time
+
+    started, finished, laps = threading.Event(), threading.Event(), []
+
+    def work():
+        started.set()
+        tarnvik.calculate(typical, pressure=np.linspace(500, 6000, 200_000))
+        finished.set()
+
+    worker = threading.Thread(target=work)
+    worker.start()
+    started.wait()
+    begin = time.perf_counter()
+    while not finished.is_set():
+        time.sleep(0.001)  # with the GIL held by the worker, this thread would not wake until it is done
+        laps.append(time.perf_counter())
+    worker.join()
+    assert laps[-1] - begin > 0.02, "the call was too short to tell"
+    assert len(laps) > 5
