@@ -172,7 +172,9 @@ void WriteCases(const py::object& file, const py::object& cases) {
 
 PythonCase MakeCase(CaseRecord record, FormationType formation) {
   PythonCase c{std::move(record), formation, {}};
-  c.calculation = tarnvik::CaseFromRecord(c.record, CorrelationSelection{.formationType = formation});
+  CorrelationSelection selection;
+  selection.formationType = formation;
+  c.calculation = tarnvik::CaseFromRecord(c.record, selection);
   return c;
 }
 

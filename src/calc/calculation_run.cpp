@@ -12,33 +12,18 @@ namespace tarnvik {
 
 namespace {
 
-// Oil step: bubble point, solution gas, Bo (and co above pb), viscosity.
-void CalculateOil(const InputSet& in, GorSelectorMode gorMode, OilCorrelation family, CalculationOutcome& outcome) {
-  ResultSet& r = outcome.results;
-  const double t = in.temperatureF;
-  const double p = in.pressure;
-  double pb = in.gorOrPb;
-  double rsb = 0;
-  double rs = 0;
-  CalcBubblePoint(in.gasGravity, p, t, in.apiGravity, pb, rsb, rs, gorMode, family);
+// Oil step: the oil state at the reservoir pressure into the results.
+void CalculateOil(const InputSet& in, GorSelectorMode gorMode, const CorrelationSelection& selection,
+                  CalculationOutcome& outcome) {
+  const OilState oil = CalculateOilState(in, gorMode, selection.oilCorrelation, TuningInForce(selection));
   outcome.oilComputed = true;
-  if (IsDeadOil(in, gorMode)) {
-    // No gas in solution: the oil is at its bubble point at atmospheric pressure. The
-    // inverse correlations at Rsb = 0 give 0 psia, or a negative pressure where they
-    // subtract a constant (Standing −25.48, Petrosky/Farshad −1391 psia).
-    pb = units::kAtmosphericPressure;
-    rs = 0;
-  }
-  if (p > pb) rs = rsb;
-  r.pb = pb;
-  r.rsb = rsb;
-  r.rs = rs;
-  double bo = 0;
-  CalcOilFvf(in.gasGravity, t, in.apiGravity, rs, bo, p, pb, r.co, family);
-  r.bo = bo;
-  double muO = 0;
-  CalcOilViscosity(in.apiGravity, t, rs, muO, p, pb);
-  r.muO = muO;
+  ResultSet& r = outcome.results;
+  r.pb = oil.pb;
+  r.rsb = oil.rsb;
+  r.rs = oil.rs;
+  r.bo = oil.bo;
+  r.co = oil.co;
+  r.muO = oil.muO;
 }
 
 // Gas compressibility from z at p and its neighbours at p ∓ dp/2. When one neighbour
@@ -61,16 +46,17 @@ void CalculateGasCompressibility(const InputSet& in, GasCharacterisation charact
 }
 
 // Oil compressibility at or below the bubble point from Bo and Rs at p ∓ dp/2.
-void CalculateSaturatedOilCompressibility(const InputSet& in, OilCorrelation family, ResultSet& r) {
+void CalculateSaturatedOilCompressibility(const InputSet& in, OilCorrelation family, const OilTuning* tuning,
+                                          ResultSet& r) {
   const double gg = in.gasGravity, t = in.temperatureF, api = in.apiGravity;
   const double dp = units::kPressureStep;
   const double pLower = in.pressure - dp / 2;
   const double pUpper = in.pressure + dp / 2;
   double rsLower = 0, rsUpper = 0, boLower = 0, boUpper = 0;
-  CalcSolutionGas(gg, pLower, t, api, r.pb, rsLower, family);
-  CalcOilFvf(gg, t, api, rsLower, boLower, pLower, r.pb, r.co, family);
-  CalcSolutionGas(gg, pUpper, t, api, r.pb, rsUpper, family);
-  CalcOilFvf(gg, t, api, rsUpper, boUpper, pUpper, r.pb, r.co, family);
+  CalcSolutionGas(gg, pLower, t, api, r.pb, rsLower, family, tuning);
+  CalcOilFvf(gg, t, api, rsLower, boLower, pLower, r.pb, r.co, family, tuning);
+  CalcSolutionGas(gg, pUpper, t, api, r.pb, rsUpper, family, tuning);
+  CalcOilFvf(gg, t, api, rsUpper, boUpper, pUpper, r.pb, r.co, family, tuning);
   double co = 0;
   CalcOilCompressibility(ValueOrZero(r.bo), ValueOrZero(r.bg), dp, boLower, boUpper, rsLower, rsUpper, co);
   r.co = co;
@@ -94,7 +80,7 @@ bool CalculateGas(const InputSet& in, GorSelectorMode gorMode, const Correlation
   // there is no Bo to relate it to, and an oil without gas in solution has none to lose,
   // so co stays not computed.
   if (in.apiGravity > 0 && in.pressure <= r.pb && !IsDeadOil(in, gorMode)) {
-    CalculateSaturatedOilCompressibility(in, selection.oilCorrelation, r);
+    CalculateSaturatedOilCompressibility(in, selection.oilCorrelation, TuningInForce(selection), r);
   }
   return true;
 }
@@ -139,6 +125,31 @@ void NoteNotFinite(const ResultSet& r, GorSelectorMode gorMode, Diagnostics& dia
 
 }  // namespace
 
+OilState CalculateOilState(const InputSet& in, GorSelectorMode gorMode, OilCorrelation family,
+                           const OilTuning* tuning) {
+  OilState oil;
+  const double t = in.temperatureF;
+  const double p = in.pressure;
+  double pb = in.gorOrPb;
+  double rsb = 0;
+  double rs = 0;
+  CalcBubblePoint(in.gasGravity, p, t, in.apiGravity, pb, rsb, rs, gorMode, family, tuning);
+  if (IsDeadOil(in, gorMode)) {
+    // No gas in solution: the oil is at its bubble point at atmospheric pressure. The
+    // inverse correlations at Rsb = 0 give 0 psia, or a negative pressure where they
+    // subtract a constant (Standing −25.48, Petrosky/Farshad −1391 psia).
+    pb = units::kAtmosphericPressure;
+    rs = 0;
+  }
+  if (p > pb) rs = rsb;
+  oil.pb = pb;
+  oil.rsb = rsb;
+  oil.rs = rs;
+  CalcOilFvf(in.gasGravity, t, in.apiGravity, rs, oil.bo, p, pb, oil.co, family, tuning);
+  CalcOilViscosity(in.apiGravity, t, rs, oil.muO, p, pb, tuning);
+  return oil;
+}
+
 bool IsDeadOil(const InputSet& in, GorSelectorMode gorMode) {
   return in.apiGravity > 0 && in.gasGravity > 0 && gorMode == GorSelectorMode::Gor && in.gorOrPb == 0;
 }
@@ -156,7 +167,7 @@ CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterS
   const double salinity = WorkingSalinity(in.salinityOrSg, waterMode);
   const bool gas = in.gasGravity > 0;
 
-  if (in.apiGravity > 0) CalculateOil(in, gorMode, selection.oilCorrelation, outcome);
+  if (in.apiGravity > 0) CalculateOil(in, gorMode, selection, outcome);
   if (gas && !CalculateGas(in, gorMode, selection, outcome)) return outcome;
   CalculateWaterAndRock(in, salinity, WaterBubblePoint(in, gorMode, r), selection, r);
 

@@ -36,6 +36,20 @@ inline CalculationOutcome Calculate(const CalculationCase& c) {
   return Calculate(c.inputs, c.gorMode, c.waterMode, c.selection);
 }
 
+// The oil step alone, at the inputs' pressure: the bubble point (or, in BubblePoint mode,
+// the GOR at it), Rs, Bo (and co above the bubble point) and μo of `family`, tuned when
+// `tuning` is given. Units as the results'.
+struct OilState {
+  double pb = 0;   // psia
+  double rsb = 0;  // SCF/STB
+  double rs = 0;   // SCF/STB
+  double bo = 0;   // RB/STB
+  Quantity co;     // 1/psi, above the bubble point only
+  double muO = 0;  // cp
+};
+OilState CalculateOilState(const InputSet& inputs, GorSelectorMode gorMode, OilCorrelation family,
+                           const OilTuning* tuning = nullptr);
+
 // An oil with no gas in solution: oil and gas present, GOR mode, a GOR of 0. Its bubble
 // point is atmospheric pressure (14.7 psia), its Rs 0 at every pressure, and above 14.7
 // psia its Bo and viscosity follow the undersaturated correlations.

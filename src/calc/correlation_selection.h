@@ -2,6 +2,7 @@
 // compressibility correlation and formation type.
 #pragma once
 
+#include "calc/oil_tuning.h"
 #include "correlations/choices.h"
 
 namespace tarnvik {
@@ -11,9 +12,17 @@ struct CorrelationSelection {
   GasCharacterisation gasCharacterisation = GasCharacterisation::WetGas;
   RockCorrelation rockCorrelation = RockCorrelation::None;
   FormationType formationType = FormationType::None;
+  // The oil family tuned to laboratory data; off unless the user applied tuning. It
+  // applies only while its family is the one in force.
+  OilTuning oilTuning;
 
   friend bool operator==(const CorrelationSelection&, const CorrelationSelection&) = default;
 };
+
+// The tuning the run applies to the oil family in force; null when there is none.
+constexpr const OilTuning* TuningInForce(const CorrelationSelection& selection) {
+  return TunesFamily(selection.oilTuning, selection.oilCorrelation) ? &selection.oilTuning : nullptr;
+}
 
 // Newman and Yale et al. read the formation type; the other rock correlations do not.
 constexpr bool UsesFormationType(RockCorrelation rock) {

@@ -15,22 +15,25 @@
 namespace tarnvik {
 
 void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity, double bubblePoint,
-                     double& rs, OilCorrelation family) {
+                     double& rs, OilCorrelation family, const OilTuning* tuning) {
   const double pe = pressure > bubblePoint ? bubblePoint : pressure;
-  rs = OilFamilyOf(family).solutionGas(gasGravity, pe, temperatureF, apiGravity);
+  rs = tuning ? TunedSolutionGas(family, *tuning, gasGravity, pe, temperatureF, apiGravity)
+              : OilFamilyOf(family).solutionGas(gasGravity, pe, temperatureF, apiGravity);
 }
 
 void CalcBubblePoint(double gasGravity, double pressure, double temperatureF, double apiGravity,
-                     double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode, OilCorrelation family) {
+                     double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode, OilCorrelation family,
+                     const OilTuning* tuning) {
   if (mode == GorSelectorMode::Gor) {
     rsb = units::kScfPerMcf * bubblePointOrGor;
-    bubblePointOrGor = OilFamilyOf(family).bubblePoint(gasGravity, rsb, temperatureF, apiGravity);
-    CalcSolutionGas(gasGravity, pressure, temperatureF, apiGravity, bubblePointOrGor, rs, family);
+    bubblePointOrGor = tuning ? TunedBubblePoint(family, *tuning, gasGravity, rsb, temperatureF, apiGravity)
+                              : OilFamilyOf(family).bubblePoint(gasGravity, rsb, temperatureF, apiGravity);
+    CalcSolutionGas(gasGravity, pressure, temperatureF, apiGravity, bubblePointOrGor, rs, family, tuning);
     return;
   }
   const double pb = bubblePointOrGor;
-  CalcSolutionGas(gasGravity, pressure, temperatureF, apiGravity, pb, rs, family);
-  CalcSolutionGas(gasGravity, pb, temperatureF, apiGravity, pb, rsb, family);
+  CalcSolutionGas(gasGravity, pressure, temperatureF, apiGravity, pb, rs, family, tuning);
+  CalcSolutionGas(gasGravity, pb, temperatureF, apiGravity, pb, rsb, family, tuning);
 }
 
 void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double gasGravity, double apiGravity,
@@ -39,8 +42,9 @@ void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double
 }
 
 void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo, double pressure,
-                double bubblePoint, Quantity& co, OilCorrelation family) {
-  bo = OilFamilyOf(family).oilFvf(gasGravity, temperatureF, apiGravity, rs);
+                double bubblePoint, Quantity& co, OilCorrelation family, const OilTuning* tuning) {
+  bo = tuning ? TunedOilFvf(family, *tuning, gasGravity, temperatureF, apiGravity, rs)
+              : OilFamilyOf(family).oilFvf(gasGravity, temperatureF, apiGravity, rs);
   if (pressure > bubblePoint) {
     double undersaturated = 0;
     CalcUndersaturatedOilCompressibility(rs, temperatureF, gasGravity, apiGravity, pressure, bubblePoint,
@@ -51,8 +55,9 @@ void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, doubl
 }
 
 void CalcOilViscosity(double apiGravity, double temperatureF, double rs, double& muO, double pressure,
-                      double bubblePoint) {
-  muO = SaturatedOilViscosity(apiGravity, temperatureF, rs);
+                      double bubblePoint, const OilTuning* tuning) {
+  muO = tuning ? TunedSaturatedOilViscosity(*tuning, apiGravity, temperatureF, rs)
+               : SaturatedOilViscosity(apiGravity, temperatureF, rs);
   if (pressure > bubblePoint) muO = UndersaturatedOilViscosity(muO, pressure, bubblePoint);
 }
 

@@ -9,21 +9,26 @@
 #pragma once
 
 #include "base/quantity.h"
+#include "calc/oil_tuning.h"
 #include "calc/selector_modes.h"
 #include "correlations/choices.h"
 #include "correlations/gas/z_factor.h"
 
 namespace tarnvik {
 
+// The oil routines take the tuning in force for the run, if any (calc/oil_tuning.h); without
+// one they are the family's own.
+
 // Rs at p for a known bubble point: evaluated at pe = pb when p > pb (strictly), else at p.
 void CalcSolutionGas(double gasGravity, double pressure, double temperatureF, double apiGravity, double bubblePoint,
-                     double& rs, OilCorrelation family);
+                     double& rs, OilCorrelation family, const OilTuning* tuning = nullptr);
 
 // Completes the pair (GOR, bubble point) from the member the user gave.
 // bubblePointOrGor: in, the GOR at the bubble point [MCF/STB] in Gor mode or pb [psia]
 // otherwise; out, pb [psia]. rsb: 1000 × GOR in Gor mode, Rs at pb otherwise. rs: Rs at p.
 void CalcBubblePoint(double gasGravity, double pressure, double temperatureF, double apiGravity,
-                     double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode, OilCorrelation family);
+                     double& bubblePointOrGor, double& rsb, double& rs, GorSelectorMode mode, OilCorrelation family,
+                     const OilTuning* tuning = nullptr);
 
 // Undersaturated co [1/psi]: Petrosky and Farshad's for that family, Vazquez and Beggs'
 // for every other. bubblePoint is not used.
@@ -33,10 +38,10 @@ void CalcUndersaturatedOilCompressibility(double rs, double temperatureF, double
 // Bo at p with the Rs that holds there (above pb, Rs at pb). Above the bubble point (p > pb
 // strictly) Bo shrinks as Bo(pb) exp(−co (p − pb)) and co is written.
 void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, double rs, double& bo, double pressure,
-                double bubblePoint, Quantity& co, OilCorrelation family);
+                double bubblePoint, Quantity& co, OilCorrelation family, const OilTuning* tuning = nullptr);
 
 void CalcOilViscosity(double apiGravity, double temperatureF, double rs, double& muO, double pressure,
-                      double bubblePoint);
+                      double bubblePoint, const OilTuning* tuning = nullptr);
 
 void CalcOilCompressibility(double bo, double bg, double pressureStep, double boLower, double boUpper, double rsLower,
                             double rsUpper, double& co);

@@ -34,7 +34,7 @@ TEST(CaptionTest, OilFamiliesByTheirFirstThreeCharacters) {
 // choice whose caption names none, so the captions always name what is in force.
 TEST(RecordSelectionTest, KnownCaptionsApplyAndUnknownOnesKeepWhatIsInForce) {
   CorrelationSelection selection{OilCorrelation::Glaso, GasCharacterisation::DryGas, RockCorrelation::Newman,
-                                 FormationType::FriableSands};
+                                 FormationType::FriableSands, {}};
   SelectionCaptions captions{"Glaso : North Sea Crudes", "Dry Gas", "Newman"};
   CaseRecord record;
   record.oilCaption = "Farshad";
@@ -42,7 +42,7 @@ TEST(RecordSelectionTest, KnownCaptionsApplyAndUnknownOnesKeepWhatIsInForce) {
   record.rockCaption = "Hall";
   ApplyRecordSelection(record, selection, captions);
   EXPECT_EQ(selection, (CorrelationSelection{OilCorrelation::Farshad, GasCharacterisation::WetGas,
-                                             RockCorrelation::Hall, FormationType::FriableSands}));
+                                             RockCorrelation::Hall, FormationType::FriableSands, {}}));
   EXPECT_EQ(captions.oil, "Farshad");
   EXPECT_EQ(captions.rock, "Hall");
 
