@@ -92,8 +92,16 @@ std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const Calculation
   for (std::size_t i = 0; i < rows.size(); ++i) {
     rows[i].family = static_cast<OilCorrelation>(i);
     rows[i].outcome = Calculate(WithOilFamily(c, rows[i].family));
+    rows[i].tuned = TunesFamily(c.selection.oilTuning, rows[i].family);
   }
   return rows;
+}
+
+std::optional<FamilyRow> UntunedFamilyRow(const CalculationCase& c) {
+  if (!TuningInForce(c.selection)) return std::nullopt;
+  CalculationCase untuned = c;
+  untuned.selection.oilTuning = OilTuning{};
+  return FamilyRow{untuned.selection.oilCorrelation, Calculate(untuned), false};
 }
 
 }  // namespace tarnvik

@@ -70,10 +70,16 @@ inline constexpr std::array<OutputField, 6> kComparisonFields = {OutputField::Pb
 struct FamilyRow {
   OilCorrelation family = OilCorrelation::Standing;
   CalculationOutcome outcome;
+  bool tuned = false;  // the family ran tuned to lab data
 };
 
-// The case run once with each of the nine oil families, Standing first.
+// The case run once with each of the nine oil families, Standing first; with tuning in
+// force, the tuned family's row is tuned, as the case's own run is.
 std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const CalculationCase& calculationCase);
+
+// With tuning in force, the tuned family untuned, to show beside its tuned row; empty
+// otherwise.
+std::optional<FamilyRow> UntunedFamilyRow(const CalculationCase& calculationCase);
 
 // The case with another oil family.
 CalculationCase WithOilFamily(const CalculationCase& calculationCase, OilCorrelation family);

@@ -12,6 +12,7 @@
 #include "calc/pressure_table.h"
 #include "correlations/oil/oil_viscosity.h"
 #include "present/run_messages.h"
+#include "present/selection_texts.h"
 
 namespace tarnvik {
 namespace {
@@ -393,6 +394,9 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
     return false;
   }
   const ResultSet& r = reservoir.results;
+  if (const OilTuning* tuning = TuningInForce(c.selection)) {
+    t.notes.push_back("the oil is " + TuningDescription(*tuning) + " (every oil row is a run of the tuned model)");
+  }
   t.reservoirPressure = in.pressure;
   t.initialBo = Value(r.bo);
   t.porosity = in.porosity / units::kPercentPerFraction;

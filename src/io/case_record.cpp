@@ -127,18 +127,51 @@ bool ParseCaseRecord(std::string_view text, CaseRecord& record, std::string& err
   return true;
 }
 
-bool CaseRecordReader::Next(CaseRecord& record, Entry& entry) {
+bool IsAttachedLine(std::string_view line) {
+  if (!line.starts_with('@')) return false;
+  CaseRecord unused;
+  std::string error;
+  return !ParseCaseRecord(line, unused, error);  // a record whose title starts with @ stays a record
+}
+
+// The next line that is not blank, into line_; false at the end of the stream.
+bool CaseRecordReader::ReadLine() {
+  if (pending_) {
+    pending_ = false;
+    return true;
+  }
   while (std::getline(input_, line_)) {
     ++lineNumber_;
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
     if (lineNumber_ == 1 && line_.starts_with("\xEF\xBB\xBF")) line_.erase(0, 3);  // UTF-8 byte-order mark
-    if (line_.find_first_not_of(" \t") == std::string::npos) continue;
-    entry = Entry{};
-    entry.line = lineNumber_;
-    entry.ok = ParseCaseRecord(line_, record, entry.error);
-    return true;
+    if (line_.find_first_not_of(" \t") != std::string::npos) return true;
   }
   return false;
+}
+
+bool CaseRecordReader::Next(CaseRecord& record, Entry& entry) {
+  if (!ReadLine()) return false;
+  entry = Entry{};
+  entry.line = lineNumber_;
+  if (IsAttachedLine(line_)) {
+    entry.error = "a line starting with @ belongs to the case record before it, and there is none";
+    while (ReadLine()) {
+      if (!IsAttachedLine(line_)) {
+        pending_ = true;
+        break;
+      }
+    }
+    return true;
+  }
+  entry.ok = ParseCaseRecord(line_, record, entry.error);
+  while (ReadLine()) {
+    if (!IsAttachedLine(line_)) {
+      pending_ = true;
+      break;
+    }
+    entry.attached.push_back({lineNumber_, line_.substr(1)});
+  }
+  return true;
 }
 
 }  // namespace tarnvik

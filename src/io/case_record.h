@@ -3,6 +3,9 @@
 // doubled), fields 7–15 the nine inputs as plain decimal numbers, empty when never filled:
 //   "title","gor selector","water selector","oil caption","gas caption","rock caption",
 //   API,gas gravity,T °F,p psia,GOR MCF/STB or pb psia,porosity %,Swc %,salinity or SG,WOR
+// A record may be followed by lines of its own, each starting with "@" (lab data and the
+// tuning fitted to them, model/case_lab.h); a record without them is the fifteen fields
+// alone, as case files have always been.
 #pragma once
 
 #include <array>
@@ -11,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarnvik {
 
@@ -47,19 +51,36 @@ class CaseRecordReader {
  public:
   explicit CaseRecordReader(std::istream& input) : input_(input) {}
 
+  // A line that belongs to the record before it: one starting with "@" that is not itself
+  // a record. `text` is the line without the "@".
+  struct AttachedLine {
+    std::size_t line = 0;
+    std::string text;
+
+    friend bool operator==(const AttachedLine&, const AttachedLine&) = default;
+  };
+
   struct Entry {
     std::size_t line = 0;  // line on which the record starts, 1-based
     bool ok = false;       // false: malformed, see error
     std::string error;
+    std::vector<AttachedLine> attached;  // the record's own lines that follow it
   };
 
-  // Reads the next record into `record`; false at the end of the stream.
+  // Reads the next record into `record`, with the lines attached to it; false at the end
+  // of the stream. Attached lines before any record are a malformed entry of their own.
   bool Next(CaseRecord& record, Entry& entry);
 
  private:
+  bool ReadLine();
+
   std::istream& input_;
   std::string line_;
   std::size_t lineNumber_ = 0;
+  bool pending_ = false;  // line_ was read ahead and not yet taken
 };
+
+// Whether a line is attached to the record before it rather than a record of its own.
+bool IsAttachedLine(std::string_view line);
 
 }  // namespace tarnvik

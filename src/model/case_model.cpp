@@ -68,6 +68,7 @@ RunOutput RunCase(const CalculationCase& c) { return PresentRun(Calculate(c), c.
 CaseModel::CaseModel() : savedRecord_(recordToSave()) {}
 
 void CaseModel::chooseOil(OilCorrelation family) {
+  if (!TunesFamily(selection_.oilTuning, family)) selection_.oilTuning = OilTuning{};
   selection_.oilCorrelation = family;
   captions_.oil = OilCorrelationItem(family);
 }
@@ -165,7 +166,50 @@ void CaseModel::updateStatus() {
   }
 }
 
+void CaseModel::setLabData(std::optional<LabData> data) {
+  lab_ = std::move(data);
+  selection_.oilTuning = OilTuning{};
+}
+
+bool CaseModel::rankOilFamilies(OilRanking& ranking, std::string& error) const {
+  if (!lab_) {
+    error = "there are no lab data: open a lab file first";
+    return false;
+  }
+  return RankOilFamilies(currentCase(), *lab_, ranking, error);
+}
+
+bool CaseModel::applyTuning(std::optional<OilCorrelation> family, OilTuningFit& fit, std::string& error) {
+  if (!family) {
+    OilRanking ranking;
+    if (!rankOilFamilies(ranking, error)) return false;
+    family = ranking.families.front().family;
+  }
+  if (!lab_) {
+    error = "there are no lab data: open a lab file first";
+    return false;
+  }
+  if (!TuneOilFamily(currentCase(), *lab_, *family, fit, error)) return false;
+  chooseOil(*family);
+  selection_.oilTuning = fit.tuning;
+  return true;
+}
+
+void CaseModel::removeTuning() { selection_.oilTuning = OilTuning{}; }
+
+void CaseModel::open(const CaseRecord& record, const CaseLab& lab, std::string path) {
+  open(record, std::move(path));
+  lab_ = lab.data;
+  selection_.oilTuning = lab.tuning;
+  // The tuning names its family; a record whose caption names another is made to agree.
+  if (lab.tuning.active && !TuningInForce(selection_)) chooseOil(lab.tuning.family);
+  savedRecord_ = recordToSave();
+  savedLab_ = labToSave();
+}
+
 void CaseModel::open(const CaseRecord& record, std::string path) {
+  lab_.reset();
+  selection_.oilTuning = OilTuning{};
   title_ = record.title;
   gorSelector_ = record.gorSelector;
   waterSelector_ = record.waterSelector;
@@ -195,9 +239,14 @@ CaseRecord CaseModel::recordToSave() const {
   return record;
 }
 
+CaseLab CaseModel::labToSave() const { return CaseLab{lab_, selection_.oilTuning}; }
+
+std::string CaseModel::fileToSave() const { return WriteCaseRecord(recordToSave()) + WriteCaseLab(labToSave()); }
+
 void CaseModel::markSaved(std::string path) {
   filePath_ = std::move(path);
   savedRecord_ = recordToSave();
+  savedLab_ = labToSave();
 }
 
 }  // namespace tarnvik

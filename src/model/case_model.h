@@ -12,7 +12,9 @@
 
 #include "base/unit_system.h"
 #include "calc/calculation_case.h"
+#include "calc/lab_fit.h"
 #include "io/case_record.h"
+#include "model/case_lab.h"
 #include "present/formatted_outputs.h"
 #include "present/selector_texts.h"
 
@@ -86,6 +88,23 @@ class CaseModel {
   void chooseRock(RockCorrelation rock);
   void chooseFormation(FormationType formation);
 
+  // Lab data and tuning. The lab data are held here, the tuning in the selection, so that
+  // every calculation of the case, and every table, plot and export built from it, uses
+  // it while it is on. Choosing another oil family turns tuning off.
+  const std::optional<LabData>& labData() const { return lab_; }
+  // Takes new lab data, or none; tuning fitted to the data before is turned off.
+  void setLabData(std::optional<LabData> data);
+  // The nine families ranked against the lab data, for the case as typed now. False, with
+  // the reason, without lab data or when they cannot be compared (calc/lab_fit.h).
+  bool rankOilFamilies(OilRanking& ranking, std::string& error) const;
+  // Tunes `family` to the lab data (by default the best-ranked family) and puts it in
+  // force: it becomes the oil family, with its caption, and tuning is on. False, with the
+  // reason, when it cannot be tuned; nothing changes then.
+  bool applyTuning(std::optional<OilCorrelation> family, OilTuningFit& fit, std::string& error);
+  void removeTuning();
+  const OilTuning& tuning() const { return selection_.oilTuning; }
+  bool tuned() const { return selection_.oilTuning.active; }
+
   // The case the boxes, selectors and choices hold now, read by the text-to-number rule.
   CalculationCase currentCase() const;
 
@@ -117,10 +136,16 @@ class CaseModel {
   // input set) and the correlations its captions name. Results and status stay. `path`
   // becomes the case's file, and what is open counts as saved.
   void open(const CaseRecord& record, std::string path = {});
+  // The same with the lab data and tuning saved with the record (model/case_lab.h).
+  void open(const CaseRecord& record, const CaseLab& lab, std::string path = {});
   // The record a save writes: title, selector texts and captions as they are, and the
   // numbers the boxes hold, read by the same text-to-number rule as a calculation (a
   // blank box: a number never filled).
   CaseRecord recordToSave() const;
+  // The lab data and tuning a save writes after the record, and the whole text of a case
+  // file: the record alone when there are none (the fifteen fields as always).
+  CaseLab labToSave() const;
+  std::string fileToSave() const;
   // The case was saved to `path`: it becomes the case's file, and what is typed now counts
   // as saved.
   void markSaved(std::string path);
@@ -129,7 +154,7 @@ class CaseModel {
   const std::string& filePath() const { return filePath_; }
   // True when a save would write something other than what was last opened or saved (for
   // a new case: other than the empty window).
-  bool modified() const { return recordToSave() != savedRecord_; }
+  bool modified() const { return recordToSave() != savedRecord_ || labToSave() != savedLab_; }
 
  private:
   // A box's text and the unit system it was typed in.
@@ -160,6 +185,8 @@ class CaseModel {
   std::optional<CalculationCase> shownCase_;
   std::string filePath_;
   CaseRecord savedRecord_;
+  std::optional<LabData> lab_;
+  CaseLab savedLab_;
 };
 
 }  // namespace tarnvik

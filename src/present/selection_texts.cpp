@@ -1,5 +1,7 @@
 #include "present/selection_texts.h"
 
+#include <cstdio>
+
 namespace tarnvik {
 namespace {
 
@@ -67,7 +69,7 @@ std::string_view OilCorrelationName(OilCorrelation family) {
 
 std::string CorrelationsDescription(const CorrelationSelection& selection) {
   std::string text(OilCorrelationName(selection.oilCorrelation));
-  text += " oil, ";
+  text += TuningInForce(selection) ? " oil tuned to lab data, " : " oil, ";
   text += selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet";
   text += " gas, rock ";
   const std::string_view rock = RockCorrelationItem(selection.rockCorrelation);
@@ -75,6 +77,17 @@ std::string CorrelationsDescription(const CorrelationSelection& selection) {
   if (selection.formationType != FormationType::None)
     text.append(" / ").append(FormationTypeItem(selection.formationType));
   return text;
+}
+
+std::string TuningDescription(const OilTuning& tuning) {
+  const auto factor = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.5g", value);
+    return std::string(text);
+  };
+  return std::string(OilCorrelationName(tuning.family)) + " tuned to lab data: pressure scale " +
+         factor(tuning.pressureScale) + ", Bo factor " + factor(tuning.boFactor) + ", viscosity factor " +
+         factor(tuning.viscosityFactor);
 }
 
 }  // namespace tarnvik

@@ -57,7 +57,12 @@ std::string_view FormationTypeItem(FormationType formation);
 std::string_view OilCorrelationName(OilCorrelation family);
 
 // One line naming a case's correlations: "Standing oil, wet gas, rock Hall" (with
-// " / Carbonates" when a formation type is chosen, "rock (none)" without a correlation).
+// " / Carbonates" when a formation type is chosen, "rock (none)" without a correlation,
+// and "Standing oil tuned to lab data" while tuning is in force).
 std::string CorrelationsDescription(const CorrelationSelection& selection);
+
+// The tuning in words, with its factors to five significant digits: "Standing tuned to
+// lab data: pressure scale 1.0523, Bo factor 0.98123, viscosity factor 1.1172".
+std::string TuningDescription(const OilTuning& tuning);
 
 }  // namespace tarnvik

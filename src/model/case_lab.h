@@ -1,0 +1,49 @@
+// Lab data and tuning saved with a case. A case that has either is saved as its record of
+// fifteen fields followed by lines of its own (io/case_record.h), version 1:
+//
+//   "title","GOR MCF/STB",...,0.5                 the record, as always
+//   @lab,tarnvik-lab,1,field                      "@lab," and a line of the lab file
+//   @lab,temperature,220                          (model/lab_file.h), in field units, so
+//   ...                                           that every number reads back exactly
+//   @tuning,1,Standing,1.0523,0.981,1.12          the tuning in force: version, family
+//                                                 (its code), pressure scale, Bo factor,
+//                                                 viscosity factor
+//
+// A case without lab data and tuning is the record alone, so such files read as before by
+// any program that reads case files, and every case file written before reads as before.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/lab_data.h"
+#include "calc/oil_tuning.h"
+#include "io/case_record.h"
+
+namespace tarnvik {
+
+inline constexpr int kTuningLineVersion = 1;
+
+struct CaseLab {
+  std::optional<LabData> data;
+  OilTuning tuning;  // active when tuning was on
+
+  bool empty() const { return !data && !tuning.active; }
+  friend bool operator==(const CaseLab&, const CaseLab&) = default;
+};
+
+// Reads a record's attached lines. False, with "line N: what is wrong" in `error`, for a
+// line that is neither @lab nor @tuning, a lab file that does not read (its message, with
+// the case file's line), a tuning line that does not read, or either given twice.
+bool ReadCaseLab(const std::vector<CaseRecordReader::AttachedLine>& lines, CaseLab& lab, std::string& error);
+
+// The attached lines of `lab`, CR LF ended; empty when it is empty.
+std::string WriteCaseLab(const CaseLab& lab);
+
+// The family's code in files ("Standing", "Vazquez-Beggs", ..., as the data-range table
+// names it), and back; empty for a text that names none.
+std::string_view OilFamilyCode(OilCorrelation family);
+std::optional<OilCorrelation> OilFamilyFromCode(std::string_view code);
+
+}  // namespace tarnvik

@@ -1,0 +1,332 @@
+#include "model/lab_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "base/units.h"
+#include "io/csv_field.h"
+#include "io/csv_line.h"
+#include "io/number_text.h"
+
+namespace tarnvik {
+namespace {
+
+constexpr std::string_view kMagic = "tarnvik-lab";
+
+// How a value of the file becomes a value of the correlations. A field file holds the
+// correlations' units; a metric one is converted to the field unit of `dimension` and
+// multiplied by `perFieldUnit` (1000 SCF/STB per MCF/STB, the field unit of a gas-liquid
+// ratio).
+struct LabQuantity {
+  std::string_view name;
+  Dimension dimension;
+  double perFieldUnit = 1;
+  bool zeroAllowed = true;
+};
+
+constexpr LabQuantity kTemperature{"temperature", Dimension::Temperature};
+constexpr LabQuantity kBubblePoint{"bubble_point", Dimension::Pressure, 1, false};
+constexpr LabQuantity kGor{"gor", Dimension::GasLiquidRatio, units::kScfPerMcf, false};
+constexpr LabQuantity kSeparatorBo{"separator_bo", Dimension::LiquidRatio, 1, false};
+constexpr LabQuantity kSeparatorGor{"separator_gor", Dimension::GasLiquidRatio, units::kScfPerMcf, false};
+constexpr LabQuantity kApi{"api", Dimension::Plain, 1, false};
+constexpr LabQuantity kGasGravity{"gas_gravity", Dimension::Plain, 1, false};
+constexpr std::array<LabQuantity, 7> kKeys = {kTemperature, kBubblePoint, kGor,       kSeparatorBo,
+                                           kSeparatorGor, kApi,        kGasGravity};
+
+// The columns, pressure first.
+constexpr std::array<LabQuantity, 7> kColumns = {{
+    {"pressure", Dimension::Pressure, 1, false},
+    {"rs", Dimension::GasLiquidRatio, units::kScfPerMcf, true},
+    {"bo", Dimension::LiquidRatio, 1, false},
+    {"oil_viscosity", Dimension::Plain, 1, false},
+    {"oil_compressibility", Dimension::InverseCompressibility, 1, true},
+    {"z", Dimension::Plain, 1, false},
+    {"bg", Dimension::GasVolumeFactor, 1, false},
+}};
+
+std::optional<double>* Cell(LabPoint& point, std::size_t column) {
+  switch (column) {
+    case 1:
+      return &point.rs;
+    case 2:
+      return &point.bo;
+    case 3:
+      return &point.oilViscosity;
+    case 4:
+      return &point.oilCompressibility;
+    case 5:
+      return &point.z;
+    case 6:
+      return &point.bg;
+    default:
+      return nullptr;
+  }
+}
+
+std::string Shortened(std::string_view text) {
+  constexpr std::size_t kMax = 40;
+  return text.size() <= kMax ? std::string(text) : std::string(text.substr(0, kMax)) + "...";
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(Shortened(text)).push_back('"');
+  return quoted;
+}
+
+class Reader {
+ public:
+  Reader(UnitSystem& units, std::string& error, const std::vector<std::size_t>* lineNumbers)
+      : units_(units), error_(error), lineNumbers_(lineNumbers) {}
+
+  bool Fail(std::size_t line, std::size_t column, std::string_view name, const std::string& what) {
+    if (lineNumbers_ != nullptr && line >= 1 && line <= lineNumbers_->size()) line = (*lineNumbers_)[line - 1];
+    error_ = "line " + std::to_string(line);
+    if (column > 0) {
+      error_ += ", column " + std::to_string(column);
+      if (!name.empty()) error_ += " (" + std::string(name) + ")";
+    }
+    error_ += ": " + what;
+    return false;
+  }
+
+  // A cell as a value of the correlations; empty for a blank cell.
+  bool Value(std::size_t line, std::size_t column, const LabQuantity& q, std::string_view text,
+             std::optional<double>& value) {
+    if (!ParseNumberField(text, value)) return Fail(line, column, q.name, Quoted(text) + " is not a number");
+    if (!value) return true;
+    if (!std::isfinite(*value)) return Fail(line, column, q.name, Quoted(text) + " is not a finite number");
+    if (q.dimension != Dimension::Temperature) {
+      if (*value < 0) return Fail(line, column, q.name, "a negative value, " + FormatShortest(*value));
+      if (*value == 0 && !q.zeroAllowed) return Fail(line, column, q.name, "must be above 0");
+    }
+    if (units_ == UnitSystem::Metric) *value = ToField(*value, q.dimension, units_) * q.perFieldUnit;
+    return true;
+  }
+
+  UnitSystem& units_;
+  std::string& error_;
+  const std::vector<std::size_t>* lineNumbers_;
+};
+
+}  // namespace
+
+bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits, std::string& error,
+                 const std::vector<std::size_t>* lineNumbers) {
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte-order mark
+  UnitSystem units = UnitSystem::Field;
+  Reader reader(units, error, lineNumbers);
+  LabData data;
+  std::array<std::optional<double>, kKeys.size()> keys;
+  std::array<std::size_t, kKeys.size()> keyLines{};
+  std::vector<std::size_t> columns;  // index into kColumns, by file column
+  std::vector<std::size_t> rowLines;
+  bool sawMagic = false;
+  std::size_t lineNumber = 0;
+  std::vector<std::string> fields;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#') continue;
+    std::size_t column = 0;
+    std::string why;
+    if (!SplitCsvLine(line, fields, column, why)) return reader.Fail(lineNumber, column, "", why);
+    for (std::string& field : fields) {
+      const auto a = field.find_first_not_of(" \t");
+      field = a == std::string::npos ? std::string() : field.substr(a, field.find_last_not_of(" \t") - a + 1);
+    }
+    if (!sawMagic) {
+      if (fields[0] != kMagic) {
+        return reader.Fail(lineNumber, 1, "", "a lab file starts with \"tarnvik-lab,1,field\" or \"tarnvik-lab,1,metric\"");
+      }
+      if (fields.size() != 3) return reader.Fail(lineNumber, 0, "", "the first line holds three fields: tarnvik-lab,1,field");
+      if (fields[1] != std::to_string(kLabFileVersion)) {
+        return reader.Fail(lineNumber, 2, "version",
+                           "version " + Quoted(fields[1]) + " is not known; this program reads version 1");
+      }
+      if (fields[2] != "field" && fields[2] != "metric") {
+        return reader.Fail(lineNumber, 3, "units", Quoted(fields[2]) + " is neither field nor metric");
+      }
+      units = fields[2] == "metric" ? UnitSystem::Metric : UnitSystem::Field;
+      sawMagic = true;
+      continue;
+    }
+    if (columns.empty()) {
+      if (fields[0] == "source") {
+        if (fields.size() != 2) return reader.Fail(lineNumber, 0, "source", "a key line holds a key and one value");
+        data.source = fields[1];
+        continue;
+      }
+      if (fields[0] == kColumns[0].name) {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+          std::size_t found = kColumns.size();
+          for (std::size_t k = 0; k < kColumns.size(); ++k) {
+            if (fields[i] == kColumns[k].name) found = k;
+          }
+          if (found == kColumns.size() || (found == 0 && i > 0)) {
+            return reader.Fail(lineNumber, i + 1, "",
+                               Quoted(fields[i]) +
+                                   " is not a column of a lab file (rs, bo, oil_viscosity, oil_compressibility, z, bg)");
+          }
+          for (std::size_t before : columns) {
+            if (before == found) return reader.Fail(lineNumber, i + 1, fields[i], "the column is named twice");
+          }
+          columns.push_back(found);
+        }
+        if (columns.size() < 2) return reader.Fail(lineNumber, 0, "", "the header row names no column beside pressure");
+        continue;
+      }
+      std::size_t key = kKeys.size();
+      for (std::size_t k = 0; k < kKeys.size(); ++k) {
+        if (fields[0] == kKeys[k].name) key = k;
+      }
+      if (key == kKeys.size()) {
+        return reader.Fail(lineNumber, 1, "",
+                           Quoted(fields[0]) +
+                               " is not a key of a lab file (source, temperature, bubble_point, gor, separator_bo, "
+                               "separator_gor, api, gas_gravity) nor the column header row, which starts with pressure");
+      }
+      if (keyLines[key] != 0) {
+        return reader.Fail(lineNumber, 1, kKeys[key].name,
+                           "given twice (first on line " + std::to_string(keyLines[key]) + ")");
+      }
+      if (fields.size() != 2) return reader.Fail(lineNumber, 0, kKeys[key].name, "a key line holds a key and one value");
+      if (!reader.Value(lineNumber, 2, kKeys[key], fields[1], keys[key])) return false;
+      if (!keys[key]) return reader.Fail(lineNumber, 2, kKeys[key].name, "no value");
+      keyLines[key] = lineNumber;
+      continue;
+    }
+    // A row of measurements.
+    if (fields.size() > columns.size()) {
+      return reader.Fail(lineNumber, columns.size() + 1, "",
+                         "more cells than the header row names (" + std::to_string(columns.size()) + ")");
+    }
+    LabPoint point;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      std::optional<double> value;
+      if (!reader.Value(lineNumber, i + 1, kColumns[columns[i]], fields[i], value)) return false;
+      if (columns[i] == 0) {
+        if (!value) return reader.Fail(lineNumber, i + 1, "pressure", "every row needs its pressure");
+        point.pressure = *value;
+      } else {
+        *Cell(point, columns[i]) = value;
+      }
+    }
+    if (!data.points.empty()) {
+      const double before = data.points.back().pressure;
+      const bool rising = data.points.size() < 2 || data.points[1].pressure > data.points[0].pressure;
+      if (point.pressure == before) {
+        return reader.Fail(lineNumber, 1, "pressure",
+                           "the pressure of line " + std::to_string(rowLines.back()) + " again");
+      }
+      if (data.points.size() >= 2 && (point.pressure > before) != rising) {
+        return reader.Fail(lineNumber, 1, "pressure",
+                           std::string("out of order: the rows run by ") + (rising ? "increasing" : "decreasing") +
+                               " pressure");
+      }
+    }
+    data.points.push_back(point);
+    rowLines.push_back(lineNumber);
+  }
+  if (!sawMagic) return reader.Fail(1, 0, "", "the text is empty: a lab file starts with \"tarnvik-lab,1,field\"");
+  for (std::size_t k : {0, 1, 2}) {
+    if (!keys[k]) return reader.Fail(lineNumber, 0, "", "the required key " + std::string(kKeys[k].name) + " is missing");
+  }
+  if (keys[3].has_value() != keys[4].has_value()) {
+    const std::size_t given = keys[3] ? 3 : 4;
+    return reader.Fail(keyLines[given], 1, kKeys[given].name,
+                       "a separator test needs both separator_bo and separator_gor");
+  }
+  if (columns.empty()) return reader.Fail(lineNumber, 0, "", "the column header row (pressure,...) is missing");
+  data.temperatureF = *keys[0];
+  data.bubblePoint = *keys[1];
+  data.gor = *keys[2];
+  if (keys[3]) data.separator = SeparatorTest{*keys[3], *keys[4]};
+  data.apiGravity = keys[5];
+  data.gasGravity = keys[6];
+  if (data.points.size() >= 2 && data.points[1].pressure < data.points[0].pressure) {
+    std::reverse(data.points.begin(), data.points.end());
+    std::reverse(rowLines.begin(), rowLines.end());
+  }
+  // Above the bubble point the oil holds all its gas: Rs is the GOR (to a part in a million).
+  for (std::size_t i = 0; i < data.points.size(); ++i) {
+    const LabPoint& point = data.points[i];
+    if (point.pressure <= data.bubblePoint || !point.rs) continue;
+    if (std::abs(*point.rs - data.gor) > 1e-6 * data.gor) {
+      std::size_t rsColumn = 0;
+      for (std::size_t c = 0; c < columns.size(); ++c) {
+        if (columns[c] == 1) rsColumn = c + 1;
+      }
+      return reader.Fail(rowLines[i], rsColumn, "rs",
+                         "above the bubble point Rs must be the GOR at the bubble point (gor on line " +
+                             std::to_string(keyLines[2]) + ")");
+    }
+  }
+  result = std::move(data);
+  resultUnits = units;
+  return true;
+}
+
+std::string WriteLabFile(const LabData& data, UnitSystem units) {
+  const auto number = [units](double value, const LabQuantity& q) {
+    if (units == UnitSystem::Field) return FormatShortest(value);
+    return FormatShortest(FromField(value / q.perFieldUnit, q.dimension, units));
+  };
+  std::string out = std::string(kMagic) + "," + std::to_string(kLabFileVersion) + "," +
+                    (units == UnitSystem::Metric ? "metric" : "field") + "\r\n";
+  if (!data.source.empty()) {
+    out += "source,";
+    std::string source = data.source;
+    for (char& c : source) {
+      if (c == '\r' || c == '\n') c = ' ';
+    }
+    AppendCsvField(out, source);
+    out += "\r\n";
+  }
+  const auto key = [&](const LabQuantity& q, double value) {
+    out += std::string(q.name) + "," + number(value, q) + "\r\n";
+  };
+  key(kTemperature, data.temperatureF);
+  key(kBubblePoint, data.bubblePoint);
+  key(kGor, data.gor);
+  if (data.separator) {
+    key(kSeparatorBo, data.separator->bo);
+    key(kSeparatorGor, data.separator->gor);
+  }
+  if (data.apiGravity) key(kApi, *data.apiGravity);
+  if (data.gasGravity) key(kGasGravity, *data.gasGravity);
+  // The columns any point has, in the usual order.
+  std::vector<std::size_t> columns = {0};
+  for (std::size_t c = 1; c < kColumns.size(); ++c) {
+    for (LabPoint point : data.points) {
+      if (Cell(point, c)->has_value()) {
+        columns.push_back(c);
+        break;
+      }
+    }
+  }
+  if (columns.size() == 1) columns.push_back(1);
+  for (std::size_t i = 0; i < columns.size(); ++i) out += std::string(i ? "," : "") + std::string(kColumns[columns[i]].name);
+  out += "\r\n";
+  for (LabPoint point : data.points) {
+    out += number(point.pressure, kColumns[0]);
+    for (std::size_t i = 1; i < columns.size(); ++i) {
+      out += ',';
+      if (const std::optional<double>& value = *Cell(point, columns[i])) out += number(*value, kColumns[columns[i]]);
+    }
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace tarnvik
