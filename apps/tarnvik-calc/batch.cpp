@@ -24,7 +24,10 @@ std::string_view PbLabel(const CaseReport& report) { return report.run.pbCaption
 
 class CsvWriter final : public ReportWriter {
  public:
-  CsvWriter(Values values, std::ostream& out) : values_(values), out_(out) { out_ << CsvHeader() << '\n'; }
+  CsvWriter(Values values, std::ostream& out, bool tuningColumn)
+      : values_(values), out_(out), tuningColumn_(tuningColumn) {
+    out_ << CsvHeader() << (tuningColumn_ ? ",tuning" : "") << '\n';
+  }
 
   void Write(const CaseReport& report) override {
     row_.clear();
@@ -43,6 +46,10 @@ class CsvWriter final : public ReportWriter {
     if (report.run.outputs) AppendCsvField(row_, OutOfRangeColumns(*report.run.outputs));
     row_ += ',';
     if (report.run.outputs) AppendCsvField(row_, WarningsColumn(*report.run.outputs, report.calculationCase.gorMode));
+    if (tuningColumn_) {
+      row_ += ',';
+      AppendCsvField(row_, TuningText(report.calculationCase));
+    }
     row_ += '\n';
     out_ << row_;
   }
@@ -50,6 +57,7 @@ class CsvWriter final : public ReportWriter {
  private:
   Values values_;
   std::ostream& out_;
+  bool tuningColumn_;
   std::string row_;
 };
 
@@ -57,7 +65,7 @@ class CsvWriter final : public ReportWriter {
 // is none.
 class JsonWriter final : public ReportWriter {
  public:
-  explicit JsonWriter(std::ostream& out) : out_(out) {}
+  JsonWriter(std::ostream& out, bool tuningColumn) : out_(out), tuningColumn_(tuningColumn) {}
 
   void Write(const CaseReport& report) override {
     nlohmann::ordered_json line;
@@ -76,12 +84,17 @@ class JsonWriter final : public ReportWriter {
     line["out_of_range"] = std::move(outOfRange);
     line["warnings"] = report.run.outputs ? WarningsJson(report.run.outputs->warnings, report.calculationCase.gorMode)
                                           : nlohmann::ordered_json::array();
+    if (tuningColumn_) {
+      const std::string tuning = TuningText(report.calculationCase);
+      line["tuning"] = tuning.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(tuning);
+    }
     // Replace invalid UTF-8 in titles rather than failing the whole batch.
     out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
   }
 
  private:
   std::ostream& out_;
+  bool tuningColumn_;
 };
 
 // An aligned, labelled table per case, grouped by fluid like the window.
@@ -96,6 +109,9 @@ class TextWriter final : public ReportWriter {
     if (!record.title.empty()) out_ << ": " << record.title;
     out_ << '\n';
     out_ << "  Correlations: " << CorrelationsDescription(report.calculationCase.selection) << '\n';
+    if (const std::string tuning = TuningText(report.calculationCase); !tuning.empty()) {
+      out_ << "  Tuning: " << tuning << '\n';
+    }
     if (report.run.message) {
       out_ << "  " << *report.run.message << '\n';
       return;
@@ -164,7 +180,11 @@ CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& over
 }
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides) {
-  CaseReport report{number, &record, CaseFor(record, overrides), {}};
+  return CalculateCase(number, record, CaseFor(record, overrides));
+}
+
+CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase) {
+  CaseReport report{number, &record, calculationCase, {}};
   report.run = RunCase(report.calculationCase);
   return report;
 }
@@ -207,12 +227,17 @@ nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, Gor
   return array;
 }
 
-std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out) {
+std::string TuningText(const CalculationCase& c) {
+  const OilTuning* tuning = TuningInForce(c.selection);
+  return tuning ? TuningDescription(*tuning) : std::string();
+}
+
+std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out, bool tuningColumn) {
   switch (format) {
     case Format::Csv:
-      return std::make_unique<CsvWriter>(values, out);
+      return std::make_unique<CsvWriter>(values, out, tuningColumn);
     case Format::Json:
-      return std::make_unique<JsonWriter>(out);
+      return std::make_unique<JsonWriter>(out, tuningColumn);
     case Format::Text:
       break;
   }

@@ -35,6 +35,8 @@ struct CaseReport {
 };
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides);
+// The same for a case already made from the record (tuned, say).
+CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase);
 
 enum class Format { Text, Csv, Json };
 
@@ -48,10 +50,15 @@ class ReportWriter {
   virtual void Write(const CaseReport& report) = 0;
 };
 
-std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out);
+// `tuningColumn`: CSV and JSON carry a last column `tuning` (--tune): the tuning in words
+// for a case run tuned, empty (null) otherwise. Text says it under the correlations.
+std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out, bool tuningColumn = false);
 
 // The CSV columns, in order.
 std::string CsvHeader();
+
+// The tuning of a case in words (present/selection_texts.h), empty when it runs untuned.
+std::string TuningText(const CalculationCase& calculationCase);
 
 // Appends the value of one field as a CSV cell: shown text or full-precision number.
 void AppendCsvValue(std::string& row, const DisplayedOutputs& outputs, std::size_t field, Values values);

@@ -10,6 +10,9 @@
 
 #include "batch.h"
 #include "io/case_record.h"
+#include "lab_report.h"
+#include "model/case_lab.h"
+#include "model/lab_file.h"
 #include "present/selection_texts.h"
 #include "tables.h"
 
@@ -80,9 +83,30 @@ above a bubble point, saturated Bo outgrowing the released gas, saturated oil vi
 rising with Rs): these are adjusted and listed, in the file and the message, or with
 --strict-tables refused. An oil with a GOR of 0 gets PVDO instead of PVTO and no PVDG.
 
+--lab FILE reads a lab data file (a laboratory report: the reservoir temperature, the
+measured bubble point and GOR at it, an optional separator test, and rows of pressure with
+any of rs, bo, oil_viscosity, oil_compressibility, z, bg; see the README) for every case;
+without it a case file's own saved lab data (@lab lines after its record) are used.
+--rank-oil writes, for each case, the nine oil families ranked against the lab data: the
+average absolute relative error in percent of the bubble point predicted from the
+measured GOR and of Rs, Bo, oil viscosity and oil compressibility at the measured
+pressures, with the number of points, and a score, the mean error of pb, Rs, Bo and oil
+viscosity; data_range says whether the report lies inside each family's published data.
+With a separator test, Rs and Bo are first adjusted to separator conditions. --tune
+[FAMILY] tunes a family to the lab data (FAMILY by its first three letters; by default
+the family of the case's saved tuning, or else the best-ranked one): a pressure scale that
+makes its bubble point at the measured GOR the measured one, and factors on Bo - 1 and on
+the oil viscosity fitted by least squares of the relative errors. Every output then uses
+the tuned model and says so (text: a Tuning line; CSV and JSON: a tuning column); with
+--rank-oil the tuned family gets a row of its own, and with --compare-oil it is shown
+tuned and untuned. A case file's saved tuning is used only with --tune.
+
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
 as FILE:LINE: on standard error and skipped), a file could not be read, an export was
 refused or the output could not be written, 2 for bad options.)";
+
+// What --tune holds when no family follows it.
+constexpr std::string_view kBestRanked = "\x01best";
 
 // The choice an option names, for the options' own checks; empty when it names none.
 std::optional<tarnvik::RockCorrelation> RockOption(const std::string& text) {
@@ -143,6 +167,15 @@ int Run(int argc, char** argv) {
   std::vector<std::string> files;
   app.add_option("FILE", files, "Case files, one record per line")->required();
 
+  std::string labPath;
+  app.add_option("--lab", labPath, "Lab data file for every case (a laboratory report; see the README)")
+      ->type_name("FILE");
+  std::optional<std::string> tuneText;
+  app.add_option("--tune", tuneText,
+                 "Tune an oil family to the lab data and use the tuned model for every output (FAMILY by its first "
+                 "three letters; default: the case's saved tuning's family, or else the best-ranked)")
+      ->type_name("[FAMILY]");
+
   bool table = false, compareOil = false;
   tarnvik::PressureRange range;
   auto* tableFlag = app.add_flag("--table", table, "Results at a series of pressures for each case");
@@ -160,6 +193,11 @@ int Run(int argc, char** argv) {
   auto* compareFlag =
       app.add_flag("--compare-oil", compareOil, "The oil results of each case with each of the nine oil families")
           ->excludes(tableFlag);
+  bool rankOil = false;
+  auto* rankFlag = app.add_flag("--rank-oil", rankOil,
+                                "The nine oil families ranked against the lab data for each case (needs lab data)")
+                       ->excludes(tableFlag)
+                       ->excludes(compareFlag);
   tarnvik::EclipseExport exportRequest;
   auto* exportOption =
       app.add_option("--export-eclipse", exportRequest.tablesPath,
@@ -167,6 +205,7 @@ int Run(int argc, char** argv) {
                      "FIELD units) to this file; the input must hold exactly one case")
           ->excludes(tableFlag)
           ->excludes(compareFlag)
+          ->excludes(rankFlag)
           ->type_name("FILE");
   app.add_flag("--strict-tables", exportRequest.strict,
                "Refuse, naming the row, where the exported tables would otherwise be adjusted to describe a "
@@ -177,8 +216,21 @@ int Run(int argc, char** argv) {
       ->needs(exportOption)
       ->type_name("FILE");
 
+  // --tune takes a family only when one follows: "--tune FILE" leaves FILE a case file.
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] != "--tune") continue;
+    if (i + 1 < arguments.size() && tarnvik::OilCorrelationFromCaption(arguments[i + 1])) {
+      arguments[i] += "=" + arguments[i + 1];
+      arguments.erase(arguments.begin() + std::ptrdiff_t(i) + 1);
+    } else {
+      arguments[i] += "=" + std::string(kBestRanked);
+    }
+  }
+  std::reverse(arguments.begin(), arguments.end());
+
   try {
-    app.parse(argc, argv);
+    app.parse(arguments);
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
@@ -187,6 +239,39 @@ int Run(int argc, char** argv) {
   }
 
   const Format format = formatName == "csv" ? Format::Csv : formatName == "json" ? Format::Json : Format::Text;
+  std::optional<tarnvik::OilCorrelation> tuneFamily;
+  if (tuneText && *tuneText != kBestRanked) {
+    tuneFamily = tarnvik::OilCorrelationFromCaption(*tuneText);
+    if (!tuneFamily) {
+      std::cerr << "tarnvik-calc: --tune: \"" << *tuneText
+                << "\" names no oil family (Sta, Vaz, Gla, Al-, Pet, Dok, Far, Obo, Kar)\n";
+      return 2;
+    }
+  }
+  std::optional<tarnvik::LabData> labFile;
+  if (!labPath.empty()) {
+    std::ifstream labInput(labPath, std::ios::binary);
+    std::string text(tarnvik::kMaxLabFileBytes + 1, '\0');
+    if (labInput) labInput.read(text.data(), std::streamsize(text.size()));
+    if (!labInput && !labInput.eof()) {
+      std::cerr << labPath << ": cannot open: " << std::strerror(errno) << '\n';
+      return 1;
+    }
+    text.resize(std::size_t(labInput.gcount()));
+    if (text.size() > tarnvik::kMaxLabFileBytes) {
+      std::cerr << labPath << ": larger than a lab file can be (over " << tarnvik::kMaxLabFileBytes << " bytes)\n";
+      return 1;
+    }
+    tarnvik::LabData data;
+    tarnvik::UnitSystem labUnits = tarnvik::UnitSystem::Field;
+    std::string error;
+    if (!tarnvik::ReadLabFile(text, data, labUnits, error)) {
+      std::cerr << labPath << ": " << error << '\n';
+      return 1;
+    }
+    labFile = std::move(data);
+  }
+  const bool tuning = tuneText.has_value();
   const tarnvik::UnitSystem units = unitsName == "metric" ? tarnvik::UnitSystem::Metric : tarnvik::UnitSystem::Field;
   exportRequest.units = units;
   const auto values = valuesName == "full" ? tarnvik::batch::Values::Full : tarnvik::batch::Values::Shown;
@@ -206,17 +291,53 @@ int Run(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   std::unique_ptr<tarnvik::batch::ReportWriter> writer;
   std::unique_ptr<tarnvik::batch::TableReportWriter> tableWriter;
-  if (!table && !compareOil) {
-    writer = tarnvik::batch::MakeWriter(format, values, std::cout);
+  std::unique_ptr<tarnvik::batch::RankingWriter> rankingWriter;
+  if (rankOil) {
+    rankingWriter = std::make_unique<tarnvik::batch::RankingWriter>(format, std::cout);
+  } else if (!table && !compareOil) {
+    writer = tarnvik::batch::MakeWriter(format, values, std::cout, tuning);
   } else {
     tableWriter = tarnvik::batch::MakeTableWriter(
-        format, values, table ? tarnvik::batch::TableKind::Pressure : tarnvik::batch::TableKind::Comparison, std::cout);
+        format, values, table ? tarnvik::batch::TableKind::Pressure : tarnvik::batch::TableKind::Comparison, std::cout,
+        tuning);
   }
+  // The lab data of a record and the case tuned to them, as --lab, --rank-oil and --tune
+  // ask; false, with the reason, when that cannot be done.
+  const auto prepare = [&](const tarnvik::CaseRecordReader::Entry& entry, const tarnvik::CaseRecord& record,
+                           tarnvik::CalculationCase& c, std::optional<tarnvik::OilRanking>& ranking,
+                           std::optional<tarnvik::OilTuningFit>& fit, std::string& error) {
+    c = tarnvik::batch::CaseFor(record, overrides);
+    if (!rankOil && !tuning) return true;
+    tarnvik::CaseLab saved;
+    if (!tarnvik::ReadCaseLab(entry.attached, saved, error)) return false;
+    const std::optional<tarnvik::LabData>& lab = labFile ? labFile : saved.data;
+    if (!lab) {
+      error = "no lab data: give --lab FILE";
+      return false;
+    }
+    if (rankOil || (tuning && !tuneFamily && !saved.tuning.active)) {
+      ranking.emplace();
+      if (!tarnvik::RankOilFamilies(c, *lab, *ranking, error)) return false;
+    }
+    if (!tuning) return true;
+    const tarnvik::OilCorrelation family = tuneFamily            ? *tuneFamily
+                                           : saved.tuning.active ? saved.tuning.family
+                                                                 : ranking->families.front().family;
+    fit.emplace();
+    if (!tarnvik::TuneOilFamily(c, *lab, family, *fit, error)) {
+      error = "cannot tune " + std::string(tarnvik::OilCorrelationName(family)) + ": " + error;
+      return false;
+    }
+    c.selection.oilCorrelation = family;
+    c.selection.oilTuning = fit->tuning;
+    return true;
+  };
   int status = 0;
   std::size_t number = 0;
   tarnvik::CaseRecord record;
   const bool exporting = !exportRequest.tablesPath.empty();
   std::optional<tarnvik::CaseRecord> exportRecord;
+  tarnvik::CalculationCase exportCase;
   std::string exportWhere, malformedWhere;
   std::size_t exportNumber = 0;
   for (const std::string& file : files) {
@@ -236,16 +357,28 @@ int Run(int argc, char** argv) {
         status = 1;
         continue;
       }
-      if (exporting) {
+      tarnvik::CalculationCase calculationCase;
+      std::optional<tarnvik::OilRanking> ranking;
+      std::optional<tarnvik::OilTuningFit> fit;
+      std::string labError;
+      if (!prepare(entry, record, calculationCase, ranking, fit, labError)) {
+        std::cerr << file << ':' << entry.line << ": " << labError << '\n';
+        if (malformedWhere.empty()) malformedWhere = file + ':' + std::to_string(entry.line);
+        status = 1;
+        continue;
+      }
+      if (rankOil) {
+        rankingWriter->Write(number, record, *ranking, fit);
+      } else if (exporting) {
         if (exportRecord) {
           std::cerr << file << ':' << entry.line << ": --export-eclipse takes exactly one case; this is another\n";
           return 1;
         }
         exportRecord = record;
+        exportCase = calculationCase;
         exportNumber = number;
         exportWhere = file + ':' + std::to_string(entry.line);
       } else if (table) {
-        const tarnvik::CalculationCase calculationCase = tarnvik::batch::CaseFor(record, overrides);
         std::string error;
         const tarnvik::PressureTable pressures = tarnvik::BuildPressureTable(calculationCase, range, error);
         if (!error.empty()) {
@@ -255,10 +388,9 @@ int Run(int argc, char** argv) {
         }
         tableWriter->WriteTable(number, record, calculationCase, pressures);
       } else if (compareOil) {
-        const tarnvik::CalculationCase calculationCase = tarnvik::batch::CaseFor(record, overrides);
         tableWriter->WriteComparison(number, record, calculationCase, tarnvik::CompareOilFamilies(calculationCase));
       } else {
-        writer->Write(tarnvik::batch::CalculateCase(number, record, overrides));
+        writer->Write(tarnvik::batch::CalculateCase(number, record, calculationCase));
       }
     }
     if (input.bad()) {
@@ -282,8 +414,7 @@ int Run(int argc, char** argv) {
     }
     exportRequest.title = exportRecord->title;
     tarnvik::BlackOilTables tables;
-    const tarnvik::ExportOutcome outcome =
-        tarnvik::ExportEclipse(tarnvik::batch::CaseFor(*exportRecord, overrides), exportRequest, tables);
+    const tarnvik::ExportOutcome outcome = tarnvik::ExportEclipse(exportCase, exportRequest, tables);
     if (!outcome.ok()) {
       std::cerr << exportWhere << ": ";
       if (outcome.tablesWritten) {

@@ -48,10 +48,12 @@ Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, Go
 
 class RowWriter : public TableReportWriter {
  public:
-  RowWriter(Values values, TableKind kind, std::ostream& out) : values_(values), kind_(kind), out_(out) {}
+  RowWriter(Values values, TableKind kind, std::ostream& out, bool tuningColumn)
+      : values_(values), kind_(kind), out_(out), tuningColumn_(tuningColumn) {}
 
   void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
                   const PressureTable& table) override {
+    tuning_ = TuningText(c);
     std::vector<Row> rows;
     rows.reserve(table.rows.size());
     for (const PressureRow& row : table.rows) {
@@ -63,10 +65,17 @@ class RowWriter : public TableReportWriter {
 
   void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
                        const std::array<FamilyRow, kOilCorrelationCount>& families) override {
+    tuning_ = TuningText(c);
     std::vector<Row> rows;
+    const std::optional<FamilyRow> untuned = UntunedFamilyRow(c);
     for (const FamilyRow& family : families) {
-      rows.push_back(MakeRow({std::string(OilCorrelationName(family.family))}, family.outcome, c.gorMode));
+      std::string name(OilCorrelationName(family.family));
+      rows.push_back(MakeRow({family.tuned ? name + " (tuned)" : name}, family.outcome, c.gorMode));
       rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
+      if (family.tuned && untuned) {
+        rows.push_back(MakeRow({name}, untuned->outcome, c.gorMode));
+        rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
+      }
     }
     Write(number, record, rows);
   }
@@ -85,18 +94,21 @@ class RowWriter : public TableReportWriter {
   Values values_;
   TableKind kind_;
   std::ostream& out_;
+  bool tuningColumn_;
+  std::string tuning_;  // the case's tuning in words; empty when it runs untuned
 };
 
 class CsvTableWriter final : public RowWriter {
  public:
-  CsvTableWriter(Values values, TableKind kind, std::ostream& out) : RowWriter(values, kind, out) {
+  CsvTableWriter(Values values, TableKind kind, std::ostream& out, bool tuningColumn)
+      : RowWriter(values, kind, out, tuningColumn) {
     std::string header = "case,title";
     for (std::string_view key : KeyColumns()) header.append(",").append(key);
     header += ",message";
     for (OutputField field : Fields()) header.append(",").append(InfoOf(field).column);
     header += ",out_of_range";
     if (kind_ == TableKind::Comparison) header += ",data_range";
-    out_ << header << ",warnings\n";
+    out_ << header << ",warnings" << (tuningColumn_ ? ",tuning" : "") << "\n";
   }
 
  private:
@@ -121,6 +133,10 @@ class CsvTableWriter final : public RowWriter {
       if (kind_ == TableKind::Comparison) line.append(",").append(row.dataRange);
       line += ',';
       AppendCsvField(line, WarningsColumn(row.outputs, row.gorMode));
+      if (tuningColumn_) {
+        line += ',';
+        AppendCsvField(line, tuning_);
+      }
       out_ << line << '\n';
     }
   }
@@ -149,6 +165,8 @@ class JsonTableWriter final : public RowWriter {
       line["out_of_range"] = std::move(outOfRange);
       if (kind_ == TableKind::Comparison) line["data_range"] = row.dataRange;
       line["warnings"] = WarningsJson(row.outputs.warnings, row.gorMode);
+      if (tuningColumn_)
+        line["tuning"] = tuning_.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(tuning_);
       out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     }
   }
@@ -166,6 +184,7 @@ class TextTableWriter final : public RowWriter {
     out_ << "Case " << number;
     if (!record.title.empty()) out_ << ": " << record.title;
     out_ << '\n';
+    if (!tuning_.empty()) out_ << "  Tuning: " << tuning_ << '\n';
 
     // The keys (with the data-range mark of a family), the values right-aligned, then the
     // warnings.
@@ -293,16 +312,17 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
   }
 }
 
-std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out) {
+std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out,
+                                                   bool tuningColumn) {
   switch (format) {
     case Format::Csv:
-      return std::make_unique<CsvTableWriter>(values, kind, out);
+      return std::make_unique<CsvTableWriter>(values, kind, out, tuningColumn);
     case Format::Json:
-      return std::make_unique<JsonTableWriter>(values, kind, out);
+      return std::make_unique<JsonTableWriter>(values, kind, out, tuningColumn);
     case Format::Text:
       break;
   }
-  return std::make_unique<TextTableWriter>(values, kind, out);
+  return std::make_unique<TextTableWriter>(values, kind, out, tuningColumn);
 }
 
 }  // namespace tarnvik::batch
