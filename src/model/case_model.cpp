@@ -9,6 +9,7 @@
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/unit_texts.h"
+#include "present/warning_texts.h"
 
 namespace tarnvik {
 
@@ -156,12 +157,15 @@ const RunOutput& CaseModel::calculate() {
   return run_;
 }
 
+std::vector<Diagnostic> CaseModel::currentWarnings() const { return Warnings(Calculate(currentCase()).diagnostics); }
+
 void CaseModel::updateStatus() {
   const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
   status_ = StatusText(lastRunFailed_ ? run_.message : std::nullopt, shown, shownMode_);
   if (shown != nullptr) {
-    const std::string blanks = BlankReasons(*shownCase_, *shown);
-    if (!blanks.empty()) status_ += (status_.empty() ? "" : ". ") + blanks;
+    for (const std::string& more : {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_)}) {
+      if (!more.empty()) status_ += (status_.empty() ? "" : ". ") + more;
+    }
   }
 }
 
