@@ -87,11 +87,11 @@ void CaseModel::chooseFormation(FormationType formation) { selection_.formationT
 
 namespace {
 
-// A value converted for a box of the other unit system: ten significant digits, enough
-// to read exactly what was typed in the first, in the box's usual form.
+// A value converted for a box of the other unit system, to six significant digits in the
+// box's usual form. Only shown: a calculation and a save read the text as typed.
 std::string ConvertedBoxText(double value) {
   if (value == 0 || !std::isfinite(value)) return BoxText(value);
-  const double scale = std::pow(10.0, 9 - std::floor(std::log10(std::abs(value))));
+  const double scale = std::pow(10.0, 5 - std::floor(std::log10(std::abs(value))));
   return BoxText(std::round(value * scale) / scale);
 }
 

@@ -58,8 +58,9 @@ class CaseModel {
   CaseModel();
 
   // The unit system the boxes and results are shown in. Switching converts what the boxes
-  // show and the results on screen, without a calculation; a box shows its text exactly as
-  // typed again in the system it was typed in, and a calculation reads it from that text.
+  // show (to six significant digits) and the results on screen, without a calculation; a
+  // box shows its text exactly as typed again in the system it was typed in, and a
+  // calculation or a save reads it from that text, never from a converted one.
   UnitSystem units() const { return units_; }
   void setUnits(UnitSystem system);
 
