@@ -441,9 +441,14 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
         pbUnit_ = unit;
         unit->clear();
         const QFontMetrics metrics = caption->fontMetrics();
-        caption->setMinimumWidth(
-            std::max(metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::Gor))),
-                     metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::BubblePoint)))));
+        int width = 0;
+        for (const auto mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
+          for (const auto system : {UnitSystem::Field, UnitSystem::Metric}) {
+            const QString text = WithUnitSymbols(QString::fromStdString(CaptionInUnits(PbCaption(mode), system)));
+            width = std::max(width, metrics.horizontalAdvance(text));
+          }
+        }
+        caption->setMinimumWidth(width);
       }
       outputs_[IndexOf(output.field)] = value;
       outputUnits_[IndexOf(output.field)] = unit;
