@@ -25,7 +25,9 @@ enum class TableKind { Pressure, Comparison };
 // Text: an aligned table per case. CSV: one header, then a row per pressure (or family)
 // with the case number and title, values as shown or in full. JSON: one line per row,
 // values as numbers.
-std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out);
+// Pressures and values in `units`, named as the case reports name them.
+std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out,
+                                                   UnitSystem units = UnitSystem::Field);
 
 // What an export wrote: the files and the keywords, in the chosen format.
 void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,

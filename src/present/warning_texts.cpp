@@ -176,9 +176,9 @@ std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelecto
   return text;
 }
 
-std::string WarningCode(const Diagnostic& d, GorSelectorMode mode) {
+std::string WarningCode(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
   const bool below = d.side == Side::Below;
-  const std::string limit = LimitNumber(d, below ? d.range.low : d.range.high, mode);
+  const std::string limit = LimitNumber(d, below ? d.range.low : d.range.high, mode, system);
   if (d.kind == DiagnosticKind::Unphysical) {
     const std::string_view op = below ? (d.lowIncluded ? "<" : "<=") : ">";
     return std::string(FieldInfo(d.field, mode).column).append(op).append(limit) + "(unphysical)";
@@ -188,24 +188,24 @@ std::string WarningCode(const Diagnostic& d, GorSelectorMode mode) {
   return code;
 }
 
-std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode mode) {
+std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode mode, UnitSystem system) {
   std::string codes;
   for (const Diagnostic& d : warnings) {
     if (!codes.empty()) codes += ';';
-    codes += WarningCode(d, mode);
+    codes += WarningCode(d, mode, system);
   }
   return codes;
 }
 
-WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode) {
+WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
   WarningRecord record;
   const bool unphysical = d.kind == DiagnosticKind::Unphysical;
   record.input = !unphysical && d.input.has_value();
   record.name = unphysical ? FieldInfo(d.field, mode).column : QuantityInfo(d.quantity).code;
-  record.value = Shown(d, d.value, mode);
-  if (std::isfinite(d.range.low)) record.low = Shown(d, d.range.low, mode);
-  if (std::isfinite(d.range.high)) record.high = Shown(d, d.range.high, mode);
-  record.unit = UnitOf(d, mode);
+  record.value = Shown(d, d.value, mode, system);
+  if (std::isfinite(d.range.low)) record.low = Shown(d, d.range.low, mode, system);
+  if (std::isfinite(d.range.high)) record.high = Shown(d, d.range.high, mode, system);
+  record.unit = UnitOf(d, mode, system);
   if (d.correlation) record.correlation = CorrelationTitle(*d.correlation);
   record.kind = unphysical ? "unphysical" : "outside_data_range";
   return record;

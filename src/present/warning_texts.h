@@ -50,8 +50,9 @@ std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelecto
 
 // The code of a warning in data files: "api>48.1(Glaso)", "gor<0.02(Standing)",
 // "co<0(unphysical)", "pbx<=0(unphysical)"; and of several, joined by ";".
-std::string WarningCode(const Diagnostic& warning, GorSelectorMode gorMode);
-std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode);
+std::string WarningCode(const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
+std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
+                         UnitSystem system = UnitSystem::Field);
 
 // A warning as numbers, for data files that carry numbers (JSON).
 struct WarningRecord {
@@ -63,7 +64,8 @@ struct WarningRecord {
   std::optional<std::string> correlation;  // CorrelationTitle, where one correlation applies
   std::string_view kind;                   // "outside_data_range" or "unphysical"
 };
-WarningRecord DescribeWarning(const Diagnostic& warning, GorSelectorMode gorMode);
+WarningRecord DescribeWarning(const Diagnostic& warning, GorSelectorMode gorMode,
+                              UnitSystem system = UnitSystem::Field);
 
 // The ranges of the correlations in force that an input box's value is checked against,
 // one line each, for its tooltip:
