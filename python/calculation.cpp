@@ -80,11 +80,12 @@ ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape) {
   return {py::array_t<double>(valuesShape), py::array_t<std::int8_t>(shape), py::array_t<std::uint32_t>(masksShape)};
 }
 
-BlockWriter::BlockWriter(ResultBlocks& blocks)
+BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units)
     : values_(blocks.values.mutable_data()),
       status_(blocks.status.mutable_data()),
       masks_(blocks.masks.mutable_data()),
-      count_(static_cast<std::size_t>(blocks.status.size())) {}
+      count_(static_cast<std::size_t>(blocks.status.size())),
+      units_(units) {}
 
 void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode) {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
@@ -94,7 +95,7 @@ void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, 
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) values_[i * count_ + element] = kNone;
     return;
   }
-  const DisplayValues shown = ValuesToShow(outcome, gorMode);
+  const DisplayValues shown = ValuesToShow(outcome, gorMode, units_);
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) values_[i * count_ + element] = shown.values[i].value_or(kNone);
   masks_[element] = shown.outOfRange;
   masks_[count_ + element] = shown.notComputed;
@@ -119,12 +120,13 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
     } else if (IsArrayLike(given)) {
       operands[k].array = ArrayOf(given, names[k]);
     } else {
-      operands[k].scalar = NumberOf(given, names[k]);
+      operands[k].scalar = FieldInput(NumberOf(given, names[k]), k, base.gorMode, arguments.units);
     }
   }
   const std::vector<py::ssize_t> shape = Broadcast(operands, names);
   ResultBlocks blocks = AllocateBlocks(shape);
-  BlockWriter writer(blocks);
+  BlockWriter writer(blocks, arguments.units);
+  const bool convert = arguments.units != UnitSystem::Field;
   const std::size_t count = static_cast<std::size_t>(blocks.status.size());
   std::array<const char*, kInputCount> data{};
   for (std::size_t k = 0; k < kInputCount; ++k) {
@@ -138,7 +140,10 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
     for (std::size_t element = 0; element < count; ++element) {
       for (std::size_t k = 0; k < kInputCount; ++k) {
         double value = operands[k].scalar;
-        if (data[k] != nullptr) std::memcpy(&value, data[k] + offsets[k], sizeof value);
+        if (data[k] != nullptr) {
+          std::memcpy(&value, data[k] + offsets[k], sizeof value);
+          if (convert) value = FieldInput(value, k, c.gorMode, arguments.units);
+        }
         c.inputs.*kInputMembers[k] = value;
       }
       writer.Write(element, Calculate(c), c.gorMode);
@@ -172,15 +177,16 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
   }
   for (std::size_t k = 0; k < kInputCount; ++k) {
     if (arguments.Given(k)) {
-      c.inputs.*kInputMembers[k] = NumberOf(arguments.numbers[k], InputName(k, c.gorMode, c.waterMode));
+      c.inputs.*kInputMembers[k] = FieldInput(NumberOf(arguments.numbers[k], InputName(k, c.gorMode, c.waterMode)), k,
+                                              c.gorMode, arguments.units);
     }
   }
-  return py::cast(MakeScalarResult(Calculate(c), c.gorMode));
+  return py::cast(MakeScalarResult(Calculate(c), c.gorMode, arguments.units));
 }
 
 void BindCalculation(py::module_& module) {
   module.def("_calculate", &CalculateCases, py::arg("case"), py::arg("inputs"), py::arg("choices"),
-             "calculate() behind tarnvik.calculate: a case or None, the 11 input arguments and the 4 choices.");
+             "calculate() behind tarnvik.calculate: a case or None, the 11 input arguments and the 5 choices.");
 }
 
 }  // namespace tarnvik::python

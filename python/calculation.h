@@ -34,7 +34,7 @@ ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape);
 // without the GIL.
 class BlockWriter {
  public:
-  explicit BlockWriter(ResultBlocks& blocks);
+  explicit BlockWriter(ResultBlocks& blocks, UnitSystem units = UnitSystem::Field);
   void Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode);
 
  private:
@@ -42,13 +42,14 @@ class BlockWriter {
   std::int8_t* status_;
   std::uint32_t* masks_;
   std::size_t count_;
+  UnitSystem units_;
 };
 
 // A tarnvik.ArrayResult over the blocks, with key columns (pressure, note, family, ...)
 // before the values and the value columns a frame shows (None: all 21).
 py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns);
 
-// calculate(case, inputs, choices): the 11 input arguments and the 4 choices over a case
+// calculate(case, inputs, choices): the 11 input arguments and the 5 choices over a case
 // to start from (None: the start-up selection, every input given).
 py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices);
 

@@ -1,5 +1,7 @@
 #include "case_arguments.h"
 
+#include "present/unit_texts.h"
+
 #include <pybind11/numpy.h>
 
 #include <string>
@@ -110,8 +112,10 @@ std::string_view InputName(std::size_t index, GorSelectorMode gorMode, WaterSele
 }
 
 CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choices) {
-  if (inputs.size() != kInputArguments.size() || choices.size() != kChoiceArguments.size()) {
-    throw py::value_error("expected the 11 inputs and the 4 choices");
+  // A case holds field units: Case() passes the four correlations, calculate() the units too.
+  if (inputs.size() != kInputArguments.size() || choices.size() + 1 < kChoiceArguments.size() ||
+      choices.size() > kChoiceArguments.size()) {
+    throw py::value_error("expected the 11 inputs and 4 or 5 choices");
   }
   CaseArguments arguments;
   for (auto& number : arguments.numbers) number = py::none();
@@ -126,7 +130,19 @@ CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choice
   arguments.gas = GasOf(choices[1]);
   arguments.rock = RockOf(choices[2]);
   arguments.formation = FormationOf(choices[3]);
+  if (choices.size() == kChoiceArguments.size() && !choices[4].is_none()) {
+    const std::string units = py::str(choices[4]);
+    if (units == "metric") {
+      arguments.units = UnitSystem::Metric;
+    } else if (units != "field") {
+      throw py::value_error("units: \"" + units + "\" is neither \"field\" nor \"metric\"");
+    }
+  }
   return arguments;
+}
+
+double FieldInput(double value, std::size_t index, GorSelectorMode gorMode, UnitSystem units) {
+  return ToField(value, InputDimension(index, gorMode), units);
 }
 
 void RequireEveryInput(const CaseArguments& arguments) {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/unit_system.h"
 #include "calc/calculation_case.h"
 #include "model/case_model.h"
 
@@ -24,7 +25,7 @@ inline constexpr std::array<std::string_view, 11> kInputArguments = {
 // The choice arguments, in the order the Python face passes them. An argument that changes
 // how every input is read or what a run reports (a unit system, say) belongs beside them:
 // read once here, it applies to one case and to arrays alike.
-inline constexpr std::array<std::string_view, 4> kChoiceArguments = {"oil", "gas", "rock", "formation"};
+inline constexpr std::array<std::string_view, 5> kChoiceArguments = {"oil", "gas", "rock", "formation", "units"};
 
 // The members of an input set in input order.
 inline constexpr std::array<double InputSet::*, kInputCount> kInputMembers = {
@@ -46,11 +47,13 @@ struct CaseArguments {
   std::optional<GasCharacterisation> gas;
   std::optional<RockCorrelation> rock;  // RockCorrelation::None for ""
   std::optional<FormationType> formation;
+  // The units the inputs are given in and the results are reported in.
+  UnitSystem units = UnitSystem::Field;
 
   bool Given(std::size_t index) const { return !numbers[index].is_none(); }
 };
 
-// Reads the 11 input arguments (kInputArguments order) and the 4 choices. Refuses both
+// Reads the 11 input arguments (kInputArguments order) and the 5 choices. Refuses both
 // members of a pair (gor and bubble_point, salinity and water_gravity) and choices that
 // name nothing.
 CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choices);
@@ -67,5 +70,8 @@ bool IsArrayLike(const py::handle& value);
 
 // One number; refuses anything else, naming the argument.
 double NumberOf(const py::handle& value, std::string_view name);
+
+// Input `index` given in `units` in the field units a case holds.
+double FieldInput(double value, std::size_t index, GorSelectorMode gorMode, UnitSystem units);
 
 }  // namespace tarnvik::python

@@ -66,12 +66,12 @@ std::string Repr(const ScalarResult& result) {
 
 }  // namespace
 
-ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorMode) {
+ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorMode, UnitSystem units) {
   ScalarResult result;
   result.status = outcome.zFactorStatus;
   result.gorMode = gorMode;
   result.pbCaption = PbCaption(outcome, gorMode);
-  if (!outcome.failed()) result.shown = ValuesToShow(outcome, gorMode);
+  if (!outcome.failed()) result.shown = ValuesToShow(outcome, gorMode, units);
   result.diagnostics = std::move(outcome.diagnostics);
   return result;
 }

@@ -31,7 +31,8 @@ struct ScalarResult {
   Diagnostics diagnostics;
 };
 
-ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorMode);
+ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorMode,
+                              UnitSystem units = UnitSystem::Field);
 
 // The column names of the fields in a mask, in field order.
 py::tuple FieldNames(FieldMask mask);

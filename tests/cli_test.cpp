@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -110,6 +111,43 @@ TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
 
 // JSON and CSV with --values full carry the same full-precision numbers in the display
 // units, where the default CSV carries the window's texts; nothing computed is null.
+// Metric output is the field output converted, value by value, with factors taken from
+// a conversion table rather than the program: bar per psi 0.0689475729, sm³/sm³ per MCF/STB
+// 178.107607, rm³/sm³ per RB/MCF 0.00561458333, kg/m³ per lb/ft³ 16.0184634, 1e-5/bar per
+// microsip 1.45037738. The header names each column's unit; the table takes bara.
+TEST_F(CliTest, MetricOutputIsTheFieldOutputConverted) {
+  const CliRun field = Run({"--format", "csv", "--values", "full", kData + "/oracle-cases.csv"});
+  const CliRun metric = Run({"--units", "metric", "--format", "csv", "--values", "full", kData + "/oracle-cases.csv"});
+  const auto fieldRows = Lines(field.out), metricRows = Lines(metric.out);
+  ASSERT_EQ(fieldRows.size(), metricRows.size());
+  const auto header = SplitCsvRow(metricRows[0]);
+  EXPECT_EQ(header[4], "rs [sm3/sm3]");
+  EXPECT_EQ(header[19], "water_density [kg/m3]");
+  const std::map<std::string, double> factors = {
+      {"rs", 178.107607},          {"rsw", 178.107607},         {"bg", 0.00561458333},        {"co", 1.45037738},
+      {"cg", 1.45037738},          {"cw", 1.45037738},          {"cf", 1.45037738},           {"ct", 1.45037738},
+      {"oil_density", 16.0184634}, {"gas_density", 16.0184634}, {"water_density", 16.0184634}};
+  for (std::size_t row = 1; row < fieldRows.size(); ++row) {
+    const auto f = SplitCsvRow(fieldRows[row]), m = SplitCsvRow(metricRows[row]);
+    ASSERT_EQ(f.size(), m.size()) << row;
+    for (std::size_t column = 4; column < 25; ++column) {
+      if (f[column].empty()) {
+        EXPECT_EQ(m[column], "") << row << ' ' << header[column];
+        continue;
+      }
+      const std::string name = header[column].substr(0, header[column].find(' '));
+      double factor = factors.count(name) ? factors.at(name) : 1;
+      if (name == "pbx") factor = f[3].find("GOR") != std::string::npos ? 178.107607 : 0.0689475729;
+      EXPECT_NEAR(std::stod(m[column]), std::stod(f[column]) * factor, 1e-8 * std::abs(std::stod(m[column])) + 1e-12)
+          << "record " << f[0] << ", " << header[column];
+    }
+  }
+  const CliRun table = Run({"--units", "metric", "--table", "--pmin", "100", "--pmax", "200", "--points", "2",
+                            "--format", "csv", "--values", "full", kTypical});
+  EXPECT_NE(table.out.find(",pressure [bara],"), std::string::npos) << table.out;
+  EXPECT_NE(table.out.find("\",100,"), std::string::npos) << table.out;
+}
+
 TEST_F(CliTest, MachineReadableOutputCarriesNumbers) {
   const CliRun text = Run({kTypical});
   EXPECT_EQ(text.exitCode, 0);

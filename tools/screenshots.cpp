@@ -1,7 +1,7 @@
 // Renders the screenshots in docs/ without a display: the main window after a
-// calculation of the example case at the size of a 1024 x 600 laptop screen, the
-// selection dialog, the splash window, the Plots tab of the tables window and the case
-// report's page.
+// calculation of the example case at the size of a 1024 x 600 laptop screen, in field and
+// in metric units, a case warned of values outside a correlation's data, the selection
+// dialog, the splash window, the Plots tab of the tables window and the case report's page.
 // Usage: QT_QPA_PLATFORM=offscreen tarnvik_screenshots OUTPUT_DIR
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -43,6 +44,7 @@ bool Save(QWidget* widget, const QDir& dir, const char* name) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);  // the units chosen here are not remembered for the user
   if (argc != 2) {
     std::fprintf(stderr, "usage: tarnvik_screenshots OUTPUT_DIR\n");
     return 2;
@@ -71,6 +73,10 @@ int main(int argc, char* argv[]) {
   window.calculate();
   QTest::qWait(50);
   ok = Save(&window, dir, "main-window.png") && ok;
+  window.setUnits(UnitSystem::Metric);
+  QTest::qWait(50);
+  ok = Save(&window, dir, "main-window-metric.png") && ok;
+  window.setUnits(UnitSystem::Field);
 
   // The report's page as its PDF holds it: A4 at 90 dots per inch, 18 mm and 15 mm margins.
   QImage page(744, 1052, QImage::Format_RGB32);
@@ -84,6 +90,26 @@ int main(int argc, char* argv[]) {
   const bool report = page.save(dir.filePath(QStringLiteral("report.png")));
   std::printf("%s %s\n", report ? "wrote" : "could not write", qPrintable(dir.filePath(QStringLiteral("report.png"))));
   ok = report && ok;
+
+  // A warned case: 58 °API with Glaso, whose data end at 48.1 °API.
+  {
+    MainWindow warned(std::make_unique<StandardDialogs>());
+    warned.resize(1024, 570);
+    warned.show();
+    const char* warnedValues[] = {"58", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
+    for (int i = 0; i < 9; ++i) warned.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(warnedValues[i]);
+    warned.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Light oil outside Glaso's data"));
+    warned.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
+    warned.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
+    warned.selectCorrelations();
+    Choose(warned.selectionDialog(), "Oilch", "Glaso : North Sea Crudes");
+    Choose(warned.selectionDialog(), "Gasch", "Wet Gas");
+    Choose(warned.selectionDialog(), "Forch", "Hall");
+    warned.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    warned.calculate();
+    QTest::qWait(50);
+    ok = Save(&warned, dir, "warnings.png") && ok;
+  }
 
   SplashWindow splash(&window);
   splash.show();

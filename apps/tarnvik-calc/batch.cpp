@@ -5,11 +5,13 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "calc/calculation_run.h"
 #include "io/csv_field.h"
 #include "io/number_text.h"
 #include "model/case_model.h"
 #include "present/output_fields.h"
 #include "present/selection_texts.h"
+#include "present/unit_texts.h"
 #include "present/warning_texts.h"
 #include "warnings_json.h"
 
@@ -20,13 +22,13 @@ namespace {
 constexpr std::array<std::string_view, 4> kLeadingColumns = {"case", "title", "message", "pbx_label"};
 
 std::string_view Message(const CaseReport& report) { return report.run.message.value_or(""); }
-std::string_view PbLabel(const CaseReport& report) { return report.run.pbCaption.value_or(""); }
+std::string_view PbLabel(const CaseReport& report) { return report.pbLabel; }
 
 class CsvWriter final : public ReportWriter {
  public:
-  CsvWriter(Values values, std::ostream& out, bool tuningColumn)
+  CsvWriter(Values values, std::ostream& out, UnitSystem units, bool tuningColumn)
       : values_(values), out_(out), tuningColumn_(tuningColumn) {
-    out_ << CsvHeader() << (tuningColumn_ ? ",tuning" : "") << '\n';
+    out_ << CsvHeader(units) << (tuningColumn_ ? ",tuning" : "") << '\n';
   }
 
   void Write(const CaseReport& report) override {
@@ -45,7 +47,9 @@ class CsvWriter final : public ReportWriter {
     row_ += ',';
     if (report.run.outputs) AppendCsvField(row_, OutOfRangeColumns(*report.run.outputs));
     row_ += ',';
-    if (report.run.outputs) AppendCsvField(row_, WarningsColumn(*report.run.outputs, report.calculationCase.gorMode));
+    if (report.run.outputs) {
+      AppendCsvField(row_, WarningsColumn(*report.run.outputs, report.calculationCase.gorMode, report.units));
+    }
     if (tuningColumn_) {
       row_ += ',';
       AppendCsvField(row_, TuningText(report.calculationCase));
@@ -82,8 +86,10 @@ class JsonWriter final : public ReportWriter {
       for (const OutputField field : report.run.outputs->WithoutValue()) outOfRange.push_back(InfoOf(field).column);
     }
     line["out_of_range"] = std::move(outOfRange);
-    line["warnings"] = report.run.outputs ? WarningsJson(report.run.outputs->warnings, report.calculationCase.gorMode)
-                                          : nlohmann::ordered_json::array();
+    line["warnings"] = report.run.outputs
+                           ? WarningsJson(report.run.outputs->warnings, report.calculationCase.gorMode, report.units)
+                           : nlohmann::ordered_json::array();
+    if (report.units == UnitSystem::Metric) line["units"] = "metric";
     if (tuningColumn_) {
       const std::string tuning = TuningText(report.calculationCase);
       line["tuning"] = tuning.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(tuning);
@@ -130,7 +136,9 @@ class TextWriter final : public ReportWriter {
     const std::vector<Diagnostic>& warnings = report.run.outputs->warnings;
     if (warnings.empty()) return;
     out_ << "  Warnings\n";
-    for (const Diagnostic& warning : warnings) out_ << "    " << WarningSentence(warning, gorMode) << '\n';
+    for (const Diagnostic& warning : warnings) {
+      out_ << "    " << WarningSentence(warning, gorMode, report.units) << '\n';
+    }
   }
 
  private:
@@ -141,7 +149,7 @@ class TextWriter final : public ReportWriter {
     const DisplayedOutputs& outputs = *report.run.outputs;
     out_ << "  " << heading << '\n';
     for (const OutputField field : fields) {
-      const OutputFieldInfo info = FieldInfo(field, gorMode);
+      const OutputFieldInfo info = FieldInfo(field, gorMode, report.units);
       const std::string& text = outputs.texts[IndexOf(field)];
       std::string caption(info.caption);
       caption.resize(std::max(kCaptionWidth, caption.size()), ' ');
@@ -179,13 +187,17 @@ CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& over
   return c;
 }
 
-CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides) {
-  return CalculateCase(number, record, CaseFor(record, overrides));
+CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides,
+                         UnitSystem units) {
+  return CalculateCase(number, record, CaseFor(record, overrides), units);
 }
 
-CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase) {
-  CaseReport report{number, &record, calculationCase, {}};
-  report.run = RunCase(report.calculationCase);
+CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
+                         UnitSystem units) {
+  CaseReport report{number, &record, calculationCase, {}, units, {}};
+  report.run = PresentRun(Calculate(report.calculationCase), report.calculationCase.gorMode, units);
+  // The caption names its unit ("Bubble Point Pressure, bara" in metric units).
+  if (report.run.pbCaption) report.pbLabel = CaptionInUnits(*report.run.pbCaption, units);
   return report;
 }
 
@@ -206,14 +218,15 @@ std::string OutOfRangeColumns(const DisplayedOutputs& outputs) {
   return columns;
 }
 
-std::string WarningsColumn(const DisplayedOutputs& outputs, GorSelectorMode gorMode) {
-  return WarningCodes(outputs.warnings, gorMode);
+std::string WarningsColumn(const DisplayedOutputs& outputs, GorSelectorMode gorMode, UnitSystem units) {
+  return WarningCodes(outputs.warnings, gorMode, units);
 }
 
-nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode) {
+nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
+                                    UnitSystem units) {
   auto array = nlohmann::ordered_json::array();
   for (const Diagnostic& warning : warnings) {
-    const WarningRecord record = DescribeWarning(warning, gorMode);
+    const WarningRecord record = DescribeWarning(warning, gorMode, units);
     nlohmann::ordered_json item;
     item[record.input ? "input" : "output"] = record.name;
     item["value"] = record.value;
@@ -232,10 +245,11 @@ std::string TuningText(const CalculationCase& c) {
   return tuning ? TuningDescription(*tuning) : std::string();
 }
 
-std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out, bool tuningColumn) {
+std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out, UnitSystem units,
+                                         bool tuningColumn) {
   switch (format) {
     case Format::Csv:
-      return std::make_unique<CsvWriter>(values, out, tuningColumn);
+      return std::make_unique<CsvWriter>(values, out, units, tuningColumn);
     case Format::Json:
       return std::make_unique<JsonWriter>(out, tuningColumn);
     case Format::Text:
@@ -244,14 +258,24 @@ std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostr
   return std::make_unique<TextWriter>(out);
 }
 
-std::string CsvHeader() {
+std::string ColumnName(std::string_view column, std::string_view unit, UnitSystem units) {
+  std::string name(column);
+  if (units == UnitSystem::Metric && !unit.empty()) name.append(" [").append(unit).append("]");
+  return name;
+}
+
+std::string CsvHeader(UnitSystem units) {
   std::string header;
   for (const std::string_view column : kLeadingColumns) {
     header += column;
     header += ',';
   }
-  for (const auto& field : kOutputFields) {
-    header += field.column;
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    // pbx holds a pressure or a GOR by the selector: its unit is in the pbx_label column.
+    const auto field = static_cast<OutputField>(i);
+    const std::string_view unit =
+        field == OutputField::PbOrRsb ? "" : FieldInfo(field, GorSelectorMode::Gor, units).unit;
+    AppendCsvField(header, ColumnName(kOutputFields[i].column, unit, units));
     header += ',';
   }
   header += "out_of_range,warnings";

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "base/unit_system.h"
 #include "calc/calculation_case.h"
 #include "io/case_record.h"
 #include "present/formatted_outputs.h"
@@ -32,11 +33,15 @@ struct CaseReport {
   const CaseRecord* record = nullptr;
   CalculationCase calculationCase;
   RunOutput run;
+  UnitSystem units = UnitSystem::Field;  // of the values in `run`
+  std::string pbLabel;                   // the caption of pbx, in those units; empty without oil
 };
 
-CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides);
+CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides,
+                         UnitSystem units = UnitSystem::Field);
 // The same for a case already made from the record (tuned, say).
-CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase);
+CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
+                         UnitSystem units = UnitSystem::Field);
 
 enum class Format { Text, Csv, Json };
 
@@ -50,12 +55,18 @@ class ReportWriter {
   virtual void Write(const CaseReport& report) = 0;
 };
 
+// Values in `units`; in metric units CSV headers name each column's unit ("rs [sm3/sm3]")
+// and each JSON line says "units": "metric" (the units are those the README lists).
 // `tuningColumn`: CSV and JSON carry a last column `tuning` (--tune): the tuning in words
 // for a case run tuned, empty (null) otherwise. Text says it under the correlations.
-std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out, bool tuningColumn = false);
+std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out,
+                                         UnitSystem units = UnitSystem::Field, bool tuningColumn = false);
 
 // The CSV columns, in order.
-std::string CsvHeader();
+std::string CsvHeader(UnitSystem units = UnitSystem::Field);
+
+// A column name as a CSV header writes it: in metric units with its unit, "rs [sm3/sm3]".
+std::string ColumnName(std::string_view column, std::string_view unit, UnitSystem units);
 
 // The tuning of a case in words (present/selection_texts.h), empty when it runs untuned.
 std::string TuningText(const CalculationCase& calculationCase);
@@ -67,6 +78,7 @@ void AppendCsvValue(std::string& row, const DisplayedOutputs& outputs, std::size
 std::string OutOfRangeColumns(const DisplayedOutputs& outputs);
 
 // The warnings of a run as data-file codes, semicolon-separated ("api>48.1(Glaso);co<0(unphysical)").
-std::string WarningsColumn(const DisplayedOutputs& outputs, GorSelectorMode gorMode);
+std::string WarningsColumn(const DisplayedOutputs& outputs, GorSelectorMode gorMode,
+                           UnitSystem units = UnitSystem::Field);
 
 }  // namespace tarnvik::batch

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/unit_system.h"
+#include "base/units.h"
 #include "io/csv_field.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
@@ -69,7 +71,8 @@ std::string Cell(const PropertyError& e) { return e.points == 0 ? std::string() 
 
 }  // namespace
 
-RankingWriter::RankingWriter(Format format, std::ostream& out) : format_(format), out_(out) {
+RankingWriter::RankingWriter(Format format, std::ostream& out, UnitSystem units)
+    : format_(format), out_(out), units_(units) {
   if (format_ != Format::Csv) return;
   std::string header = "case,title,rank,family,score";
   for (std::string_view column : kPropertyColumns) {
@@ -133,9 +136,14 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
   out_ << "\n  Oil families against the lab data" << (ranking.compared.source.empty() ? "" : " of ")
        << ranking.compared.source << "\n";
   const InputSet& in = ranking.labCase.inputs;
-  out_ << "  At " << Factor(in.temperatureF) << " F, API " << Factor(in.apiGravity) << ", gas gravity "
-       << Factor(in.gasGravity) << "; bubble point " << Factor(ranking.compared.bubblePoint) << " psia at GOR "
-       << Factor(ranking.compared.gor) << " SCF/STB"
+  const bool metric = units_ == UnitSystem::Metric;
+  out_ << "  At " << Factor(FromField(in.temperatureF, Dimension::Temperature, units_)) << (metric ? " C" : " F")
+       << ", API " << Factor(in.apiGravity) << ", gas gravity " << Factor(in.gasGravity) << "; bubble point "
+       << Factor(FromField(ranking.compared.bubblePoint, Dimension::Pressure, units_)) << (metric ? " bara" : " psia")
+       << " at GOR "
+       << Factor(FromField(ranking.compared.gor / units::kScfPerMcf, Dimension::GasLiquidRatio, units_) *
+                 (metric ? 1 : units::kScfPerMcf))
+       << (metric ? " sm3/sm3" : " SCF/STB")
        << (ranking.separatorAdjusted ? "; Rs and Bo adjusted to separator conditions" : "") << '\n';
   out_ << "  Errors: average absolute relative error in percent (points); score: the mean of pb, Rs, Bo and oil "
           "viscosity\n";

@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "base/unit_system.h"
 #include "batch.h"
 #include "calc/lab_fit.h"
 
@@ -14,13 +15,16 @@ namespace tarnvik::batch {
 // and with a tuning a row for the tuned family. JSON: one line per row.
 class RankingWriter {
  public:
-  RankingWriter(Format format, std::ostream& out);
+  // Errors are relative and the same in either unit system; the text's heading gives the
+  // report's conditions in `units`.
+  RankingWriter(Format format, std::ostream& out, UnitSystem units = UnitSystem::Field);
   void Write(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
              const std::optional<OilTuningFit>& fit);
 
  private:
   Format format_;
   std::ostream& out_;
+  UnitSystem units_;
   bool written_ = false;
 };
 

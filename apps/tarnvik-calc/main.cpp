@@ -41,7 +41,12 @@ rsw (MCF/STB), co, cg, cw (microsips, 1e-6/psi), gas_viscosity (cp), bw (RB/STB)
 water_viscosity (cp), oil_density, gas_density, water_density (lb/ft3), cf, ct
 (microsips), so, sw, sg (% of pore volume). Text and CSV show the values as the window
 does (".5" is 0.5, "." is 0); --values full gives CSV full-precision numbers instead.
-JSON values are numbers in the same units. A value not computed is empty (null in JSON);
+JSON values are numbers in the same units. --units metric gives every output in metric
+units instead (case files stay in field units): rs, rsw and a GOR pbx in sm3/sm3, bo, bw
+and bg in rm3/sm3, pressures in bara, compressibilities in 1e-5/bar, densities in kg/m3;
+CSV headers then name each column's unit ("rs [sm3/sm3]"), JSON lines carry
+"units": "metric", and --pmin and --pmax are in bara. Standard conditions are the
+correlations' own, 60 deg F and 14.696 psia, in both. A value not computed is empty (null in JSON);
 a value outside a correlation's domain, or one that could not be computed although its
 fluid is present, is empty and named in out_of_range (semicolon-separated in CSV, an
 array in JSON). On a z-factor failure the values are empty and message holds it. case is
@@ -106,7 +111,9 @@ as FILE:LINE: on standard error and skipped), a file could not be read, an expor
 refused or the output could not be written, 2 for bad options.)";
 
 // What --tune holds when no family follows it.
-constexpr std::string_view kBestRanked = "\x01best";
+constexpr std::string_view kBestRanked =
+    "\x01"
+    "best";
 
 // The choice an option names, for the options' own checks; empty when it names none.
 std::optional<tarnvik::RockCorrelation> RockOption(const std::string& text) {
@@ -179,11 +186,13 @@ int Run(int argc, char** argv) {
   bool table = false, compareOil = false;
   tarnvik::PressureRange range;
   auto* tableFlag = app.add_flag("--table", table, "Results at a series of pressures for each case");
-  app.add_option("--pmin", range.minimum, "Lowest pressure of the table, psia (default 14.7)")
+  app.add_option("--pmin", range.minimum,
+                 "Lowest pressure of the table, psia (bara with --units metric; default 14.7 psia)")
       ->needs(tableFlag)
       ->type_name("P");
   app.add_option("--pmax", range.maximum,
-                 "Highest pressure of the table, psia (default: the larger of the reservoir pressure and 1.25 pb)")
+                 "Highest pressure of the table, psia (bara with --units metric; default: the larger of the reservoir "
+                 "pressure and 1.25 pb)")
       ->needs(tableFlag)
       ->type_name("P");
   app.add_option("--points", range.points, "Evenly spaced pressures of the table, 2 to 2000 (default 50)")
@@ -274,6 +283,10 @@ int Run(int argc, char** argv) {
   const bool tuning = tuneText.has_value();
   const tarnvik::UnitSystem units = unitsName == "metric" ? tarnvik::UnitSystem::Metric : tarnvik::UnitSystem::Field;
   exportRequest.units = units;
+  // Table bounds are typed in the output's units; the tables are built in psia.
+  for (std::optional<double>* bound : {&range.minimum, &range.maximum}) {
+    if (*bound) **bound = tarnvik::ToField(**bound, tarnvik::Dimension::Pressure, units);
+  }
   const auto values = valuesName == "full" ? tarnvik::batch::Values::Full : tarnvik::batch::Values::Shown;
   if (values == tarnvik::batch::Values::Full && format != Format::Csv) {
     std::cerr << "tarnvik-calc: --values full applies to --format csv (JSON always carries full numbers; text "
@@ -293,13 +306,13 @@ int Run(int argc, char** argv) {
   std::unique_ptr<tarnvik::batch::TableReportWriter> tableWriter;
   std::unique_ptr<tarnvik::batch::RankingWriter> rankingWriter;
   if (rankOil) {
-    rankingWriter = std::make_unique<tarnvik::batch::RankingWriter>(format, std::cout);
+    rankingWriter = std::make_unique<tarnvik::batch::RankingWriter>(format, std::cout, units);
   } else if (!table && !compareOil) {
-    writer = tarnvik::batch::MakeWriter(format, values, std::cout, tuning);
+    writer = tarnvik::batch::MakeWriter(format, values, std::cout, units, tuning);
   } else {
     tableWriter = tarnvik::batch::MakeTableWriter(
         format, values, table ? tarnvik::batch::TableKind::Pressure : tarnvik::batch::TableKind::Comparison, std::cout,
-        tuning);
+        units, tuning);
   }
   // The lab data of a record and the case tuned to them, as --lab, --rank-oil and --tune
   // ask; false, with the reason, when that cannot be done.
@@ -390,7 +403,7 @@ int Run(int argc, char** argv) {
       } else if (compareOil) {
         tableWriter->WriteComparison(number, record, calculationCase, tarnvik::CompareOilFamilies(calculationCase));
       } else {
-        writer->Write(tarnvik::batch::CalculateCase(number, record, calculationCase));
+        writer->Write(tarnvik::batch::CalculateCase(number, record, calculationCase, units));
       }
     }
     if (input.bad()) {

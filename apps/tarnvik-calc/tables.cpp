@@ -36,20 +36,21 @@ struct Row {
 
 std::string Note(const PressureRow& row) { return PressureRowNote(row.atBubblePoint, row.atReservoirPressure); }
 
-Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode,
+            UnitSystem units) {
   Row row{std::move(keys), {}, {}, {}, gorMode, {}};
   if (outcome.failed()) {
     row.message = ZFactorMessage(outcome.zFactorStatus);
   } else {
-    row.outputs = FormatOutputs(outcome, gorMode);
+    row.outputs = FormatOutputs(outcome, gorMode, units);
   }
   return row;
 }
 
 class RowWriter : public TableReportWriter {
  public:
-  RowWriter(Values values, TableKind kind, std::ostream& out, bool tuningColumn)
-      : values_(values), kind_(kind), out_(out), tuningColumn_(tuningColumn) {}
+  RowWriter(Values values, TableKind kind, std::ostream& out, UnitSystem units, bool tuningColumn)
+      : values_(values), kind_(kind), out_(out), units_(units), tuningColumn_(tuningColumn) {}
 
   void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
                   const PressureTable& table) override {
@@ -57,8 +58,9 @@ class RowWriter : public TableReportWriter {
     std::vector<Row> rows;
     rows.reserve(table.rows.size());
     for (const PressureRow& row : table.rows) {
-      rows.push_back(MakeRow({FormatShortest(row.pressure), Note(row)}, row.outcome, c.gorMode));
-      rows.back().pressure = row.pressure;
+      const double pressure = FromField(row.pressure, Dimension::Pressure, units_);
+      rows.push_back(MakeRow({FormatShortest(pressure), Note(row)}, row.outcome, c.gorMode, units_));
+      rows.back().pressure = pressure;
     }
     Write(number, record, rows);
   }
@@ -70,10 +72,10 @@ class RowWriter : public TableReportWriter {
     const std::optional<FamilyRow> untuned = UntunedFamilyRow(c);
     for (const FamilyRow& family : families) {
       std::string name(OilCorrelationName(family.family));
-      rows.push_back(MakeRow({family.tuned ? name + " (tuned)" : name}, family.outcome, c.gorMode));
+      rows.push_back(MakeRow({family.tuned ? name + " (tuned)" : name}, family.outcome, c.gorMode, units_));
       rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
       if (family.tuned && untuned) {
-        rows.push_back(MakeRow({name}, untuned->outcome, c.gorMode));
+        rows.push_back(MakeRow({name}, untuned->outcome, c.gorMode, units_));
         rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
       }
     }
@@ -83,9 +85,16 @@ class RowWriter : public TableReportWriter {
  protected:
   virtual void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) = 0;
 
-  std::vector<std::string_view> KeyColumns() const {
-    if (kind_ == TableKind::Pressure) return {"pressure", "note"};
+  std::vector<std::string> KeyColumns() const {
+    if (kind_ == TableKind::Pressure) return {ColumnName("pressure", PressureUnit(), units_), "note"};
     return {"family"};
+  }
+  std::string_view PressureUnit() const { return FieldInfo(OutputField::PbOrRsb, GorSelectorMode::Gor, units_).unit; }
+  // A field's column header: in metric units with its unit.
+  std::string Header(OutputField field) const {
+    const std::string_view unit =
+        field == OutputField::PbOrRsb ? "" : FieldInfo(field, GorSelectorMode::Gor, units_).unit;
+    return ColumnName(InfoOf(field).column, unit, units_);
   }
   std::vector<OutputField> Fields() const {
     if (kind_ == TableKind::Pressure) return {kAllFields.begin(), kAllFields.end()};
@@ -94,18 +103,25 @@ class RowWriter : public TableReportWriter {
   Values values_;
   TableKind kind_;
   std::ostream& out_;
+  UnitSystem units_;
   bool tuningColumn_;
   std::string tuning_;  // the case's tuning in words; empty when it runs untuned
 };
 
 class CsvTableWriter final : public RowWriter {
  public:
-  CsvTableWriter(Values values, TableKind kind, std::ostream& out, bool tuningColumn)
-      : RowWriter(values, kind, out, tuningColumn) {
+  CsvTableWriter(Values values, TableKind kind, std::ostream& out, UnitSystem units, bool tuningColumn)
+      : RowWriter(values, kind, out, units, tuningColumn) {
     std::string header = "case,title";
-    for (std::string_view key : KeyColumns()) header.append(",").append(key);
+    for (const std::string& key : KeyColumns()) {
+      header += ',';
+      AppendCsvField(header, key);
+    }
     header += ",message";
-    for (OutputField field : Fields()) header.append(",").append(InfoOf(field).column);
+    for (OutputField field : Fields()) {
+      header += ',';
+      AppendCsvField(header, Header(field));
+    }
     header += ",out_of_range";
     if (kind_ == TableKind::Comparison) header += ",data_range";
     out_ << header << ",warnings" << (tuningColumn_ ? ",tuning" : "") << "\n";
@@ -132,7 +148,7 @@ class CsvTableWriter final : public RowWriter {
       line += OutOfRangeColumns(row.outputs);
       if (kind_ == TableKind::Comparison) line.append(",").append(row.dataRange);
       line += ',';
-      AppendCsvField(line, WarningsColumn(row.outputs, row.gorMode));
+      AppendCsvField(line, WarningsColumn(row.outputs, row.gorMode, units_));
       if (tuningColumn_) {
         line += ',';
         AppendCsvField(line, tuning_);
@@ -153,7 +169,8 @@ class JsonTableWriter final : public RowWriter {
       nlohmann::ordered_json line;
       line["case"] = number;
       line["title"] = record.title;
-      for (std::size_t i = 0; i < keys.size(); ++i) line[std::string(keys[i])] = row.keys[i];
+      for (std::size_t i = 0; i < keys.size(); ++i)
+        line[kind_ == TableKind::Pressure && i == 0 ? "pressure" : keys[i]] = row.keys[i];
       if (row.pressure) line["pressure"] = *row.pressure;
       line["message"] = row.message;
       for (OutputField field : Fields()) {
@@ -164,7 +181,8 @@ class JsonTableWriter final : public RowWriter {
       for (OutputField field : row.outputs.WithoutValue()) outOfRange.push_back(InfoOf(field).column);
       line["out_of_range"] = std::move(outOfRange);
       if (kind_ == TableKind::Comparison) line["data_range"] = row.dataRange;
-      line["warnings"] = WarningsJson(row.outputs.warnings, row.gorMode);
+      line["warnings"] = WarningsJson(row.outputs.warnings, row.gorMode, units_);
+      if (units_ == UnitSystem::Metric) line["units"] = "metric";
       if (tuningColumn_)
         line["tuning"] = tuning_.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(tuning_);
       out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
@@ -188,11 +206,10 @@ class TextTableWriter final : public RowWriter {
 
     // The keys (with the data-range mark of a family), the values right-aligned, then the
     // warnings.
-    std::vector<std::string> header;
-    for (std::string_view key : KeyColumns()) header.emplace_back(key);
+    std::vector<std::string> header = KeyColumns();
     if (kind_ == TableKind::Comparison) header.emplace_back("data_range");
     const std::size_t keyCount = header.size();
-    for (OutputField field : Fields()) header.emplace_back(InfoOf(field).column);
+    for (OutputField field : Fields()) header.emplace_back(Header(field));
     header.emplace_back("warnings");
     std::vector<std::vector<std::string>> cells;
     cells.push_back(header);
@@ -203,7 +220,7 @@ class TextTableWriter final : public RowWriter {
         line.push_back(row.message);
       } else {
         for (OutputField field : Fields()) line.push_back(row.outputs.texts[static_cast<std::size_t>(field)]);
-        line.push_back(WarningsColumn(row.outputs, row.gorMode));
+        line.push_back(WarningsColumn(row.outputs, row.gorMode, units_));
       }
       cells.push_back(std::move(line));
     }
@@ -313,16 +330,16 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
 }
 
 std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out,
-                                                   bool tuningColumn) {
+                                                   UnitSystem units, bool tuningColumn) {
   switch (format) {
     case Format::Csv:
-      return std::make_unique<CsvTableWriter>(values, kind, out, tuningColumn);
+      return std::make_unique<CsvTableWriter>(values, kind, out, units, tuningColumn);
     case Format::Json:
-      return std::make_unique<JsonTableWriter>(values, kind, out, tuningColumn);
+      return std::make_unique<JsonTableWriter>(values, kind, out, units, tuningColumn);
     case Format::Text:
       break;
   }
-  return std::make_unique<TextTableWriter>(values, kind, out, tuningColumn);
+  return std::make_unique<TextTableWriter>(values, kind, out, units, tuningColumn);
 }
 
 }  // namespace tarnvik::batch

@@ -25,10 +25,11 @@ enum class TableKind { Pressure, Comparison };
 // Text: an aligned table per case. CSV: one header, then a row per pressure (or family)
 // with the case number and title, values as shown or in full. JSON: one line per row,
 // values as numbers.
+// Pressures and values in `units`, named as the case reports name them.
 // `tuningColumn` (--tune): CSV and JSON carry a last column `tuning`, as the case report
 // does; text says the tuning under the case's title whenever it runs tuned.
 std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out,
-                                                   bool tuningColumn = false);
+                                                   UnitSystem units = UnitSystem::Field, bool tuningColumn = false);
 
 // What an export wrote: the files and the keywords, in the chosen format.
 void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,

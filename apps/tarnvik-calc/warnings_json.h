@@ -6,10 +6,13 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "base/unit_system.h"
 #include "calc/diagnostics.h"
+#include "calc/selector_modes.h"
 
 namespace tarnvik::batch {
 
-nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode);
+nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
+                                    UnitSystem units = UnitSystem::Field);
 
 }  // namespace tarnvik::batch

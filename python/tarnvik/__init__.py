@@ -97,10 +97,11 @@ class ExportError(RuntimeError):
 
 def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pressure=None, gor=None,
               bubble_point=None, porosity=None, swc=None, salinity=None, water_gravity=None, wor=None,
-              oil=None, gas=None, rock=None, formation=None):
+              oil=None, gas=None, rock=None, formation=None, units=None):
     """Calculates the 21 quantities for one case, or for arrays of cases.
 
-    Inputs (field units; each a number, or an array of numbers for many cases):
+    Inputs (field units, or metric with units="metric"; each a number, or an array of
+    numbers for many cases):
         api           stock-tank oil gravity [°API]; 0 means no oil
         gas_gravity   gas specific gravity [air = 1]; 0 means no gas
         temperature   reservoir temperature [°F]
@@ -122,6 +123,11 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
         formation  for Newman and Yale et al.: "Consolidated Sands", "Friable Sands",
                    "Unconsolidated Sands", "Carbonates", or "" for none (the default)
 
+    Units: "field" (the default) or "metric": temperature in °C, pressure and
+    bubble_point in bara, gor in sm3/sm3, wor in sm3/sm3 given, and the results reported
+    in metric units (sm3/sm3, rm3/sm3, bara, 1e-5/bar, kg/m3; see help(tarnvik)). A case's
+    own inputs are held in field units whatever `units` says.
+
     Without `case` every input must be given (one of each pair). With a tarnvik.Case,
     the case's inputs and correlations apply and the arguments given replace them:
     calculate(case, pressure=numpy.linspace(500, 5000, 10)) runs the case at ten
@@ -140,5 +146,5 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
     return _tarnvik._calculate(
         case,
         (api, gas_gravity, temperature, pressure, gor, bubble_point, porosity, swc, salinity, water_gravity, wor),
-        (oil, gas, rock, formation),
+        (oil, gas, rock, formation, units),
     )

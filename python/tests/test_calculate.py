@@ -116,3 +116,20 @@ def test_an_array_call_lets_other_threads_run(typical):
     worker.join()
     assert laps[-1] - begin > 0.02, "the call was too short to tell"
     assert len(laps) > 5
+
+
+def test_metric_units_convert_inputs_and_results():
+    # 3000 psia = 206.8427 bara, 200 °F = 93.33 °C, 0.5 MCF/STB = 89.05 sm3/sm3.
+    typical = dict(api=35, gas_gravity=0.75, temperature=200, pressure=3000, gor=0.5, porosity=20, swc=25,
+                   salinity=3, wor=0.5, rock="Hall")
+    field = tarnvik.calculate(**typical)
+    in_metric = dict(typical, pressure=3000 * 0.0689475729317, temperature=(200 - 32) / 1.8, gor=0.5 * 178.107606679)
+    metric = tarnvik.calculate(**in_metric, units="metric")
+    assert metric.pbx == pytest.approx(field.pbx * 0.0689475729317, rel=1e-9)
+    assert metric.rs == pytest.approx(field.rs * 178.107606679, rel=1e-9)
+    assert metric.oil_density == pytest.approx(field.oil_density * 16.0184633740, rel=1e-9)
+    assert metric.bo == pytest.approx(field.bo, rel=1e-9)
+    many = tarnvik.calculate(**dict(in_metric, pressure=[206.8427, 206.8427]), units="metric")
+    assert many.pbx[0] == pytest.approx(metric.pbx, rel=1e-6)
+    with pytest.raises(ValueError, match="units"):
+        tarnvik.calculate(**typical, units="imperial")

@@ -9,15 +9,16 @@ QString Translated(const char* context, std::string_view text) {
   return QCoreApplication::translate(context, std::string(text).c_str());
 }
 
-namespace {
-
-QString UnitWithSuperscripts(std::string_view unit) {
-  QString text = FromView(unit);
+QString WithUnitSymbols(QString text) {
   text.replace(QLatin1String("ft3"), QStringLiteral("ft³"));
   text.replace(QLatin1String("m3"), QStringLiteral("m³"));
   text.replace(QLatin1String("1e-5/bar"), QStringLiteral("10⁻⁵/bar"));
   return text;
 }
+
+namespace {
+
+QString UnitWithSuperscripts(std::string_view unit) { return WithUnitSymbols(FromView(unit)); }
 
 }  // namespace
 

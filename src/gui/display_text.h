@@ -13,7 +13,10 @@ inline QString FromView(std::string_view text) { return QString::fromUtf8(text.d
 // A text of the presentation layer, through the translation of `context`.
 QString Translated(const char* context, std::string_view text);
 
-// The display unit as the window shows it: "ft3" as "ft³", a dash for no unit.
+// Unit names with their symbols: "ft3" as "ft³", "m3" as "m³", "1e-5/bar" as "10⁻⁵/bar".
+QString WithUnitSymbols(QString text);
+
+// The display unit as the window shows it, with its symbols; a dash for no unit.
 QString UnitText(std::string_view unit);
 
 // "caption [unit]", or the caption alone when the quantity has no unit.

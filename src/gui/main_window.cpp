@@ -43,6 +43,7 @@
 #include "present/selection_texts.h"
 #include "present/selector_texts.h"
 #include "present/unit_texts.h"
+#include "present/warning_texts.h"
 #include "present/window_texts.h"
 
 namespace tarnvik {
@@ -54,6 +55,10 @@ constexpr int kGorOrPbBox = GorOrPb;
 // Background of a box whose text is read only in part; the sign inside the box says it
 // too, for those who do not tell the colours apart.
 const QColor kPartlyReadTint(255, 236, 179);
+// Background of a box outside the data of a correlation in force, with a sign of its own.
+const QColor kOutsideDataTint(214, 229, 250);
+// Background of an unphysical result; its frame is dashed as well.
+const QString kUnphysicalStyle = QStringLiteral("QLabel { background: #f6d5d9; border: 2px dashed #a3303c; }");
 
 QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
@@ -145,12 +150,22 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   right->addStretch(1);
   columns->addLayout(right, 1);
   scroll_->setWidget(content_);
-  setCentralWidget(scroll_);
 
-  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), this);
+  // The status line under the contents: it wraps onto as many lines as its text needs
+  // at the window's width (a status bar would reserve them for a narrow one).
+  auto* central = new QWidget(this);
+  auto* stack = new QVBoxLayout(central);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  stack->addWidget(scroll_, 1);
+  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), central);
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  statusBar()->addWidget(status_, 1);
+  status_->setContentsMargins(6, 3, 6, 3);
+  status_->setFrameShape(QFrame::StyledPanel);
+  status_->hide();
+  stack->addWidget(status_);
+  setCentralWidget(central);
 
   // Window load: fill the two unit selectors, GOR first.
   for (std::string_view item : kGorSelectorItems) gorSelector_->addItem(FromView(item));
@@ -331,6 +346,10 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     boxMarks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
     boxMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("PartlyRead"));
     boxMarks_[i]->setVisible(false);
+    rangeMarks_[i] =
+        box->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), QLineEdit::LeadingPosition);
+    rangeMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("OutsideData"));
+    rangeMarks_[i]->setVisible(false);
     connect(box, &QLineEdit::returnPressed, this, [this] {
       if (!calculateButton_->isHidden()) calculate();
     });
@@ -422,9 +441,14 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
         pbUnit_ = unit;
         unit->clear();
         const QFontMetrics metrics = caption->fontMetrics();
-        caption->setMinimumWidth(
-            std::max(metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::Gor))),
-                     metrics.horizontalAdvance(FromView(PbCaption(GorSelectorMode::BubblePoint)))));
+        int width = 0;
+        for (const auto mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
+          for (const auto system : {UnitSystem::Field, UnitSystem::Metric}) {
+            const QString text = WithUnitSymbols(QString::fromStdString(CaptionInUnits(PbCaption(mode), system)));
+            width = std::max(width, metrics.horizontalAdvance(text));
+          }
+        }
+        caption->setMinimumWidth(width);
       }
       outputs_[IndexOf(output.field)] = value;
       outputUnits_[IndexOf(output.field)] = unit;
@@ -529,6 +553,7 @@ void MainWindow::selectCorrelations() {
     connect(selectionDialog_, &SelectionDialog::confirmed, calculateButton_,
             [this] { calculateButton_->setFocus(Qt::OtherFocusReason); });
     connect(selectionDialog_, &SelectionDialog::discarded, this, &MainWindow::discardSelectionDialog);
+    inputsChanged();  // the families' fit to the inputs
     selectionDialog_->adjustSize();
     placeSelectionDialog();
   }
@@ -627,7 +652,7 @@ void MainWindow::showUnits() {
   for (std::size_t i = 0; i < kInputCount; ++i) {
     const InputText& row = kInputTexts[i];
     if (boxCaptions_[i] != nullptr) {
-      boxCaptions_[i]->setText(Translated("MainWindow", CaptionInUnits(row.caption, system)));
+      boxCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
     }
     if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(CaptionInUnits(row.unit, system)));
   }
@@ -638,7 +663,7 @@ void MainWindow::showUnits() {
     for (const ResultLabel& row : rows) {
       const std::size_t i = IndexOf(row.field);
       if (outputCaptions_[i] != nullptr) {
-        outputCaptions_[i]->setText(Translated("MainWindow", CaptionInUnits(row.caption, system)));
+        outputCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
       }
       if (row.field != OutputField::PbOrRsb) {
         outputUnits_[i]->setText(UnitText(FieldInfo(row.field, GorSelectorMode::Gor, system).unit));
@@ -659,7 +684,7 @@ void MainWindow::showCaptions() {
 
 void MainWindow::showResults() {
   if (!model_.pbCaption().empty()) {
-    pbCaption_->setText(QString::fromStdString(model_.pbCaption()));
+    pbCaption_->setText(WithUnitSymbols(QString::fromStdString(model_.pbCaption())));
     pbUnit_->setText(UnitText(model_.pbUnit()));
   }
   if (!model_.shown()) {
@@ -668,11 +693,19 @@ void MainWindow::showResults() {
   if (const auto& shown = model_.shown()) {
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) outputs_[i]->setText(QString::fromStdString(shown->texts[i]));
   }
+  markResults();
   inputsChanged();
 }
 
 void MainWindow::inputsChanged() {
-  for (std::size_t i = 0; i < kInputCount; ++i) markBox(i);
+  const std::vector<Diagnostic> warnings = model_.currentWarnings();
+  for (std::size_t i = 0; i < kInputCount; ++i) markBox(i, warnings);
+  if (selectionDialog_ != nullptr) {
+    const CalculationCase c = model_.currentCase();
+    std::array<FamilyFit, kOilCorrelationCount> fits;
+    for (std::size_t f = 0; f < fits.size(); ++f) fits[f] = OilFamilyFit(c, static_cast<OilCorrelation>(f));
+    selectionDialog_->showFits(fits, c.gorMode, model_.units());
+  }
   // Results of earlier inputs are greyed and slanted until the next calculation.
   const bool stale = model_.resultsStale();
   for (QLabel* output : outputs_) {
@@ -685,13 +718,29 @@ void MainWindow::inputsChanged() {
   updateTitle();
 }
 
-void MainWindow::markBox(std::size_t index) {
+void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warnings) {
   QLineEdit* box = boxes_[index];
-  const std::string& text = model_.box(index);
+  const std::string text = model_.box(index);
   const bool partly = text.find_first_not_of(" \t") != std::string::npos && !ReadsWhole(text);
+  std::vector<Diagnostic> outside;
+  for (const Diagnostic& d : warnings) {
+    if (d.kind == DiagnosticKind::OutsideDataRange && d.input && std::size_t(*d.input) == index) outside.push_back(d);
+  }
   boxMarks_[index]->setVisible(partly);
+  rangeMarks_[index]->setVisible(!outside.empty());
   QPalette palette = QApplication::palette(box);
   QString toolTip = Translated("MainWindow", kInputTexts[index].toolTip);
+  const CalculationCase c = model_.currentCase();
+  if (const std::string ranges = InputRangesText(static_cast<InputField>(index), c); !ranges.empty()) {
+    toolTip += tr("\n\nThe data of the correlations in force:\n%1").arg(QString::fromStdString(ranges));
+  }
+  if (!outside.empty()) {
+    const QString sentence = QString::fromStdString(WarningSentences(outside, c.gorMode, model_.units()));
+    palette.setColor(QPalette::Base, kOutsideDataTint);
+    palette.setColor(QPalette::Text, Qt::black);
+    toolTip += tr("\n\nOutside the data: %1.").arg(sentence);
+    rangeMarks_[index]->setToolTip(sentence);
+  }
   if (partly) {
     palette.setColor(QPalette::Base, kPartlyReadTint);
     palette.setColor(QPalette::Text, Qt::black);
@@ -701,6 +750,26 @@ void MainWindow::markBox(std::size_t index) {
   }
   box->setPalette(palette);
   box->setToolTip(toolTip);
+}
+
+void MainWindow::markResults() {
+  const auto& shown = model_.shown();
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    QLabel* output = outputs_[i];
+    const auto field = static_cast<OutputField>(i);
+    QString toolTip = Translated("MainWindow", InfoOf(field).caption);
+    bool unphysical = false;
+    if (shown) {
+      for (const Diagnostic& d : shown->warnings) {
+        if (d.kind != DiagnosticKind::Unphysical || d.field != field) continue;
+        unphysical = true;
+        toolTip += tr("\n\nUnphysical: %1.")
+                       .arg(QString::fromStdString(WarningSentence(d, model_.shownMode(), model_.units())));
+      }
+    }
+    output->setStyleSheet(unphysical ? kUnphysicalStyle : QString());
+    output->setToolTip(toolTip);
+  }
 }
 
 void MainWindow::showStatus() {
@@ -713,6 +782,7 @@ void MainWindow::showStatus() {
   }
   status_->setText(text);
   status_->setToolTip(text);
+  status_->setVisible(!text.isEmpty());
 }
 
 void MainWindow::updateTitle() {

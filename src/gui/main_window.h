@@ -91,7 +91,9 @@ class MainWindow : public QMainWindow {
   // After anything typed or chosen: marks boxes read only in part, marks results that
   // belong to earlier inputs, and updates the title's unsaved-changes mark.
   void inputsChanged();
-  void markBox(std::size_t index);
+  void markBox(std::size_t index, const std::vector<Diagnostic>& warnings);
+  // Unphysical results tinted, with a dashed frame, and their tooltip saying why.
+  void markResults();
   void showStatus();
   void updateTitle();
   void updateRecentMenu();
@@ -127,6 +129,7 @@ class MainWindow : public QMainWindow {
   std::array<QLabel*, kInputCount> boxUnits_{};     // unit beside each box; none beside bpx and saltx
   std::array<QLabel*, kInputCount> boxCaptions_{};  // caption before each box; none before bpx and saltx
   std::array<QAction*, kInputCount> boxMarks_{};    // the "read only in part" sign inside each box
+  std::array<QAction*, kInputCount> rangeMarks_{};  // the "outside a correlation's data" sign inside each box
   QComboBox* gorSelector_ = nullptr;
   QComboBox* waterSelector_ = nullptr;
   QCheckBox* oilCheck_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 #include <utility>
 
@@ -86,6 +87,29 @@ SelectionDialog::SelectionDialog(const CorrelationSelection& inForce, QWidget* p
   }
   connect(okButton_, &QPushButton::clicked, this, &SelectionDialog::onOk);
   showSelection(inForce);
+}
+
+void SelectionDialog::showFits(const std::array<FamilyFit, kOilCorrelationCount>& fits, GorSelectorMode gorMode,
+                               UnitSystem system) {
+  for (std::size_t i = 0; i < fits.size() && int(i) < oilList_->count(); ++i) {
+    QListWidgetItem* item = oilList_->item(int(i));
+    switch (fits[i].fit) {
+      case DataFit::Inside:
+        item->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+        item->setToolTip(tr("The inputs lie inside this family's published data."));
+        break;
+      case DataFit::Outside:
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        item->setToolTip(tr("Outside this family's data: %1.")
+                             .arg(QString::fromStdString(WarningSentences(fits[i].outside, gorMode, system))));
+        break;
+      case DataFit::Unknown:
+        item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+        item->setToolTip(tr("The paper's data ranges are not known."));
+        break;
+    }
+    item->setData(Qt::UserRole, QString::fromLatin1(DataFitText(fits[i].fit).data()));
+  }
 }
 
 void SelectionDialog::showSelection(const CorrelationSelection& inForce) {

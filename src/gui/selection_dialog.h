@@ -5,7 +5,12 @@
 #pragma once
 #include <QDialog>
 
+#include <array>
+
+#include "base/unit_system.h"
 #include "calc/correlation_selection.h"
+#include "calc/selector_modes.h"
+#include "present/warning_texts.h"
 
 class QLabel;
 class QListWidget;
@@ -23,6 +28,10 @@ class SelectionDialog : public QDialog {
   // Highlights the selection in force, without sending it back; shows the formation list
   // when the rock correlation reads a formation type.
   void showSelection(const CorrelationSelection& inForce);
+  // Marks each oil family by whether the inputs lie inside its published data: a tick,
+  // a warning sign naming what lies outside, or a question mark where the paper's ranges
+  // are not known.
+  void showFits(const std::array<FamilyFit, kOilCorrelationCount>& fits, GorSelectorMode gorMode, UnitSystem system);
 
  signals:
   void oilChosen(tarnvik::OilCorrelation family);

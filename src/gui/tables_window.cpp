@@ -29,6 +29,7 @@
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/table_messages.h"
+#include "present/warning_texts.h"
 
 namespace tarnvik {
 namespace {
@@ -391,14 +392,20 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
   }
   std::vector<ResultTableModel::Row> rows;
   for (FamilyRow& family : families) {
+    // Whether the case's inputs lie inside the family's published data, and what does not.
+    const FamilyFit fit = OilFamilyFit(c, family.family);
+    QString data = FromView(DataFitText(fit.fit));
+    if (fit.fit == DataFit::Outside) {
+      data += QStringLiteral(": ") + QString::fromStdString(WarningSentences(fit.outside, c.gorMode, system_));
+    }
     rows.push_back({{FromView(OilCorrelationName(family.family))},
                     std::nullopt,
                     std::move(family.outcome),
-                    QString(),
+                    data,
                     family.family == caseFamily});
   }
-  familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()}, QString(),
-                         std::move(rows), c.gorMode, system_);
+  familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()},
+                         tr("Inputs and the family's data"), std::move(rows), c.gorMode, system_);
   familyCaption_->setText(caption);
 }
 

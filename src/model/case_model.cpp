@@ -9,6 +9,7 @@
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/unit_texts.h"
+#include "present/warning_texts.h"
 
 namespace tarnvik {
 
@@ -87,11 +88,11 @@ void CaseModel::chooseFormation(FormationType formation) { selection_.formationT
 
 namespace {
 
-// A value converted for a box of the other unit system: ten significant digits, enough
-// to read exactly what was typed in the first, in the box's usual form.
+// A value converted for a box of the other unit system, to six significant digits in the
+// box's usual form. Only shown: a calculation and a save read the text as typed.
 std::string ConvertedBoxText(double value) {
   if (value == 0 || !std::isfinite(value)) return BoxText(value);
-  const double scale = std::pow(10.0, 9 - std::floor(std::log10(std::abs(value))));
+  const double scale = std::pow(10.0, 5 - std::floor(std::log10(std::abs(value))));
   return BoxText(std::round(value * scale) / scale);
 }
 
@@ -157,12 +158,15 @@ const RunOutput& CaseModel::calculate() {
   return run_;
 }
 
+std::vector<Diagnostic> CaseModel::currentWarnings() const { return Warnings(Calculate(currentCase()).diagnostics); }
+
 void CaseModel::updateStatus() {
   const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
   status_ = StatusText(lastRunFailed_ ? run_.message : std::nullopt, shown, shownMode_);
   if (shown != nullptr) {
-    const std::string blanks = BlankReasons(*shownCase_, *shown);
-    if (!blanks.empty()) status_ += (status_.empty() ? "" : ". ") + blanks;
+    for (const std::string& more : {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_)}) {
+      if (!more.empty()) status_ += (status_.empty() ? "" : ". ") + more;
+    }
   }
 }
 

@@ -60,8 +60,9 @@ class CaseModel {
   CaseModel();
 
   // The unit system the boxes and results are shown in. Switching converts what the boxes
-  // show and the results on screen, without a calculation; a box shows its text exactly as
-  // typed again in the system it was typed in, and a calculation reads it from that text.
+  // show (to six significant digits) and the results on screen, without a calculation; a
+  // box shows its text exactly as typed again in the system it was typed in, and a
+  // calculation or a save reads it from that text, never from a converted one.
   UnitSystem units() const { return units_; }
   void setUnits(UnitSystem system);
 
@@ -115,6 +116,11 @@ class CaseModel {
   // What the results area shows; these outlive a failed calculation.
   const std::optional<DisplayedOutputs>& shown() const { return shown_; }
   GorSelectorMode shownMode() const { return shownMode_; }
+  // The warnings a run of the case typed now would give (values outside the data of a
+  // correlation in force, unphysical results): what the boxes are marked by as they are
+  // typed, before any calculation. Empty while the z-factor fails.
+  std::vector<Diagnostic> currentWarnings() const;
+
   // The case the values shown were calculated for.
   const std::optional<CalculationCase>& shownCase() const { return shownCase_; }
   // True when values are shown and the case typed now is not the one they belong to.
@@ -124,7 +130,8 @@ class CaseModel {
   // the current unit system; empty before a run set them.
   std::string pbCaption() const;
   std::string_view pbUnit() const;
-  // The status line: a z-factor failure and the results out of range or not computed.
+  // The status line: a z-factor failure, the results out of range or not computed, why a
+  // compressibility is blank, and the warnings of the run that gave the values shown.
   const std::string& status() const { return status_; }
 
   // The numbers of the last calculation or open, and the case of the last calculation.

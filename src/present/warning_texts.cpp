@@ -8,6 +8,7 @@
 #include "calc/data_range_checks.h"
 #include "io/number_text.h"
 #include "present/output_fields.h"
+#include "present/unit_texts.h"
 
 namespace tarnvik {
 namespace {
@@ -37,7 +38,7 @@ std::string Plain(std::string text) {
   return text;
 }
 
-constexpr int kTypedDigits = 12;   // enough for any typed value, few enough to drop a conversion's last bit
+constexpr int kTypedDigits = 7;    // enough for a typed value, few enough for a derived salinity
 constexpr int kDerivedDigits = 4;  // a value the run derived
 constexpr int kLimitDigits = 6;    // the published limits
 
@@ -54,37 +55,63 @@ std::string Possessive(std::string_view authors) {
   return std::string(authors) + (authors.ends_with('s') ? "'" : "'s");
 }
 
-// A value and a limit in display units.
-double Shown(const Diagnostic& d, double value, GorSelectorMode mode) {
-  if (d.kind == DiagnosticKind::Unphysical) return value * FieldInfo(d.field, mode).displayFactor;
-  return value / QuantityInfo(d.quantity).perDisplayUnit;
+// How a ranged quantity converts between unit systems, in its display unit.
+Dimension DimensionOf(RangedQuantity quantity) {
+  switch (quantity) {
+    case RangedQuantity::Temperature:
+      return Dimension::Temperature;
+    case RangedQuantity::Pressure:
+    case RangedQuantity::BubblePoint:
+      return Dimension::Pressure;
+    case RangedQuantity::GorAtBubblePoint:
+    case RangedQuantity::SolutionGor:
+      return Dimension::GasLiquidRatio;
+    default:
+      return Dimension::Plain;
+  }
 }
 
-std::string_view UnitOf(const Diagnostic& d, GorSelectorMode mode) {
-  if (d.kind == DiagnosticKind::Unphysical) return FieldInfo(d.field, mode).unit;
-  return QuantityInfo(d.quantity).unit;
+// A value and a limit in display units.
+double Shown(const Diagnostic& d, double value, GorSelectorMode mode, UnitSystem system = UnitSystem::Field) {
+  if (d.kind == DiagnosticKind::Unphysical) return value * FieldInfo(d.field, mode, system).displayFactor;
+  return FromField(value / QuantityInfo(d.quantity).perDisplayUnit, DimensionOf(d.quantity), system);
+}
+
+std::string UnitOf(const Diagnostic& d, GorSelectorMode mode, UnitSystem system = UnitSystem::Field) {
+  if (d.kind == DiagnosticKind::Unphysical) return std::string(FieldInfo(d.field, mode, system).unit);
+  return CaptionInUnits(QuantityInfo(d.quantity).unit, system);
 }
 
 // The value as the window shows it for an unphysical result; as typed, or to four digits.
-std::string ValueText(const Diagnostic& d, GorSelectorMode mode) {
-  const double shown = Shown(d, d.value, mode);
-  if (d.kind == DiagnosticKind::Unphysical) return Plain(FormatDecimals(shown, FieldInfo(d.field, mode).decimals));
+std::string ValueText(const Diagnostic& d, GorSelectorMode mode, UnitSystem system = UnitSystem::Field) {
+  const double shown = Shown(d, d.value, mode, system);
+  if (d.kind == DiagnosticKind::Unphysical) {
+    return Plain(FormatDecimals(shown, FieldInfo(d.field, mode, system).decimals));
+  }
   return Number(shown, d.input ? kTypedDigits : kDerivedDigits);
 }
 
-std::string LimitNumber(const Diagnostic& d, double limit, GorSelectorMode mode) {
-  return Number(Shown(d, limit, mode), kLimitDigits);
+std::string LimitNumber(const Diagnostic& d, double limit, GorSelectorMode mode,
+                        UnitSystem system = UnitSystem::Field) {
+  return Number(Shown(d, limit, mode, system), kLimitDigits);
 }
 
-std::string RangeText(const Diagnostic& d, GorSelectorMode mode) {
-  return LimitNumber(d, d.range.low, mode) + "-" + LimitNumber(d, d.range.high, mode);
+std::string RangeText(const Diagnostic& d, GorSelectorMode mode, UnitSystem system = UnitSystem::Field) {
+  return LimitNumber(d, d.range.low, mode, system) + "-" + LimitNumber(d, d.range.high, mode, system);
 }
 
 // The limit an unphysical value crossed: "below 0", "not above 0", "outside 0.2-2.5".
-std::string LimitText(const Diagnostic& d, GorSelectorMode mode) {
-  if (std::isfinite(d.range.low) && std::isfinite(d.range.high)) return "outside " + RangeText(d, mode);
-  if (d.side == Side::Above) return "above " + LimitNumber(d, d.range.high, mode);
-  return (d.lowIncluded ? "below " : "not above ") + LimitNumber(d, d.range.low, mode);
+std::string LimitText(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
+  if (std::isfinite(d.range.low) && std::isfinite(d.range.high)) return "outside " + RangeText(d, mode, system);
+  if (d.side == Side::Above) return "above " + LimitNumber(d, d.range.high, mode, system);
+  return (d.lowIncluded ? "below " : "not above ") + LimitNumber(d, d.range.low, mode, system);
+}
+
+// Two warnings of one value outside the same range of several correlations' data, said
+// in one sentence.
+bool SameValueAndRange(const Diagnostic& a, const Diagnostic& b) {
+  return a.kind == DiagnosticKind::OutsideDataRange && b.kind == a.kind && a.quantity == b.quantity &&
+         a.value == b.value && a.side == b.side && a.range.low == b.range.low && a.range.high == b.range.high;
 }
 
 }  // namespace
@@ -115,35 +142,43 @@ std::vector<Diagnostic> Warnings(const Diagnostics& diagnostics) {
   return warnings;
 }
 
-std::string WarningSentence(const Diagnostic& d, GorSelectorMode mode) {
-  const std::string_view unit = UnitOf(d, mode);
-  if (d.kind == DiagnosticKind::Unphysical) {
-    std::string text(FieldInfo(d.field, mode).caption);
-    text.append(" ").append(ValueText(d, mode));
-    if (!unit.empty()) text.append(" ").append(unit);
-    return text + " is unphysical (" + LimitText(d, mode) + ")";
-  }
-  std::string text(QuantityInfo(d.quantity).label);
-  text.append(" ").append(ValueText(d, mode));
-  text.append(d.side == Side::Below ? " is below " : " is above ");
-  if (d.correlation) text.append(DataOf(*d.correlation));
-  text.append(", ").append(RangeText(d, mode));
-  if (!unit.empty()) text.append(" ").append(unit);
-  return text;
+std::string WarningSentence(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
+  return WarningSentences({d}, mode, system);
 }
 
-std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode mode) {
+std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode mode, UnitSystem system) {
   std::string text;
-  for (const Diagnostic& d : warnings) {
+  for (std::size_t i = 0; i < warnings.size();) {
+    const Diagnostic& d = warnings[i];
     if (!text.empty()) text += "; ";
-    text += WarningSentence(d, mode);
+    const std::string unit = UnitOf(d, mode, system);
+    if (d.kind == DiagnosticKind::Unphysical) {
+      text.append(FieldInfo(d.field, mode).caption).append(" ").append(ValueText(d, mode, system));
+      if (!unit.empty()) text.append(" ").append(unit);
+      text += " is unphysical (" + LimitText(d, mode, system) + ")";
+      ++i;
+      continue;
+    }
+    // The correlations whose same range the value lies outside of, joined.
+    std::size_t end = i + 1;
+    while (end < warnings.size() && SameValueAndRange(d, warnings[end])) ++end;
+    text.append(QuantityInfo(d.quantity).label).append(" ").append(ValueText(d, mode, system));
+    text.append(d.side == Side::Below ? " is below " : " is above ");
+    for (std::size_t k = i; k < end; ++k) {
+      if (!warnings[k].correlation) continue;
+      if (k > i) text += k + 1 == end ? " and " : ", ";
+      text += DataOf(*warnings[k].correlation);
+    }
+    text.append(", ").append(RangeText(d, mode, system));
+    if (!unit.empty()) text.append(" ").append(unit);
+    i = end;
   }
   return text;
 }
 
-std::string WarningCode(const Diagnostic& d, GorSelectorMode mode) {
+std::string WarningCode(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
   const bool below = d.side == Side::Below;
-  const std::string limit = LimitNumber(d, below ? d.range.low : d.range.high, mode);
+  const std::string limit = LimitNumber(d, below ? d.range.low : d.range.high, mode, system);
   if (d.kind == DiagnosticKind::Unphysical) {
     const std::string_view op = below ? (d.lowIncluded ? "<" : "<=") : ">";
     return std::string(FieldInfo(d.field, mode).column).append(op).append(limit) + "(unphysical)";
@@ -153,24 +188,24 @@ std::string WarningCode(const Diagnostic& d, GorSelectorMode mode) {
   return code;
 }
 
-std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode mode) {
+std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode mode, UnitSystem system) {
   std::string codes;
   for (const Diagnostic& d : warnings) {
     if (!codes.empty()) codes += ';';
-    codes += WarningCode(d, mode);
+    codes += WarningCode(d, mode, system);
   }
   return codes;
 }
 
-WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode) {
+WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
   WarningRecord record;
   const bool unphysical = d.kind == DiagnosticKind::Unphysical;
   record.input = !unphysical && d.input.has_value();
   record.name = unphysical ? FieldInfo(d.field, mode).column : QuantityInfo(d.quantity).code;
-  record.value = Shown(d, d.value, mode);
-  if (std::isfinite(d.range.low)) record.low = Shown(d, d.range.low, mode);
-  if (std::isfinite(d.range.high)) record.high = Shown(d, d.range.high, mode);
-  record.unit = UnitOf(d, mode);
+  record.value = Shown(d, d.value, mode, system);
+  if (std::isfinite(d.range.low)) record.low = Shown(d, d.range.low, mode, system);
+  if (std::isfinite(d.range.high)) record.high = Shown(d, d.range.high, mode, system);
+  record.unit = UnitOf(d, mode, system);
   if (d.correlation) record.correlation = CorrelationTitle(*d.correlation);
   record.kind = unphysical ? "unphysical" : "outside_data_range";
   return record;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/unit_system.h"
 #include "calc/calculation_case.h"
 #include "calc/diagnostics.h"
 
@@ -37,17 +38,21 @@ std::string CorrelationTitle(Correlation correlation);
 // The diagnostics that warn (OutsideDataRange, Unphysical), in run order.
 std::vector<Diagnostic> Warnings(const Diagnostics& diagnostics);
 
-// The status-bar sentence of a warning:
+// The status-bar sentence of a warning, in `system`'s units:
 //   "API 58 is above Glaso's data, 22.3-48.1 °API"
 //   "Oil compressibility -5.3 microsips is unphysical (below 0)"
-// and of several, joined by "; ".
-std::string WarningSentence(const Diagnostic& warning, GorSelectorMode gorMode);
-std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode);
+// and of several, joined by "; ", one value outside the same range of several
+// correlations' data in one sentence ("Salinity -2.655 is below Culberson and McKetta's
+// data and Meehan's water viscosity data, 0-25 % NaCl").
+std::string WarningSentence(const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
+std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
+                             UnitSystem system = UnitSystem::Field);
 
 // The code of a warning in data files: "api>48.1(Glaso)", "gor<0.02(Standing)",
 // "co<0(unphysical)", "pbx<=0(unphysical)"; and of several, joined by ";".
-std::string WarningCode(const Diagnostic& warning, GorSelectorMode gorMode);
-std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode);
+std::string WarningCode(const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
+std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
+                         UnitSystem system = UnitSystem::Field);
 
 // A warning as numbers, for data files that carry numbers (JSON).
 struct WarningRecord {
@@ -55,11 +60,12 @@ struct WarningRecord {
   std::string_view name;  // the quantity's code, or the output's column
   double value = 0;
   std::optional<double> low, high;  // the range; empty where it has no end
-  std::string_view unit;
+  std::string unit;
   std::optional<std::string> correlation;  // CorrelationTitle, where one correlation applies
   std::string_view kind;                   // "outside_data_range" or "unphysical"
 };
-WarningRecord DescribeWarning(const Diagnostic& warning, GorSelectorMode gorMode);
+WarningRecord DescribeWarning(const Diagnostic& warning, GorSelectorMode gorMode,
+                              UnitSystem system = UnitSystem::Field);
 
 // The ranges of the correlations in force that an input box's value is checked against,
 // one line each, for its tooltip:

@@ -296,9 +296,9 @@ TEST_F(WindowTest, SwitchingUnitsConvertsAndGivesBackWhatWasTyped) {
   Calculate({typed});
   ASSERT_EQ(Text("pbx"), "2203.");
   Find<QAction>(window_.get(), "unitsMetric")->trigger();
-  EXPECT_EQ(Box("px")->text(), " 206.8427188");
-  EXPECT_EQ(Box("tx")->text(), " 93.33333333");
-  EXPECT_EQ(Box("bpx")->text(), " 89.05380334");  // 0.5 × 178.1076067
+  EXPECT_EQ(Box("px")->text(), " 206.843");
+  EXPECT_EQ(Box("tx")->text(), " 93.3333");
+  EXPECT_EQ(Box("bpx")->text(), " 89.0538");  // 0.5 × 178.1076
   EXPECT_EQ(Box("apix")->text(), "35");
   EXPECT_EQ(Text("Label3"), "Pressure      bara");
   EXPECT_EQ(Text("Label11"), "Bubble Point Pressure, bara");
@@ -316,14 +316,48 @@ TEST_F(WindowTest, SwitchingUnitsConvertsAndGivesBackWhatWasTyped) {
   EXPECT_EQ(Text("pbx"), "2203.");
   EXPECT_EQ(Find<QComboBox>(window_.get(), "gorpk")->currentText(), "GOR MCF/STB");
 
-  // Typed in metric: 206.8427188 bara is 3000.000000 psia, the same results to their digits.
+  // Typed in metric: 206.843 bara is 3000.004 psia, the same results to their digits.
   Find<QAction>(window_.get(), "unitsMetric")->trigger();
-  Type("px", "206.8427188");
+  Type("px", "206.843");
   Click("Command1");
   EXPECT_EQ(Text("pbx"), "151.9");
   Find<QAction>(window_.get(), "unitsField")->trigger();
-  EXPECT_EQ(Box("px")->text(), " 3000");
+  EXPECT_EQ(Box("px")->text(), " 3000");  // 3000.004 to six digits
   EXPECT_EQ(Text("ctx"), "12.2");
+}
+
+// A box outside the data of a correlation in force is marked as it is typed, its tooltip
+// names the ranges and the paper; the status says it after the calculation; the dialog
+// marks each family by whether the inputs lie inside its data; an unphysical result is
+// marked and says why.
+TEST_F(WindowTest, MarksValuesOutsideTheDataAndUnphysicalResults) {
+  Calculate({{"58", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"},
+             "GOR MCF/STB",
+             "Salinity % NaCl",
+             "Glaso : North Sea Crudes"});
+  EXPECT_TRUE(Find<QAction>(window_.get(), "apixOutsideData")->isVisible());
+  EXPECT_FALSE(Find<QAction>(window_.get(), "pxOutsideData")->isVisible());
+  const QString toolTip = Box("apix")->toolTip();
+  for (const char* text : {"Glaso's data: 22.3-48.1 °API", "JPT", "Outside the data: API 58 is above Glaso's data"}) {
+    EXPECT_TRUE(toolTip.contains(QString::fromUtf8(text))) << text << "\n" << toolTip.toStdString();
+  }
+  EXPECT_TRUE(Status().contains(QString::fromUtf8("API 58 is above Glaso's data, 22.3-48.1 °API")))
+      << Status().toStdString();
+  auto* oil = Find<QListWidget>(Dialog(), "Oilch");
+  EXPECT_EQ(oil->item(2)->data(Qt::UserRole).toString(), "outside");
+  EXPECT_TRUE(oil->item(2)->toolTip().contains("API 58")) << oil->item(2)->toolTip().toStdString();
+  Type("apix", "35");
+  EXPECT_FALSE(Find<QAction>(window_.get(), "apixOutsideData")->isVisible()) << "marks follow the typing";
+  EXPECT_EQ(oil->item(2)->data(Qt::UserRole).toString(), "inside");
+
+  // Heavy oil at 60 °F with a heavy gas: Vazquez and Beggs' compressibility is negative.
+  TypeInputs({"15", "1.2", "60", "3000", "0.01", "20", "25", "3", "0.5"});
+  Choose("Oilch", "Standing : California Crudes");
+  Click("Command1");
+  auto* co = Find<QLabel>(window_.get(), "cox");
+  EXPECT_FALSE(co->styleSheet().isEmpty());
+  EXPECT_TRUE(co->toolTip().contains("Unphysical: Oil compressibility")) << co->toolTip().toStdString();
+  EXPECT_TRUE(Find<QLabel>(window_.get(), "box")->styleSheet().isEmpty());
 }
 
 TEST_F(WindowTest, AboutNamesTheVersionAndTheLibrariesLicences) {

@@ -232,6 +232,11 @@ TEST_F(TablesWindowTest, FamilyRowsAndRefreshFollowTheMainWindow) {
       EXPECT_EQ(model.data(model.index(row, 0), Qt::FontRole).value<QFont>().bold(), row == family);
     }
   }
+  // The last column says whether the inputs lie inside each family's data.
+  const int data = model.columnCount() - 1;
+  EXPECT_EQ(model.headerData(data, Qt::Horizontal).toString(), "Inputs and the family's data");
+  EXPECT_EQ(Cell(model, 0, data), "inside") << "Standing's data cover the typical case";
+  EXPECT_EQ(Cell(model, 7, data), "unknown") << "Obomanu and Okpobiri's ranges are not known";
   Type("px", "2500");
   Click("Command1");
   EXPECT_EQ(PressureOf(RowsNoted("reservoir pressure").at(0)), 2500);

@@ -102,9 +102,13 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   model.setWaterSelector("Water Specific Gravity");  // below 1: negative salinity
   model.calculate();
   const auto shown = model.shown()->texts;
+  const std::string salinity =
+      ". Salinity -2.655319 is below Culberson and McKetta's data, Numbere, Brigham and Standing's data, Meehan's "
+      "water viscosity data and Meehan's water compressibility data, 0-25 % NaCl";
   EXPECT_EQ(model.status(),
             "Out of range in the last run: Water compressibility, Water viscosity, "
-            "Total compressibility");
+            "Total compressibility" +
+                salinity);
 
   model.setBox(2, "-200");  // 260 °R is below any pseudo-critical temperature of a 0.75 gas
   const RunOutput& failed = model.calculate();
@@ -113,7 +117,8 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   EXPECT_EQ(model.shown()->texts, shown);
   EXPECT_EQ(model.status(),
             "pTr<1: z-factor Routine FAILS; the results shown are from the calculation before. "
-            "Out of range in that run: Water compressibility, Water viscosity, Total compressibility");
+            "Out of range in that run: Water compressibility, Water viscosity, Total compressibility" +
+                salinity);
   EXPECT_EQ(model.recordToSave().title, "Well A-1");
 
   model.setBox(2, "200");
