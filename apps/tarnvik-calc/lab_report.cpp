@@ -78,7 +78,7 @@ RankingWriter::RankingWriter(Format format, std::ostream& out, UnitSystem units)
   for (std::string_view column : kPropertyColumns) {
     header.append(",").append(column).append("_error,").append(column).append("_points");
   }
-  out_ << header << ",pressure_scale,bo_factor,viscosity_factor,data_range,outside_data\n";
+  out_ << header << ",pressure_scale,pressure_exponent,bo_factor,viscosity_factor,data_range,outside_data\n";
 }
 
 void RankingWriter::Write(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
@@ -92,8 +92,9 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
       AppendCsvField(line, row.family);
       line += ',' + Percent(row.score);
       for (const PropertyError& e : row.errors) line += ',' + Cell(e) + ',' + std::to_string(e.points);
-      for (double factor : {row.tuning ? row.tuning->pressureScale : 0.0, row.tuning ? row.tuning->boFactor : 0.0,
-                            row.tuning ? row.tuning->viscosityFactor : 0.0}) {
+      const OilTuning none;
+      const OilTuning& t = row.tuning ? *row.tuning : none;
+      for (double factor : {t.pressureScale, t.pressureExponent, t.boFactor, t.viscosityFactor}) {
         line += ',';
         if (row.tuning) line += Factor(factor);
       }
@@ -120,6 +121,7 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
       }
       if (row.tuning) {
         line["tuning"] = {{"pressure_scale", row.tuning->pressureScale},
+                          {"pressure_exponent", row.tuning->pressureExponent},
                           {"bo_factor", row.tuning->boFactor},
                           {"viscosity_factor", row.tuning->viscosityFactor}};
       }

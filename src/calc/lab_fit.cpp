@@ -55,6 +55,52 @@ double LinearFactor(const std::vector<double>& c, const std::vector<double>& d, 
   return numerator / denominator;
 }
 
+// The exponent of the pressure map that minimises Σ ((Rs_tuned(p_i) − Rs_i) / Rs_i)² over
+// the points below the measured bubble point (above it Rs is the GOR whatever the map): a
+// scan of ln a over [ln 0.2, ln 5], then golden-section search about the best. 1 without
+// such points.
+double PressureExponent(const CalculationCase& labCase, const LabData& data, OilCorrelation family, OilTuning tuning) {
+  std::vector<const LabPoint*> points;
+  for (const LabPoint& point : data.points) {
+    if (point.rs && point.pressure<data.bubblePoint&& * point.rs> 0) points.push_back(&point);
+  }
+  if (points.empty()) return 1;
+  const auto misfit = [&](double logExponent) {
+    tuning.pressureExponent = std::exp(logExponent);
+    double sum = 0;
+    for (const LabPoint* point : points) {
+      const double relative = OilAt(labCase, point->pressure, family, &tuning).rs / *point->rs - 1;
+      sum += relative * relative;
+    }
+    return std::isfinite(sum) ? sum : std::numeric_limits<double>::infinity();
+  };
+  const double low = std::log(0.2), high = std::log(5.0);
+  constexpr int kScan = 40;
+  const double step = (high - low) / kScan;
+  double best = 0, bestMisfit = misfit(0);
+  for (int i = 0; i <= kScan; ++i) {
+    const double at = low + i * step;
+    const double value = misfit(at);
+    if (value < bestMisfit) best = at, bestMisfit = value;
+  }
+  // Golden section within one scan step either side; a = 1 stays when nothing beats it.
+  constexpr double kGolden = 0.6180339887498949;
+  double a = best - step, b = best + step;
+  double c = b - kGolden * (b - a), d = a + kGolden * (b - a);
+  double fc = misfit(c), fd = misfit(d);
+  for (int iteration = 0; iteration < 40; ++iteration) {
+    if (fc < fd) {
+      b = d, d = c, fd = fc;
+      c = b - kGolden * (b - a), fc = misfit(c);
+    } else {
+      a = c, c = d, fc = fd;
+      d = a + kGolden * (b - a), fd = misfit(d);
+    }
+  }
+  const double refined = fc < fd ? c : d;
+  return std::exp(std::min(fc, fd) < bestMisfit ? refined : best);
+}
+
 // The viscosity factor by Gauss-Newton on the relative residuals, from the closed-form
 // factor of the points at or below the bubble point.
 double ViscosityFactor(const CalculationCase& labCase, const LabData& data, OilCorrelation family, OilTuning tuning) {
@@ -199,6 +245,8 @@ bool TuneOilFamily(const CalculationCase& c, const LabData& data, OilCorrelation
     return false;
   }
   tuning.pressureScale = compared.bubblePoint / familyBubblePoint;
+  tuning.referencePressure = compared.bubblePoint;
+  tuning.pressureExponent = PressureExponent(labCase, compared, family, tuning);
 
   std::vector<double> c0, d, y;
   for (const LabPoint& point : compared.points) {
@@ -213,7 +261,8 @@ bool TuneOilFamily(const CalculationCase& c, const LabData& data, OilCorrelation
   }
   if (!y.empty()) tuning.boFactor = LinearFactor(c0, d, y);
   tuning.viscosityFactor = ViscosityFactor(labCase, compared, family, tuning);
-  for (const auto& [name, factor] : {std::pair{"Bo factor", tuning.boFactor}, {"viscosity factor", tuning.viscosityFactor}}) {
+  for (const auto& [name, factor] :
+       {std::pair{"Bo factor", tuning.boFactor}, {"viscosity factor", tuning.viscosityFactor}}) {
     if (!(factor > 0) || !std::isfinite(factor)) {
       error = std::string("the fitted ") + name + " is " + Number(factor) + ", not a number above 0: the " +
               "measurements do not fit this family";

@@ -13,8 +13,10 @@
 // last).
 //
 // Tuning (calc/oil_tuning.h): the pressure scale makes the family's bubble point at the
-// measured GOR the measured one. With it fixed, the Bo factor and the viscosity factor
-// each minimise the sum of squared relative residuals over their points,
+// measured GOR the measured one; the pressure exponent then minimises the sum of squared
+// relative residuals of Rs below the bubble point (a one-dimensional search), leaving the
+// bubble point exact. With both fixed, the Bo factor and the viscosity factor each
+// minimise the sum of squared relative residuals over their points,
 //   Σ ((Bo_tuned(p_i) − Bo_i) / Bo_i)²,  Σ ((μo_tuned(p_i) − μo_i) / μo_i)²,
 // the first in closed form (Bo is linear in its factor), the second by Gauss-Newton
 // (above the bubble point Beal's pressure term makes μo nonlinear in its factor). A
@@ -38,7 +40,7 @@ inline constexpr std::size_t kScoredLabProperties = 4;
 
 struct PropertyError {
   int points = 0;
-  double aare = 0;  // average absolute relative error, fraction
+  double aare = 0;   // average absolute relative error, fraction
   double rmsre = 0;  // root mean square relative error, fraction: what the tuning minimises
 };
 using LabErrors = std::array<PropertyError, kLabPropertyCount>;
@@ -49,8 +51,7 @@ double LabScore(const LabErrors& errors);
 // The case at the report's conditions, which the families are compared in: GOR mode with
 // the measured GOR, the report's temperature, API and gas gravity (the case's where the
 // report gives none), no tuning. False, with the reason, without an API or gas gravity.
-bool LabCase(const CalculationCase& calculationCase, const LabData& data, CalculationCase& labCase,
-             std::string& error);
+bool LabCase(const CalculationCase& calculationCase, const LabData& data, CalculationCase& labCase, std::string& error);
 
 // The errors of `family`, tuned when `tuning` is given, against data at separator
 // conditions, in the lab case.

@@ -22,9 +22,12 @@ bool ReadTuning(const CaseRecordReader::AttachedLine& line, OilTuning& tuning, s
     error = At(line.line) + error;
     return false;
   }
-  // tuning, version, family, pressure scale, Bo factor, viscosity factor
-  if (fields.size() != 6) {
-    error = At(line.line) + "a tuning line holds @tuning, its version, the family and three factors";
+  // tuning, version, family, pressure scale, Bo factor, viscosity factor, pressure exponent,
+  // reference pressure
+  if (fields.size() != 8) {
+    error = At(line.line) +
+            "a tuning line holds @tuning, its version, the family, the pressure scale, Bo factor, viscosity "
+            "factor, pressure exponent and reference pressure";
     return false;
   }
   if (fields[1] != std::to_string(kTuningLineVersion)) {
@@ -36,9 +39,11 @@ bool ReadTuning(const CaseRecordReader::AttachedLine& line, OilTuning& tuning, s
     error = At(line.line) + "\"" + fields[2] + "\" names no oil family";
     return false;
   }
-  double* factors[] = {&tuning.pressureScale, &tuning.boFactor, &tuning.viscosityFactor};
-  constexpr const char* kNames[] = {"pressure scale", "Bo factor", "viscosity factor"};
-  for (std::size_t i = 0; i < 3; ++i) {
+  double* factors[] = {&tuning.pressureScale, &tuning.boFactor, &tuning.viscosityFactor, &tuning.pressureExponent,
+                       &tuning.referencePressure};
+  constexpr const char* kNames[] = {"pressure scale", "Bo factor", "viscosity factor", "pressure exponent",
+                                    "reference pressure"};
+  for (std::size_t i = 0; i < 5; ++i) {
     std::optional<double> value;
     if (!ParseNumberField(fields[3 + i], value) || !value || !(*value > 0) || !std::isfinite(*value)) {
       error = At(line.line) + "the " + kNames[i] + " \"" + fields[3 + i] + "\" is not a number above 0";
@@ -109,7 +114,8 @@ std::string WriteCaseLab(const CaseLab& lab) {
     const OilTuning& t = lab.tuning;
     out += "@" + std::string(kTuningPrefix) + std::to_string(kTuningLineVersion) + "," +
            std::string(OilFamilyCode(t.family)) + "," + FormatShortest(t.pressureScale) + "," +
-           FormatShortest(t.boFactor) + "," + FormatShortest(t.viscosityFactor) + "\r\n";
+           FormatShortest(t.boFactor) + "," + FormatShortest(t.viscosityFactor) + "," +
+           FormatShortest(t.pressureExponent) + "," + FormatShortest(t.referencePressure) + "\r\n";
   }
   return out;
 }

@@ -5,9 +5,12 @@
 //   @lab,tarnvik-lab,1,field                      "@lab," and a line of the lab file
 //   @lab,temperature,220                          (model/lab_file.h), in field units, so
 //   ...                                           that every number reads back exactly
-//   @tuning,1,Standing,1.0523,0.981,1.12          the tuning in force: version, family
+//   @tuning,1,Standing,1.0523,0.981,1.12,1.04,2634.7
+//                                                 the tuning in force: version, family
 //                                                 (its code), pressure scale, Bo factor,
-//                                                 viscosity factor
+//                                                 viscosity factor, pressure exponent and
+//                                                 reference pressure, psia
+//                                                 (calc/oil_tuning.h)
 //
 // A case without lab data and tuning is the record alone, so such files read as before by
 // any program that reads case files, and every case file written before reads as before.

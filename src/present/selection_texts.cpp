@@ -86,8 +86,8 @@ std::string TuningDescription(const OilTuning& tuning) {
     return std::string(text);
   };
   return std::string(OilCorrelationName(tuning.family)) + " tuned to lab data: pressure scale " +
-         factor(tuning.pressureScale) + ", Bo factor " + factor(tuning.boFactor) + ", viscosity factor " +
-         factor(tuning.viscosityFactor);
+         factor(tuning.pressureScale) + ", pressure exponent " + factor(tuning.pressureExponent) + ", Bo factor " +
+         factor(tuning.boFactor) + ", viscosity factor " + factor(tuning.viscosityFactor);
 }
 
 }  // namespace tarnvik
