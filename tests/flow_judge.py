@@ -16,13 +16,19 @@ tarnvik-calc --export-eclipse --deck and the deck run in flow. For each case:
 - every table row agrees with a single run of the calculator at its pressure (a PVTO
   record: the case with that GOR), except the values the export lists as adjusted.
 
+With --lab LAB_FILE CASE_FILE, the cases of CASE_FILE are judged tuned to the lab data
+(tarnvik-calc --lab LAB_FILE --tune): the deck is the tuned model's, and its fluid in place
+and rows are held to the tuned runs, so the oil in place is the pore volume over the
+tuned Bo.
+
 With --mpi, one deck also runs on two processes (mpirun -np 2 flow) and must produce the
 same oil, gas and water volumes as the serial run within 0.1 %. With --units-pair, one
 case is exported as a FIELD and as a METRIC deck, and both runs must give the same oil,
 water and gas in place and the same produced oil, gas and water within 0.1 %.
 
 Usage: flow_judge.py --calc TARNVIK_CALC --flow FLOW --summary SUMMARY
-                     [--shard K/N] [--cases N] [--seed S] [--mpi MPIRUN | --units-pair]
+                     [--shard K/N] [--cases N] [--seed S] [--mpi MPIRUN | --units-pair |
+                      --lab LAB_FILE CASE_FILE]
                      [--keep DIR]
 """
 import argparse
@@ -138,11 +144,16 @@ def parse_tables(text):
     return tables
 
 
+# Options every run of the calculator gets: with --lab, the lab file and --tune, so that
+# the deck and the runs it is judged against are the tuned model.
+CALC_OPTIONS = []
+
+
 def calculator_runs(calc, records, workdir):
     path = os.path.join(workdir, "runs.csv")
     with open(path, "w") as f:
         f.write("\n".join(records) + "\n")
-    out = run([calc, "--format", "json", path], workdir).stdout
+    out = run([calc] + CALC_OPTIONS + ["--format", "json", path], workdir).stdout
     return [json.loads(line) for line in out.splitlines()]
 
 
@@ -312,7 +323,8 @@ def judge(case, options, workdir, tally):
     tables_path = os.path.join(workdir, "tables.inc")
     deck = os.path.join(workdir, "model", "CASE.DATA")
     os.makedirs(os.path.dirname(deck), exist_ok=True)
-    exported = run([options.calc, "--format", "json", "--export-eclipse", tables_path, "--deck", deck, "case.csv"],
+    exported = run([options.calc] + CALC_OPTIONS +
+                   ["--format", "json", "--export-eclipse", tables_path, "--deck", deck, "case.csv"],
                    workdir, check=False)
     if exported.returncode != 0:
         message = exported.stderr.strip()
@@ -423,6 +435,7 @@ def main():
     parser.add_argument("--seed", type=int, default=2026)
     parser.add_argument("--mpi")
     parser.add_argument("--units-pair", action="store_true")
+    parser.add_argument("--lab", nargs=2, metavar=("LAB_FILE", "CASE_FILE"))
     parser.add_argument("--keep")
     options = parser.parse_args()
     if not options.flow or not options.summary or not shutil.which(options.flow):
@@ -442,6 +455,10 @@ def main():
     else:
         shard, shards = (int(x) for x in options.shard.split("/"))
         cases = (NAMED + seeded_cases(options.seed, options.cases))[shard - 1::shards]
+        if options.lab:
+            CALC_OPTIONS.extend(["--lab", os.path.abspath(options.lab[0]), "--tune"])
+            with open(options.lab[1]) as f:
+                cases = [line.strip() for line in f if line.strip()]
         tally = {"exported and run": 0, "refused (bubble point at or below 14.7 psia)": 0, "adjusted exports": 0,
                  "rows compared": 0, "adjusted values": 0, "largest fluid-in-place difference / tolerance": 0.0}
         for number, case in enumerate(cases, 1):
@@ -449,7 +466,8 @@ def main():
             os.makedirs(workdir, exist_ok=True)
             try:
                 outcome = judge(case, options, workdir, tally)
-                print("%-60s %s" % (fields(case)[0] + ", " + fields(case)[3].split(" :")[0], outcome))
+                family = "tuned to the lab data" if CALC_OPTIONS else fields(case)[3].split(" :")[0]
+                print("%-60s %s" % (fields(case)[0] + ", " + family, outcome))
             except Failure as failure:
                 failures += 1
                 print("FAIL %s (%s)\n  %s\n  %s" % (fields(case)[0], workdir, case, str(failure).replace("\n", "\n  ")))
