@@ -284,6 +284,50 @@ TEST_F(CliTest, CompareOilGivesNineFamiliesPerCase) {
   EXPECT_EQ(Run({"--compare-oil", "--table", kTypical}).exitCode, 2);
 }
 
+// The example laboratory report: the nine families ranked against it, best first, and the
+// tuned model used by every output, each saying so; what cannot be done is said.
+TEST_F(CliTest, LabDataRankAndTune) {
+  const std::string lab = std::string(TARNVIK_EXAMPLES) + "/lab/good-oil-220F.csv";
+  const std::string labCase = std::string(TARNVIK_EXAMPLES) + "/lab/good-oil-case.csv";
+  const CliRun rank = Run({"--format", "csv", "--lab", lab, "--rank-oil", "--tune", labCase});
+  ASSERT_EQ(rank.exitCode, 0) << rank.err;
+  const auto lines = Lines(rank.out);
+  ASSERT_EQ(lines.size(), 1u + 9 + 1) << rank.out;
+  double previous = 0;
+  std::string best, tuned;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const auto row = SplitCsvRow(lines[i]);
+    if (row[2].empty()) {  // the tuned family's own row, unranked
+      tuned = row[3];
+      EXPECT_EQ(row[5], "0.00") << "the measured bubble point, exactly";
+      continue;
+    }
+    if (best.empty()) best = row[3];
+    EXPECT_GE(std::stod(row[4]), previous) << lines[i];
+    previous = std::stod(row[4]);
+  }
+  EXPECT_EQ(tuned, best + " (tuned)") << "--tune without a family tunes the best-ranked";
+
+  const auto json = nlohmann::json::parse(Run({"--format", "json", "--lab", lab, "--tune", labCase}).out);
+  EXPECT_NEAR(json["pbx"].get<double>(), 2634.7, 1e-6) << "the case is at the report's temperature and GOR";
+  EXPECT_NE(json["tuning"].get<std::string>().find("tuned to lab data: pressure scale"), std::string::npos);
+  const CliRun table = Run({"--lab", lab, "--tune", "Standing", "--table", "--points", "3", labCase});
+  EXPECT_NE(table.out.find("  Tuning: Standing tuned to lab data"), std::string::npos) << table.out;
+  const CliRun exported = Run({"--lab", lab, "--tune", "Glaso", "--export-eclipse", (dir_ / "t.inc").string(), "--deck",
+                               (dir_ / "T.DATA").string(), labCase});
+  ASSERT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_NE(ReadFile(dir_ / "t.inc").find("-- Note: the oil is Glaso tuned to lab data"), std::string::npos);
+
+  const CliRun noLab = Run({"--tune", labCase});
+  EXPECT_EQ(noLab.exitCode, 1);
+  EXPECT_NE(noLab.err.find("no lab data: give --lab FILE"), std::string::npos) << noLab.err;
+  EXPECT_EQ(Run({"--lab", lab, "--tune=Brent", labCase}).exitCode, 2) << "a family no oil family begins with";
+  const CliRun badLab =
+      Run({"--lab", Write("bad.csv", "tarnvik-lab,1,field\ntemperature,x\n").string(), "--rank-oil", labCase});
+  EXPECT_EQ(badLab.exitCode, 1);
+  EXPECT_NE(badLab.err.find("line 2, column 2 (temperature)"), std::string::npos) << badLab.err;
+}
+
 // Warnings never stop a run or change the exit status; every format carries them, and
 // --compare-oil marks the families whose data cover the case.
 TEST_F(CliTest, WarningsAreReportedInEveryFormat) {
