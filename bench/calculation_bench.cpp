@@ -8,6 +8,7 @@
 
 #include "batch.h"
 #include "calc/calculation_run.h"
+#include "calc/lab_fit.h"
 #include "calc/pressure_table.h"
 #include "export/black_oil_tables.h"
 #include "io/case_record.h"
@@ -182,5 +183,40 @@ void BM_BlackOilTables(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BlackOilTables)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A laboratory report of 20 pressures (Rs, Bo and oil viscosity at each, 16 below the
+// bubble point and 4 above) ranked against the nine oil families, and the best-ranked
+// family tuned to it, as --rank-oil --tune and the window's Lab data page do.
+void BM_RankAndTuneLabReport(benchmark::State& state) {
+  tarnvik::CalculationCase c;
+  c.inputs = {35, 0.8, 200, 3000, 0.6, 20, 25, 3, 0.5};
+  c.gorMode = tarnvik::GorSelectorMode::Gor;
+  tarnvik::InputSet in = c.inputs;
+  in.pressure = 14.7;
+  const double pb = tarnvik::CalculateOilState(in, c.gorMode, tarnvik::OilCorrelation::Glaso).pb * 1.05;
+  tarnvik::LabData data;
+  data.temperatureF = 200;
+  data.bubblePoint = pb;
+  data.gor = 600;
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> noise(0.97, 1.03);
+  for (int i = 1; i <= 20; ++i) {
+    in.pressure = pb * i / 16.0;
+    const tarnvik::OilState oil = tarnvik::CalculateOilState(in, c.gorMode, tarnvik::OilCorrelation::Glaso);
+    data.points.push_back(
+        {in.pressure, i <= 16 ? oil.rs * noise(random) : 600, oil.bo * noise(random), oil.muO * noise(random)});
+  }
+  for (auto _ : state) {
+    tarnvik::OilRanking ranking;
+    tarnvik::OilTuningFit fit;
+    std::string error;
+    if (!tarnvik::RankOilFamilies(c, data, ranking, error) ||
+        !tarnvik::TuneOilFamily(c, data, ranking.families.front().family, fit, error)) {
+      state.SkipWithError(error.c_str());
+    }
+    benchmark::DoNotOptimize(fit.tuning.boFactor);
+  }
+}
+BENCHMARK(BM_RankAndTuneLabReport)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
