@@ -38,6 +38,14 @@ QString NotARegularFile(const QString& path) {
 }  // namespace
 
 bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString& error) {
+  std::vector<CaseFileEntry> cases;
+  if (!ReadCaseFile(path, cases, error)) return false;
+  records.clear();
+  for (CaseFileEntry& entry : cases) records.push_back(std::move(entry.record));
+  return true;
+}
+
+bool ReadSmallFile(const QString& path, qint64 maxBytes, const QString& kind, QByteArray& bytes, QString& error) {
   if (QString reason = NotARegularFile(path); !reason.isEmpty()) {
     error = reason;
     return false;
@@ -47,19 +55,26 @@ bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString
     error = file.errorString();
     return false;
   }
-  const QByteArray bytes = file.read(kMaxCaseFileBytes + 1);
+  QByteArray read = file.read(maxBytes + 1);
   if (file.error() != QFileDevice::NoError) {
     error = file.errorString();
     return false;
   }
-  if (bytes.size() > kMaxCaseFileBytes) {
-    error = Tr("the file is larger than a case file can be (over %1 bytes)").arg(kMaxCaseFileBytes);
+  if (read.size() > maxBytes) {
+    error = Tr("the file is larger than a %1 can be (over %2 bytes)").arg(kind).arg(maxBytes);
     return false;
   }
+  bytes = std::move(read);
+  return true;
+}
+
+bool ReadCaseFile(const QString& path, std::vector<CaseFileEntry>& cases, QString& error) {
+  QByteArray bytes;
+  if (!ReadSmallFile(path, kMaxCaseFileBytes, Tr("case file"), bytes, error)) return false;
 
   std::istringstream stream(bytes.toStdString());
   CaseRecordReader reader(stream);
-  std::vector<CaseRecord> parsed;
+  std::vector<CaseFileEntry> parsed;
   CaseRecord record;
   CaseRecordReader::Entry entry;
   while (reader.Next(record, entry)) {
@@ -67,19 +82,29 @@ bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString
       error = Tr("line %1: %2").arg(entry.line).arg(QString::fromStdString(entry.error));
       return false;
     }
-    parsed.push_back(std::move(record));
+    CaseLab lab;
+    std::string why;
+    if (!ReadCaseLab(entry.attached, lab, why)) {
+      error = QString::fromStdString(why);  // "line N: ..." with the file's line
+      return false;
+    }
+    parsed.push_back({std::move(record), std::move(lab)});
   }
   if (parsed.empty()) {
     error = Tr("the file holds no case");
     return false;
   }
-  records = std::move(parsed);
+  cases = std::move(parsed);
   return true;
 }
 
 bool WriteCaseFile(const QString& path, const CaseRecord& record, QString& error) {
   const std::string line = WriteCaseRecord(record);
   return SaveFile(path, QByteArray(line.data(), qsizetype(line.size())), error);
+}
+
+bool WriteCaseFileText(const QString& path, const std::string& text, QString& error) {
+  return SaveFile(path, QByteArray(text.data(), qsizetype(text.size())), error);
 }
 
 }  // namespace tarnvik

@@ -1,16 +1,24 @@
 // Reading and writing a case file chosen by the user. The record itself is encoded by
-// io/case_record.h; this adds the file: regular files only, a size limit, atomic
-// replacement, errors in words.
+// io/case_record.h, the lab data and tuning saved after it by model/case_lab.h; this adds
+// the file: regular files only, a size limit, atomic replacement, errors in words.
 #pragma once
 #include <QString>
 #include <vector>
 
+#include <string>
+
 #include "io/case_record.h"
+#include "model/case_lab.h"
 
 namespace tarnvik {
 
 // A case file holds a few short lines; anything larger is not a case file.
 inline constexpr qint64 kMaxCaseFileBytes = 1 << 20;
+
+// Reads a small text file the user chose: only a regular file (or a link to one), never a
+// device, pipe or folder, and only up to `maxBytes`. False with the reason in words, which
+// names a file too large as what it should have been (`kind`: "case file").
+bool ReadSmallFile(const QString& path, qint64 maxBytes, const QString& kind, QByteArray& bytes, QString& error);
 
 // Reads every record of the file. Only a regular file (or a link to one) is read, never a
 // device, pipe or folder, and only up to the size limit. On failure returns false with
@@ -18,7 +26,19 @@ inline constexpr qint64 kMaxCaseFileBytes = 1 << 20;
 // `records` is then unchanged.
 bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString& error);
 
+// A case as a file holds it: its record and the lab data and tuning saved with it.
+struct CaseFileEntry {
+  CaseRecord record;
+  CaseLab lab;
+};
+
+// The same, with each record's lab data and tuning; a line attached to a record that does
+// not read fails the whole file, naming the line.
+bool ReadCaseFile(const QString& path, std::vector<CaseFileEntry>& cases, QString& error);
+
 // Writes the record whole, or leaves an existing file as it was.
 bool WriteCaseFile(const QString& path, const CaseRecord& record, QString& error);
+// Writes the whole text of a case file (CaseModel::fileToSave) the same way.
+bool WriteCaseFileText(const QString& path, const std::string& text, QString& error);
 
 }  // namespace tarnvik

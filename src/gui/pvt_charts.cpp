@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -218,6 +219,53 @@ void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<Pressure
     AddMarker(chart, QCoreApplication::translate("PvtCharts", kReservoirPressureMarker), first.reservoirPressure,
               {valueAxis->min(), valueAxis->max()}, ReservoirPressureColor(), pressureAxis, valueAxis, system);
   }
+}
+
+void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system) {
+  PrepareChart(chart, Qt::AlignRight);
+  auto* pressureAxis = new QValueAxis;
+  pressureAxis->setTitleText(AxisTitle(QCoreApplication::translate("PvtCharts", "Pressure"), PressureUnit(system)));
+  pressureAxis->setLabelFormat(QStringLiteral("%g"));
+  pressureAxis->setRange(data.lowestPressure, data.highestPressure);
+  pressureAxis->applyNiceNumbers();
+  chart.addAxis(pressureAxis, Qt::AlignBottom);
+
+  // One y axis, fitted to the measurements and every curve.
+  QList<QPointF> all = data.measured;
+  std::vector<QXYSeries*> series;
+  for (std::size_t i = 0; i < data.families.size(); ++i) {
+    series.push_back(AddSeries(chart, FromView(OilCorrelationName(static_cast<OilCorrelation>(i))), data.families[i],
+                               FamilyColor(i), pressureAxis, 1.4));
+    all += data.families[i];
+  }
+  if (data.tuned) {
+    const std::size_t family = std::size_t(EffectiveOilCorrelation(data.tunedFamily));
+    series.push_back(AddSeries(
+        chart,
+        FromView(OilCorrelationName(data.tunedFamily)) + QCoreApplication::translate("PvtCharts", kTunedCurveSuffix),
+        *data.tuned, FamilyColor(family), pressureAxis, 4));
+    all += *data.tuned;
+  }
+  auto* measured = new QScatterSeries;
+  measured->setName(QCoreApplication::translate("PvtCharts", kLabPointsName));
+  measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+  measured->setMarkerSize(9);
+  measured->setColor(Qt::black);
+  measured->setBorderColor(Qt::white);
+  measured->replace(data.measured);
+  chart.addSeries(measured);
+  measured->attachAxis(pressureAxis);
+  series.push_back(measured);
+
+  auto* valueAxis = new QValueAxis;
+  valueAxis->setLabelFormat(QStringLiteral("%g"));
+  const Range fitted = ValueRange(all, false);
+  valueAxis->setRange(fitted.low, fitted.high);
+  valueAxis->applyNiceNumbers();
+  valueAxis->setTitleText(data.unit.isEmpty() ? data.quantity
+                                              : QStringLiteral("%1 (%2)").arg(data.quantity, data.unit));
+  chart.addAxis(valueAxis, Qt::AlignLeft);
+  for (QXYSeries* s : series) s->attachAxis(valueAxis);
 }
 
 }  // namespace tarnvik

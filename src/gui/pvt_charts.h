@@ -4,6 +4,9 @@
 // units the window shows; rows with a z-factor failure and values not computed or not
 // finite are left out.
 #pragma once
+#include <QList>
+#include <QPointF>
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -86,6 +89,28 @@ void PlotCase(QChart& chart, const PlotInfo& plot, const PressureTable& table, G
 // with the reservoir pressure marked and the case's own family drawn thicker.
 void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<PressureTable, kOilCorrelationCount>& tables,
                   GorSelectorMode gorMode, OilCorrelation caseFamily, UnitSystem system = UnitSystem::Field);
+
+// One property of an oil against pressure beside laboratory measurements, all in the
+// units shown: the measured points, each family's curve at the report's conditions, and
+// the tuned family's curve while tuning is on.
+struct LabPlotData {
+  QString quantity;  // axis title, e.g. "Rs"
+  QString unit;      // as shown, e.g. "SCF/STB"
+  QList<QPointF> measured;
+  std::array<QList<QPointF>, kOilCorrelationCount> families;
+  std::optional<QList<QPointF>> tuned;
+  OilCorrelation tunedFamily = OilCorrelation::Standing;
+  double lowestPressure = 0;  // the pressure axis, in the units shown
+  double highestPressure = 1;
+};
+
+// Replaces what `chart` shows by the measured points as markers over the nine families'
+// curves, thin, Standing first, and the tuned curve in its family's colour, bolder.
+void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system = UnitSystem::Field);
+
+// Legend names of the measured points and of the tuned curve ("Standing tuned").
+inline constexpr const char* kLabPointsName = "Lab data";
+inline constexpr const char* kTunedCurveSuffix = " tuned";
 
 // Empties `chart`, keeping its title.
 void ClearPlot(QChart& chart);
