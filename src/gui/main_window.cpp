@@ -226,6 +226,9 @@ void MainWindow::createActions() {
   copyAction_->setToolTip(tr("Copies the inputs, the correlations and the 21 results as a table for a spreadsheet"));
   tablesAction_ =
       action("tablesAction", tr("Tables and &Plots..."), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showTables);
+  labAction_ =
+      action("labAction", tr("&Lab Data and Tuning..."), QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::showLabData);
+  labAction_->setToolTip(tr("Lab data of the oil: the oil families ranked against them, and a family tuned to them"));
   aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
   connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
 }
@@ -267,6 +270,7 @@ void MainWindow::createMenus() {
   QMenu* tables = menuBar()->addMenu(tr("&Tables"));
   tables->setObjectName(QStringLiteral("tablesMenu"));
   tables->addAction(tablesAction_);
+  tables->addAction(labAction_);
 
   QMenu* version = menuBar()->addMenu(tr("&Version"));
   version->setObjectName(QStringLiteral("a11"));
@@ -596,7 +600,8 @@ void MainWindow::discardSelectionDialog() {
 
 void MainWindow::showTables() {
   if (tablesWindow_ == nullptr) {
-    tablesWindow_ = new TablesWindow(*dialogs_, this);
+    tablesWindow_ = new TablesWindow(*dialogs_, model_, this);
+    connect(tablesWindow_, &TablesWindow::labChanged, this, &MainWindow::labChanged);
     const QRect frame = frameGeometry();
     tablesWindow_->move(frame.left() + 40, frame.top() + 40);
   }
@@ -677,7 +682,16 @@ void MainWindow::showUnits() {
 }
 
 void MainWindow::showCaptions() {
-  oilCaption_->setText(QString::fromStdString(model_.captions().oil));
+  // The caption a case file holds; while tuning is in force the line says so, and its
+  // tooltip gives the factors.
+  QString oil = QString::fromStdString(model_.captions().oil);
+  QString oilTip = tr("Oil correlation family");
+  if (TuningInForce(model_.selection()) != nullptr) {
+    oil += tr(" (tuned to lab data)");
+    oilTip += QStringLiteral("\n\n") + QString::fromStdString(TuningDescription(model_.tuning()));
+  }
+  oilCaption_->setText(oil);
+  oilCaption_->setToolTip(oilTip);
   gasCaption_->setText(QString::fromStdString(model_.captions().gas));
   rockCaption_->setText(QString::fromStdString(model_.captions().rock));
 }
@@ -716,6 +730,21 @@ void MainWindow::inputsChanged() {
   }
   showStatus();
   updateTitle();
+  // The ranking against lab data is for the case as typed.
+  if (tablesWindow_ != nullptr) tablesWindow_->showLab();
+}
+
+// Lab data or tuning changed on the Lab data page: applying or removing tuning changes the
+// oil correlation in force, as a pick in the selection dialog does.
+void MainWindow::labChanged() {
+  showCaptions();
+  if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
+  inputsChanged();
+}
+
+void MainWindow::showLabData() {
+  showTables();
+  tablesWindow_->showLabPage();
 }
 
 void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warnings) {
@@ -827,7 +856,7 @@ void MainWindow::openCase() {
 
 bool MainWindow::openPath(const QString& path) {
   if (!settleUnsavedChanges()) return false;
-  std::vector<CaseRecord> records;
+  std::vector<CaseFileEntry> records;
   QString error;
   if (!ReadCaseFile(path, records, error)) {
     dialogs_->showError(this, tr("Open File"),
@@ -838,13 +867,14 @@ bool MainWindow::openPath(const QString& path) {
   std::size_t chosen = 0;
   if (records.size() > 1) {
     QStringList titles;
-    for (const CaseRecord& record : records) titles << QString::fromStdString(record.title);
+    for (const CaseFileEntry& entry : records) titles << QString::fromStdString(entry.record.title);
     const int picked = dialogs_->chooseRecord(this, QFileInfo(path).fileName(), titles);
     if (picked < 0 || picked >= int(records.size())) return false;
     chosen = std::size_t(picked);
   }
   // A file of several cases is not the file a save writes: the case becomes a new one.
-  model_.open(records[chosen], records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
+  model_.open(records[chosen].record, records[chosen].lab,
+              records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
   RememberFile(path);
   showInputs();
   showCaptions();
@@ -869,7 +899,8 @@ void MainWindow::saveCaseAs() {
 
 bool MainWindow::saveTo(const QString& path) {
   QString error;
-  if (!WriteCaseFile(path, model_.recordToSave(), error)) {
+  // The record, and the lab data and tuning after it when the case has any.
+  if (!WriteCaseFileText(path, model_.fileToSave(), error)) {
     dialogs_->showError(this, tr("Save File"),
                         tr("The case could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
     return false;

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
   void selectCorrelations();
   void calculate();
   void showTables();
+  // The tables window on its Lab data page.
+  void showLabData();
   void openCase();
   // Saves to the case's file; a new case asks for a name first.
   void saveCase();
@@ -85,6 +87,7 @@ class MainWindow : public QMainWindow {
   void discardSelectionDialog();
   void placeSelectionDialog();
   void refreshTables();
+  void labChanged();
   void showInputs();
   void showCaptions();
   void showResults();
@@ -118,6 +121,7 @@ class MainWindow : public QMainWindow {
   QAction* exitAction_ = nullptr;
   QAction* copyAction_ = nullptr;
   QAction* tablesAction_ = nullptr;
+  QAction* labAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QToolBar* toolBar_ = nullptr;

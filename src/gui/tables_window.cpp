@@ -19,6 +19,7 @@
 
 #include "gui/chart_export.h"
 #include "gui/display_text.h"
+#include "gui/lab_data_page.h"
 #include "gui/pressure_range_text.h"
 #include "gui/result_table_model.h"
 #include "gui/save_file.h"
@@ -34,7 +35,7 @@
 namespace tarnvik {
 namespace {
 
-enum Tab { PressureTab, FamilyTab, PlotTab };
+enum Tab { PressureTab, FamilyTab, PlotTab, LabTab };
 
 // Enough decimals to tell neighbouring pressures apart: one for a step of a psi or more.
 int DecimalsForStep(double step) {
@@ -60,11 +61,13 @@ QString Pressure(double psia, UnitSystem system) {
 
 QString CaseSummary(const CalculationCase& c, UnitSystem system) {
   const bool wet = c.selection.gasCharacterisation != GasCharacterisation::DryGas;
-  QString text = TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4")
-                     .arg(FromView(OilCorrelationName(c.selection.oilCorrelation)),
-                          wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Pressure(c.inputs.pressure, system),
-                          QString::number(FromField(c.inputs.temperatureF, Dimension::Temperature, system), 'g', 6) +
-                              (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F")));
+  QString family = FromView(OilCorrelationName(c.selection.oilCorrelation));
+  if (TuningInForce(c.selection) != nullptr) family += TablesWindow::tr(" tuned to lab data");
+  QString text =
+      TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4")
+          .arg(family, wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Pressure(c.inputs.pressure, system),
+               QString::number(FromField(c.inputs.temperatureF, Dimension::Temperature, system), 'g', 6) +
+                   (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F")));
   if (const auto pb = CaseBubblePoint(c)) text += TablesWindow::tr("; bubble point %1").arg(Pressure(*pb, system));
   return text;
 }
@@ -94,7 +97,8 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
 
 }  // namespace
 
-TablesWindow::TablesWindow(UserDialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
   setObjectName(QStringLiteral("tablesWindow"));
   setWindowTitle(tr("Tables and Plots"));
   pressureModel_ = new ResultTableModel(this);
@@ -103,11 +107,11 @@ TablesWindow::TablesWindow(UserDialogs& dialogs, QWidget* parent) : QWidget(pare
   auto* layout = new QVBoxLayout(this);
   prompt_ = MakeLabel("tablesPrompt",
                       tr("There is no calculation yet. Calculate a case in the main window; its tables "
-                         "and plots then show here."),
+                         "and plots then show here. The Lab data page works without one."),
                       this);
   prompt_->setAlignment(Qt::AlignCenter);
   prompt_->setWordWrap(true);
-  layout->addWidget(prompt_, 1);
+  layout->addWidget(prompt_);
 
   caseSummary_ = MakeLabel("caseSummary", QString(), this);
   QFont summaryFont = caseSummary_->font();
@@ -120,6 +124,9 @@ TablesWindow::TablesWindow(UserDialogs& dialogs, QWidget* parent) : QWidget(pare
   tabs_->addTab(createPressurePage(), tr("Pressure table"));
   tabs_->addTab(createFamilyPage(), tr("Oil families"));
   tabs_->addTab(createPlotPage(), tr("Plots"));
+  labPage_ = new LabDataPage(dialogs_, model, this);
+  tabs_->addTab(labPage_, tr("Lab data"));
+  connect(labPage_, &LabDataPage::labChanged, this, &TablesWindow::labChanged);
   layout->addWidget(tabs_, 1);
   connect(tabs_, &QTabWidget::currentChanged, this, &TablesWindow::updateButtons);
 
@@ -293,9 +300,13 @@ void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCas
       FormatShortest(std::round(FromField(units::kAtmosphericPressure, Dimension::Pressure, system_) * 1e4) / 1e4)));
   prompt_->setVisible(!case_);
   caseSummary_->setVisible(case_.has_value());
-  tabs_->setVisible(case_.has_value());
   rebuild();
+  labPage_->refresh();
 }
+
+void TablesWindow::showLab() { labPage_->refresh(); }
+
+void TablesWindow::showLabPage() { tabs_->setCurrentWidget(labPage_); }
 
 void TablesWindow::applyRange() { rebuild(); }
 
@@ -391,6 +402,7 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
     caption += tr(" Not computed: %1").arg(FromView(ZFactorMessage(families.front().outcome.zFactorStatus)));
   }
   std::vector<ResultTableModel::Row> rows;
+  std::optional<FamilyRow> untuned = UntunedFamilyRow(c);
   for (FamilyRow& family : families) {
     // Whether the case's inputs lie inside the family's published data, and what does not.
     const FamilyFit fit = OilFamilyFit(c, family.family);
@@ -398,11 +410,17 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
     if (fit.fit == DataFit::Outside) {
       data += QStringLiteral(": ") + QString::fromStdString(WarningSentences(fit.outside, c.gorMode, system_));
     }
-    rows.push_back({{FromView(OilCorrelationName(family.family))},
+    const QString name = FromView(OilCorrelationName(family.family));
+    // The tuned family's row is tuned, as the case's run is; its published form follows.
+    rows.push_back({{family.tuned ? tr("%1 (tuned)").arg(name) : name},
                     std::nullopt,
                     std::move(family.outcome),
                     data,
                     family.family == caseFamily});
+    if (family.tuned && untuned) {
+      rows.push_back({{tr("%1 (untuned)").arg(name)}, std::nullopt, std::move(untuned->outcome), data, false});
+      untuned.reset();
+    }
   }
   familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()},
                          tr("Inputs and the family's data"), std::move(rows), c.gorMode, system_);
@@ -410,36 +428,46 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
 }
 
 void TablesWindow::updateButtons() {
-  const bool tableShown = case_ && tabs_->currentIndex() != PlotTab;
-  copyButton_->setEnabled(tableShown);
-  saveCsvButton_->setEnabled(tableShown);
-  savePlotButton_->setEnabled(case_ && tabs_->currentIndex() == PlotTab);
+  copyButton_->setEnabled(currentTableView() != nullptr);
+  saveCsvButton_->setEnabled(currentTableView() != nullptr);
+  savePlotButton_->setEnabled(currentChartView() != nullptr);
 }
 
+// The table and the plot of the page shown: those of the case once there is one; the
+// Lab data page's ranking and plot always.
 QTableView* TablesWindow::currentTableView() const {
   switch (tabs_->currentIndex()) {
     case PressureTab:
-      return pressureView_;
+      return case_ ? pressureView_ : nullptr;
     case FamilyTab:
-      return familyView_;
+      return case_ ? familyView_ : nullptr;
+    case LabTab:
+      return labPage_->rankingView();
     default:
       return nullptr;
   }
 }
 
 QChartView* TablesWindow::currentChartView() const {
-  return tabs_->currentIndex() == PlotTab ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
+  switch (tabs_->currentIndex()) {
+    case PlotTab:
+      return case_ ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
+    case LabTab:
+      return labPage_->currentChartView();
+    default:
+      return nullptr;
+  }
 }
 
 void TablesWindow::copyTable() {
   QTableView* view = currentTableView();
-  if (!case_ || view == nullptr) return;
+  if (view == nullptr) return;
   QApplication::clipboard()->setText(TabSeparatedText(*view->model(), view->selectionModel()->selectedIndexes()));
 }
 
 void TablesWindow::saveTableCsv() {
   QTableView* view = currentTableView();
-  if (!case_ || view == nullptr) return;
+  if (view == nullptr) return;
   const QString path = dialogs_.saveFileName(this, tr("Save Table as CSV"), QString(), tr("CSV files (*.csv)"));
   if (path.isEmpty()) return;
   QString error;
@@ -451,7 +479,7 @@ void TablesWindow::saveTableCsv() {
 
 void TablesWindow::savePlot() {
   QChartView* view = currentChartView();
-  if (!case_ || view == nullptr) return;
+  if (view == nullptr) return;
   const QString path = dialogs_.saveFileName(this, tr("Save Plot"), QString(), tr("Pictures (*.png *.svg)"));
   if (path.isEmpty()) return;
   QString error;

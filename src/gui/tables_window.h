@@ -1,6 +1,7 @@
 // The "Tables and Plots" window: the last calculated case at a series of pressures, the
-// same case with each of the nine oil families, and plots of both. Modeless; the main
-// window owns it and hands it each new case while it is open.
+// same case with each of the nine oil families, plots of both, and the case's lab data
+// with the families ranked against them and the tuning (gui/lab_data_page.h). Modeless;
+// the main window owns it and hands it each new case while it is open.
 #pragma once
 #include <QWidget>
 #include <array>
@@ -21,6 +22,8 @@ class QTableView;
 
 namespace tarnvik {
 
+class CaseModel;
+class LabDataPage;
 class ResultTableModel;
 class UserDialogs;
 
@@ -28,13 +31,23 @@ class TablesWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // `dialogs` must outlive the window.
-  explicit TablesWindow(UserDialogs& dialogs, QWidget* parent = nullptr);
+  // `dialogs` and `model` (whose lab data and tuning the Lab data page shows and changes)
+  // must outlive the window.
+  TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* parent = nullptr);
 
   // Shows the tables and plots of the case in `system`'s units, or, without one, asks to
   // calculate first. The pressure table follows the range boxes as they are (in the units
   // shown; a switch of units converts them).
   void showCase(const std::optional<CalculationCase>& calculationCase, UnitSystem system = UnitSystem::Field);
+  // Shows the case's lab data, ranking and tuning as the model holds them now.
+  void showLab();
+  // Brings the Lab data page to the front.
+  void showLabPage();
+  LabDataPage* labPage() const { return labPage_; }
+
+ signals:
+  // The lab data or the tuning were changed on the Lab data page.
+  void labChanged();
 
  public slots:
   void applyRange();
@@ -81,6 +94,7 @@ class TablesWindow : public QWidget {
   QListWidget* plotList_ = nullptr;
   QStackedWidget* plotStack_ = nullptr;
   std::array<QChartView*, kPlots.size()> chartViews_{};
+  LabDataPage* labPage_ = nullptr;
   QPushButton* copyButton_ = nullptr;
   QPushButton* saveCsvButton_ = nullptr;
   QPushButton* savePlotButton_ = nullptr;
