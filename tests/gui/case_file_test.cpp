@@ -141,6 +141,10 @@ TEST_F(CaseFileTest, AFileThatIsNotACaseChangesNothing) {
   } rows[] = {
       {"short.pvt", "\"t\",\"GOR MCF/STB\",\"s\",\"Farshad\",\"g\",\"r\",1,2,3,4,5,6,7,8\r\n", "only 14 of 15"},
       {"text.pvt", "\"t\",\"GOR MCF/STB\",\"s\",\"Farshad\",\"g\",\"r\",1,2,abc,4,5,6,7,8,9\r\n", "temperature"},
+      {"lab.pvt",
+       "\"t\",\"GOR MCF/STB\",\"s\",\"Farshad\",\"g\",\"r\",1,2,3,4,5,6,7,8,9\r\n"
+       "@lab,tarnvik-lab,1,field\r\n@lab,temperature,hot\r\n",
+       "line 3, column 2 (temperature)"},
       {"big.pvt", QByteArray(int(kMaxCaseFileBytes) + 1, ' '), "larger than a case file"},
       {"missing.pvt", QByteArray(), "No such file"},
       {"pipe", QByteArray(), "pipe"},
