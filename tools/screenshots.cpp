@@ -1,7 +1,8 @@
 // Renders the screenshots in docs/ without a display: the main window after a
 // calculation of the example case at the size of a 1024 x 600 laptop screen, in field and
 // in metric units, a case warned of values outside a correlation's data, the selection
-// dialog, the splash window, the Plots tab of the tables window and the case report's page.
+// dialog, the splash window, the Plots tab of the tables window, its Lab data page with the
+// example lab report and the best family tuned to it, and the case report's page.
 // Usage: QT_QPA_PLATFORM=offscreen tarnvik_screenshots OUTPUT_DIR
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <cstdio>
 
 #include "gui/case_report.h"
+#include "gui/lab_data_page.h"
 #include "gui/main_window.h"
 #include "gui/selection_dialog.h"
 #include "gui/splash_window.h"
@@ -33,6 +35,14 @@ void Choose(QWidget* dialog, const char* list, const char* item) {
   widget->setCurrentItem(chosen);
   emit widget->itemClicked(chosen);  // as a click: also the item already highlighted applies
 }
+
+// The standard dialogs, with the example lab report chosen in the open dialog.
+class ExampleLabDialogs : public StandardDialogs {
+ public:
+  QString openFileName(QWidget*, const QString&, const QString&) override {
+    return QString::fromUtf8(TARNVIK_EXAMPLE_LAB_FILE);
+  }
+};
 
 bool Save(QWidget* widget, const QDir& dir, const char* name) {
   const bool saved = widget->grab().save(dir.filePath(QString::fromLatin1(name)));
@@ -126,5 +136,29 @@ int main(int argc, char* argv[]) {
   tables->findChild<QTabWidget*>(QStringLiteral("tablesTabs"))->setCurrentIndex(2);
   QTest::qWait(100);
   ok = Save(tables, dir, "plots.png") && ok;
+
+  // The example lab report at its own conditions, ranked, with the best family tuned.
+  {
+    MainWindow lab(std::make_unique<ExampleLabDialogs>());
+    lab.resize(1024, 570);
+    lab.show();
+    const char* labValues[] = {"35.1", "0.872", "220", "4000", "0.854", "20", "25", "3", "0.5"};
+    for (int i = 0; i < 9; ++i) lab.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(labValues[i]);
+    lab.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Black oil at 220 F, 4000 psia"));
+    lab.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
+    lab.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
+    lab.selectCorrelations();
+    lab.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    lab.calculate();
+    lab.showLabData();
+    TablesWindow* labTables = lab.tablesWindow();
+    labTables->resize(1280, 800);
+    LabDataPage* page = labTables->labPage();
+    page->openLabFile();
+    page->applyTuning();
+    lab.calculate();
+    QTest::qWait(100);
+    ok = Save(labTables, dir, "lab-data.png") && ok;
+  }
   return ok ? 0 : 1;
 }
