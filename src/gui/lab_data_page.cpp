@@ -29,6 +29,7 @@
 #include "gui/case_file.h"
 #include "gui/display_text.h"
 #include "gui/pvt_charts.h"
+#include "gui/recent_files.h"
 #include "gui/save_file.h"
 #include "gui/table_text.h"
 #include "gui/user_dialogs.h"
@@ -430,6 +431,11 @@ void LabDataPage::refresh() {
   showAnalysis();
 }
 
+void LabDataPage::discardEdits() {
+  showReport(model_.labData());
+  showAnalysis();
+}
+
 void LabDataPage::showUnits() {
   for (std::size_t i = 0; i < kKeyCount; ++i) keyUnits_[i]->setText(UnitOf(kKeys[i], system_));
   QStringList headers;
@@ -646,11 +652,11 @@ void LabDataPage::takeEdits() {
   editPending_ = false;
   showEditError(QString());
   shownText_ = text;
-  if (!SameData(data, model_.labData())) {
-    model_.setLabData(data);
-    emit labChanged();
-  }
+  const bool changed = !SameData(data, model_.labData());
+  if (changed) model_.setLabData(data);
+  // Before the signal: the refresh it brings keeps what is typed, which is what was taken.
   shownData_ = model_.labData();
+  if (changed) emit labChanged();
   showAnalysis();
 }
 
@@ -930,7 +936,7 @@ void LabDataPage::showTuningErrors() {
 }
 
 void LabDataPage::openLabFile() {
-  const QString path = dialogs_.openFileName(this, tr("Open Lab File"), QString());
+  const QString path = dialogs_.openFileName(this, tr("Open Lab File"), LastFolder());
   if (path.isEmpty()) return;
   QByteArray bytes;
   QString error;

@@ -50,6 +50,11 @@ class LabDataPage : public QWidget {
   // the tuning and the plots. Deferred while the page is hidden.
   void refresh();
 
+  // Whether what is typed on the page does not read and is not in the case; discarding
+  // shows the case's lab data again.
+  bool editPending() const { return editPending_; }
+  void discardEdits();
+
   // The ranking table, for copying and saving as CSV; the plot shown.
   QTableView* rankingView() const;
   QChartView* currentChartView() const;

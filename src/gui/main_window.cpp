@@ -31,6 +31,7 @@
 #include "gui/case_file.h"
 #include "gui/case_report.h"
 #include "gui/display_text.h"
+#include "gui/lab_data_page.h"
 #include "gui/recent_files.h"
 #include "gui/selection_dialog.h"
 #include "gui/tables_window.h"
@@ -832,10 +833,20 @@ void MainWindow::updateRecentMenu() {
 }
 
 bool MainWindow::settleUnsavedChanges() {
-  if (!model_.modified()) return true;
   const QString name = model_.filePath().empty()
                            ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
                            : FileName(model_.filePath());
+  // Lab data typed on the Lab data page that do not read yet are in no case to save: the
+  // user corrects them (Save or Cancel shows the page) or lets them go.
+  if (tablesWindow_ != nullptr && tablesWindow_->labPage()->editPending()) {
+    if (dialogs_->askUnsaved(this, tr("%1 (lab data typed that do not read yet)").arg(name)) !=
+        UserDialogs::Unsaved::Discard) {
+      showLabData();
+      return false;
+    }
+    tablesWindow_->labPage()->discardEdits();
+  }
+  if (!model_.modified()) return true;
   switch (dialogs_->askUnsaved(this, name)) {
     case UserDialogs::Unsaved::Save:
       saveCase();
