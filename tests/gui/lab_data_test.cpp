@@ -205,6 +205,7 @@ TEST_F(LabDataTest, TypedAndPastedPointsAreTakenOnlyWhenTheReportReads) {
   EXPECT_EQ(taken.back().pressure, 3000);
   EXPECT_EQ(taken.back().bo, 1.58);
   EXPECT_EQ(points->rowCount(), 9);
+  EXPECT_EQ(points->item(6, 0)->text(), "3000");  // the rows stay where they were typed
 
   OnPage<QLineEdit>("labBubblePoint")->clear();
   QTest::keyClicks(OnPage<QLineEdit>("labBubblePoint"), "abc");
@@ -212,6 +213,18 @@ TEST_F(LabDataTest, TypedAndPastedPointsAreTakenOnlyWhenTheReportReads) {
   EXPECT_TRUE(error->text().contains("Bubble point (measured): \"abc\" is not a number"))
       << error->text().toStdString();
   EXPECT_EQ(window_->model().labData()->bubblePoint, 2634.7);
+
+  // Such typing is not let go without asking: Cancel keeps it, Discard shows the case's.
+  const int opened = dialogs_->openAsked;
+  dialogs_->unsavedAnswer = UserDialogs::Unsaved::Cancel;
+  window_->openCase();
+  EXPECT_EQ(dialogs_->openAsked, opened);
+  EXPECT_EQ(OnPage<QLineEdit>("labBubblePoint")->text(), "abc");
+  dialogs_->unsavedAnswer = UserDialogs::Unsaved::Discard;
+  window_->openCase();
+  EXPECT_EQ(dialogs_->openAsked, opened + 1);
+  EXPECT_EQ(OnPage<QLineEdit>("labBubblePoint")->text(), "2634.7");
+  EXPECT_TRUE(error->isHidden());
 }
 
 // The lab data and the tuning are saved after the case's record and open again as they
