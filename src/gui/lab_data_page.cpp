@@ -143,7 +143,7 @@ std::optional<double> CellOf(const LabPoint& point, Column column) {
 bool Blank(const QString& text) { return text.trimmed().isEmpty(); }
 
 // Values read back from text in the other unit system may differ in the last bit: the
-// same to a part in 10¹² is the same value.
+// same to 12 significant digits is the same value.
 bool Same(double a, double b) { return a == b || std::abs(a - b) <= 1e-12 * std::max(std::abs(a), std::abs(b)); }
 bool Same(const std::optional<double>& a, const std::optional<double>& b) {
   return a.has_value() == b.has_value() && (!a || Same(*a, *b));
