@@ -47,7 +47,7 @@ echo "== Fuzzers, 20 seconds each"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTARNVIK_BUILD_FUZZ=ON -DTARNVIK_BUILD_GUI=OFF -DTARNVIK_BUILD_TESTS=OFF -DTARNVIK_BUILD_BENCH=OFF >/dev/null
 cmake --build build/fuzz -j "$jobs"
-for target in parse_number case_record run_calculation black_oil_export; do
+for target in parse_number case_record run_calculation black_oil_export lab_file; do
   corpus="build/fuzz/corpus/$target"
   artifacts="build/fuzz/artifacts/$target/"
   mkdir -p "$corpus" "$artifacts"
