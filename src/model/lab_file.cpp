@@ -165,6 +165,9 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
       if (fields[0] == "source") {
         if (fields.size() != 2) return reader.Fail(lineNumber, 0, "source", "a key line holds a key and one value");
         data.source = fields[1];
+        // A carriage return inside the text (a line ends at a line feed) is a blank, as the
+        // file writes it.
+        std::replace(data.source.begin(), data.source.end(), '\r', ' ');
         continue;
       }
       if (fields[0] == kColumns[0].name) {
