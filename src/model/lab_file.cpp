@@ -34,8 +34,8 @@ constexpr LabQuantity kSeparatorBo{"separator_bo", Dimension::LiquidRatio, 1, fa
 constexpr LabQuantity kSeparatorGor{"separator_gor", Dimension::GasLiquidRatio, units::kScfPerMcf, false};
 constexpr LabQuantity kApi{"api", Dimension::Plain, 1, false};
 constexpr LabQuantity kGasGravity{"gas_gravity", Dimension::Plain, 1, false};
-constexpr std::array<LabQuantity, 7> kKeys = {kTemperature, kBubblePoint, kGor,       kSeparatorBo,
-                                           kSeparatorGor, kApi,        kGasGravity};
+constexpr std::array<LabQuantity, 7> kKeys = {kTemperature,  kBubblePoint, kGor,       kSeparatorBo,
+                                              kSeparatorGor, kApi,         kGasGravity};
 
 // The columns, pressure first.
 constexpr std::array<LabQuantity, 7> kColumns = {{
@@ -147,9 +147,11 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
     }
     if (!sawMagic) {
       if (fields[0] != kMagic) {
-        return reader.Fail(lineNumber, 1, "", "a lab file starts with \"tarnvik-lab,1,field\" or \"tarnvik-lab,1,metric\"");
+        return reader.Fail(lineNumber, 1, "",
+                           "a lab file starts with \"tarnvik-lab,1,field\" or \"tarnvik-lab,1,metric\"");
       }
-      if (fields.size() != 3) return reader.Fail(lineNumber, 0, "", "the first line holds three fields: tarnvik-lab,1,field");
+      if (fields.size() != 3)
+        return reader.Fail(lineNumber, 0, "", "the first line holds three fields: tarnvik-lab,1,field");
       if (fields[1] != std::to_string(kLabFileVersion)) {
         return reader.Fail(lineNumber, 2, "version",
                            "version " + Quoted(fields[1]) + " is not known; this program reads version 1");
@@ -177,9 +179,10 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
             if (fields[i] == kColumns[k].name) found = k;
           }
           if (found == kColumns.size() || (found == 0 && i > 0)) {
-            return reader.Fail(lineNumber, i + 1, "",
-                               Quoted(fields[i]) +
-                                   " is not a column of a lab file (rs, bo, oil_viscosity, oil_compressibility, z, bg)");
+            return reader.Fail(
+                lineNumber, i + 1, "",
+                Quoted(fields[i]) +
+                    " is not a column of a lab file (rs, bo, oil_viscosity, oil_compressibility, z, bg)");
           }
           for (std::size_t before : columns) {
             if (before == found) return reader.Fail(lineNumber, i + 1, fields[i], "the column is named twice");
@@ -194,16 +197,18 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
         if (fields[0] == kKeys[k].name) key = k;
       }
       if (key == kKeys.size()) {
-        return reader.Fail(lineNumber, 1, "",
-                           Quoted(fields[0]) +
-                               " is not a key of a lab file (source, temperature, bubble_point, gor, separator_bo, "
-                               "separator_gor, api, gas_gravity) nor the column header row, which starts with pressure");
+        return reader.Fail(
+            lineNumber, 1, "",
+            Quoted(fields[0]) +
+                " is not a key of a lab file (source, temperature, bubble_point, gor, separator_bo, "
+                "separator_gor, api, gas_gravity) nor the column header row, which starts with pressure");
       }
       if (keyLines[key] != 0) {
         return reader.Fail(lineNumber, 1, kKeys[key].name,
                            "given twice (first on line " + std::to_string(keyLines[key]) + ")");
       }
-      if (fields.size() != 2) return reader.Fail(lineNumber, 0, kKeys[key].name, "a key line holds a key and one value");
+      if (fields.size() != 2)
+        return reader.Fail(lineNumber, 0, kKeys[key].name, "a key line holds a key and one value");
       if (!reader.Value(lineNumber, 2, kKeys[key], fields[1], keys[key])) return false;
       if (!keys[key]) return reader.Fail(lineNumber, 2, kKeys[key].name, "no value");
       keyLines[key] = lineNumber;
@@ -233,9 +238,9 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
                            "the pressure of line " + std::to_string(rowLines.back()) + " again");
       }
       if (data.points.size() >= 2 && (point.pressure > before) != rising) {
-        return reader.Fail(lineNumber, 1, "pressure",
-                           std::string("out of order: the rows run by ") + (rising ? "increasing" : "decreasing") +
-                               " pressure");
+        return reader.Fail(
+            lineNumber, 1, "pressure",
+            std::string("out of order: the rows run by ") + (rising ? "increasing" : "decreasing") + " pressure");
       }
     }
     data.points.push_back(point);
@@ -243,7 +248,8 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
   }
   if (!sawMagic) return reader.Fail(1, 0, "", "the text is empty: a lab file starts with \"tarnvik-lab,1,field\"");
   for (std::size_t k : {0, 1, 2}) {
-    if (!keys[k]) return reader.Fail(lineNumber, 0, "", "the required key " + std::string(kKeys[k].name) + " is missing");
+    if (!keys[k])
+      return reader.Fail(lineNumber, 0, "", "the required key " + std::string(kKeys[k].name) + " is missing");
   }
   if (keys[3].has_value() != keys[4].has_value()) {
     const std::size_t given = keys[3] ? 3 : 4;
@@ -319,7 +325,8 @@ std::string WriteLabFile(const LabData& data, UnitSystem units) {
     }
   }
   if (columns.size() == 1) columns.push_back(1);
-  for (std::size_t i = 0; i < columns.size(); ++i) out += std::string(i ? "," : "") + std::string(kColumns[columns[i]].name);
+  for (std::size_t i = 0; i < columns.size(); ++i)
+    out += std::string(i ? "," : "") + std::string(kColumns[columns[i]].name);
   out += "\r\n";
   for (LabPoint point : data.points) {
     out += number(point.pressure, kColumns[0]);

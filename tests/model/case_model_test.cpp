@@ -33,16 +33,19 @@ TEST(CaptionTest, OilFamiliesByTheirFirstThreeCharacters) {
 // Opening a record sets each choice its caption names, with that caption, and keeps any
 // choice whose caption names none, so the captions always name what is in force.
 TEST(RecordSelectionTest, KnownCaptionsApplyAndUnknownOnesKeepWhatIsInForce) {
-  CorrelationSelection selection{OilCorrelation::Glaso, GasCharacterisation::DryGas, RockCorrelation::Newman,
-                                 FormationType::FriableSands, {}};
+  CorrelationSelection selection{
+      OilCorrelation::Glaso, GasCharacterisation::DryGas, RockCorrelation::Newman, FormationType::FriableSands, {}};
   SelectionCaptions captions{"Glaso : North Sea Crudes", "Dry Gas", "Newman"};
   CaseRecord record;
   record.oilCaption = "Farshad";
   record.gasCaption = "Wet Gas";
   record.rockCaption = "Hall";
   ApplyRecordSelection(record, selection, captions);
-  EXPECT_EQ(selection, (CorrelationSelection{OilCorrelation::Farshad, GasCharacterisation::WetGas,
-                                             RockCorrelation::Hall, FormationType::FriableSands, {}}));
+  EXPECT_EQ(selection, (CorrelationSelection{OilCorrelation::Farshad,
+                                             GasCharacterisation::WetGas,
+                                             RockCorrelation::Hall,
+                                             FormationType::FriableSands,
+                                             {}}));
   EXPECT_EQ(captions.oil, "Farshad");
   EXPECT_EQ(captions.rock, "Hall");
 
