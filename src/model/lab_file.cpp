@@ -168,8 +168,12 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
         if (fields.size() != 2) return reader.Fail(lineNumber, 0, "source", "a key line holds a key and one value");
         data.source = fields[1];
         // A carriage return inside the text (a line ends at a line feed) is a blank, as the
-        // file writes it.
+        // file writes it; and like every field, it is read without blanks about it.
         std::replace(data.source.begin(), data.source.end(), '\r', ' ');
+        const std::size_t first = data.source.find_first_not_of(" \t");
+        data.source = first == std::string::npos
+                          ? std::string()
+                          : data.source.substr(first, data.source.find_last_not_of(" \t") - first + 1);
         continue;
       }
       if (fields[0] == kColumns[0].name) {
