@@ -78,7 +78,9 @@ RankingWriter::RankingWriter(Format format, std::ostream& out, UnitSystem units)
   for (std::string_view column : kPropertyColumns) {
     header.append(",").append(column).append("_error,").append(column).append("_points");
   }
-  out_ << header << ",pressure_scale,pressure_exponent,bo_factor,viscosity_factor,data_range,outside_data\n";
+  out_ << header
+       << ",pressure_scale,pressure_exponent,bo_factor,viscosity_factor,data_range,outside_data,"
+          "separator_adjusted\n";
 }
 
 void RankingWriter::Write(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
@@ -100,6 +102,7 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
       }
       line += ',' + row.dataRange + ',';
       AppendCsvField(line, row.outside);
+      line += ranking.separatorAdjusted ? ",yes" : ",no";
       out_ << line << '\n';
     }
     return;
@@ -127,6 +130,7 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
       }
       line["data_range"] = row.dataRange;
       line["outside_data"] = row.outside;
+      line["separator_adjusted"] = ranking.separatorAdjusted;
       out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     }
     return;

@@ -12,7 +12,9 @@
 namespace tarnvik::batch {
 
 // Text: an aligned table per case. CSV: one header, then a row per family, best first,
-// and with a tuning a row for the tuned family. JSON: one line per row.
+// and with a tuning a row for the tuned family. JSON: one line per row. Each says whether
+// the report's Rs and Bo were adjusted to separator conditions (the text in its heading,
+// CSV and JSON in a last column separator_adjusted).
 class RankingWriter {
  public:
   // Errors are relative and the same in either unit system; the text's heading gives the
