@@ -37,48 +37,24 @@
 #include "io/number_text.h"
 #include "model/case_model.h"
 #include "model/lab_file.h"
+#include "model/lab_quantities.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
 
 namespace tarnvik {
 namespace {
 
-// A value of the report as the lab file names it and the page shows it, in the lab file's
-// units: those of the correlations in field units (SCF/STB for a gas-liquid ratio), and in
-// metric units FromField(value / perFieldUnit, dimension, Metric), as the file writes it.
-struct LabQuantity {
-  const char* key;  // the lab file's name
-  const char* caption;
-  const char* fieldUnit;
-  const char* metricUnit;
-  Dimension dimension;
-  double perFieldUnit;
-  const char* objectName;
-};
+// The report's keys (model/lab_quantities.h) by their boxes' object names.
+constexpr std::array<const char*, LabDataPage::kKeyCount> kKeyObjectNames = {
+    "labTemperature", "labBubblePoint", "labGor", "labSeparatorBo", "labSeparatorGor", "labApi", "labGasGravity"};
+static_assert(kLabKeys.size() == LabDataPage::kKeyCount && kLabColumns.size() == LabDataPage::kColumnCount);
 
-constexpr std::array<LabQuantity, LabDataPage::kKeyCount> kKeys = {{
-    {"temperature", "Temperature", "°F", "°C", Dimension::Temperature, 1, "labTemperature"},
-    {"bubble_point", "Bubble point (measured)", "psia", "bara", Dimension::Pressure, 1, "labBubblePoint"},
-    {"gor", "GOR at the bubble point", "SCF/STB", "sm3/sm3", Dimension::GasLiquidRatio, units::kScfPerMcf, "labGor"},
-    {"separator_bo", "Separator test Bofb (optional)", "RB/STB", "rm3/sm3", Dimension::LiquidRatio, 1,
-     "labSeparatorBo"},
-    {"separator_gor", "Separator test Rsfb (optional)", "SCF/STB", "sm3/sm3", Dimension::GasLiquidRatio,
-     units::kScfPerMcf, "labSeparatorGor"},
-    {"api", "Oil gravity (optional)", "°API", "°API", Dimension::Plain, 1, "labApi"},
-    {"gas_gravity", "Gas gravity (optional)", "air = 1", "air = 1", Dimension::Plain, 1, "labGasGravity"},
-}};
-constexpr std::size_t kRequiredKeys = 3;  // temperature, bubble point, GOR
+QString Words(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-enum Column { PressureColumn, RsColumn, BoColumn, ViscosityColumn, CompressibilityColumn, ZColumn, BgColumn };
-constexpr std::array<LabQuantity, LabDataPage::kColumnCount> kColumns = {{
-    {"pressure", "Pressure", "psia", "bara", Dimension::Pressure, 1, nullptr},
-    {"rs", "Rs", "SCF/STB", "sm3/sm3", Dimension::GasLiquidRatio, units::kScfPerMcf, nullptr},
-    {"bo", "Bo", "RB/STB", "rm3/sm3", Dimension::LiquidRatio, 1, nullptr},
-    {"oil_viscosity", "Oil viscosity", "cp", "cp", Dimension::Plain, 1, nullptr},
-    {"oil_compressibility", "Oil compressibility", "1/psi", "1/bar", Dimension::InverseCompressibility, 1, nullptr},
-    {"z", "z", "", "", Dimension::Plain, 1, nullptr},
-    {"bg", "Bg", "RB/MCF", "rm3/sm3", Dimension::GasVolumeFactor, 1, nullptr},
-}};
+// A key's caption beside its box: the optional keys say so.
+QString KeyCaption(std::size_t key) {
+  return key < kRequiredLabKeys ? Words(kLabKeys[key].caption) : Words(kLabKeys[key].caption) + " (optional)";
+}
 
 // The table's headings, short enough for its columns; the captions name the columns in
 // messages and tooltips.
@@ -87,16 +63,16 @@ constexpr std::array<const char*, LabDataPage::kColumnCount> kColumnHeaders = {"
 
 // The three properties plotted: their table column and their result.
 struct LabPlot {
-  Column column;
+  LabColumn column;
   OutputField field;
   const char* objectName;
   const char* tab;
   const char* title;
 };
 constexpr std::array<LabPlot, 3> kLabPlots = {{
-    {RsColumn, OutputField::Rs, "labRsChart", "Rs", "Solution gas-oil ratio"},
-    {BoColumn, OutputField::Bo, "labBoChart", "Bo", "Oil formation volume factor"},
-    {ViscosityColumn, OutputField::OilViscosity, "labViscosityChart", "Oil viscosity", "Oil viscosity"},
+    {LabColumn::Rs, OutputField::Rs, "labRsChart", "Rs", "Solution gas-oil ratio"},
+    {LabColumn::Bo, OutputField::Bo, "labBoChart", "Bo", "Oil formation volume factor"},
+    {LabColumn::OilViscosity, OutputField::OilViscosity, "labViscosityChart", "Oil viscosity", "Oil viscosity"},
 }};
 
 // The curves run from atmospheric pressure to this much above the highest of the measured
@@ -104,40 +80,16 @@ constexpr std::array<LabPlot, 3> kLabPlots = {{
 constexpr double kPlotAboveHighest = 1.2;
 constexpr int kPlotPoints = 60;
 
-QString UnitOf(const LabQuantity& q, UnitSystem system) {
-  return WithUnitSymbols(QString::fromUtf8(system == UnitSystem::Metric ? q.metricUnit : q.fieldUnit));
-}
-
-double Shown(double value, const LabQuantity& q, UnitSystem system) {
-  return system == UnitSystem::Field ? value : FromField(value / q.perFieldUnit, q.dimension, system);
-}
-
-double FromShown(double value, const LabQuantity& q, UnitSystem system) {
-  return system == UnitSystem::Field ? value : ToField(value, q.dimension, system) * q.perFieldUnit;
-}
+QString UnitOf(const LabQuantity& q, UnitSystem system) { return WithUnitSymbols(Words(UnitIn(q, system))); }
 
 QString ShownText(double value, const LabQuantity& q, UnitSystem system) {
-  return QString::fromStdString(FormatShortest(Shown(value, q, system)));
+  return QString::fromStdString(FormatShortest(LabValueIn(value, q, system)));
 }
 
-std::optional<double> CellOf(const LabPoint& point, Column column) {
-  switch (column) {
-    case PressureColumn:
-      return point.pressure;
-    case RsColumn:
-      return point.rs;
-    case BoColumn:
-      return point.bo;
-    case ViscosityColumn:
-      return point.oilViscosity;
-    case CompressibilityColumn:
-      return point.oilCompressibility;
-    case ZColumn:
-      return point.z;
-    case BgColumn:
-      return point.bg;
-  }
-  return std::nullopt;
+// A point's value in a column, its pressure included.
+std::optional<double> ValueOf(const LabPoint& point, LabColumn column) {
+  if (column == LabColumn::Pressure) return point.pressure;
+  return *CellOf(point, column);
 }
 
 bool Blank(const QString& text) { return text.trimmed().isEmpty(); }
@@ -272,16 +224,16 @@ QWidget* LabDataPage::createEditor() {
   });
   for (std::size_t i = 0; i < kKeyCount; ++i) {
     auto* box = new QLineEdit(editor);
-    box->setObjectName(QString::fromLatin1(kKeys[i].objectName));
+    box->setObjectName(QString::fromLatin1(kKeyObjectNames[i]));
     box->setAlignment(Qt::AlignRight);
-    box->setToolTip(tr("The lab file's %1.").arg(QString::fromLatin1(kKeys[i].key)));
+    box->setToolTip(tr("The lab file's %1.").arg(Words(kLabKeys[i].name)));
     keyUnits_[i] = new QLabel(editor);
     keyUnits_[i]->setForegroundRole(QPalette::PlaceholderText);
     keyUnits_[i]->setMinimumWidth(keyUnits_[i]->fontMetrics().horizontalAdvance(QStringLiteral("sm³/sm³ ")));
     auto* row = new QHBoxLayout;
     row->addWidget(box, 1);
     row->addWidget(keyUnits_[i]);
-    form->addRow(tr(kKeys[i].caption), row);
+    form->addRow(KeyCaption(i), row);
     keys_[i] = box;
     connect(box, &QLineEdit::editingFinished, this, [this, box] {
       if (box->isModified()) takeEdits();
@@ -437,16 +389,16 @@ void LabDataPage::discardEdits() {
 }
 
 void LabDataPage::showUnits() {
-  for (std::size_t i = 0; i < kKeyCount; ++i) keyUnits_[i]->setText(UnitOf(kKeys[i], system_));
+  for (std::size_t i = 0; i < kKeyCount; ++i) keyUnits_[i]->setText(UnitOf(kLabKeys[i], system_));
   QStringList headers;
   for (std::size_t c = 0; c < kColumnCount; ++c) {
-    const QString unit = UnitOf(kColumns[c], system_);
+    const QString unit = UnitOf(kLabColumns[c], system_);
     const QString name = tr(kColumnHeaders[c]);
     headers << (unit.isEmpty() ? name : tr("%1\n[%2]").arg(name, unit));
   }
   points_->setHorizontalHeaderLabels(headers);
   for (std::size_t c = 0; c < kColumnCount; ++c) {
-    points_->horizontalHeaderItem(int(c))->setToolTip(tr(kColumns[c].caption));
+    points_->horizontalHeaderItem(int(c))->setToolTip(Words(kLabColumns[c].caption));
   }
 }
 
@@ -466,7 +418,7 @@ void LabDataPage::showReport(const std::optional<LabData>& data) {
               data->gasGravity};
   }
   for (std::size_t i = 0; i < kKeyCount; ++i) {
-    keys_[i]->setText(values[i] ? ShownText(*values[i], kKeys[i], system_) : QString());
+    keys_[i]->setText(values[i] ? ShownText(*values[i], kLabKeys[i], system_) : QString());
     keys_[i]->setModified(false);
   }
   {
@@ -476,8 +428,8 @@ void LabDataPage::showReport(const std::optional<LabData>& data) {
     points_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
       for (std::size_t c = 0; c < kColumnCount; ++c) {
-        const std::optional<double> value = CellOf(data->points[std::size_t(row)], static_cast<Column>(c));
-        auto* item = new QTableWidgetItem(value ? ShownText(*value, kColumns[c], system_) : QString());
+        const std::optional<double> value = ValueOf(data->points[std::size_t(row)], static_cast<LabColumn>(c));
+        auto* item = new QTableWidgetItem(value ? ShownText(*value, kLabColumns[c], system_) : QString());
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         points_->setItem(row, int(c), item);
       }
@@ -497,15 +449,15 @@ void LabDataPage::convertTyped(UnitSystem from, UnitSystem to) {
   const auto convert = [&](const QString& text, const LabQuantity& q) {
     std::optional<double> value;
     if (!ParseNumberField(text.toStdString(), value) || !value) return text;
-    return QString::fromStdString(FormatShortest(Shown(FromShown(*value, q, from), q, to)));
+    return QString::fromStdString(FormatShortest(LabValueIn(LabValueFrom(*value, q, from), q, to)));
   };
   filling_ = true;
-  for (std::size_t i = 0; i < kKeyCount; ++i) keys_[i]->setText(convert(keys_[i]->text(), kKeys[i]));
+  for (std::size_t i = 0; i < kKeyCount; ++i) keys_[i]->setText(convert(keys_[i]->text(), kLabKeys[i]));
   {
     const QSignalBlocker blocker(points_);
     for (int row = 0; row < points_->rowCount(); ++row) {
       for (std::size_t c = 0; c < kColumnCount; ++c) {
-        if (QTableWidgetItem* item = points_->item(row, int(c))) item->setText(convert(item->text(), kColumns[c]));
+        if (QTableWidgetItem* item = points_->item(row, int(c))) item->setText(convert(item->text(), kLabColumns[c]));
       }
     }
   }
@@ -541,15 +493,15 @@ std::string LabDataPage::typedText(std::vector<QString>& lineNames, QString& bla
   for (std::size_t i = 0; i < kKeyCount; ++i) {
     const QString value = keys_[i]->text().trimmed();
     if (Blank(value)) {
-      if (i < kRequiredKeys && blank.isEmpty()) blank = tr("%1: give a value").arg(tr(kKeys[i].caption));
+      if (i < kRequiredLabKeys && blank.isEmpty()) blank = tr("%1: give a value").arg(KeyCaption(i));
       continue;
     }
-    text += std::string(kKeys[i].key) + ",";
+    text += std::string(kLabKeys[i].name) + ",";
     AppendCsvField(text, value.toStdString());
     text += "\n";
-    lineNames.push_back(tr(kKeys[i].caption));
+    lineNames.push_back(KeyCaption(i));
   }
-  for (std::size_t c = 0; c < kColumnCount; ++c) text += std::string(c ? "," : "") + kColumns[c].key;
+  for (std::size_t c = 0; c < kColumnCount; ++c) text += std::string(c ? "," : "") + std::string(kLabColumns[c].name);
   text += "\n";
   lineNames.push_back(tr("the table's header"));
 
@@ -567,7 +519,7 @@ std::string LabDataPage::typedText(std::vector<QString>& lineNames, QString& bla
     }
     if (!any) continue;
     std::optional<double> pressure;
-    if (const QTableWidgetItem* item = points_->item(row, PressureColumn)) {
+    if (const QTableWidgetItem* item = points_->item(row, int(LabColumn::Pressure))) {
       if (!ParseNumberField(item->text().toStdString(), pressure)) pressure.reset();
     }
     rows.push_back({row, pressure});
@@ -629,7 +581,7 @@ void LabDataPage::takeEdits() {
         if (!match.captured(2).isEmpty() && place.startsWith(tr("row"))) {
           const int column = match.captured(2).toInt();
           if (column >= 1 && column <= int(kColumnCount))
-            place += QStringLiteral(", ") + tr(kColumns[column - 1].caption);
+            place += QStringLiteral(", ") + Words(kLabColumns[std::size_t(column - 1)].caption);
         }
         QString what = match.captured(3);
         static const QRegularExpression inner(QStringLiteral("line (\\d+)"));
@@ -885,24 +837,24 @@ void LabDataPage::showAnalysis() {
   }
   for (std::size_t i = 0; i < kLabPlots.size(); ++i) {
     const LabPlot& plot = kLabPlots[i];
-    const LabQuantity& q = kColumns[plot.column];
+    const LabQuantity& q = LabQuantityOf(plot.column);
     const auto curve = [&](const PressureTable& table) {
       QList<QPointF> points;
       for (const PressureRow& row : table.rows) {
         if (row.outcome.failed()) continue;
         const Quantity value = ResultValue(row.outcome.results, plot.field, GorSelectorMode::Gor);
         if (!value || !std::isfinite(*value)) continue;
-        points.append(QPointF(FromField(row.pressure, Dimension::Pressure, system_), Shown(*value, q, system_)));
+        points.append(QPointF(FromField(row.pressure, Dimension::Pressure, system_), LabValueIn(*value, q, system_)));
       }
       return points;
     };
     LabPlotData data;
-    data.quantity = tr(q.caption);
+    data.quantity = Words(q.caption);
     data.unit = UnitOf(q, system_);
     for (const LabPoint& point : compared.points) {
-      if (const std::optional<double> value = CellOf(point, plot.column)) {
+      if (const std::optional<double> value = ValueOf(point, plot.column)) {
         data.measured.append(
-            QPointF(FromField(point.pressure, Dimension::Pressure, system_), Shown(*value, q, system_)));
+            QPointF(FromField(point.pressure, Dimension::Pressure, system_), LabValueIn(*value, q, system_)));
       }
     }
     for (std::size_t f = 0; f < tables.size(); ++f) data.families[f] = curve(tables[f]);

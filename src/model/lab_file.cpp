@@ -10,61 +10,26 @@
 #include "io/csv_field.h"
 #include "io/csv_line.h"
 #include "io/number_text.h"
+#include "model/lab_quantities.h"
 
 namespace tarnvik {
 namespace {
 
 constexpr std::string_view kMagic = "tarnvik-lab";
 
-// How a value of the file becomes a value of the correlations. A field file holds the
-// correlations' units; a metric one is converted to the field unit of `dimension` and
-// multiplied by `perFieldUnit` (1000 SCF/STB per MCF/STB, the field unit of a gas-liquid
-// ratio).
-struct LabQuantity {
-  std::string_view name;
-  Dimension dimension;
-  double perFieldUnit = 1;
-  bool zeroAllowed = true;
-};
-
-constexpr LabQuantity kTemperature{"temperature", Dimension::Temperature};
-constexpr LabQuantity kBubblePoint{"bubble_point", Dimension::Pressure, 1, false};
-constexpr LabQuantity kGor{"gor", Dimension::GasLiquidRatio, units::kScfPerMcf, false};
-constexpr LabQuantity kSeparatorBo{"separator_bo", Dimension::LiquidRatio, 1, false};
-constexpr LabQuantity kSeparatorGor{"separator_gor", Dimension::GasLiquidRatio, units::kScfPerMcf, false};
-constexpr LabQuantity kApi{"api", Dimension::Plain, 1, false};
-constexpr LabQuantity kGasGravity{"gas_gravity", Dimension::Plain, 1, false};
-constexpr std::array<LabQuantity, 7> kKeys = {kTemperature,  kBubblePoint, kGor,       kSeparatorBo,
-                                              kSeparatorGor, kApi,         kGasGravity};
-
-// The columns, pressure first.
-constexpr std::array<LabQuantity, 7> kColumns = {{
-    {"pressure", Dimension::Pressure, 1, false},
-    {"rs", Dimension::GasLiquidRatio, units::kScfPerMcf, true},
-    {"bo", Dimension::LiquidRatio, 1, false},
-    {"oil_viscosity", Dimension::Plain, 1, false},
-    {"oil_compressibility", Dimension::InverseCompressibility, 1, true},
-    {"z", Dimension::Plain, 1, false},
-    {"bg", Dimension::GasVolumeFactor, 1, false},
-}};
+// The keys the writer names one by one.
+constexpr const LabQuantity& kTemperature = LabQuantityOf(LabKey::Temperature);
+constexpr const LabQuantity& kBubblePoint = LabQuantityOf(LabKey::BubblePoint);
+constexpr const LabQuantity& kGor = LabQuantityOf(LabKey::Gor);
+constexpr const LabQuantity& kSeparatorBo = LabQuantityOf(LabKey::SeparatorBo);
+constexpr const LabQuantity& kSeparatorGor = LabQuantityOf(LabKey::SeparatorGor);
+constexpr const LabQuantity& kApi = LabQuantityOf(LabKey::Api);
+constexpr const LabQuantity& kGasGravity = LabQuantityOf(LabKey::GasGravity);
+constexpr const auto& kKeys = kLabKeys;
+constexpr const auto& kColumns = kLabColumns;
 
 std::optional<double>* Cell(LabPoint& point, std::size_t column) {
-  switch (column) {
-    case 1:
-      return &point.rs;
-    case 2:
-      return &point.bo;
-    case 3:
-      return &point.oilViscosity;
-    case 4:
-      return &point.oilCompressibility;
-    case 5:
-      return &point.z;
-    case 6:
-      return &point.bg;
-    default:
-      return nullptr;
-  }
+  return CellOf(point, static_cast<LabColumn>(column));
 }
 
 std::string Shortened(std::string_view text) {
@@ -104,7 +69,7 @@ class Reader {
       if (*value < 0) return Fail(line, column, q.name, "a negative value, " + FormatShortest(*value));
       if (*value == 0 && !q.zeroAllowed) return Fail(line, column, q.name, "must be above 0");
     }
-    if (units_ == UnitSystem::Metric) *value = ToField(*value, q.dimension, units_) * q.perFieldUnit;
+    *value = LabValueFrom(*value, q, units_);
     return true;
   }
 
@@ -292,8 +257,7 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
 
 std::string WriteLabFile(const LabData& data, UnitSystem units) {
   const auto number = [units](double value, const LabQuantity& q) {
-    if (units == UnitSystem::Field) return FormatShortest(value);
-    return FormatShortest(FromField(value / q.perFieldUnit, q.dimension, units));
+    return FormatShortest(LabValueIn(value, q, units));
   };
   std::string out = std::string(kMagic) + "," + std::to_string(kLabFileVersion) + "," +
                     (units == UnitSystem::Metric ? "metric" : "field") + "\r\n";
