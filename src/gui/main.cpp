@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QScreen>
 #include <QTimer>
 #include <memory>
 
@@ -27,7 +28,13 @@ int main(int argc, char* argv[]) {
   arguments.process(app);
 
   tarnvik::MainWindow window(std::make_unique<tarnvik::StandardDialogs>());
-  window.resize(window.sizeHint());
+  // At its natural size, all of it in view, where the screen has room; on a smaller screen
+  // it fills the screen (less a margin for the frame and title bar) and its content scrolls.
+  QSize size = window.sizeHint();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+  }
+  window.resize(size);
   tarnvik::SplashWindow splash(&window);
   QObject::connect(&window, &tarnvik::MainWindow::exiting, &splash, &QWidget::close);
   splash.start();

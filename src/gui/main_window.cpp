@@ -603,8 +603,19 @@ void MainWindow::showTables() {
   if (tablesWindow_ == nullptr) {
     tablesWindow_ = new TablesWindow(*dialogs_, model_, this);
     connect(tablesWindow_, &TablesWindow::labChanged, this, &MainWindow::labChanged);
+    // Below and right of the window, all of it on the screen: smaller than its own size
+    // where the screen is (its tables and plots then scroll or shrink).
     const QRect frame = frameGeometry();
-    tablesWindow_->move(frame.left() + 40, frame.top() + 40);
+    QPoint at(frame.left() + 40, frame.top() + 40);
+    if (const QScreen* screen = this->screen()) {
+      const QRect available = screen->availableGeometry();
+      const QSize decoration(16, 48);  // the frame and title bar, about
+      const QSize size = tablesWindow_->size().boundedTo(available.size() - decoration);
+      tablesWindow_->resize(size);
+      at.setX(std::clamp(at.x(), available.left(), available.right() - size.width() - decoration.width()));
+      at.setY(std::clamp(at.y(), available.top(), available.bottom() - size.height() - decoration.height()));
+    }
+    tablesWindow_->move(at);
   }
   tablesWindow_->showCase(model_.lastCase(), model_.units());
   tablesWindow_->show();
@@ -987,6 +998,13 @@ void MainWindow::exitProgram() {
   emit exiting();
   close();
   QCoreApplication::exit(0);
+}
+
+QSize MainWindow::sizeHint() const {
+  // A scroll area asks for no more than 36 by 24 lines of text whatever it holds; the
+  // window asks for all of its content.
+  const QSize beyond = (content_->sizeHint() - scroll_->sizeHint()).expandedTo(QSize(0, 0));
+  return QMainWindow::sizeHint() + beyond;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -60,6 +60,10 @@ class MainWindow : public QMainWindow {
   // Shows inputs and results in `system`'s units, remembered for the next run.
   void setUnits(UnitSystem system);
 
+  // All of the content, without scroll bars: the size the window opens at where the
+  // screen has room. It may be made smaller; the content then scrolls.
+  QSize sizeHint() const override;
+
  signals:
   // Emitted once when the program is about to end, before the window closes.
   void exiting();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <fstream>
@@ -219,6 +220,16 @@ TEST_F(WindowTest, BlankCompressibilitiesSayWhy) {
 // every result and the Calculate button lie inside the visible area, and neither a
 // calculation nor a print changes the window's size. The picture is kept in the build
 // folder for a look.
+// At its natural size the window shows all of its content, without scroll bars.
+TEST_F(WindowTest, OpensWithAllOfItsContentInView) {
+  window_->resize(window_->sizeHint());
+  QApplication::processEvents();
+  auto* scroll = Find<QScrollArea>(window_.get(), "contentScroll");
+  EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_LE(window_->sizeHint().width(), 1280) << "a common laptop screen still holds it";
+}
+
 TEST_F(WindowTest, FitsASmallLaptopScreen) {
   window_->resize(1024, 540);
   Calculate({{"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"}});
