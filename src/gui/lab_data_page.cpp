@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
@@ -28,12 +27,13 @@
 #include "calc/pressure_table.h"
 #include "gui/case_file.h"
 #include "gui/display_text.h"
+#include "gui/lab_page_widgets.h"
+#include "gui/lab_typed_report.h"
 #include "gui/pvt_charts.h"
 #include "gui/recent_files.h"
 #include "gui/save_file.h"
 #include "gui/table_text.h"
 #include "gui/user_dialogs.h"
-#include "io/csv_field.h"
 #include "io/number_text.h"
 #include "model/case_model.h"
 #include "model/lab_file.h"
@@ -48,13 +48,6 @@ namespace {
 constexpr std::array<const char*, LabDataPage::kKeyCount> kKeyObjectNames = {
     "labTemperature", "labBubblePoint", "labGor", "labSeparatorBo", "labSeparatorGor", "labApi", "labGasGravity"};
 static_assert(kLabKeys.size() == LabDataPage::kKeyCount && kLabColumns.size() == LabDataPage::kColumnCount);
-
-QString Words(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-// A key's caption beside its box: the optional keys say so.
-QString KeyCaption(std::size_t key) {
-  return key < kRequiredLabKeys ? Words(kLabKeys[key].caption) : Words(kLabKeys[key].caption) + " (optional)";
-}
 
 // The table's headings, short enough for its columns; the captions name the columns in
 // messages and tooltips.
@@ -80,16 +73,8 @@ constexpr std::array<LabPlot, 3> kLabPlots = {{
 constexpr double kPlotAboveHighest = 1.2;
 constexpr int kPlotPoints = 60;
 
-QString UnitOf(const LabQuantity& q, UnitSystem system) { return WithUnitSymbols(Words(UnitIn(q, system))); }
-
 QString ShownText(double value, const LabQuantity& q, UnitSystem system) {
   return QString::fromStdString(FormatShortest(LabValueIn(value, q, system)));
-}
-
-// A point's value in a column, its pressure included.
-std::optional<double> ValueOf(const LabPoint& point, LabColumn column) {
-  if (column == LabColumn::Pressure) return point.pressure;
-  return *CellOf(point, column);
 }
 
 bool Blank(const QString& text) { return text.trimmed().isEmpty(); }
@@ -145,32 +130,6 @@ QTableWidgetItem* Item(const QString& text, bool bold = false, Qt::Alignment ali
   return item;
 }
 
-QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* MakeLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  return label;
-}
-
-QTableWidget* MakeTable(const char* name, QWidget* parent) {
-  auto* table = new QTableWidget(parent);
-  table->setObjectName(QString::fromLatin1(name));
-  table->setAlternatingRowColors(true);
-  table->setWordWrap(false);
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-  table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter | Qt::Alignment(Qt::TextWordWrap));
-  table->horizontalHeader()->setMinimumHeight(table->fontMetrics().height() * 2 + 10);
-  return table;
-}
-
 constexpr std::array<const char*, kLabPropertyCount> kPropertyNames = {"Bubble point", "Rs", "Bo", "Oil viscosity",
                                                                        "Oil compressibility"};
 constexpr std::array<const char*, kLabPropertyCount> kPropertyShortNames = {"pb", "Rs", "Bo", "μo", "co"};
@@ -198,11 +157,11 @@ QWidget* LabDataPage::createEditor() {
   layout->setContentsMargins(0, 0, 0, 0);
 
   auto* files = new QHBoxLayout;
-  QPushButton* open = MakeButton("openLabFile", tr("Open Lab File..."), editor);
+  QPushButton* open = MakeLabButton("openLabFile", tr("Open Lab File..."), editor);
   open->setToolTip(tr("Reads a lab file: tarnvik-lab,1,field (or metric), the keys, then a table of pressures."));
-  saveButton_ = MakeButton("saveLabFile", tr("Save Lab File..."), editor);
+  saveButton_ = MakeLabButton("saveLabFile", tr("Save Lab File..."), editor);
   saveButton_->setToolTip(tr("Writes the lab data as a lab file, in the units shown."));
-  removeButton_ = MakeButton("removeLabData", tr("Remove Lab Data"), editor);
+  removeButton_ = MakeLabButton("removeLabData", tr("Remove Lab Data"), editor);
   removeButton_->setToolTip(tr("Takes the lab data, and any tuning to them, out of the case."));
   connect(open, &QPushButton::clicked, this, &LabDataPage::openLabFile);
   connect(saveButton_, &QPushButton::clicked, this, &LabDataPage::saveLabFile);
@@ -226,14 +185,14 @@ QWidget* LabDataPage::createEditor() {
     auto* box = new QLineEdit(editor);
     box->setObjectName(QString::fromLatin1(kKeyObjectNames[i]));
     box->setAlignment(Qt::AlignRight);
-    box->setToolTip(tr("The lab file's %1.").arg(Words(kLabKeys[i].name)));
+    box->setToolTip(tr("The lab file's %1.").arg(FromView(kLabKeys[i].name)));
     keyUnits_[i] = new QLabel(editor);
     keyUnits_[i]->setForegroundRole(QPalette::PlaceholderText);
     keyUnits_[i]->setMinimumWidth(keyUnits_[i]->fontMetrics().horizontalAdvance(QStringLiteral("sm³/sm³ ")));
     auto* row = new QHBoxLayout;
     row->addWidget(box, 1);
     row->addWidget(keyUnits_[i]);
-    form->addRow(KeyCaption(i), row);
+    form->addRow(LabKeyCaption(i), row);
     keys_[i] = box;
     connect(box, &QLineEdit::editingFinished, this, [this, box] {
       if (box->isModified()) takeEdits();
@@ -241,7 +200,7 @@ QWidget* LabDataPage::createEditor() {
   }
   layout->addLayout(form);
 
-  points_ = MakeTable("labPoints", editor);
+  points_ = MakeLabTable("labPoints", editor);
   points_->setColumnCount(int(kColumnCount));
   points_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   points_->horizontalHeader()->setMinimumHeight(points_->fontMetrics().height() * 3 + 10);
@@ -258,7 +217,7 @@ QWidget* LabDataPage::createEditor() {
   });
   layout->addWidget(points_, 1);
 
-  editError_ = MakeLabel("labEditError", editor);
+  editError_ = MakeLabLabel("labEditError", editor);
   QPalette palette = editError_->palette();
   palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
   editError_->setPalette(palette);
@@ -273,9 +232,9 @@ QWidget* LabDataPage::createAnalysis() {
   auto* top = new QWidget(analysis);
   auto* layout = new QVBoxLayout(top);
   layout->setContentsMargins(0, 0, 0, 0);
-  rankingCaption_ = MakeLabel("labRankingCaption", top);
+  rankingCaption_ = MakeLabLabel("labRankingCaption", top);
   layout->addWidget(rankingCaption_);
-  ranking_ = MakeTable("labRanking", top);
+  ranking_ = MakeLabTable("labRanking", top);
   ranking_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ranking_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ranking_->verticalHeader()->hide();
@@ -300,9 +259,9 @@ QWidget* LabDataPage::createAnalysis() {
     chosenFamily_ = static_cast<OilCorrelation>(family_->itemData(index).toInt());
     showTuningErrors();
   });
-  applyButton_ = MakeButton("applyTuning", tr("Apply Tuning"), tuning);
+  applyButton_ = MakeLabButton("applyTuning", tr("Apply Tuning"), tuning);
   applyButton_->setToolTip(tr("Tunes the family to the lab data and puts it in force in the main window."));
-  removeTuningButton_ = MakeButton("removeTuning", tr("Remove Tuning"), tuning);
+  removeTuningButton_ = MakeLabButton("removeTuning", tr("Remove Tuning"), tuning);
   connect(applyButton_, &QPushButton::clicked, this, &LabDataPage::applyTuning);
   connect(removeTuningButton_, &QPushButton::clicked, this, &LabDataPage::removeTuning);
   tuningLayout->addWidget(family_);
@@ -310,10 +269,10 @@ QWidget* LabDataPage::createAnalysis() {
   controls->addWidget(removeTuningButton_);
   controls->addStretch(1);
   tuningLayout->addLayout(controls);
-  tuningText_ = MakeLabel("labTuningText", tuning);
+  tuningText_ = MakeLabLabel("labTuningText", tuning);
   tuningText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   tuningLayout->addWidget(tuningText_);
-  tuningErrors_ = MakeTable("labTuningErrors", tuning);
+  tuningErrors_ = MakeLabTable("labTuningErrors", tuning);
   tuningErrors_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tuningErrors_->setColumnCount(3);
   tuningErrors_->setHorizontalHeaderLabels({tr("Points"), tr("AARE %\nuntuned"), tr("AARE %\ntuned")});
@@ -389,16 +348,16 @@ void LabDataPage::discardEdits() {
 }
 
 void LabDataPage::showUnits() {
-  for (std::size_t i = 0; i < kKeyCount; ++i) keyUnits_[i]->setText(UnitOf(kLabKeys[i], system_));
+  for (std::size_t i = 0; i < kKeyCount; ++i) keyUnits_[i]->setText(LabUnitText(kLabKeys[i], system_));
   QStringList headers;
   for (std::size_t c = 0; c < kColumnCount; ++c) {
-    const QString unit = UnitOf(kLabColumns[c], system_);
+    const QString unit = LabUnitText(kLabColumns[c], system_);
     const QString name = tr(kColumnHeaders[c]);
     headers << (unit.isEmpty() ? name : tr("%1\n[%2]").arg(name, unit));
   }
   points_->setHorizontalHeaderLabels(headers);
   for (std::size_t c = 0; c < kColumnCount; ++c) {
-    points_->horizontalHeaderItem(int(c))->setToolTip(Words(kLabColumns[c].caption));
+    points_->horizontalHeaderItem(int(c))->setToolTip(FromView(kLabColumns[c].caption));
   }
 }
 
@@ -428,7 +387,7 @@ void LabDataPage::showReport(const std::optional<LabData>& data) {
     points_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
       for (std::size_t c = 0; c < kColumnCount; ++c) {
-        const std::optional<double> value = ValueOf(data->points[std::size_t(row)], static_cast<LabColumn>(c));
+        const std::optional<double> value = LabPointValue(data->points[std::size_t(row)], static_cast<LabColumn>(c));
         auto* item = new QTableWidgetItem(value ? ShownText(*value, kLabColumns[c], system_) : QString());
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         points_->setItem(row, int(c), item);
@@ -438,9 +397,7 @@ void LabDataPage::showReport(const std::optional<LabData>& data) {
   ensureBlankRow();
   filling_ = false;
   shownData_ = data;
-  std::vector<QString> names;
-  QString blank;
-  shownText_ = typedText(names, blank);
+  shownText_ = LabFileText(typed(), system_).text;
   editPending_ = false;
   showEditError(QString());
 }
@@ -465,145 +422,51 @@ void LabDataPage::convertTyped(UnitSystem from, UnitSystem to) {
   takeEdits();
 }
 
-bool LabDataPage::nothingTyped() const {
-  if (!Blank(source_->text())) return false;
-  for (QLineEdit* box : keys_) {
-    if (!Blank(box->text())) return false;
-  }
+TypedLabReport LabDataPage::typed() const {
+  TypedLabReport report;
+  report.source = source_->text();
+  for (std::size_t i = 0; i < kKeyCount; ++i) report.keys[i] = keys_[i]->text();
+  report.rows.resize(std::size_t(points_->rowCount()));
   for (int row = 0; row < points_->rowCount(); ++row) {
-    for (int c = 0; c < int(kColumnCount); ++c) {
-      if (const QTableWidgetItem* item = points_->item(row, c); item != nullptr && !Blank(item->text())) return false;
+    for (std::size_t c = 0; c < kColumnCount; ++c) {
+      if (const QTableWidgetItem* item = points_->item(row, int(c))) report.rows[std::size_t(row)][c] = item->text();
     }
   }
-  return true;
-}
-
-std::string LabDataPage::typedText(std::vector<QString>& lineNames, QString& blank) const {
-  lineNames.clear();
-  blank.clear();
-  std::string text = "tarnvik-lab," + std::to_string(kLabFileVersion) + "," +
-                     (system_ == UnitSystem::Metric ? "metric" : "field") + "\n";
-  lineNames.push_back(QString());
-  if (!Blank(source_->text())) {
-    text += "source,";
-    AppendCsvField(text, source_->text().trimmed().toStdString());
-    text += "\n";
-    lineNames.push_back(tr("Source"));
-  }
-  for (std::size_t i = 0; i < kKeyCount; ++i) {
-    const QString value = keys_[i]->text().trimmed();
-    if (Blank(value)) {
-      if (i < kRequiredLabKeys && blank.isEmpty()) blank = tr("%1: give a value").arg(KeyCaption(i));
-      continue;
-    }
-    text += std::string(kLabKeys[i].name) + ",";
-    AppendCsvField(text, value.toStdString());
-    text += "\n";
-    lineNames.push_back(KeyCaption(i));
-  }
-  for (std::size_t c = 0; c < kColumnCount; ++c) text += std::string(c ? "," : "") + std::string(kLabColumns[c].name);
-  text += "\n";
-  lineNames.push_back(tr("the table's header"));
-
-  // The rows that hold anything, by pressure where it reads as a number (rows may be
-  // typed in any order), the others after them as they come.
-  struct Row {
-    int index;
-    std::optional<double> pressure;
-  };
-  std::vector<Row> rows;
-  for (int row = 0; row < points_->rowCount(); ++row) {
-    bool any = false;
-    for (int c = 0; c < int(kColumnCount); ++c) {
-      if (const QTableWidgetItem* item = points_->item(row, c); item != nullptr && !Blank(item->text())) any = true;
-    }
-    if (!any) continue;
-    std::optional<double> pressure;
-    if (const QTableWidgetItem* item = points_->item(row, int(LabColumn::Pressure))) {
-      if (!ParseNumberField(item->text().toStdString(), pressure)) pressure.reset();
-    }
-    rows.push_back({row, pressure});
-  }
-  std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-    if (a.pressure.has_value() != b.pressure.has_value()) return a.pressure.has_value();
-    return a.pressure && *a.pressure < *b.pressure;
-  });
-  for (const Row& row : rows) {
-    for (int c = 0; c < int(kColumnCount); ++c) {
-      if (c > 0) text += ',';
-      if (const QTableWidgetItem* item = points_->item(row.index, c)) {
-        AppendCsvField(text, item->text().trimmed().toStdString());
-      }
-    }
-    text += "\n";
-    lineNames.push_back(tr("row %1").arg(row.index + 1));
-  }
-  return text;
+  return report;
 }
 
 void LabDataPage::takeEdits() {
   if (filling_) return;
   for (QLineEdit* box : keys_) box->setModified(false);
   source_->setModified(false);
-  std::vector<QString> lineNames;
-  QString blank;
-  const std::string text = typedText(lineNames, blank);
-  if (text == shownText_) {
+  const TypedLabReport report = typed();
+  const TypedLabText text = LabFileText(report, system_);
+  if (text.text == shownText_) {
     // As it was shown: the case's lab data stand.
     editPending_ = false;
     showEditError(QString());
     return;
   }
   std::optional<LabData> data;
-  if (!nothingTyped()) {
-    if (!blank.isEmpty()) {
+  if (!report.blank()) {
+    if (!text.blank.isEmpty()) {
       editPending_ = true;
-      showEditError(blank);
+      showEditError(text.blank);
       return;
     }
     LabData read;
     UnitSystem units = system_;
     std::string error;
-    if (!ReadLabFile(text, read, units, error)) {
-      // "line N, column M (name): what" in the page's words: the box, or the row and the
-      // column's caption, and the lines the message refers to.
-      const QString message = QString::fromStdString(error);
-      static const QRegularExpression head(QStringLiteral("^line (\\d+)(?:, column (\\d+))?(?: \\([^)]*\\))?: (.*)$"));
-      const QRegularExpressionMatch match = head.match(message);
-      QString shown = message;
-      if (match.hasMatch()) {
-        const auto nameOf = [&](int line) {
-          return line >= 1 && line <= int(lineNames.size()) ? lineNames[std::size_t(line - 1)]
-                                                            : tr("line %1").arg(line);
-        };
-        const int line = match.captured(1).toInt();
-        QString place = nameOf(line);
-        if (!match.captured(2).isEmpty() && place.startsWith(tr("row"))) {
-          const int column = match.captured(2).toInt();
-          if (column >= 1 && column <= int(kColumnCount))
-            place += QStringLiteral(", ") + Words(kLabColumns[std::size_t(column - 1)].caption);
-        }
-        QString what = match.captured(3);
-        static const QRegularExpression inner(QStringLiteral("line (\\d+)"));
-        QString rewritten;
-        qsizetype at = 0;
-        for (auto it = inner.globalMatch(what); it.hasNext();) {
-          const QRegularExpressionMatch m = it.next();
-          rewritten += what.mid(at, m.capturedStart() - at) + nameOf(m.captured(1).toInt());
-          at = m.capturedEnd();
-        }
-        rewritten += what.mid(at);
-        shown = place.isEmpty() ? rewritten : place + QStringLiteral(": ") + rewritten;
-      }
+    if (!ReadLabFile(text.text, read, units, error)) {
       editPending_ = true;
-      showEditError(shown);
+      showEditError(ErrorInPageWords(QString::fromStdString(error), text.lineNames));
       return;
     }
     data = std::move(read);
   }
   editPending_ = false;
   showEditError(QString());
-  shownText_ = text;
+  shownText_ = text.text;
   const bool changed = !SameData(data, model_.labData());
   if (changed) model_.setLabData(data);
   // Before the signal: the refresh it brings keeps what is typed, which is what was taken.
@@ -849,10 +712,10 @@ void LabDataPage::showAnalysis() {
       return points;
     };
     LabPlotData data;
-    data.quantity = Words(q.caption);
-    data.unit = UnitOf(q, system_);
+    data.quantity = FromView(q.caption);
+    data.unit = LabUnitText(q, system_);
     for (const LabPoint& point : compared.points) {
-      if (const std::optional<double> value = ValueOf(point, plot.column)) {
+      if (const std::optional<double> value = LabPointValue(point, plot.column)) {
         data.measured.append(
             QPointF(FromField(point.pressure, Dimension::Pressure, system_), LabValueIn(*value, q, system_)));
       }

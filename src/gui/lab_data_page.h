@@ -32,6 +32,7 @@ class QTableWidget;
 namespace tarnvik {
 
 class CaseModel;
+struct TypedLabReport;
 class UserDialogs;
 
 class LabDataPage : public QWidget {
@@ -84,12 +85,8 @@ class LabDataPage : public QWidget {
   void showUnits();
   // After an edit: takes the report into the case when it reads whole, otherwise says why.
   void takeEdits();
-  // The lab file's text of what the boxes and table hold, and what each of its lines is
-  // in the page's words ("row 3", "Temperature"). Empty, with the reason, when a required
-  // key is blank.
-  std::string typedText(std::vector<QString>& lineNames, QString& blank) const;
-  // True when the boxes and cells are all blank.
-  bool nothingTyped() const;
+  // What the boxes and table hold, as typed.
+  TypedLabReport typed() const;
   void showEditError(const QString& error);
   void ensureBlankRow();
   void pastePoints();
