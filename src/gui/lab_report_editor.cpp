@@ -160,6 +160,9 @@ void LabReportEditor::showReport(const std::optional<LabData>& data, UnitSystem 
 
 void LabReportEditor::convertTyped(UnitSystem system) {
   const UnitSystem from = system_;
+  // Before the edits are read again: their text names the units they are converted to.
+  system_ = system;
+  showUnits();
   const auto convert = [&](const QString& text, const LabQuantity& q) {
     std::optional<double> value;
     if (!ParseNumberField(text.toStdString(), value) || !value) return text;
@@ -177,8 +180,6 @@ void LabReportEditor::convertTyped(UnitSystem system) {
   }
   filling_ = false;
   takeEdits();
-  system_ = system;
-  showUnits();
 }
 
 TypedLabReport LabReportEditor::typed() const {

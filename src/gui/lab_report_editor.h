@@ -41,8 +41,8 @@ class LabReportEditor : public QWidget {
 
   // Shows `data` in `system`'s units, blank when none; what was typed and not taken goes.
   void showReport(const std::optional<LabData>& data, UnitSystem system);
-  // Converts what the boxes and cells hold to `system`'s units, as typed, and shows
-  // them in those units.
+  // Converts what the boxes and cells hold to `system`'s units, as typed, and reads it
+  // again in them.
   void convertTyped(UnitSystem system);
 
   // Whether the boxes and table show `data`: the report they were last filled with, or
