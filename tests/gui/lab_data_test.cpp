@@ -195,6 +195,13 @@ TEST_F(LabDataTest, TypedAndPastedPointsAreTakenOnlyWhenTheReportReads) {
   EXPECT_TRUE(error->isHidden());
   EXPECT_EQ(window_->model().labData()->points[1].bo, 1.33);
 
+  // A line the reader's message refers to is named as the row it is.
+  points->item(1, 0)->setText("173.7");  // row 2's pressure: row 1's
+  EXPECT_TRUE(error->text().contains("row 2, Pressure: the pressure of row 1 again")) << error->text().toStdString();
+  EXPECT_EQ(window_->model().labData()->points[1].pressure, 614.7);
+  points->item(1, 0)->setText("614.7");
+  EXPECT_TRUE(error->isHidden());
+
   points->setCurrentCell(6, 0);
   QApplication::clipboard()->setText("Pressure\tRs\tBo\n3000\t854\t1.58\n900\t365\t1.36\n");
   QTest::keySequence(points, QKeySequence::Paste);
