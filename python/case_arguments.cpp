@@ -44,15 +44,19 @@ std::optional<std::string> TextOf(const py::handle& value, std::string_view name
   return value.cast<std::string>();
 }
 
-std::optional<OilCorrelation> OilOf(const py::handle& value) {
-  const auto text = TextOf(value, "oil");
+}  // namespace
+
+std::optional<OilCorrelation> OilFamilyOf(const py::handle& value, std::string_view name) {
+  const auto text = TextOf(value, name);
   if (!text) return std::nullopt;
   if (const auto family = OilCorrelationFromCaption(*text)) return family;
   std::array<std::string_view, kOilCorrelationCount> names;
   for (int i = 0; i < kOilCorrelationCount; ++i) names[i] = OilCorrelationName(static_cast<OilCorrelation>(i));
-  throw py::value_error("oil: \"" + *text + "\" names no oil family; give one of " + Quoted(names) +
+  throw py::value_error(std::string(name) + ": \"" + *text + "\" names no oil family; give one of " + Quoted(names) +
                         " (the first three letters decide)");
 }
+
+namespace {
 
 // "wet" or "dry", as on the command line, or a caption of the gas list ("Wet Gas").
 std::optional<GasCharacterisation> GasOf(const py::handle& value) {
@@ -126,7 +130,7 @@ CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choice
   ReadPair(inputs, 8, WaterSelectorMode::Salinity, WaterSelectorMode::SpecificGravity, arguments.numbers[kEighth],
            arguments.waterMode);
   arguments.numbers[8] = inputs[10];
-  arguments.oil = OilOf(choices[0]);
+  arguments.oil = OilFamilyOf(choices[0], "oil");
   arguments.gas = GasOf(choices[1]);
   arguments.rock = RockOf(choices[2]);
   arguments.formation = FormationOf(choices[3]);

@@ -65,6 +65,10 @@ void RequireEveryInput(const CaseArguments& arguments);
 // The base case with the modes and choices given applied (the numbers are not).
 CalculationCase WithChoices(CalculationCase base, const CaseArguments& arguments);
 
+// An oil family named in words (the first three letters decide), None when not given;
+// refuses anything else, naming the argument.
+std::optional<OilCorrelation> OilFamilyOf(const py::handle& value, std::string_view name);
+
 // True when the value is an array or a sequence of numbers rather than one number.
 bool IsArrayLike(const py::handle& value);
 
