@@ -4,6 +4,7 @@
 
 #include "bindings.h"
 #include "correlations/gas/z_factor.h"
+#include "lab_binding.h"
 #include "present/run_messages.h"
 #include "python_case.h"
 #include "results.h"
@@ -14,6 +15,7 @@ using namespace tarnvik::python;
 
 PYBIND11_MODULE(_tarnvik, module) {
   module.doc() = "Tarnvik's calculation core; use it through the package tarnvik.";
+  BindLab(module);
   BindCase(module);
   BindResult(module);
   BindCalculation(module);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "io/atomic_file.h"
+#include "lab_binding.h"
 #include "model/case_model.h"
 #include "present/selection_texts.h"
 #include "present/selector_texts.h"
@@ -25,17 +26,17 @@ case to start from, every input must be given; with one, the arguments given rep
 its own. A case read from a case file keeps the file's texts, so write_cases writes it
 back as it was.
 
+A case may carry lab data and a tuning of its oil family to them (saved after its
+record in a case file; made by tarnvik.tune): the properties lab and tuning show them,
+and every calculation from the case runs the tuned family. They are not keyword
+arguments: Case(case, ...) keeps the case's own, except that naming another oil family
+turns the tuning off (as choosing another family in the window does).
+
 The properties hold the numbers in the units calculate takes (API gravity [°API], gas
 gravity [air = 1], temperature [°F], pressure [psia], GOR at the bubble point
 [MCF/STB] or bubble-point pressure [psia], porosity [%], Swc [%], salinity [% NaCl] or
 water specific gravity, WOR [STB/STB]), the correlations by name, and None for the
 member of each pair not given.)";
-
-[[noreturn]] void ThrowFileError(int error, const std::string& path) {
-  errno = error;
-  PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
-  throw py::error_already_set();
-}
 
 // The selector texts and captions the window writes for a choice.
 void WriteChoices(const CaseArguments& arguments, CaseRecord& record) {
@@ -54,10 +55,13 @@ PythonCase NewCase(const py::object& base, const py::tuple& inputs, const py::tu
   const CaseArguments arguments = ReadCaseArguments(inputs, choices);
   CaseRecord record;
   FormationType formation = FormationType::None;
+  CaseLab lab;
   if (!base.is_none()) {
     const PythonCase& from = CaseOf(base, "case");
     record = from.record;
     formation = from.formation;
+    lab = from.lab;
+    if (arguments.oil && !TunesFamily(lab.tuning, *arguments.oil)) lab.tuning = OilTuning{};
   } else {
     RequireEveryInput(arguments);
     record.oilCaption = OilCorrelationItem(OilCorrelation::Standing);
@@ -78,7 +82,7 @@ PythonCase NewCase(const py::object& base, const py::tuple& inputs, const py::tu
     if (!py::isinstance<py::str>(title)) throw py::value_error("title: expected a text");
     record.title = title.cast<std::string>();
   }
-  return MakeCase(std::move(record), formation);
+  return MakeCase(std::move(record), formation, std::move(lab));
 }
 
 py::object NumberOrNone(bool given, double value) { return given ? py::object(py::float_(value)) : py::none(); }
@@ -116,14 +120,17 @@ std::string Repr(const PythonCase& c) {
     text.append(first ? "" : ", ").append(py::str(key)).append("=").append(py::repr(value));
     first = false;
   }
-  return text + ")";
+  text += ")";
+  if (c.lab.data) text += " with lab data";
+  if (c.lab.tuning.active) text += (c.lab.data ? ", " : " ") + TuningDescription(c.lab.tuning);
+  return text;
 }
 
 bool SameCase(const PythonCase& a, const PythonCase& b) {
   const CaseRecord &x = a.record, &y = b.record;
   return x.title == y.title && x.gorSelector == y.gorSelector && x.waterSelector == y.waterSelector &&
          x.oilCaption == y.oilCaption && x.gasCaption == y.gasCaption && x.rockCaption == y.rockCaption &&
-         x.numbers == y.numbers && a.formation == b.formation;
+         x.numbers == y.numbers && a.formation == b.formation && a.lab == b.lab;
 }
 
 py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
@@ -139,11 +146,19 @@ py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
   CaseRecord record;
   CaseRecordReader::Entry entry;
   while (reader.Next(record, entry)) {
+    std::string where;
     if (entry.ok) {
-      cases.append(MakeCase(record, FormationType::None));
-      continue;
+      CaseLab lab;
+      std::string error;
+      if (ReadCaseLab(entry.attached, lab, error)) {
+        cases.append(MakeCase(record, FormationType::None, std::move(lab)));
+        continue;
+      }
+      // The error names the line: "line N: ..." or "line N, column M (name): ...".
+      where = path + ": " + error + ", in the lab data or tuning of the record on line " + std::to_string(entry.line);
+    } else {
+      where = path + ":" + std::to_string(entry.line) + ": " + entry.error;
     }
-    const std::string where = path + ":" + std::to_string(entry.line) + ": " + entry.error;
     if (errors == "raise") throw py::value_error(where + " (errors=\"warn\" skips such records)");
     if (PyErr_WarnEx(PyExc_UserWarning, (where + "; the record is skipped").c_str(), 1) != 0) {
       throw py::error_already_set();
@@ -159,7 +174,8 @@ void WriteCases(const py::object& file, const py::object& cases) {
   std::string text;
   std::size_t index = 0;
   for (const py::handle item : cases) {
-    text += WriteCaseRecord(CaseOf(item, "cases[" + std::to_string(index++) + "]").record);
+    const PythonCase& c = CaseOf(item, "cases[" + std::to_string(index++) + "]");
+    text += WriteCaseRecord(c.record) + WriteCaseLab(c.lab);
   }
   std::string error;
   if (!WriteFileAtomically(path, text, error)) {
@@ -170,11 +186,22 @@ void WriteCases(const py::object& file, const py::object& cases) {
 
 }  // namespace
 
-PythonCase MakeCase(CaseRecord record, FormationType formation) {
-  PythonCase c{std::move(record), formation, {}};
+[[noreturn]] void ThrowFileError(int error, const std::string& path) {
+  errno = error;
+  PyErr_SetFromErrnoWithFilename(PyExc_OSError, path.c_str());
+  throw py::error_already_set();
+}
+
+PythonCase MakeCase(CaseRecord record, FormationType formation, CaseLab lab) {
+  PythonCase c{std::move(record), formation, std::move(lab), {}};
   CorrelationSelection selection;
   selection.formationType = formation;
   c.calculation = tarnvik::CaseFromRecord(c.record, selection);
+  c.calculation.selection.oilTuning = c.lab.tuning;
+  if (c.lab.tuning.active && !TuningInForce(c.calculation.selection)) {
+    c.calculation.selection.oilCorrelation = c.lab.tuning.family;
+    c.record.oilCaption = OilCorrelationItem(c.lab.tuning.family);
+  }
   return c;
 }
 
@@ -257,9 +284,15 @@ void BindCase(py::module_& module) {
   text("gas", "The gas characterisation in force: \"wet\" or \"dry\".");
   text("rock", "The rock-compressibility correlation in force, or None.");
   text("formation", "The formation type for Newman and Yale et al., or None.");
+  cls.def_property_readonly("lab", &LabReportOf,
+                            "The lab data saved with the case (a tarnvik.LabReport), or None; not a keyword "
+                            "argument: Case(case, ...) keeps them.");
+  cls.def_property_readonly("tuning", &TuningOf, kTuningDoc);
   cls.def("as_dict", &AsDict,
           "The keyword arguments that make this case again: tarnvik.Case(**case.as_dict()).\n\n"
-          "A list of them makes a pandas DataFrame that calculate_frame takes.");
+          "A list of them makes a pandas DataFrame that calculate_frame takes. The lab data and "
+          "tuning are not keyword arguments and are not among them: tarnvik.Case(case, ...) keeps "
+          "them.");
   cls.def(
       "to_record",
       [](const PythonCase& c) {
@@ -267,7 +300,8 @@ void BindCase(py::module_& module) {
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
         return line;
       },
-      "The case as a line of a case file (without its line end).");
+      "The case's record as a line of a case file (without its line end); the lab data and "
+      "tuning lines that write_cases writes after it are left out.");
   cls.def("__repr__", &Repr);
   cls.def("__eq__", [](const PythonCase& a, const py::object& b) {
     return py::isinstance<PythonCase>(b) && SameCase(a, b.cast<const PythonCase&>());
@@ -281,16 +315,23 @@ A case file holds one record per line, fifteen comma-separated fields: the title
 two selector texts and the three correlation captions in double quotation marks, then
 the nine numbers (as the desktop window saves them). Each record starts from Standing,
 wet gas and no rock correlation, with its captions applied as the window applies them.
+A record may be followed by its lab data ("@lab,..." lines, a lab file) and the tuning
+fitted to them ("@tuning,..."): the case carries them (Case.lab, Case.tuning) and runs
+tuned, as the window opens it; a tuning of another family than the record's caption
+names puts that family in force.
 
 path: the file (str or path-like).
-errors: "raise" (the default) raises ValueError naming the line of a malformed record;
-    "warn" skips it with a UserWarning naming the line.
+errors: "raise" (the default) raises ValueError naming the line of a malformed record,
+    or of a lab data or tuning line that does not read; "warn" skips that record with
+    a UserWarning naming the line.
 Raises OSError when the file cannot be read.)");
   module.def("write_cases", &WriteCases, py::arg("path"), py::arg("cases"),
              R"(Writes cases to a case file, one record per line (CR LF), as read_cases reads them.
 
 The file is replaced whole or not at all. A case read from a file is written with the
-file's own texts. The formation type is not part of a case file. Raises ValueError
+file's own texts. Each record is followed by the case's lab data and tuning, as the
+window saves them (a case without either is its record alone). The formation type is
+not part of a case file. Raises ValueError
 when an item is not a Case, OSError when the file cannot be written.)");
 }
 

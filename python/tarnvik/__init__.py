@@ -30,6 +30,7 @@ from ._tarnvik import (
     FIELDS,
     GOR_AT_BUBBLE_POINT_FIELD,
     Case,
+    LabReport,
     Result,
     compare_oil,
     export_eclipse,
@@ -40,7 +41,7 @@ from ._tarnvik import (
 
 __all__ = [
     "ArrayResult", "Case", "DEFAULT_TABLE_POINTS", "ExportError", "FIELDS", "GOR_AT_BUBBLE_POINT_FIELD",
-    "Result", "ZFactorStatus", "calculate", "calculate_frame", "compare_oil", "export_eclipse",
+    "LabReport", "Result", "ZFactorStatus", "calculate", "calculate_frame", "compare_oil", "export_eclipse",
     "pressure_table", "read_cases", "write_cases",
 ]
 
@@ -51,7 +52,7 @@ __doc__ += "".join(
     "when the bubble point was given.)\n"
 )
 
-Case.__module__ = Result.__module__ = __name__
+Case.__module__ = LabReport.__module__ = Result.__module__ = __name__
 
 
 def __getattr__(name):

@@ -19,6 +19,10 @@ TYPICAL = SOURCE / "examples" / "typical-oil.csv"
 # 85 records over every family, mode and failure; record 80 is malformed (a letter in a number).
 ORACLE = SOURCE / "tests" / "data" / "oracle-cases.csv"
 ORACLE_MALFORMED_LINE = 80
+# A laboratory report (differential liberation at 220 F, bubble point 2634.7 psia at
+# 854 SCF/STB) and a case of the same oil without lab data.
+LAB = SOURCE / "examples" / "lab" / "good-oil-220F.csv"
+LAB_CASE = SOURCE / "examples" / "lab" / "good-oil-case.csv"
 
 
 def run_calc(*arguments):
