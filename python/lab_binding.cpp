@@ -1,10 +1,14 @@
 #include "lab_binding.h"
 
+#include <cerrno>
+#include <fstream>
 #include <optional>
 #include <string>
 
 #include "calc/lab_fit.h"
+#include "model/lab_file.h"
 #include "present/selection_texts.h"
+#include "present/warning_texts.h"
 
 namespace tarnvik::python {
 
@@ -66,6 +70,85 @@ std::string Repr(const LabData& data) {
   return text + ")";
 }
 
+LabData ReadLab(const py::object& file) {
+  const std::string path = PathOf(file, "path");
+  std::ifstream input(path, std::ios::binary);
+  if (!input) ThrowFileError(errno, path);
+  // One byte more than a lab file may hold tells a file that is too large.
+  std::string text(kMaxLabFileBytes + 1, '\0');
+  input.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (input.bad()) ThrowFileError(errno, path);
+  text.resize(static_cast<std::size_t>(input.gcount()));
+  if (text.size() > kMaxLabFileBytes) {
+    throw py::value_error(path + ": larger than a lab file can be (over " + std::to_string(kMaxLabFileBytes) +
+                          " bytes)");
+  }
+  LabData data;
+  UnitSystem units = UnitSystem::Field;
+  std::string error;
+  if (!ReadLabFile(text, data, units, error)) throw py::value_error(path + ": " + error);
+  return data;
+}
+
+// The lab data an argument names: a LabReport, a lab file's path, or None for the case's own.
+LabData LabOf(const py::object& lab, const PythonCase& c) {
+  if (lab.is_none()) {
+    if (!c.lab.data) {
+      throw py::value_error("lab: the case carries no lab data; give a lab file's path or a tarnvik.LabReport");
+    }
+    return *c.lab.data;
+  }
+  if (py::isinstance<LabData>(lab)) return lab.cast<LabData>();
+  if (!py::isinstance<py::str>(lab) && !py::isinstance<py::bytes>(lab) &&
+      !py::isinstance(lab, py::module_::import("os").attr("PathLike"))) {
+    throw py::value_error("lab: expected a lab file's path or a tarnvik.LabReport, got " +
+                          std::string(py::str(py::type::handle_of(lab).attr("__name__"))));
+  }
+  return ReadLab(lab);
+}
+
+OilRanking Rank(const PythonCase& c, const LabData& data) {
+  OilRanking ranking;
+  std::string error;
+  if (!RankOilFamilies(c.calculation, data, ranking, error)) throw py::value_error(error);
+  return ranking;
+}
+
+py::list RankOil(const py::object& caseObject, const py::object& lab) {
+  const PythonCase& c = CaseOf(caseObject, "case");
+  const OilRanking ranking = Rank(c, LabOf(lab, c));
+  py::list rows;
+  for (std::size_t i = 0; i < ranking.families.size(); ++i) {
+    const FamilyRank& f = ranking.families[i];
+    py::dict row;
+    row["rank"] = i + 1;
+    row["family"] = OilCorrelationName(f.family);
+    for (const auto& [key, value] : Errors(f.errors)) row[key] = value;
+    row["data_range"] = !f.rangesKnown ? "unknown" : f.outsideData.empty() ? "inside" : "outside";
+    py::list codes;
+    for (const Diagnostic& outside : f.outsideData) codes.append(WarningCode(outside, GorSelectorMode::Gor));
+    row["outside_data"] = codes;
+    row["separator_adjusted"] = ranking.separatorAdjusted;
+    rows.append(row);
+  }
+  return rows;
+}
+
+PythonCase Tune(const py::object& caseObject, const py::object& lab, const py::object& familyName) {
+  const PythonCase& c = CaseOf(caseObject, "case");
+  LabData data = LabOf(lab, c);
+  std::optional<OilCorrelation> family = OilFamilyOf(familyName, "family");
+  if (!family) family = Rank(c, data).families.front().family;
+  OilTuningFit fit;
+  std::string error;
+  if (!TuneOilFamily(c.calculation, data, *family, fit, error)) {
+    throw py::value_error("cannot tune " + std::string(OilCorrelationName(*family)) + ": " + error);
+  }
+  CaseRecord record = c.record;
+  record.oilCaption = OilCorrelationItem(*family);
+  return MakeCase(std::move(record), c.formation, CaseLab{std::move(data), fit.tuning});
+}
+
 }  // namespace
 
 py::object LabReportOf(const PythonCase& c) { return c.lab.data ? py::cast(*c.lab.data) : py::none(); }
@@ -100,7 +183,7 @@ py::object TuningOf(const PythonCase& c) {
 
 void BindLab(py::module_& module) {
   py::class_<LabData> report(module, "LabReport",
-                             R"(A laboratory report on an oil: the lab data a case carries (Case.lab).
+                             R"(A laboratory report on an oil, as tarnvik.read_lab reads a lab file.
 
 In field units, whatever units the file was written in: temperature [°F],
 bubble_point [psia] (measured), gor [SCF/STB] (the GOR at the bubble point; the
@@ -124,6 +207,49 @@ oil_compressibility [1/psi], z and bg [RB/MCF], None where not measured.)");
     return py::isinstance<LabData>(b) && a == b.cast<const LabData&>();
   });
   report.attr("__hash__") = py::none();
+
+  module.def("read_lab", &ReadLab, py::arg("path"),
+             R"(Reads a lab file: a laboratory report on an oil, a tarnvik.LabReport.
+
+A lab file is comma-separated text: "tarnvik-lab,1,field" (or metric), the reservoir
+temperature, the measured bubble point and GOR, an optional separator test, API and gas
+gravity, then a table of points by pressure (see the README). The report is held in
+field units whatever the file's units.
+
+Raises ValueError naming the line and column ("line 12, column 2 (bo): ...") when the
+file is not a valid lab file, OSError when it cannot be read.)");
+  module.def("rank_oil", &RankOil, py::arg("case"), py::arg("lab") = py::none(),
+             R"(The nine oil families ranked against lab data, best first.
+
+case: a tarnvik.Case (its API and gas gravity stand in where the report gives none).
+lab: a lab file's path or a tarnvik.LabReport; None (the default) uses the case's own
+    lab data, a ValueError when it carries none.
+
+Each family at the report's temperature predicts the bubble point from the measured
+GOR, and Rs, Bo, oil viscosity and compressibility at each measured pressure (Rs and Bo
+at separator conditions when there is a separator test). Returns a list of nine dicts:
+rank (1 for the best), family, score (percent: the mean of the errors of pb, rs, bo and
+oil_viscosity over those measured), pb, rs, bo, oil_viscosity and oil_compressibility,
+each {"error": average absolute relative error in percent or None without points,
+"points": n}, data_range ("inside", "outside" the family's published data, or "unknown"),
+outside_data (the codes of the report's values outside them, such as api>48.1(Glaso))
+and separator_adjusted. The same figures as tarnvik-calc --rank-oil --format json.
+Raises ValueError when the data cannot be compared (no API or gas gravity).)");
+  module.def("tune", &Tune, py::arg("case"), py::arg("lab") = py::none(), py::arg("family") = py::none(),
+             R"(A new tarnvik.Case with an oil family tuned to lab data and in force.
+
+case: the tarnvik.Case to tune.
+lab: a lab file's path or a tarnvik.LabReport; None (the default) uses the case's own
+    lab data, a ValueError when it carries none.
+family: the family to tune by name ("Standing", "Glaso", ...; the first three letters
+    decide); None (the default) tunes the best-ranked family (rank_oil).
+
+The tuned family gives the measured bubble point at the measured GOR; a pressure exponent
+bends Rs to the measured Rs, and factors on Bo and oil viscosity fit the measured ones.
+The new case carries the lab data and the tuning (case.lab, case.tuning with the errors
+untuned and tuned), write_cases saves both after its record, and calculate,
+pressure_table, compare_oil and export_eclipse run the tuned family. Raises ValueError
+when the family cannot be tuned to the data.)");
 }
 
 }  // namespace tarnvik::python

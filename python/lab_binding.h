@@ -1,5 +1,5 @@
-// Lab data and tuning: tarnvik.LabReport (a laboratory report on an oil), and what a Case
-// shows of its own lab data and tuning.
+// Lab data and tuning: tarnvik.LabReport (a laboratory report on an oil), read_lab,
+// rank_oil and tune, and what a Case shows of its own lab data and tuning.
 #pragma once
 
 #include <pybind11/pybind11.h>

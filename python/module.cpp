@@ -15,8 +15,8 @@ using namespace tarnvik::python;
 
 PYBIND11_MODULE(_tarnvik, module) {
   module.doc() = "Tarnvik's calculation core; use it through the package tarnvik.";
-  BindLab(module);
   BindCase(module);
+  BindLab(module);
   BindResult(module);
   BindCalculation(module);
   BindTables(module);

@@ -14,6 +14,15 @@ broadcast shape (tarnvik.ArrayResult). With pandas, tarnvik.calculate_frame maps
 columns of a DataFrame. tarnvik.Case holds one case (tarnvik.read_cases reads a case
 file); tarnvik.pressure_table, tarnvik.compare_oil and tarnvik.export_eclipse take one.
 
+Lab data: tarnvik.read_lab reads a lab file (a laboratory report, tarnvik.LabReport);
+tarnvik.rank_oil ranks the nine oil families against it; tarnvik.tune returns the case
+with a family tuned to it and in force, which every calculation from the case then
+uses, and which write_cases saves with its lab data:
+
+    case = tarnvik.tune(tarnvik.read_cases("case.csv")[0], lab="lab.csv")
+    tarnvik.calculate(case).pbx         # the measured bubble point
+    tarnvik.write_cases("tuned.csv", [case])
+
 Inputs are in field units, as the desktop window takes them: API gravity [°API], gas
 gravity [air = 1], temperature [°F], pressure [psia], GOR at the bubble point [MCF/STB]
 or bubble-point pressure [psia], porosity [%], Swc [%], salinity [% NaCl] or water
@@ -35,14 +44,17 @@ from ._tarnvik import (
     compare_oil,
     export_eclipse,
     pressure_table,
+    rank_oil,
     read_cases,
+    read_lab,
+    tune,
     write_cases,
 )
 
 __all__ = [
     "ArrayResult", "Case", "DEFAULT_TABLE_POINTS", "ExportError", "FIELDS", "GOR_AT_BUBBLE_POINT_FIELD",
     "LabReport", "Result", "ZFactorStatus", "calculate", "calculate_frame", "compare_oil", "export_eclipse",
-    "pressure_table", "read_cases", "write_cases",
+    "pressure_table", "rank_oil", "read_cases", "read_lab", "tune", "write_cases",
 ]
 
 __doc__ += "".join(

@@ -1,14 +1,15 @@
-"""Lab data and tuning: carried by a Case through case files, and used by every calculation
-from the tuned case."""
+"""Lab data and tuning: carried by a Case through case files, ranked, tuned, and used by every
+calculation from the tuned case."""
 
 import re
 
 import pytest
 
 import tarnvik
-from conftest import LAB_CASE
+from conftest import LAB, LAB_CASE, run_calc
 
 MEASURED_BUBBLE_POINT = 2634.7
+PROPERTIES = ["pb", "rs", "bo", "oil_viscosity", "oil_compressibility"]
 
 # A case file as the window saves a case with lab data and tuning.
 SAVED = (
@@ -27,6 +28,11 @@ SAVED = (
 )
 
 
+@pytest.fixture
+def case():
+    return tarnvik.read_cases(LAB_CASE)[0]
+
+
 def test_a_saved_case_file_with_lab_data_and_tuning_is_written_back_as_it_was(tmp_path):
     path = tmp_path / "saved.csv"
     path.write_bytes(SAVED.encode())
@@ -39,6 +45,51 @@ def test_a_saved_case_file_with_lab_data_and_tuning_is_written_back_as_it_was(tm
     written = tmp_path / "written.csv"
     tarnvik.write_cases(written, [tuned, plain])
     assert written.read_bytes() == SAVED.encode()
+
+
+@pytest.mark.parametrize("family, name", [("Standing", "Standing"), ("Gla", "Glaso"), (None, None)])
+def test_the_tuned_case_gives_the_measured_bubble_point_everywhere(case, family, name):
+    tuned = tarnvik.tune(case, LAB, family=family)
+    expected = name or tarnvik.rank_oil(case, LAB)[0]["family"]
+    assert tuned.oil == tuned.tuning["family"] == expected
+    assert tuned.lab == tarnvik.read_lab(LAB) and case.lab is None
+    assert tuned.tuning["tuned"]["pb"]["error"] == pytest.approx(0, abs=1e-9)
+    assert tuned.tuning["tuned"]["score"] <= tuned.tuning["untuned"]["score"]
+    # The case is at the report's conditions (220 F, 0.854 MCF/STB, its API and gas gravity).
+    assert tarnvik.calculate(tuned).pbx == pytest.approx(MEASURED_BUBBLE_POINT, rel=1e-12)
+    assert tarnvik.calculate(case, oil=expected).pbx != pytest.approx(MEASURED_BUBBLE_POINT, rel=1e-3)
+    table = tarnvik.pressure_table(tuned, [1000, 3000])
+    assert list(table.pbx) == pytest.approx([MEASURED_BUBBLE_POINT] * 2, rel=1e-12)
+    assert "tuned to lab data" in repr(tuned) and "tuned" not in repr(case)
+
+
+def test_a_tuned_case_written_and_read_again_is_the_same_case_and_runs_as_tarnvik_calc(case, tmp_path):
+    tuned = tarnvik.tune(case, LAB, family="Standing")
+    path = tmp_path / "tuned.csv"
+    tarnvik.write_cases(path, [tuned, case])
+    again = tarnvik.read_cases(path)
+    assert again == [tuned, case] and again[0] != case
+    tarnvik.write_cases(tmp_path / "again.csv", again)
+    assert (tmp_path / "again.csv").read_bytes() == path.read_bytes()
+    assert b"\r\n@tuning,1,Standing," in path.read_bytes()
+    # tarnvik-calc reads the saved lab data and tunes the saved family to them.
+    line = run_calc("--tune", path)[0]
+    assert line["pbx"] == tarnvik.calculate(again[0]).pbx == pytest.approx(MEASURED_BUBBLE_POINT, rel=1e-12)
+    assert line["bo"] == tarnvik.calculate(again[0]).bo
+
+
+
+def test_rank_oil_gives_the_figures_of_tarnvik_calc(case):
+    rows = tarnvik.rank_oil(case, tarnvik.read_lab(LAB))
+    assert len(rows) == 9 and len({row["family"] for row in rows}) == 9
+    assert [row["score"] for row in rows] == sorted(row["score"] for row in rows)
+    assert tarnvik.rank_oil(tarnvik.tune(case, LAB)) == rows
+    expected = run_calc("--lab", LAB, "--rank-oil", LAB_CASE)
+    for row, line in zip(rows, expected, strict=True):
+        assert [row[key] for key in ("rank", "family", "score", "data_range", "separator_adjusted")] == [
+            line[key] for key in ("rank", "family", "score", "data_range", "separator_adjusted")]
+        assert ";".join(row["outside_data"]) == line["outside_data"]
+        assert all(row[name] == line[name] for name in PROPERTIES)
 
 
 def test_changes_keep_the_lab_data_and_another_family_turns_tuning_off(tmp_path):
@@ -71,3 +122,18 @@ def test_lab_or_tuning_lines_that_do_not_read_follow_the_errors_policy(tmp_path,
         tarnvik.read_cases(path)
     with pytest.warns(UserWarning, match=re.escape(message) + ".*the record on line 1; the record is skipped"):
         assert len(tarnvik.read_cases(path, errors="warn")) == 1
+
+
+def test_refusals_say_what_is_wrong(case, tmp_path):
+    bad = tmp_path / "lab.csv"
+    bad.write_text(LAB.read_text().replace("2114.7,684,1.515", "2114.7,684,x"))
+    with pytest.raises(ValueError, match=re.escape('lab.csv: line 19, column 3 (bo): "x" is not a number')):
+        tarnvik.read_lab(bad)
+    with pytest.raises(ValueError, match="the case carries no lab data"):
+        tarnvik.rank_oil(case)
+    with pytest.raises(ValueError, match='family: "Foo" names no oil family'):
+        tarnvik.tune(case, LAB, family="Foo")
+    with pytest.raises(ValueError, match="lab: expected a lab file's path or a tarnvik.LabReport, got int"):
+        tarnvik.tune(case, 3)
+    with pytest.raises(FileNotFoundError):
+        tarnvik.read_lab(tmp_path / "absent.csv")
