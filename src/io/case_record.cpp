@@ -1,5 +1,6 @@
 #include "io/case_record.h"
 
+#include "io/csv_line.h"
 #include "io/number_text.h"
 
 namespace tarnvik {
@@ -68,48 +69,17 @@ bool ParseCaseRecord(std::string_view text, CaseRecord& record, std::string& err
                                                          &record.oilCaption, &record.gasCaption,  &record.rockCaption};
   std::size_t index = 0;
   std::size_t pos = 0;
-  std::string quoted;
+  std::string field;
   while (true) {
     if (index == kCaseFieldCount) {
       error = "more than " + std::to_string(kCaseFieldCount) + " fields";
       return false;
     }
-    std::string_view field;
-    if (pos < text.size() && text[pos] == '"') {
-      quoted.clear();
-      std::size_t i = pos + 1;
-      bool closed = false;
-      while (i < text.size()) {
-        if (text[i] == '"') {
-          if (i + 1 < text.size() && text[i + 1] == '"') {
-            quoted += '"';
-            i += 2;
-            continue;
-          }
-          closed = true;
-          ++i;
-          break;
-        }
-        quoted += text[i++];
-      }
-      if (!closed) {
-        error = FieldPrefix(index) + "missing closing quotation mark";
-        return false;
-      }
-      while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-      if (i < text.size() && text[i] != ',') {
-        error = FieldPrefix(index) + "unexpected text after the closing quotation mark";
-        return false;
-      }
-      field = quoted;
-      pos = i;
-    } else {
-      const std::size_t comma = text.find(',', pos);
-      const std::size_t end = comma == std::string_view::npos ? text.size() : comma;
-      field = text.substr(pos, end - pos);
-      pos = end;
+    std::string why;
+    if (!NextCsvField(text, pos, field, why)) {
+      error = FieldPrefix(index) + why;
+      return false;
     }
-
     if (index < kCaseTextFieldCount) {
       texts[index]->assign(field);
     } else if (!ParseNumberField(field, record.numbers[index - kCaseTextFieldCount])) {
