@@ -73,6 +73,21 @@ void FloorCompressibility(TableAdjustment where, const OilPoint& before, double 
   point.bo = floored;
 }
 
+// Appends the oil of a run at `p` to `rows`, its Bo floored against the row before unless
+// the options are strict; `where` names the table (and record), `correlationBefore`
+// carries the correlations' own Bo of the row before from one call to the next.
+void AppendOilPoint(const CalculationOutcome& outcome, double p, const BlackOilOptions& o, TableAdjustment where,
+                    double& correlationBefore, std::vector<OilPoint>& rows, BlackOilTables& t) {
+  OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
+  const double correlationBo = point.bo;
+  if (!o.strict && !rows.empty()) {
+    where.row = int(rows.size()) + 1;
+    FloorCompressibility(std::move(where), rows.back(), correlationBefore, point, t);
+  }
+  correlationBefore = correlationBo;
+  rows.push_back(point);
+}
+
 // Saturated point and undersaturated branch of one solution gas-oil ratio, with the
 // correlations in GOR mode for that ratio.
 bool BuildLiveOilRecord(const CalculationCase& c, const BlackOilOptions& o, double rsScf, double topPressure,
@@ -94,18 +109,11 @@ bool BuildLiveOilRecord(const CalculationCase& c, const BlackOilOptions& o, doub
       error = ZFailure("PVTO at Rs " + Number(gorMcf) + " MSCF/STB and " + Number(p) + " psia", outcome);
       return false;
     }
-    OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
-    const double correlationBo = point.bo;
-    if (!o.strict && !record.points.empty()) {
-      TableAdjustment where;
-      where.table = "PVTO";
-      where.record = int(number);
-      where.rs = gorMcf;
-      where.row = int(record.points.size()) + 1;
-      FloorCompressibility(where, record.points.back(), correlationBefore, point, t);
-    }
-    correlationBefore = correlationBo;
-    record.points.push_back(point);
+    TableAdjustment where;
+    where.table = "PVTO";
+    where.record = int(number);
+    where.rs = gorMcf;
+    AppendOilPoint(outcome, p, o, std::move(where), correlationBefore, record.points, t);
   }
   const CalculationOutcome gas = CalculateAt(c, pb);
   record.saturatedBg = gas.failed() ? kNotComputed : Value(gas.results.bg);
@@ -243,16 +251,9 @@ bool BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top
       error = ZFailure("PVDO at " + Number(p) + " psia", outcome);
       return false;
     }
-    OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
-    const double correlationBo = point.bo;
-    if (!o.strict && !t.deadOilTable.empty()) {
-      TableAdjustment where;
-      where.table = "PVDO";
-      where.row = int(t.deadOilTable.size()) + 1;
-      FloorCompressibility(where, t.deadOilTable.back(), correlationBefore, point, t);
-    }
-    correlationBefore = correlationBo;
-    t.deadOilTable.push_back(point);
+    TableAdjustment where;
+    where.table = "PVDO";
+    AppendOilPoint(outcome, p, o, std::move(where), correlationBefore, t.deadOilTable, t);
   }
   return true;
 }
