@@ -176,7 +176,7 @@ TEST(DataRangeChecksTest, OnlyTheCorrelationsUsedAreChecked) {
   }
 }
 
-// The cases of the issue that asked for the warnings, run for real.
+// The cases engineers met without a word before the warnings, run for real.
 TEST(DataRangeChecksTest, TheValuesOutsideTheDataAreNamed) {
   CalculationCase light = testing::TypicalOil(OilCorrelation::Glaso);
   light.inputs.apiGravity = 58;

@@ -17,7 +17,7 @@ using testing::TypicalOil;
 
 std::vector<Diagnostic> WarningsOf(const CalculationCase& c) { return RunCase(c).outputs->warnings; }
 
-// The examples and the display units: a GOR in MCF/STB, a compressibility in
+// Real cases and the display units: a GOR in MCF/STB, a compressibility in
 // microsips, a bubble point as the window shows it.
 TEST(WarningTextsTest, SentencesAndCodes) {
   struct Row {
