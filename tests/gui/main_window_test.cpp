@@ -216,10 +216,6 @@ TEST_F(WindowTest, BlankCompressibilitiesSayWhy) {
   }
 }
 
-// The window at the size of a 1024 x 600 laptop screen, less a title bar and a panel:
-// every result and the Calculate button lie inside the visible area, and neither a
-// calculation nor a print changes the window's size. The picture is kept in the build
-// folder for a look.
 // At its natural size the window shows all of its content, without scroll bars.
 TEST_F(WindowTest, OpensWithAllOfItsContentInView) {
   window_->resize(window_->sizeHint());
@@ -230,6 +226,10 @@ TEST_F(WindowTest, OpensWithAllOfItsContentInView) {
   EXPECT_LE(window_->sizeHint().width(), 1280) << "a common laptop screen still holds it";
 }
 
+// The window at the size of a 1024 x 600 laptop screen, less a title bar and a panel:
+// every result and the Calculate button lie inside the visible area, and neither a
+// calculation nor a print changes the window's size. The picture is kept in the build
+// folder for a look.
 TEST_F(WindowTest, FitsASmallLaptopScreen) {
   window_->resize(1024, 540);
   Calculate({{"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"}});

@@ -1,12 +1,10 @@
-// Lab data files and the lab data saved with a case: what reads, what is refused and where,
-// and that writing and reading back loses nothing.
+// Lab data files: what reads, what is refused and where, and that writing and reading back
+// loses nothing; the separator adjustment of what they hold.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 #include "calc/lab_fit.h"
-#include "model/case_lab.h"
 #include "model/lab_file.h"
 
 namespace tarnvik {
@@ -81,29 +79,6 @@ TEST(LabFile, WritesWhatItReadsInEitherUnitSystem) {
       EXPECT_NEAR(*again.points[2].oilCompressibility, *data.points[2].oilCompressibility, 1e-18);
     }
   }
-}
-
-TEST(CaseLab, SavedWithTheRecordAndReadBackWhole) {
-  LabData data;
-  UnitSystem units = UnitSystem::Field;
-  std::string error;
-  ASSERT_TRUE(ReadLabFile(std::string(kHeader) + "pressure,rs,bo\n1000,400,1.38\n", data, units, error)) << error;
-  CaseLab lab{data, {}};
-  lab.tuning = {true, OilCorrelation::Glaso, 1.0523, 0.93, 0.981, 1.12, 2634.7};
-  EXPECT_EQ(WriteCaseLab(CaseLab{}), "") << "a case without lab data is its record alone";
-
-  const std::string record =
-      "\"t\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Glaso : North Sea Crudes\",\"Wet Gas\",\"Hall\","
-      "35,0.75,200,3000,0.5,20,25,3,0.5\r\n";
-  std::istringstream in(record + WriteCaseLab(lab));
-  CaseRecordReader reader(in);
-  CaseRecord read;
-  CaseRecordReader::Entry entry;
-  ASSERT_TRUE(reader.Next(read, entry));
-  ASSERT_TRUE(entry.ok) << entry.error;
-  CaseLab again;
-  ASSERT_TRUE(ReadCaseLab(entry.attached, again, error)) << error;
-  EXPECT_EQ(again, lab);
 }
 
 // The standard adjustment of differential-liberation data to separator conditions, by hand:
