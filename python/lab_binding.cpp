@@ -124,7 +124,7 @@ py::list RankOil(const py::object& caseObject, const py::object& lab) {
     row["rank"] = i + 1;
     row["family"] = OilCorrelationName(f.family);
     for (const auto& [key, value] : Errors(f.errors)) row[key] = value;
-    row["data_range"] = !f.rangesKnown ? "unknown" : f.outsideData.empty() ? "inside" : "outside";
+    row["data_range"] = std::string(DataFitText(LabDataFit(f)));
     py::list codes;
     for (const Diagnostic& outside : f.outsideData) codes.append(WarningCode(outside, GorSelectorMode::Gor));
     row["outside_data"] = codes;

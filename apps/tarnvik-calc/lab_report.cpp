@@ -51,7 +51,7 @@ std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFi
     row.family = OilCorrelationName(f.family);
     row.errors = f.errors;
     row.score = f.score;
-    row.dataRange = !f.rangesKnown ? "unknown" : f.outsideData.empty() ? "inside" : "outside";
+    row.dataRange = DataFitText(LabDataFit(f));
     row.outside = WarningCodes(f.outsideData, GorSelectorMode::Gor);
     rows.push_back(row);
     if (fit && fit->tuning.family == f.family) {

@@ -247,13 +247,18 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
     const FamilyRank& family = ranking.families[i];
     QString range = tr("unknown");
     QString rangeTip = tr("The paper gives no ranges of its data.");
-    if (family.rangesKnown && family.outsideData.empty()) {
-      range = tr("inside");
-      rangeTip = tr("The report's API, gas gravity, temperature, GOR and bubble point lie inside the family's data.");
-    } else if (family.rangesKnown) {
-      range =
-          tr("outside: %1").arg(QString::fromStdString(WarningCodes(family.outsideData, GorSelectorMode::Gor, system)));
-      rangeTip = QString::fromStdString(WarningSentences(family.outsideData, GorSelectorMode::Gor, system));
+    switch (LabDataFit(family)) {
+      case DataFit::Inside:
+        range = tr("inside");
+        rangeTip = tr("The report's API, gas gravity, temperature, GOR and bubble point lie inside the family's data.");
+        break;
+      case DataFit::Outside:
+        range = tr("outside: %1")
+                    .arg(QString::fromStdString(WarningCodes(family.outsideData, GorSelectorMode::Gor, system)));
+        rangeTip = QString::fromStdString(WarningSentences(family.outsideData, GorSelectorMode::Gor, system));
+        break;
+      case DataFit::Unknown:
+        break;
     }
     const QString name = FromView(OilCorrelationName(family.family));
     const bool isTuned = tuning != nullptr && EffectiveOilCorrelation(tuning->family) == family.family;

@@ -237,6 +237,11 @@ FamilyFit OilFamilyFit(const CalculationCase& c, OilCorrelation family) {
   return fit;
 }
 
+DataFit LabDataFit(const FamilyRank& rank) {
+  if (!rank.rangesKnown) return DataFit::Unknown;
+  return rank.outsideData.empty() ? DataFit::Inside : DataFit::Outside;
+}
+
 std::string_view DataFitText(DataFit fit) {
   switch (fit) {
     case DataFit::Inside:

@@ -17,6 +17,7 @@
 #include "base/unit_system.h"
 #include "calc/calculation_case.h"
 #include "calc/diagnostics.h"
+#include "calc/lab_fit.h"
 
 namespace tarnvik {
 
@@ -83,6 +84,10 @@ struct FamilyFit {
   std::vector<Diagnostic> outside;  // the boxes outside, in the table's order
 };
 FamilyFit OilFamilyFit(const CalculationCase& calculationCase, OilCorrelation family);
+
+// Whether a report's values lie inside the data of a family ranked against it
+// (calc/lab_fit.h).
+DataFit LabDataFit(const FamilyRank& rank);
 
 // "inside", "outside", "unknown".
 std::string_view DataFitText(DataFit fit);
