@@ -1,7 +1,5 @@
 #include "lab_binding.h"
 
-#include <cerrno>
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -72,21 +70,13 @@ std::string Repr(const LabData& data) {
 
 LabData ReadLab(const py::object& file) {
   const std::string path = PathOf(file, "path");
-  std::ifstream input(path, std::ios::binary);
-  if (!input) ThrowFileError(errno, path);
-  // One byte more than a lab file may hold tells a file that is too large.
-  std::string text(kMaxLabFileBytes + 1, '\0');
-  input.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (input.bad()) ThrowFileError(errno, path);
-  text.resize(static_cast<std::size_t>(input.gcount()));
-  if (text.size() > kMaxLabFileBytes) {
-    throw py::value_error(path + ": larger than a lab file can be (over " + std::to_string(kMaxLabFileBytes) +
-                          " bytes)");
-  }
   LabData data;
-  UnitSystem units = UnitSystem::Field;
   std::string error;
-  if (!ReadLabFile(text, data, units, error)) throw py::value_error(path + ": " + error);
+  int fileError = 0;
+  if (!ReadLabFileAt(path, data, error, fileError)) {
+    if (fileError != 0) ThrowFileError(fileError, path);
+    throw py::value_error(path + ": " + error);
+  }
   return data;
 }
 

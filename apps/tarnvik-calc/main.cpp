@@ -259,23 +259,12 @@ int Run(int argc, char** argv) {
   }
   std::optional<tarnvik::LabData> labFile;
   if (!labPath.empty()) {
-    std::ifstream labInput(labPath, std::ios::binary);
-    std::string text(tarnvik::kMaxLabFileBytes + 1, '\0');
-    if (labInput) labInput.read(text.data(), std::streamsize(text.size()));
-    if (!labInput && !labInput.eof()) {
-      std::cerr << labPath << ": cannot open: " << std::strerror(errno) << '\n';
-      return 1;
-    }
-    text.resize(std::size_t(labInput.gcount()));
-    if (text.size() > tarnvik::kMaxLabFileBytes) {
-      std::cerr << labPath << ": larger than a lab file can be (over " << tarnvik::kMaxLabFileBytes << " bytes)\n";
-      return 1;
-    }
     tarnvik::LabData data;
-    tarnvik::UnitSystem labUnits = tarnvik::UnitSystem::Field;
     std::string error;
-    if (!tarnvik::ReadLabFile(text, data, labUnits, error)) {
-      std::cerr << labPath << ": " << error << '\n';
+    int fileError = 0;
+    if (!tarnvik::ReadLabFileAt(labPath, data, error, fileError)) {
+      std::cerr << labPath << ": " << (fileError != 0 ? "cannot open: " + std::string(std::strerror(fileError)) : error)
+                << '\n';
       return 1;
     }
     labFile = std::move(data);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -253,6 +255,29 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
   result = std::move(data);
   resultUnits = units;
   return true;
+}
+
+bool ReadLabFileAt(const std::string& path, LabData& data, std::string& error, int& fileError) {
+  fileError = 0;
+  std::ifstream input(path, std::ios::binary);
+  if (!input) {
+    fileError = errno;
+    return false;
+  }
+  // One byte more than a lab file may hold tells a file that is too large.
+  std::string text(kMaxLabFileBytes + 1, '\0');
+  input.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (input.bad()) {
+    fileError = errno;
+    return false;
+  }
+  text.resize(static_cast<std::size_t>(input.gcount()));
+  if (text.size() > kMaxLabFileBytes) {
+    error = "larger than a lab file can be (over " + std::to_string(kMaxLabFileBytes) + " bytes)";
+    return false;
+  }
+  UnitSystem units = UnitSystem::Field;
+  return ReadLabFile(text, data, units, error);
 }
 
 std::string WriteLabFile(const LabData& data, UnitSystem units) {

@@ -49,6 +49,11 @@ inline constexpr std::size_t kMaxLabFileBytes = 1 << 20;
 bool ReadLabFile(std::string_view text, LabData& data, UnitSystem& units, std::string& error,
                  const std::vector<std::size_t>* lineNumbers = nullptr);
 
+// Reads the lab file at `path` into `data`. False when it cannot be read, with its errno in
+// `fileError`, or when it is larger than a lab file can be or is not a valid lab file, with
+// `fileError` 0 and the reason in `error` (without the path).
+bool ReadLabFileAt(const std::string& path, LabData& data, std::string& error, int& fileError);
+
 // The lab file of `data` in `units`, lines ended by CR LF; numbers in the shortest form
 // that reads back as the same value, so that reading it gives `data` again.
 std::string WriteLabFile(const LabData& data, UnitSystem units = UnitSystem::Field);
