@@ -1,0 +1,72 @@
+// A smooth curve through points that keeps their shape: the piecewise-cubic Hermite
+// interpolant whose node slopes are the weighted harmonic mean of the neighbouring secants
+// (Fritsch and Butland), 0 where the points turn, so that it rises where they rise, falls
+// where they fall and never overshoots them. Flat beyond its ends (the end slopes are 0).
+//
+// F.N. Fritsch, J. Butland, "A Method for Constructing Local Monotone Piecewise Cubic
+// Interpolants", SIAM J. Sci. Stat. Comput. 5(2) (1984) 300–304, doi:10.1137/0905021.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+#include "base/monotone_map.h"
+
+namespace tarnvik {
+
+class SmoothCurve {
+ public:
+  SmoothCurve() = default;
+  // Points with x finite and strictly increasing, y finite (ValidCurvePoints).
+  explicit SmoothCurve(std::vector<MapNode> points) : points_(std::move(points)) { ComputeSlopes(); }
+
+  bool empty() const { return points_.empty(); }
+  const std::vector<MapNode>& points() const { return points_; }
+
+  double operator()(double x) const {
+    if (x <= points_.front().x) return points_.front().y;
+    if (x >= points_.back().x) return points_.back().y;
+    const auto after =
+        std::upper_bound(points_.begin(), points_.end(), x, [](double v, const MapNode& point) { return v < point.x; });
+    const std::size_t k = static_cast<std::size_t>(after - points_.begin()) - 1;
+    const MapNode& a = points_[k];
+    const MapNode& b = points_[k + 1];
+    const double h = b.x - a.x;
+    const double t = (x - a.x) / h;
+    const double t2 = t * t, t3 = t2 * t;
+    return (2 * t3 - 3 * t2 + 1) * a.y + (t3 - 2 * t2 + t) * h * slopes_[k] + (-2 * t3 + 3 * t2) * b.y +
+           (t3 - t2) * h * slopes_[k + 1];
+  }
+
+  friend bool operator==(const SmoothCurve& a, const SmoothCurve& b) { return a.points_ == b.points_; }
+
+ private:
+  void ComputeSlopes() {
+    const std::size_t n = points_.size();
+    slopes_.assign(n, 0);
+    for (std::size_t k = 1; k + 1 < n; ++k) {
+      const double h0 = points_[k].x - points_[k - 1].x, h1 = points_[k + 1].x - points_[k].x;
+      const double d0 = (points_[k].y - points_[k - 1].y) / h0, d1 = (points_[k + 1].y - points_[k].y) / h1;
+      if (d0 * d1 <= 0) continue;  // the points turn here, or stand still
+      const double w1 = 2 * h1 + h0, w2 = h1 + 2 * h0;
+      slopes_[k] = (w1 + w2) / (w1 / d0 + w2 / d1);
+    }
+  }
+
+  std::vector<MapNode> points_;
+  std::vector<double> slopes_;
+};
+
+// Whether points can make a curve: at least one, all finite, x strictly increasing.
+inline bool ValidCurvePoints(const std::vector<MapNode>& points) {
+  if (points.empty()) return false;
+  for (std::size_t k = 0; k < points.size(); ++k) {
+    if (!std::isfinite(points[k].x) || !std::isfinite(points[k].y)) return false;
+    if (k > 0 && !(points[k].x > points[k - 1].x)) return false;
+  }
+  return true;
+}
+
+}  // namespace tarnvik
