@@ -18,6 +18,9 @@ struct LabPoint {
   std::optional<double> oilCompressibility;  // 1/psi
   std::optional<double> z;                   // gas deviation factor
   std::optional<double> bg;                  // gas formation volume factor, RB/MCF
+  // Constant-composition expansion above the bubble point: the oil's volume over its volume
+  // at the bubble point, V/Vsat.
+  std::optional<double> relativeVolume;
 
   friend bool operator==(const LabPoint&, const LabPoint&) = default;
 };
@@ -42,6 +45,9 @@ struct LabData {
   // The stock-tank oil and the gas of the report, where it gives them; otherwise the case's.
   std::optional<double> apiGravity;
   std::optional<double> gasGravity;
+  // The dead oil's viscosity at the report's temperature and atmospheric pressure, cp, where
+  // the report gives it apart from its points.
+  std::optional<double> deadOilViscosity;
   std::vector<LabPoint> points;  // by strictly increasing pressure
 
   friend bool operator==(const LabData&, const LabData&) = default;

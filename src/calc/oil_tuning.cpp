@@ -1,5 +1,6 @@
 #include "calc/oil_tuning.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "correlations/oil/oil_family.h"
@@ -8,12 +9,14 @@
 namespace tarnvik {
 
 double FamilyPressure(const OilTuning& tuning, double p) {
+  if (!tuning.pressureMap.empty()) return tuning.pressureMap(p);
   const double scaled = p / tuning.pressureScale;
   if (tuning.pressureExponent == 1) return scaled;
   return scaled * std::pow(p / tuning.referencePressure, tuning.pressureExponent - 1);
 }
 
 double PressureFromFamily(const OilTuning& tuning, double q) {
+  if (!tuning.pressureMap.empty()) return tuning.pressureMap.Inverse(q);
   const double scaled = q * tuning.pressureScale;
   // A family pressure at or below 0 (a bubble point some families give for a tiny GOR)
   // stays as scaled, so that it is still reported as unphysical.
@@ -23,19 +26,39 @@ double PressureFromFamily(const OilTuning& tuning, double q) {
 }
 
 double TunedSolutionGas(OilCorrelation family, const OilTuning& tuning, double gg, double p, double t, double api) {
-  return OilFamilyOf(family).solutionGas(gg, FamilyPressure(tuning, p), t, api);
+  const double rs = OilFamilyOf(family).solutionGas(gg, FamilyPressure(tuning, p), t, api);
+  return tuning.lowRsMap.empty() || !(rs < tuning.lowRsMap.nodes().back().x) ? rs : tuning.lowRsMap(rs);
 }
 
 double TunedBubblePoint(OilCorrelation family, const OilTuning& tuning, double gg, double rsb, double t, double api) {
-  return PressureFromFamily(tuning, OilFamilyOf(family).bubblePoint(gg, rsb, t, api));
+  const double familyRs =
+      tuning.lowRsMap.empty() || !(rsb < tuning.lowRsMap.nodes().back().y) ? rsb : tuning.lowRsMap.Inverse(rsb);
+  return PressureFromFamily(tuning, OilFamilyOf(family).bubblePoint(gg, familyRs, t, api));
 }
 
 double TunedOilFvf(OilCorrelation family, const OilTuning& tuning, double gg, double t, double api, double rs) {
-  return 1 + tuning.boFactor * (OilFamilyOf(family).oilFvf(gg, t, api, rs) - 1);
+  const double rsRead = tuning.boMap.empty() ? rs : tuning.boMap(rs);
+  return 1 + tuning.boFactor * (OilFamilyOf(family).oilFvf(gg, t, api, rsRead) - 1) + tuning.boShift;
 }
 
 double TunedSaturatedOilViscosity(const OilTuning& tuning, double api, double t, double rs) {
-  return tuning.viscosityFactor * SaturatedOilViscosity(api, t, rs);
+  if (tuning.viscosityCurve.empty() && tuning.deadOilViscosityFactor == 1) {
+    return tuning.viscosityFactor * SaturatedOilViscosity(api, t, rs);
+  }
+  const double deadOil = tuning.deadOilViscosityFactor * DeadOilViscosity(api, t);
+  if (tuning.viscosityCurve.empty()) return tuning.viscosityFactor * LiveOilViscosity(deadOil, rs);
+  const double lnDeadRatio =
+      std::log(deadOil / (tuning.deadOilViscosityFactor * DeadOilViscosity(api, tuning.referenceTemperature)));
+  const double highest = tuning.viscosityCurve.points().back().x;
+  const double at = std::min(rs, highest);
+  double lnMu = tuning.viscosityCurve(at) + LiveOilViscosityExponent(at) * lnDeadRatio;
+  if (rs > highest) lnMu += std::log(LiveOilViscosity(deadOil, rs) / LiveOilViscosity(deadOil, highest));
+  return tuning.viscosityFactor * std::exp(lnMu);
+}
+
+double TunedUndersaturatedOilViscosity(const OilTuning& tuning, double muOb, double p, double pb) {
+  if (tuning.undersaturatedViscosityFactor == 1) return UndersaturatedOilViscosity(muOb, p, pb);
+  return muOb + tuning.undersaturatedViscosityFactor * UndersaturatedViscositySlope(muOb) * (p - pb);
 }
 
 }  // namespace tarnvik

@@ -1,25 +1,46 @@
-// An oil family tuned to laboratory measurements: three factors that the oil step of the
-// run applies to the family's correlations, so that every table, comparison and export
-// built from runs sees them.
+// An oil family tuned to laboratory measurements: maps and factors that the oil step of
+// the run applies to the family's correlations, so that every table, comparison and export
+// built from runs sees them. The family's own functions keep their shape; the tuning reads
+// them at corrected arguments and scales what they give:
 //
-//   pressure map:        Rs(p) = Rs_family(g(p)) at and below the bubble point, and
-//                        pb = g⁻¹(pb_family(Rsb)), with
+//   pressure map g:      Rs(p) = Rs_family(g(p)) at and below the bubble point, and
+//                        pb = g⁻¹(pb_family(Rsb)). g is one increasing function of
+//                        pressure for every oil, so Rs below the bubble point stays one
+//                        saturated curve, as a black-oil table needs. Version 2: the
+//                        monotone map (base/monotone_map.h) through the nodes
+//                        (p_i, pb_family(Rs_i)) of the measured points, so that the tuned
+//                        Rs passes through each of them and the measured bubble point is
+//                        the tuned one at the measured GOR. Version 1: the power map
 //                          g(p) = (p / s) · (p / pr)^(a − 1)
-//                        a pressure scale s, an exponent a and the reference pressure pr
-//                        (the measured bubble point); with a = 1, g(p) = p / s. g is one
-//                        function of pressure for every oil, so Rs below the bubble point
-//                        stays one saturated curve, as a black-oil table needs
-//   Bo factor b:         Bo − 1 = b (Bo_family(Rs) − 1) at and below the bubble point;
-//                        above it Bo(pb) exp(−co (p − pb)) as always
-//   viscosity factor m:  μo = m μo_family(Rs) at and below the bubble point; above it
-//                        Beal's pressure term from that tuned μob
+//                        with a pressure scale s, an exponent a and a reference pressure pr.
+//                        Version 2 also reaches measured Rs below the family's Rs at zero
+//                        pressure (families with a constant term hold gas at any pressure):
+//                        Rs(p) = m(Rs_family(g(p))) with m the monotone map through the
+//                        nodes (Rs_family(g(p_i)), Rs_i) of those points, and the identity
+//                        from the lowest pressure-map node up, so that the bubble point and
+//                        the points the pressure map reaches stay exact
+//   saturated Bo:        Bo − 1 = b (Bo_family(k(Rs)) − 1) + c, a factor and a shift (c = 0
+//                        in version 1) and, in version 2, the family read at Rs mapped by
+//                        the monotone map k through the measured points (none: k(Rs) = Rs),
+//                        Bo a function of the tuned Rs
+//   undersaturated Bo:   Bo(pb) exp(−k co_family (p − pb)), the family's compressibility
+//                        times k (1 in version 1)
+//   oil viscosity:       at and below the bubble point, Chew and Connally's live oil from
+//                        Beal's dead oil times d (d: the measured dead oil at the report's
+//                        temperature Tr); in version 2 with measured viscosities, up to
+//                        the highest Rs measured, the smooth falling curve L
+//                        (base/smooth_curve.h) of ln μo through them at Tr, moved to
+//                        another temperature as Chew and Connally's moves it:
+//                          ln μo(Rs, T) = L(Rs) + B(Rs) ln (μod(T) / μod(Tr)),
+//                        and beyond it Chew and Connally's slope in Rs from there; all
+//                        times m (version 1 has m alone). Above the bubble point
+//                        μo = μob + f s_Beal(μob) (p − pb)
 //
-// With pr = pb_measured and s = pb_measured / pb_family(GOR_measured) the tuned family
-// gives the measured bubble point at the measured GOR exactly, whatever a, and Rs at it
-// equals that GOR; a bends the Rs curve below it to the measured Rs. Units as the
-// correlations': psia, °F, SCF/STB, RB/STB, cp.
+// Units as the correlations': psia, °F, SCF/STB, RB/STB, cp.
 #pragma once
 
+#include "base/monotone_map.h"
+#include "base/smooth_curve.h"
 #include "correlations/choices.h"
 
 namespace tarnvik {
@@ -29,11 +50,21 @@ struct OilTuning {
   // is the family's own, to the last bit.
   bool active = false;
   OilCorrelation family = OilCorrelation::Standing;
+  // The pressure map: the monotone map where it has nodes, else the power map.
+  MonotoneMap pressureMap;
+  MonotoneMap lowRsMap;  // the family's Rs → Rs below the pressure map's reach; none: Rs itself
   double pressureScale = 1;
   double pressureExponent = 1;
   double referencePressure = 1;  // psia
   double boFactor = 1;
+  double boShift = 0;
+  MonotoneMap boMap;  // Rs → the Rs the family's Bo is read at; none: Rs itself
+  double compressibilityFactor = 1;
+  double deadOilViscosityFactor = 1;
+  SmoothCurve viscosityCurve;       // Rs SCF/STB → ln μo at the reference temperature; none: Chew and Connally's
+  double referenceTemperature = 0;  // °F, the report's
   double viscosityFactor = 1;
+  double undersaturatedViscosityFactor = 1;
 
   friend bool operator==(const OilTuning&, const OilTuning&) = default;
 };
@@ -56,5 +87,7 @@ double TunedBubblePoint(OilCorrelation family, const OilTuning& tuning, double g
 double TunedOilFvf(OilCorrelation family, const OilTuning& tuning, double gasGravity, double temperatureF,
                    double apiGravity, double rs);
 double TunedSaturatedOilViscosity(const OilTuning& tuning, double apiGravity, double temperatureF, double rs);
+double TunedUndersaturatedOilViscosity(const OilTuning& tuning, double bubblePointViscosity, double pressure,
+                                       double bubblePoint);
 
 }  // namespace tarnvik

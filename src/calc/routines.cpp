@@ -49,6 +49,7 @@ void CalcOilFvf(double gasGravity, double temperatureF, double apiGravity, doubl
     double undersaturated = 0;
     CalcUndersaturatedOilCompressibility(rs, temperatureF, gasGravity, apiGravity, pressure, bubblePoint,
                                          undersaturated, family);
+    if (tuning) undersaturated *= tuning->compressibilityFactor;
     co = undersaturated;
     bo = bo * std::exp(-undersaturated * (pressure - bubblePoint));
   }
@@ -58,7 +59,10 @@ void CalcOilViscosity(double apiGravity, double temperatureF, double rs, double&
                       double bubblePoint, const OilTuning* tuning) {
   muO = tuning ? TunedSaturatedOilViscosity(*tuning, apiGravity, temperatureF, rs)
                : SaturatedOilViscosity(apiGravity, temperatureF, rs);
-  if (pressure > bubblePoint) muO = UndersaturatedOilViscosity(muO, pressure, bubblePoint);
+  if (pressure > bubblePoint) {
+    muO = tuning ? TunedUndersaturatedOilViscosity(*tuning, muO, pressure, bubblePoint)
+                 : UndersaturatedOilViscosity(muO, pressure, bubblePoint);
+  }
 }
 
 void CalcOilCompressibility(double bo, double bg, double pressureStep, double boLower, double boUpper, double rsLower,

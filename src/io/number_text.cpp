@@ -279,4 +279,26 @@ std::string FormatRoundTrip(double value) {
   return std::string(buffer.data(), end);
 }
 
+std::string FormatFixed(double value, int decimals) {
+  if (std::isnan(value)) return {};
+  if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+  std::array<char, 400> buffer{};
+  const auto [end, ec] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
+  if (ec != std::errc()) return {};
+  std::string text(buffer.data(), end);
+  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text;
+}
+
+std::string FormatSignificant(double value, int digits) {
+  if (std::isnan(value)) return {};
+  if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+  std::array<char, 64> buffer{};
+  const auto [end, ec] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+  if (ec != std::errc()) return {};
+  return std::string(buffer.data(), end);
+}
+
 }  // namespace tarnvik

@@ -55,4 +55,14 @@ std::string FormatShortest(double value);
 // give an empty text.
 std::string FormatRoundTrip(double value);
 
+// `decimals` places after the point, always written, with a leading zero and a minus sign
+// only where the rounded value is below 0: 0.0012 → "0.00" (2), 25 → "25.00" (2), -0.004 →
+// "0.00" (2), whatever the locale. NaN gives an empty text, ±inf "inf" / "-inf".
+std::string FormatFixed(double value, int decimals);
+
+// `digits` significant digits, with an exponent only where the value needs one (as %g
+// writes it, whatever the locale): 1.28391 → "1.284" (4), 2634.7 → "2635" (4), 1.5e-05 →
+// "1.5e-05" (4). NaN gives an empty text, ±inf "inf" / "-inf".
+std::string FormatSignificant(double value, int digits);
+
 }  // namespace tarnvik

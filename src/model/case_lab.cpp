@@ -1,5 +1,6 @@
 #include "model/case_lab.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "correlations/validity_ranges.h"
@@ -15,28 +16,14 @@ constexpr std::string_view kTuningPrefix = "tuning,";
 
 std::string At(std::size_t line) { return "line " + std::to_string(line) + ": "; }
 
-bool ReadTuning(const CaseRecordReader::AttachedLine& line, OilTuning& tuning, std::string& error) {
-  std::vector<std::string> fields;
-  std::size_t column = 0;
-  if (!SplitCsvLine(line.text, fields, column, error)) {
-    error = At(line.line) + error;
-    return false;
-  }
-  // tuning, version, family, pressure scale, Bo factor, viscosity factor, pressure exponent,
-  // reference pressure
+// The fields after the family of a version 1 line: pressure scale, Bo factor, viscosity
+// factor, pressure exponent and reference pressure.
+bool ReadTuningVersion1(const CaseRecordReader::AttachedLine& line, const std::vector<std::string>& fields,
+                        OilTuning& tuning, std::string& error) {
   if (fields.size() != 8) {
     error = At(line.line) +
-            "a tuning line holds @tuning, its version, the family, the pressure scale, Bo factor, viscosity "
+            "a tuning line of version 1 holds @tuning, 1, the family, the pressure scale, Bo factor, viscosity "
             "factor, pressure exponent and reference pressure";
-    return false;
-  }
-  if (fields[1] != std::to_string(kTuningLineVersion)) {
-    error = At(line.line) + "tuning version " + fields[1] + " is not known; this program reads version 1";
-    return false;
-  }
-  const std::optional<OilCorrelation> family = OilFamilyFromCode(fields[2]);
-  if (!family) {
-    error = At(line.line) + "\"" + fields[2] + "\" names no oil family";
     return false;
   }
   double* factors[] = {&tuning.pressureScale, &tuning.boFactor, &tuning.viscosityFactor, &tuning.pressureExponent,
@@ -51,9 +38,165 @@ bool ReadTuning(const CaseRecordReader::AttachedLine& line, OilTuning& tuning, s
     }
     *factors[i] = *value;
   }
-  tuning.family = *family;
-  tuning.active = true;
   return true;
+}
+
+// A group of a version 2 line: its key, how many numbers it holds (0: pairs, at least
+// one), and where they go.
+struct TuningGroup {
+  std::string_view key;
+  std::size_t count;
+  bool required;
+};
+constexpr TuningGroup kTuningGroups[] = {
+    {"pressure_map", 0, true},
+    {"low_rs_map", 0, false},
+    {"bo", 2, false},
+    {"bo_map", 0, false},
+    {"compressibility", 1, false},
+    {"dead_oil_viscosity", 1, false},
+    {"viscosity_curve", 0, false},
+    {"reference_temperature", 1, false},
+    {"undersaturated_viscosity", 1, false},
+};
+
+bool StoreTuningGroup(std::string_view key, const std::vector<double>& values, OilTuning& tuning) {
+  const auto nodes = [&values] {
+    std::vector<MapNode> list;
+    for (std::size_t i = 0; i + 1 < values.size(); i += 2) list.push_back({values[i], values[i + 1]});
+    return list;
+  };
+  const auto positive = [](double v) { return v > 0 && std::isfinite(v); };
+  if (key == "viscosity_curve") {
+    if (values.size() % 2 != 0 || !ValidCurvePoints(nodes())) return false;
+    tuning.viscosityCurve = SmoothCurve(nodes());
+    return true;
+  }
+  if (key == "reference_temperature") {
+    tuning.referenceTemperature = values[0];
+    return std::isfinite(values[0]);
+  }
+  if (key.ends_with("_map")) {
+    if (values.size() % 2 != 0 || !ValidMapNodes(nodes())) return false;
+    MonotoneMap& map = key == "pressure_map" ? tuning.pressureMap
+                       : key == "low_rs_map" ? tuning.lowRsMap
+                                             : tuning.boMap;
+    map = MonotoneMap(nodes());
+    if (key == "pressure_map") tuning.referencePressure = values[values.size() - 2];
+    return true;
+  }
+  if (key == "bo") {
+    tuning.boFactor = values[0], tuning.boShift = values[1];
+    return positive(values[0]) && std::isfinite(values[1]);
+  }
+  double& factor = key == "compressibility"      ? tuning.compressibilityFactor
+                   : key == "dead_oil_viscosity" ? tuning.deadOilViscosityFactor
+                                                 : tuning.undersaturatedViscosityFactor;
+  factor = values[0];
+  return positive(values[0]);
+}
+
+// The fields after the family of a version 2 line: groups, each a key and its numbers.
+bool ReadTuningVersion2(const CaseRecordReader::AttachedLine& line, const std::vector<std::string>& fields,
+                        OilTuning& tuning, std::string& error) {
+  std::vector<std::string_view> seen;
+  std::size_t i = 3;
+  while (i < fields.size()) {
+    const auto group = std::find_if(std::begin(kTuningGroups), std::end(kTuningGroups),
+                                    [&](const TuningGroup& g) { return g.key == fields[i]; });
+    if (group == std::end(kTuningGroups)) {
+      error = At(line.line) + "\"" + fields[i] + "\" is not a part of a tuning line";
+      return false;
+    }
+    if (std::find(seen.begin(), seen.end(), group->key) != seen.end()) {
+      error = At(line.line) + "the tuning line gives " + fields[i] + " twice";
+      return false;
+    }
+    seen.push_back(group->key);
+    std::vector<double> values;
+    for (++i; i < fields.size(); ++i) {
+      std::optional<double> value;
+      if (!ParseNumberField(fields[i], value) || !value) break;
+      values.push_back(*value);
+    }
+    const bool countRight = group->count == 0 ? values.size() >= 2 : values.size() == group->count;
+    if (!countRight || !StoreTuningGroup(group->key, values, tuning)) {
+      error = At(line.line) + "the tuning line's " + std::string(group->key) + " " +
+              (group->key == "viscosity_curve"         ? "is not pairs of numbers, the first of each rising"
+               : group->key == "reference_temperature" ? "is not a number"
+               : group->count == 0                     ? "is not pairs of numbers above 0 that rise together"
+               : group->count == 1                     ? "is not one number above 0"
+                                                       : "is not a factor above 0 and a shift");
+      return false;
+    }
+  }
+  for (const TuningGroup& group : kTuningGroups) {
+    if (group.required && std::find(seen.begin(), seen.end(), group.key) == seen.end()) {
+      error = At(line.line) + "the tuning line has no " + std::string(group.key);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ReadTuning(const CaseRecordReader::AttachedLine& line, OilTuning& tuning, std::string& error) {
+  std::vector<std::string> fields;
+  std::size_t column = 0;
+  if (!SplitCsvLine(line.text, fields, column, error)) {
+    error = At(line.line) + error;
+    return false;
+  }
+  if (fields.size() < 3) {
+    error = At(line.line) + "a tuning line holds @tuning, its version, the family and the tuning";
+    return false;
+  }
+  if (fields[1] != "1" && fields[1] != "2") {
+    error = At(line.line) + "tuning version " + fields[1] + " is not known; this program reads versions 1 and 2";
+    return false;
+  }
+  const std::optional<OilCorrelation> family = OilFamilyFromCode(fields[2]);
+  if (!family) {
+    error = At(line.line) + "\"" + fields[2] + "\" names no oil family";
+    return false;
+  }
+  OilTuning read;
+  const bool ok =
+      fields[1] == "1" ? ReadTuningVersion1(line, fields, read, error) : ReadTuningVersion2(line, fields, read, error);
+  if (!ok) return false;
+  read.family = *family;
+  read.active = true;
+  tuning = std::move(read);
+  return true;
+}
+
+std::string TuningLine(const OilTuning& t) {
+  std::string line = "@" + std::string(kTuningPrefix);
+  const auto number = [&line](double value) { line.append(",").append(FormatShortest(value)); };
+  if (t.pressureMap.empty()) {
+    line += "1," + std::string(OilFamilyCode(t.family));
+    for (double value : {t.pressureScale, t.boFactor, t.viscosityFactor, t.pressureExponent, t.referencePressure}) {
+      number(value);
+    }
+    return line + "\r\n";
+  }
+  line += std::to_string(kTuningLineVersion) + "," + std::string(OilFamilyCode(t.family));
+  const auto map = [&](std::string_view key, const MonotoneMap& m) {
+    line.append(",").append(key);
+    for (const MapNode& node : m.nodes()) number(node.x), number(node.y);
+  };
+  map("pressure_map", t.pressureMap);
+  if (!t.lowRsMap.empty()) map("low_rs_map", t.lowRsMap);
+  line += ",bo", number(t.boFactor), number(t.boShift);
+  if (!t.boMap.empty()) map("bo_map", t.boMap);
+  line += ",compressibility", number(t.compressibilityFactor);
+  line += ",dead_oil_viscosity", number(t.deadOilViscosityFactor);
+  if (!t.viscosityCurve.empty()) {
+    line += ",viscosity_curve";
+    for (const MapNode& point : t.viscosityCurve.points()) number(point.x), number(point.y);
+    line += ",reference_temperature", number(t.referenceTemperature);
+  }
+  line += ",undersaturated_viscosity", number(t.undersaturatedViscosityFactor);
+  return line + "\r\n";
 }
 
 }  // namespace
@@ -110,13 +253,7 @@ std::string WriteCaseLab(const CaseLab& lab) {
       pos = end + 2;
     }
   }
-  if (lab.tuning.active) {
-    const OilTuning& t = lab.tuning;
-    out += "@" + std::string(kTuningPrefix) + std::to_string(kTuningLineVersion) + "," +
-           std::string(OilFamilyCode(t.family)) + "," + FormatShortest(t.pressureScale) + "," +
-           FormatShortest(t.boFactor) + "," + FormatShortest(t.viscosityFactor) + "," +
-           FormatShortest(t.pressureExponent) + "," + FormatShortest(t.referencePressure) + "\r\n";
-  }
+  if (lab.tuning.active) out += TuningLine(lab.tuning);
   return out;
 }
 

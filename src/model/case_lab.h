@@ -5,12 +5,29 @@
 //   @lab,tarnvik-lab,1,field                      "@lab," and a line of the lab file
 //   @lab,temperature,220                          (model/lab_file.h), in field units, so
 //   ...                                           that every number reads back exactly
+//   @tuning,2,Standing,pressure_map,14.7,3.1,...,bo,1.02,0.011,compressibility,1.1,
+//     dead_oil_viscosity,1.3,viscosity_curve,0,0.31,120,0.12,...,
+//     reference_temperature,220,undersaturated_viscosity,1.2
+//                                                 the tuning in force (calc/oil_tuning.h):
+//                                                 version, family (its code), then groups,
+//                                                 each a key and its numbers: the pressure
+//                                                 map's nodes (p psia, family pressure
+//                                                 psia; required), the low-Rs map's nodes
+//                                                 (family Rs, Rs; SCF/STB), the Bo factor
+//                                                 and shift,
+//                                                 the Bo map's nodes (Rs, Rs read; SCF/STB),
+//                                                 the factors on the undersaturated
+//                                                 compressibility and on Beal's dead oil,
+//                                                 the viscosity curve's points (Rs SCF/STB,
+//                                                 ln μo) at the reference temperature (°F),
+//                                                 and the factor on Beal's
+//                                                 undersaturated slope; a group left out is
+//                                                 the family's own
 //   @tuning,1,Standing,1.0523,0.981,1.12,1.04,2634.7
-//                                                 the tuning in force: version, family
-//                                                 (its code), pressure scale, Bo factor,
-//                                                 viscosity factor, pressure exponent and
-//                                                 reference pressure, psia
-//                                                 (calc/oil_tuning.h)
+//                                                 version 1, still read: pressure scale, Bo
+//                                                 factor, viscosity factor, pressure
+//                                                 exponent and reference pressure, psia
+//                                                 (a version-1 tuning is written back so)
 //
 // A case without lab data and tuning is the record alone, so such files read as before by
 // any program that reads case files, and every case file written before reads as before.
@@ -26,7 +43,7 @@
 
 namespace tarnvik {
 
-inline constexpr int kTuningLineVersion = 1;
+inline constexpr int kTuningLineVersion = 2;
 
 struct CaseLab {
   std::optional<LabData> data;

@@ -12,7 +12,7 @@
 
 #include "base/unit_system.h"
 #include "calc/calculation_case.h"
-#include "calc/lab_fit.h"
+#include "calc/oil_tuning_fit.h"
 #include "io/case_record.h"
 #include "model/case_lab.h"
 #include "present/formatted_outputs.h"

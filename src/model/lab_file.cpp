@@ -19,14 +19,16 @@ namespace {
 
 constexpr std::string_view kMagic = "tarnvik-lab";
 
-// The keys the writer names one by one.
-constexpr const LabQuantity& kTemperature = LabQuantityOf(LabKey::Temperature);
-constexpr const LabQuantity& kBubblePoint = LabQuantityOf(LabKey::BubblePoint);
-constexpr const LabQuantity& kGor = LabQuantityOf(LabKey::Gor);
-constexpr const LabQuantity& kSeparatorBo = LabQuantityOf(LabKey::SeparatorBo);
-constexpr const LabQuantity& kSeparatorGor = LabQuantityOf(LabKey::SeparatorGor);
-constexpr const LabQuantity& kApi = LabQuantityOf(LabKey::Api);
-constexpr const LabQuantity& kGasGravity = LabQuantityOf(LabKey::GasGravity);
+constexpr std::size_t Index(LabKey key) { return static_cast<std::size_t>(key); }
+constexpr std::size_t Index(LabColumn column) { return static_cast<std::size_t>(column); }
+
+// The names a message lists, comma separated: the columns after pressure, or the keys.
+template <std::size_t N>
+std::string Names(const std::array<LabQuantity, N>& quantities, std::size_t from) {
+  std::string names;
+  for (std::size_t i = from; i < N; ++i) names.append(i > from ? ", " : "").append(quantities[i].name);
+  return names;
+}
 constexpr const auto& kKeys = kLabKeys;
 constexpr const auto& kColumns = kLabColumns;
 
@@ -150,10 +152,8 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
             if (fields[i] == kColumns[k].name) found = k;
           }
           if (found == kColumns.size() || (found == 0 && i > 0)) {
-            return reader.Fail(
-                lineNumber, i + 1, "",
-                Quoted(fields[i]) +
-                    " is not a column of a lab file (rs, bo, oil_viscosity, oil_compressibility, z, bg)");
+            return reader.Fail(lineNumber, i + 1, "",
+                               Quoted(fields[i]) + " is not a column of a lab file (" + Names(kColumns, 1) + ")");
           }
           for (std::size_t before : columns) {
             if (before == found) return reader.Fail(lineNumber, i + 1, fields[i], "the column is named twice");
@@ -168,11 +168,9 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
         if (fields[0] == kKeys[k].name) key = k;
       }
       if (key == kKeys.size()) {
-        return reader.Fail(
-            lineNumber, 1, "",
-            Quoted(fields[0]) +
-                " is not a key of a lab file (source, temperature, bubble_point, gor, separator_bo, "
-                "separator_gor, api, gas_gravity) nor the column header row, which starts with pressure");
+        return reader.Fail(lineNumber, 1, "",
+                           Quoted(fields[0]) + " is not a key of a lab file (source, " + Names(kKeys, 0) +
+                               ") nor the column header row, which starts with pressure");
       }
       if (keyLines[key] != 0) {
         return reader.Fail(lineNumber, 1, kKeys[key].name,
@@ -218,38 +216,46 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
     rowLines.push_back(lineNumber);
   }
   if (!sawMagic) return reader.Fail(1, 0, "", "the text is empty: a lab file starts with \"tarnvik-lab,1,field\"");
-  for (std::size_t k : {0, 1, 2}) {
+  for (std::size_t k = 0; k < kRequiredLabKeys; ++k) {
     if (!keys[k])
       return reader.Fail(lineNumber, 0, "", "the required key " + std::string(kKeys[k].name) + " is missing");
   }
-  if (keys[3].has_value() != keys[4].has_value()) {
-    const std::size_t given = keys[3] ? 3 : 4;
+  const std::optional<double>& separatorBo = keys[Index(LabKey::SeparatorBo)];
+  const std::optional<double>& separatorGor = keys[Index(LabKey::SeparatorGor)];
+  if (separatorBo.has_value() != separatorGor.has_value()) {
+    const std::size_t given = Index(separatorBo ? LabKey::SeparatorBo : LabKey::SeparatorGor);
     return reader.Fail(keyLines[given], 1, kKeys[given].name,
                        "a separator test needs both separator_bo and separator_gor");
   }
   if (columns.empty()) return reader.Fail(lineNumber, 0, "", "the column header row (pressure,...) is missing");
-  data.temperatureF = *keys[0];
-  data.bubblePoint = *keys[1];
-  data.gor = *keys[2];
-  if (keys[3]) data.separator = SeparatorTest{*keys[3], *keys[4]};
-  data.apiGravity = keys[5];
-  data.gasGravity = keys[6];
+  data.temperatureF = *keys[Index(LabKey::Temperature)];
+  data.bubblePoint = *keys[Index(LabKey::BubblePoint)];
+  data.gor = *keys[Index(LabKey::Gor)];
+  if (separatorBo) data.separator = SeparatorTest{*separatorBo, *separatorGor};
+  data.apiGravity = keys[Index(LabKey::Api)];
+  data.gasGravity = keys[Index(LabKey::GasGravity)];
+  data.deadOilViscosity = keys[Index(LabKey::DeadOilViscosity)];
   if (data.points.size() >= 2 && data.points[1].pressure < data.points[0].pressure) {
     std::reverse(data.points.begin(), data.points.end());
     std::reverse(rowLines.begin(), rowLines.end());
   }
-  // Above the bubble point the oil holds all its gas: Rs is the GOR (to a part in a million).
+  const auto fileColumn = [&](LabColumn column) {
+    const auto at = std::find(columns.begin(), columns.end(), Index(column));
+    return static_cast<std::size_t>(at - columns.begin()) + 1;
+  };
   for (std::size_t i = 0; i < data.points.size(); ++i) {
     const LabPoint& point = data.points[i];
-    if (point.pressure <= data.bubblePoint || !point.rs) continue;
-    if (std::abs(*point.rs - data.gor) > 1e-6 * data.gor) {
-      std::size_t rsColumn = 0;
-      for (std::size_t c = 0; c < columns.size(); ++c) {
-        if (columns[c] == 1) rsColumn = c + 1;
-      }
-      return reader.Fail(rowLines[i], rsColumn, "rs",
+    // Above the bubble point the oil holds all its gas: Rs is the GOR (to a part in a million).
+    if (point.pressure > data.bubblePoint && point.rs && std::abs(*point.rs - data.gor) > 1e-6 * data.gor) {
+      return reader.Fail(rowLines[i], fileColumn(LabColumn::Rs), "rs",
                          "above the bubble point Rs must be the GOR at the bubble point (gor on line " +
-                             std::to_string(keyLines[2]) + ")");
+                             std::to_string(keyLines[Index(LabKey::Gor)]) + ")");
+    }
+    // Below it a constant-composition expansion measures oil and gas together.
+    if (point.pressure < data.bubblePoint && point.relativeVolume) {
+      return reader.Fail(rowLines[i], fileColumn(LabColumn::RelativeVolume), "relative_volume",
+                         "below the bubble point a relative volume holds the gas too, which the oil's properties "
+                         "do not: give relative volumes at and above the bubble point only");
     }
   }
   result = std::move(data);
@@ -298,15 +304,10 @@ std::string WriteLabFile(const LabData& data, UnitSystem units) {
   const auto key = [&](const LabQuantity& q, double value) {
     out += std::string(q.name) + "," + number(value, q) + "\r\n";
   };
-  key(kTemperature, data.temperatureF);
-  key(kBubblePoint, data.bubblePoint);
-  key(kGor, data.gor);
-  if (data.separator) {
-    key(kSeparatorBo, data.separator->bo);
-    key(kSeparatorGor, data.separator->gor);
+  const auto values = KeyValuesOf(data);
+  for (std::size_t k = 0; k < kKeys.size(); ++k) {
+    if (values[k]) key(kKeys[k], *values[k]);
   }
-  if (data.apiGravity) key(kApi, *data.apiGravity);
-  if (data.gasGravity) key(kGasGravity, *data.gasGravity);
   // The columns any point has, in the usual order.
   std::vector<std::size_t> columns = {0};
   for (std::size_t c = 1; c < kColumns.size(); ++c) {

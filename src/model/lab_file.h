@@ -10,21 +10,25 @@
 //   separator_gor,768                      Bofb, RB/STB (rm3/sm3), and Rsfb, SCF/STB (sm3/sm3)
 //   api,35                               optional: stock-tank oil gravity, °API
 //   gas_gravity,0.872                    optional: gas gravity, air = 1
+//   dead_oil_viscosity,1.02              optional: the dead oil's viscosity at the report's
+//                                          temperature and atmospheric pressure, cp (mPa s)
 //   pressure,rs,bo,oil_viscosity         the column header row: pressure first, then any of
-//   2634.7,854,1.600,                      rs, bo, oil_viscosity, oil_compressibility, z, bg
-//   2364.7,763,1.554,                    one row per pressure; a blank cell was not measured
+//   2634.7,854,1.600,                      rs, bo, oil_viscosity, oil_compressibility, z, bg,
+//   2364.7,763,1.554,                      relative_volume; one row per pressure; a blank
+//                                          cell was not measured
 //
 // Units of the columns: pressure psia (bara), rs SCF/STB (sm3/sm3), bo RB/STB (rm3/sm3),
 // oil_viscosity cp (mPa s), oil_compressibility 1/psi (1/bar), z none, bg RB/MCF
-// (rm3/sm3). Rows may run by increasing or by decreasing pressure. With a separator test,
-// gor and the rs and bo columns are differential-liberation values; the data are used at
-// separator conditions (calc/lab_data.h).
+// (rm3/sm3), relative_volume none: a constant-composition expansion's V/Vsat at and above
+// the bubble point. Rows may run by increasing or by decreasing pressure. With a separator
+// test, gor and the rs and bo columns are differential-liberation values; the data are
+// used at separator conditions (calc/lab_data.h).
 //
 // A file is refused, naming the line and the column, for: a first line other than the
 // above, an unknown or repeated key, a missing required key, a column not in the list or
-// repeated, a cell that is not a number, a negative value, a pressure, Bo, viscosity, z or
-// Bg of 0, a repeated pressure or one out of order, or an Rs above the bubble point other
-// than the GOR.
+// repeated, a cell that is not a number, a negative value, a pressure, Bo, viscosity, z,
+// Bg or relative volume of 0, a repeated pressure or one out of order, an Rs above the
+// bubble point other than the GOR, or a relative volume below the bubble point.
 #pragma once
 
 #include <string>

@@ -28,9 +28,18 @@ struct LabQuantity {
 
 // The header's keys after `source`, in the order a file writes them; the first three are
 // required.
-enum class LabKey : std::uint8_t { Temperature, BubblePoint, Gor, SeparatorBo, SeparatorGor, Api, GasGravity };
+enum class LabKey : std::uint8_t {
+  Temperature,
+  BubblePoint,
+  Gor,
+  SeparatorBo,
+  SeparatorGor,
+  Api,
+  GasGravity,
+  DeadOilViscosity
+};
 inline constexpr std::size_t kRequiredLabKeys = 3;
-inline constexpr std::array<LabQuantity, 7> kLabKeys = {{
+inline constexpr std::array<LabQuantity, 8> kLabKeys = {{
     {"temperature", "Temperature", "°F", "°C", Dimension::Temperature, 1, true},
     {"bubble_point", "Bubble point (measured)", "psia", "bara", Dimension::Pressure, 1, false},
     {"gor", "GOR at the bubble point", "SCF/STB", "sm3/sm3", Dimension::GasLiquidRatio, units::kScfPerMcf, false},
@@ -38,11 +47,12 @@ inline constexpr std::array<LabQuantity, 7> kLabKeys = {{
     {"separator_gor", "Separator test Rsfb", "SCF/STB", "sm3/sm3", Dimension::GasLiquidRatio, units::kScfPerMcf, false},
     {"api", "Oil gravity", "°API", "°API", Dimension::Plain, 1, false},
     {"gas_gravity", "Gas gravity", "air = 1", "air = 1", Dimension::Plain, 1, false},
+    {"dead_oil_viscosity", "Dead-oil viscosity", "cp", "cp", Dimension::Plain, 1, false},
 }};
 
 // The columns of the points, pressure first.
-enum class LabColumn : std::uint8_t { Pressure, Rs, Bo, OilViscosity, OilCompressibility, Z, Bg };
-inline constexpr std::array<LabQuantity, 7> kLabColumns = {{
+enum class LabColumn : std::uint8_t { Pressure, Rs, Bo, OilViscosity, OilCompressibility, Z, Bg, RelativeVolume };
+inline constexpr std::array<LabQuantity, 8> kLabColumns = {{
     {"pressure", "Pressure", "psia", "bara", Dimension::Pressure, 1, false},
     {"rs", "Rs", "SCF/STB", "sm3/sm3", Dimension::GasLiquidRatio, units::kScfPerMcf, true},
     {"bo", "Bo", "RB/STB", "rm3/sm3", Dimension::LiquidRatio, 1, false},
@@ -50,6 +60,7 @@ inline constexpr std::array<LabQuantity, 7> kLabColumns = {{
     {"oil_compressibility", "Oil compressibility", "1/psi", "1/bar", Dimension::InverseCompressibility, 1, true},
     {"z", "z", "", "", Dimension::Plain, 1, false},
     {"bg", "Bg", "RB/MCF", "rm3/sm3", Dimension::GasVolumeFactor, 1, false},
+    {"relative_volume", "Relative volume V/Vsat", "", "", Dimension::Plain, 1, false},
 }};
 
 constexpr const LabQuantity& LabQuantityOf(LabKey key) { return kLabKeys[static_cast<std::size_t>(key)]; }
@@ -62,6 +73,9 @@ constexpr std::string_view UnitIn(const LabQuantity& q, UnitSystem units) {
 // A value in the correlations' units in `units`' units, and back.
 double LabValueIn(double value, const LabQuantity& q, UnitSystem units);
 double LabValueFrom(double value, const LabQuantity& q, UnitSystem units);
+
+// The header's values of `data` by LabKey (empty where it has none).
+std::array<std::optional<double>, kLabKeys.size()> KeyValuesOf(const LabData& data);
 
 // A point's value in a column other than pressure; null for pressure.
 std::optional<double>* CellOf(LabPoint& point, LabColumn column);

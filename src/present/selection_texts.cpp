@@ -85,9 +85,52 @@ std::string TuningDescription(const OilTuning& tuning) {
     std::snprintf(text, sizeof text, "%.5g", value);
     return std::string(text);
   };
-  return std::string(OilCorrelationName(tuning.family)) + " tuned to lab data: pressure scale " +
-         factor(tuning.pressureScale) + ", pressure exponent " + factor(tuning.pressureExponent) + ", Bo factor " +
-         factor(tuning.boFactor) + ", viscosity factor " + factor(tuning.viscosityFactor);
+  const std::string family(OilCorrelationName(tuning.family));
+  if (tuning.pressureMap.empty()) {
+    return family + " tuned to lab data: pressure scale " + factor(tuning.pressureScale) + ", pressure exponent " +
+           factor(tuning.pressureExponent) + ", Bo factor " + factor(tuning.boFactor) + ", viscosity factor " +
+           factor(tuning.viscosityFactor);
+  }
+  const auto points = [](const MonotoneMap& map) {
+    const std::size_t n = map.nodes().size();
+    return std::to_string(n) + (n == 1 ? " point" : " points");
+  };
+  const std::size_t rsPoints =
+      tuning.pressureMap.nodes().size() + (tuning.lowRsMap.empty() ? 0 : tuning.lowRsMap.nodes().size() - 1);
+  std::string text =
+      family + " tuned to lab data: Rs through " + std::to_string(rsPoints) + (rsPoints == 1 ? " point" : " points") +
+      ", Bo factor " + factor(tuning.boFactor) + " and shift " + factor(tuning.boShift) +
+      (tuning.boMap.empty() ? std::string() : " through " + points(tuning.boMap)) + ", compressibility factor " +
+      factor(tuning.compressibilityFactor) + ", dead-oil viscosity factor " + factor(tuning.deadOilViscosityFactor);
+  if (!tuning.viscosityCurve.empty()) {
+    const std::size_t n = tuning.viscosityCurve.points().size() - 1;  // the dead oil's at Rs 0
+    text += ", saturated viscosity through " + std::to_string(n) + (n == 1 ? " point" : " points");
+  }
+  return text + ", undersaturated viscosity slope factor " + factor(tuning.undersaturatedViscosityFactor);
+}
+
+TuningFields TuningFieldsOf(const OilTuning& t) {
+  TuningFields fields;
+  if (t.pressureMap.empty()) {
+    fields.version = 1;
+    fields.numbers = {{"pressure_scale", t.pressureScale},
+                      {"pressure_exponent", t.pressureExponent},
+                      {"reference_pressure", t.referencePressure},
+                      {"bo_factor", t.boFactor},
+                      {"viscosity_factor", t.viscosityFactor}};
+    return fields;
+  }
+  fields.numbers = {{"bo_factor", t.boFactor},
+                    {"bo_shift", t.boShift},
+                    {"compressibility_factor", t.compressibilityFactor},
+                    {"dead_oil_viscosity_factor", t.deadOilViscosityFactor},
+                    {"undersaturated_viscosity_factor", t.undersaturatedViscosityFactor}};
+  fields.rsMap = t.pressureMap.nodes();
+  fields.lowRsMap = t.lowRsMap.nodes();
+  fields.boMap = t.boMap.nodes();
+  fields.viscosityCurve = t.viscosityCurve.points();
+  if (!t.viscosityCurve.empty()) fields.numbers.push_back({"reference_temperature", t.referenceTemperature});
+  return fields;
 }
 
 }  // namespace tarnvik

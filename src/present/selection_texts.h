@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/correlation_selection.h"
 
@@ -62,7 +63,25 @@ std::string_view OilCorrelationName(OilCorrelation family);
 std::string CorrelationsDescription(const CorrelationSelection& selection);
 
 // The tuning in words, with its factors to five significant digits: "Standing tuned to
-// lab data: pressure scale 1.0523, Bo factor 0.98123, viscosity factor 1.1172".
+// lab data: Rs through 10 points, Bo factor 1.0123 and shift 0.0041, ...", or for a
+// version-1 tuning "... pressure scale 1.0523, pressure exponent 1, Bo factor 0.98123,
+// viscosity factor 1.1172".
 std::string TuningDescription(const OilTuning& tuning);
+
+// The tuning for programs: its version (1: the power map and two factors; 2: the maps
+// through the measured points), its named numbers, and the nodes of its maps.
+struct TuningNumber {
+  std::string_view name;  // pressure_scale, bo_factor, ...
+  double value;
+};
+struct TuningFields {
+  int version = 2;
+  std::vector<TuningNumber> numbers;
+  std::vector<MapNode> rsMap;           // pressure psia → family pressure psia
+  std::vector<MapNode> lowRsMap;        // the family's Rs → Rs below the pressure map's reach, SCF/STB
+  std::vector<MapNode> boMap;           // Rs → the Rs the family's Bo is read at, SCF/STB
+  std::vector<MapNode> viscosityCurve;  // Rs SCF/STB → ln μo at the reference temperature
+};
+TuningFields TuningFieldsOf(const OilTuning& tuning);
 
 }  // namespace tarnvik

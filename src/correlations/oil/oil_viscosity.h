@@ -22,8 +22,23 @@
 
 namespace tarnvik {
 
-// μo [cp] of oil holding Rs [SCF/STB] at or below its bubble point.
+// μod [cp], Beal's dead oil.
+double DeadOilViscosity(double apiGravity, double temperatureF);
+
+// Chew and Connally's exponent B of the dead oil's viscosity at Rs [SCF/STB]:
+// d ln μo / d ln μod.
+double LiveOilViscosityExponent(double rs);
+
+// μo [cp] of oil holding Rs [SCF/STB] whose dead oil's viscosity is μod [cp], Chew and
+// Connally's.
+double LiveOilViscosity(double deadOilViscosity, double rs);
+
+// μo [cp] of oil holding Rs [SCF/STB] at or below its bubble point: Chew and Connally's
+// from Beal's dead oil.
 double SaturatedOilViscosity(double apiGravity, double temperatureF, double rs);
+
+// Beal's slope s [cp/psi] above the bubble point, from μob [cp].
+double UndersaturatedViscositySlope(double bubblePointViscosity);
 
 // μo [cp] at p [psia] above the bubble point pb [psia], from μob [cp] at pb.
 double UndersaturatedOilViscosity(double bubblePointViscosity, double pressure, double bubblePoint);
