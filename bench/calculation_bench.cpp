@@ -8,7 +8,7 @@
 
 #include "batch.h"
 #include "calc/calculation_run.h"
-#include "calc/lab_fit.h"
+#include "calc/oil_tuning_fit.h"
 #include "calc/pressure_table.h"
 #include "export/black_oil_tables.h"
 #include "io/case_record.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/lab_fit.h"
+#include "calc/oil_tuning_fit.h"
 #include "model/lab_file.h"
 #include "typical_case.h"
 

@@ -3,8 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "calc/lab_fit.h"
+#include "calc/oil_tuning_fit.h"
 #include "model/lab_file.h"
+#include "model/lab_residuals.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
 
@@ -13,18 +14,21 @@ namespace tarnvik::python {
 const char* const kTuningDoc =
     R"(The tuning of the oil family in force to the case's lab data, or None.
 
-A dict: family; pressure_scale, pressure_exponent, reference_pressure [psia],
-bo_factor and viscosity_factor (the factors the tuned family applies); and, when the
-case carries lab data that the family can be compared with, separator_adjusted (True
-when Rs and Bo were adjusted to separator conditions) and the errors against the data
-untuned and tuned: "untuned" and "tuned", each {"score": percent, "pb": {"error":
-percent or None, "points": n}, "rs": ..., "bo": ..., "oil_viscosity": ...,
-"oil_compressibility": ...}, as rank_oil gives them; otherwise these three are None.)";
+A dict: version (2: the maps through the measured points; 1: a tuning saved by an
+earlier release, a pressure scale and exponent and two factors), family, the tuning's
+numbers (version 2: bo_factor, bo_shift, compressibility_factor,
+dead_oil_viscosity_factor, undersaturated_viscosity_factor, reference_temperature [°F]
+where there is a viscosity curve, and the nodes of rs_map [psia, family psia],
+low_rs_map, bo_map [SCF/STB, SCF/STB] and viscosity_curve [SCF/STB, ln cp] as lists of
+pairs; version 1: pressure_scale, pressure_exponent, reference_pressure [psia],
+bo_factor, viscosity_factor), as tarnvik-calc --rank-oil --format json gives them; and,
+when the case carries lab data that the family can be compared with, separator_adjusted
+(True when Rs and Bo were adjusted to separator conditions) and the errors against the
+data untuned and tuned: "untuned" and "tuned", each {"score": percent, "pb": {"error":
+percent or None, "max_error": ..., "points": n}, "rs": ..., ...}, as rank_oil gives them;
+otherwise these three are None.)";
 
 namespace {
-
-constexpr std::array<const char*, kLabPropertyCount> kPropertyNames = {"pb", "rs", "bo", "oil_viscosity",
-                                                                       "oil_compressibility"};
 
 py::object Optional(const std::optional<double>& value) {
   return value ? py::object(py::float_(*value)) : py::object(py::none());
@@ -36,9 +40,11 @@ py::dict Errors(const LabErrors& errors) {
   figures["score"] = 100 * LabScore(errors);
   for (std::size_t i = 0; i < kLabPropertyCount; ++i) {
     py::dict item;
-    item["error"] = errors[i].points == 0 ? py::object(py::none()) : py::object(py::float_(100 * errors[i].aare));
+    const bool none = errors[i].points == 0;
+    item["error"] = none ? py::object(py::none()) : py::object(py::float_(100 * errors[i].aare));
+    item["max_error"] = none ? py::object(py::none()) : py::object(py::float_(100 * errors[i].maxError));
     item["points"] = errors[i].points;
-    figures[kPropertyNames[i]] = item;
+    figures[py::str(std::string(kLabPropertyTexts[i].name))] = item;
   }
   return figures;
 }
@@ -54,6 +60,7 @@ py::list Points(const LabData& data) {
     point["oil_compressibility"] = Optional(p.oilCompressibility);
     point["z"] = Optional(p.z);
     point["bg"] = Optional(p.bg);
+    point["relative_volume"] = Optional(p.relativeVolume);
     points.append(point);
   }
   return points;
@@ -104,6 +111,47 @@ OilRanking Rank(const PythonCase& c, const LabData& data) {
   return ranking;
 }
 
+// Each residual of a comparison as a dict, in field units; `family` names the model.
+py::list Residuals(const LabComparison& comparison, const std::string& family, bool tuned) {
+  py::list rows;
+  for (const ShownResidual& r : ShownResiduals(comparison, UnitSystem::Field)) {
+    const LabPropertyText& text = TextOf(r.property);
+    py::dict row;
+    row["family"] = family;
+    row["tuned"] = tuned;
+    row["pressure"] = r.pressure;
+    row["property"] = std::string(text.name);
+    row["unit"] = std::string(UnitIn(*text.quantity, UnitSystem::Field));
+    row["measured"] = r.measured;
+    row["predicted"] = r.predicted;
+    row["error"] = r.errorPercent;
+    row["target"] = r.targetPercent ? py::object(py::float_(*r.targetPercent)) : py::object(py::none());
+    row["within_target"] = r.withinTarget;
+    rows.append(row);
+  }
+  return rows;
+}
+
+py::dict TuningDict(const OilTuning& t) {
+  const TuningFields fields = TuningFieldsOf(t);
+  py::dict tuning;
+  tuning["version"] = fields.version;
+  tuning["family"] = OilCorrelationName(t.family);
+  for (const TuningNumber& n : fields.numbers) tuning[py::str(std::string(n.name))] = n.value;
+  if (fields.version >= 2) {
+    const auto nodes = [](const std::vector<MapNode>& map) {
+      py::list list;
+      for (const MapNode& node : map) list.append(py::make_tuple(node.x, node.y));
+      return list;
+    };
+    tuning["rs_map"] = nodes(fields.rsMap);
+    tuning["low_rs_map"] = nodes(fields.lowRsMap);
+    tuning["bo_map"] = nodes(fields.boMap);
+    tuning["viscosity_curve"] = nodes(fields.viscosityCurve);
+  }
+  return tuning;
+}
+
 py::list RankOil(const py::object& caseObject, const py::object& lab) {
   const PythonCase& c = CaseOf(caseObject, "case");
   const OilRanking ranking = Rank(c, LabOf(lab, c));
@@ -113,13 +161,30 @@ py::list RankOil(const py::object& caseObject, const py::object& lab) {
     py::dict row;
     row["rank"] = i + 1;
     row["family"] = OilCorrelationName(f.family);
-    for (const auto& [key, value] : Errors(f.errors)) row[key] = value;
+    for (const auto& [key, value] : Errors(f.errors())) row[key] = value;
+    row["ranked_score"] = 100 * f.rankedScore;
     row["data_range"] = std::string(DataFitText(LabDataFit(f)));
     py::list codes;
     for (const Diagnostic& outside : f.outsideData) codes.append(WarningCode(outside, GorSelectorMode::Gor));
     row["outside_data"] = codes;
     row["separator_adjusted"] = ranking.separatorAdjusted;
+    row["residuals"] = Residuals(f.comparison, std::string(OilCorrelationName(f.family)), false);
     rows.append(row);
+  }
+  return rows;
+}
+
+// Every family's residuals, then, when the case's tuning is in force, the tuned family's.
+py::list LabResiduals(const py::object& caseObject, const py::object& lab) {
+  const PythonCase& c = CaseOf(caseObject, "case");
+  const OilRanking ranking = Rank(c, LabOf(lab, c));
+  py::list rows;
+  for (const FamilyRank& f : ranking.families) {
+    for (const auto& row : Residuals(f.comparison, std::string(OilCorrelationName(f.family)), false)) rows.append(row);
+  }
+  if (const OilTuning* tuning = TuningInForce(c.calculation.selection)) {
+    const LabComparison tuned = CompareWithLab(ranking.labCase, ranking.compared, tuning->family, tuning);
+    for (const auto& row : Residuals(tuned, std::string(OilCorrelationName(tuning->family)), true)) rows.append(row);
   }
   return rows;
 }
@@ -146,13 +211,7 @@ py::object LabReportOf(const PythonCase& c) { return c.lab.data ? py::cast(*c.la
 py::object TuningOf(const PythonCase& c) {
   const OilTuning& t = c.lab.tuning;
   if (!t.active) return py::none();
-  py::dict tuning;
-  tuning["family"] = OilCorrelationName(t.family);
-  tuning["pressure_scale"] = t.pressureScale;
-  tuning["pressure_exponent"] = t.pressureExponent;
-  tuning["reference_pressure"] = t.referencePressure;
-  tuning["bo_factor"] = t.boFactor;
-  tuning["viscosity_factor"] = t.viscosityFactor;
+  py::dict tuning = TuningDict(t);
   tuning["separator_adjusted"] = py::none();
   tuning["untuned"] = py::none();
   tuning["tuned"] = py::none();
@@ -165,8 +224,8 @@ py::object TuningOf(const PythonCase& c) {
       LabCase(c.calculation, compared, labCase, error)) {
     const OilCorrelation family = c.calculation.selection.oilCorrelation;
     tuning["separator_adjusted"] = c.lab.data->separator.has_value();
-    tuning["untuned"] = Errors(ErrorsAgainstLab(labCase, compared, family));
-    tuning["tuned"] = Errors(ErrorsAgainstLab(labCase, compared, family, &t));
+    tuning["untuned"] = Errors(CompareWithLab(labCase, compared, family).errors);
+    tuning["tuned"] = Errors(CompareWithLab(labCase, compared, family, &t).errors);
   }
   return tuning;
 }
@@ -216,15 +275,22 @@ lab: a lab file's path or a tarnvik.LabReport; None (the default) uses the case'
     lab data, a ValueError when it carries none.
 
 Each family at the report's temperature predicts the bubble point from the measured
-GOR, and Rs, Bo, oil viscosity and compressibility at each measured pressure (Rs and Bo
-at separator conditions when there is a separator test). Returns a list of nine dicts:
-rank (1 for the best), family, score (percent: the mean of the errors of pb, rs, bo and
-oil_viscosity over those measured), pb, rs, bo, oil_viscosity and oil_compressibility,
-each {"error": average absolute relative error in percent or None without points,
-"points": n}, data_range ("inside", "outside" the family's published data, or "unknown"),
-outside_data (the codes of the report's values outside them, such as api>48.1(Glaso))
-and separator_adjusted. The same figures as tarnvik-calc --rank-oil --format json.
+GOR, and Rs, Bo, oil viscosity and compressibility, relative volume, z and Bg at each
+measured pressure (Rs and Bo at separator conditions when there is a separator test).
+Errors are relative to the measured value, Rs below a tenth of the GOR at the bubble
+point relative to that GOR. Returns a list of nine dicts, best first: rank (1 for the
+best), family, score (percent: the mean of the errors of pb, rs, bo and oil_viscosity
+over those measured), ranked_score (the score plus 2 points for a family whose published
+data do not cover the report, 1 for one whose data are unknown: what the families are
+sorted by), pb, rs, bo, oil_viscosity, oil_compressibility, relative_volume, z and bg,
+each {"error": average absolute error in percent or None without points, "max_error":
+the largest, "points": n}, data_range ("inside", "outside" the family's published data,
+or "unknown"), outside_data (the codes of the report's values outside them, such as
+api>48.1(Glaso)), separator_adjusted, and residuals (a list of dicts, one per measured
+value: pressure [psia], property, unit, measured, predicted, error [%], target [%] or
+None, within_target). The same figures as tarnvik-calc --rank-oil --format json.
 Raises ValueError when the data cannot be compared (no API or gas gravity).)");
+  module.def("_lab_residuals", &LabResiduals, py::arg("case"), py::arg("lab") = py::none());
   module.def("tune", &Tune, py::arg("case"), py::arg("lab") = py::none(), py::arg("family") = py::none(),
              R"(A new tarnvik.Case with an oil family tuned to lab data and in force.
 
@@ -234,8 +300,11 @@ lab: a lab file's path or a tarnvik.LabReport; None (the default) uses the case'
 family: the family to tune by name ("Standing", "Glaso", ...; the first three letters
     decide); None (the default) tunes the best-ranked family (rank_oil).
 
-The tuned family gives the measured bubble point at the measured GOR; a pressure exponent
-bends Rs to the measured Rs, and factors on Bo and oil viscosity fit the measured ones.
+The tuned family gives the measured bubble point at the measured GOR and passes through
+every measured Rs, saturated Bo and oil viscosity (a monotone map of pressure for Rs; a
+factor, shift and map for Bo as a function of Rs; the measured dead oil and a smooth
+falling curve for the viscosity), with factors on the undersaturated compressibility and
+viscosity slope fitted to the points above the bubble point.
 The new case carries the lab data and the tuning (case.lab, case.tuning with the errors
 untuned and tuned), write_cases saves both after its record, and calculate,
 pressure_table, compare_oil and export_eclipse run the tuned family. Raises ValueError

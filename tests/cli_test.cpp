@@ -299,18 +299,18 @@ TEST_F(CliTest, LabDataRankAndTune) {
     const auto row = SplitCsvRow(lines[i]);
     if (row[2].empty()) {  // the tuned family's own row, unranked
       tuned = row[3];
-      EXPECT_EQ(row[5], "0.00") << "the measured bubble point, exactly";
+      EXPECT_EQ(row[6], "0.00") << "the measured bubble point, exactly";
       continue;
     }
     if (best.empty()) best = row[3];
-    EXPECT_GE(std::stod(row[4]), previous) << lines[i];
-    previous = std::stod(row[4]);
+    EXPECT_GE(std::stod(row[5]), previous) << "sorted by the ranked score: " << lines[i];
+    previous = std::stod(row[5]);
   }
   EXPECT_EQ(tuned, best + " (tuned)") << "--tune without a family tunes the best-ranked";
 
   const auto json = nlohmann::json::parse(Run({"--format", "json", "--lab", lab, "--tune", labCase}).out);
   EXPECT_NEAR(json["pbx"].get<double>(), 2634.7, 1e-6) << "the case is at the report's temperature and GOR";
-  EXPECT_NE(json["tuning"].get<std::string>().find("tuned to lab data: pressure scale"), std::string::npos);
+  EXPECT_NE(json["tuning"].get<std::string>().find("tuned to lab data: Rs through"), std::string::npos);
   const CliRun table = Run({"--lab", lab, "--tune", "Standing", "--table", "--points", "3", labCase});
   EXPECT_NE(table.out.find("  Tuning: Standing tuned to lab data"), std::string::npos) << table.out;
   const CliRun exported = Run({"--lab", lab, "--tune", "Glaso", "--export-eclipse", (dir_ / "t.inc").string(), "--deck",

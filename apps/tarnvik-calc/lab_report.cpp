@@ -1,7 +1,6 @@
 #include "lab_report.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -9,37 +8,31 @@
 #include "base/unit_system.h"
 #include "base/units.h"
 #include "io/csv_field.h"
+#include "io/number_text.h"
+#include "model/lab_residuals.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
+#include "text_table.h"
 
 namespace tarnvik::batch {
 namespace {
 
-constexpr std::array<std::string_view, kLabPropertyCount> kPropertyColumns = {"pb", "rs", "bo", "oil_viscosity",
-                                                                              "oil_compressibility"};
+using Json = nlohmann::ordered_json;
 
-// A percentage to two decimals; empty without points.
-std::string Percent(double fraction) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", 100 * fraction);
-  return text;
-}
+// A percentage to two decimals.
+std::string Percent(double fraction) { return FormatFixed(100 * fraction, 2); }
+std::string Value(double value) { return FormatSignificant(value, 6); }
 
-std::string Factor(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.5g", value);
-  return text;
-}
-
-// One row of the table: a family untuned (ranked) or tuned.
+// One family's row: ranked (untuned) or tuned.
 struct Row {
   std::string rank;
   std::string family;
-  LabErrors errors{};
+  const LabComparison* comparison = nullptr;
   double score = 0;
+  double rankedScore = 0;
   std::string dataRange;
   std::string outside;
-  std::optional<OilTuning> tuning;
+  const OilTuning* tuning = nullptr;
 };
 
 std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFit>& fit) {
@@ -49,8 +42,9 @@ std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFi
     Row row;
     row.rank = std::to_string(i + 1);
     row.family = OilCorrelationName(f.family);
-    row.errors = f.errors;
+    row.comparison = &f.comparison;
     row.score = f.score;
+    row.rankedScore = f.rankedScore;
     row.dataRange = DataFitText(LabDataFit(f));
     row.outside = WarningCodes(f.outsideData, GorSelectorMode::Gor);
     rows.push_back(row);
@@ -58,80 +52,156 @@ std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFi
       Row tuned = row;
       tuned.rank.clear();
       tuned.family += " (tuned)";
-      tuned.errors = fit->tuned;
-      tuned.score = LabScore(fit->tuned);
-      tuned.tuning = fit->tuning;
+      tuned.comparison = &fit->tuned;
+      tuned.score = tuned.rankedScore = LabScore(fit->tuned.errors);
+      tuned.tuning = &fit->tuning;
       rows.push_back(tuned);
     }
   }
   return rows;
 }
 
-std::string Cell(const PropertyError& e) { return e.points == 0 ? std::string() : Percent(e.aare); }
+Json TuningJson(const OilTuning& tuning) {
+  const TuningFields fields = TuningFieldsOf(tuning);
+  Json out;
+  out["version"] = fields.version;
+  out["family"] = OilCorrelationName(tuning.family);
+  for (const TuningNumber& n : fields.numbers) out[std::string(n.name)] = n.value;
+  const auto nodes = [](const std::vector<MapNode>& map) {
+    Json list = Json::array();
+    for (const MapNode& node : map) list.push_back({node.x, node.y});
+    return list;
+  };
+  if (fields.version >= 2) {
+    out["rs_map"] = nodes(fields.rsMap);
+    out["low_rs_map"] = nodes(fields.lowRsMap);
+    out["bo_map"] = nodes(fields.boMap);
+    out["viscosity_curve"] = nodes(fields.viscosityCurve);
+  }
+  return out;
+}
+
+Json ResidualsJson(const LabComparison& comparison, UnitSystem units) {
+  Json list = Json::array();
+  for (const ShownResidual& r : ShownResiduals(comparison, units)) {
+    Json item;
+    item["property"] = TextOf(r.property).name;
+    item["pressure"] = r.pressure;
+    item["measured"] = r.measured;
+    item["predicted"] = std::isfinite(r.predicted) ? Json(r.predicted) : Json(nullptr);
+    item["error"] = std::isfinite(r.errorPercent) ? Json(r.errorPercent) : Json(nullptr);
+    item["target"] = r.targetPercent ? Json(*r.targetPercent) : Json(nullptr);
+    item["within_target"] = r.withinTarget;
+    list.push_back(item);
+  }
+  return list;
+}
+
+// The residuals of one family side by side, untuned and, where given, tuned.
+void WriteResidualText(std::ostream& out, const std::string& family, const LabComparison& untuned,
+                       const LabComparison* tuned, UnitSystem units) {
+  const std::vector<ShownResidual> before = ShownResiduals(untuned, units);
+  const std::vector<ShownResidual> after = tuned ? ShownResiduals(*tuned, units) : std::vector<ShownResidual>{};
+  out << "  Residuals of " << family << (tuned ? ", untuned and tuned" : "") << " (error in percent; * beyond the "
+      << "tuned model's target)\n";
+  std::vector<std::string> header = {"pressure", "property", "unit", "measured", "predicted", "error"};
+  if (tuned) header = {"pressure", "property", "unit", "measured", "untuned", "error", "tuned", "error"};
+  TextTable table(header);
+  const auto mark = [](const ShownResidual& r) {
+    return (std::isfinite(r.errorPercent) ? FormatFixed(r.errorPercent, 2) : std::string("-")) +
+           (r.withinTarget ? " " : "*");
+  };
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    const ShownResidual& r = before[i];
+    const LabPropertyText& text = TextOf(r.property);
+    std::vector<std::string> line = {
+        Value(r.pressure), std::string(text.name), std::string(UnitIn(*text.quantity, units)),
+        Value(r.measured), Value(r.predicted),     mark(r)};
+    if (tuned) {
+      line.push_back(Value(after[i].predicted));
+      line.push_back(mark(after[i]));
+    }
+    table.Add(std::move(line));
+  }
+  table.Write(out, {1, 2});
+  out << "  Targets: " << LabTargetsText() << '\n';
+}
 
 }  // namespace
 
-RankingWriter::RankingWriter(Format format, std::ostream& out, UnitSystem units)
-    : format_(format), out_(out), units_(units) {
+RankingWriter::RankingWriter(Format format, std::ostream& out, UnitSystem units, bool allResiduals)
+    : format_(format), out_(out), units_(units), allResiduals_(allResiduals) {
   if (format_ != Format::Csv) return;
-  std::string header = "case,title,rank,family,score";
-  for (std::string_view column : kPropertyColumns) {
-    header.append(",").append(column).append("_error,").append(column).append("_points");
+  if (allResiduals_) {
+    out_ << "case,title,rank,family,pressure,property,unit,measured,predicted,error,target,within_target,"
+            "separator_adjusted\n";
+    return;
   }
-  out_ << header
-       << ",pressure_scale,pressure_exponent,bo_factor,viscosity_factor,data_range,outside_data,"
-          "separator_adjusted\n";
+  std::string header = "case,title,rank,family,score,ranked_score";
+  for (const LabPropertyText& p : kLabPropertyTexts) {
+    const std::string name(p.name);
+    header += "," + name + "_error," + name + "_max_error," + name + "_points";
+  }
+  out_ << header << ",tuning,data_range,outside_data,separator_adjusted\n";
 }
 
 void RankingWriter::Write(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
                           const std::optional<OilTuningFit>& fit) {
   const std::vector<Row> rows = Rows(ranking, fit);
+  const std::string adjusted = ranking.separatorAdjusted ? "yes" : "no";
   if (format_ == Format::Csv) {
     for (const Row& row : rows) {
-      std::string line = std::to_string(number) + ',';
-      AppendCsvField(line, record.title);
-      line += ',' + row.rank + ',';
-      AppendCsvField(line, row.family);
-      line += ',' + Percent(row.score);
-      for (const PropertyError& e : row.errors) line += ',' + Cell(e) + ',' + std::to_string(e.points);
-      const OilTuning none;
-      const OilTuning& t = row.tuning ? *row.tuning : none;
-      for (double factor : {t.pressureScale, t.pressureExponent, t.boFactor, t.viscosityFactor}) {
-        line += ',';
-        if (row.tuning) line += Factor(factor);
+      std::string start = std::to_string(number) + ',';
+      AppendCsvField(start, record.title);
+      start += ',' + row.rank + ',';
+      AppendCsvField(start, row.family);
+      if (allResiduals_) {
+        for (const ShownResidual& r : ShownResiduals(*row.comparison, units_)) {
+          const LabPropertyText& text = TextOf(r.property);
+          out_ << start << ',' << FormatRoundTrip(r.pressure) << ',' << text.name << ','
+               << UnitIn(*text.quantity, units_) << ',' << FormatRoundTrip(r.measured) << ','
+               << FormatRoundTrip(r.predicted) << ',' << FormatRoundTrip(r.errorPercent) << ','
+               << (r.targetPercent ? FormatRoundTrip(*r.targetPercent) : "") << ',' << (r.withinTarget ? "yes" : "no")
+               << ',' << adjusted << '\n';
+        }
+        continue;
       }
+      std::string line = start + ',' + Percent(row.score) + ',' + Percent(row.rankedScore);
+      for (const PropertyError& e : row.comparison->errors) {
+        line += ',' + (e.points ? Percent(e.aare) : "") + ',' + (e.points ? Percent(e.maxError) : "") + ',' +
+                std::to_string(e.points);
+      }
+      line += ',';
+      if (row.tuning) AppendCsvField(line, TuningDescription(*row.tuning));
       line += ',' + row.dataRange + ',';
       AppendCsvField(line, row.outside);
-      line += ranking.separatorAdjusted ? ",yes" : ",no";
-      out_ << line << '\n';
+      out_ << line << ',' << adjusted << '\n';
     }
     return;
   }
   if (format_ == Format::Json) {
     for (const Row& row : rows) {
-      nlohmann::ordered_json line;
+      Json line;
       line["case"] = number;
       line["title"] = record.title;
-      line["rank"] = row.rank.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(std::stoi(row.rank));
+      line["rank"] = row.rank.empty() ? Json(nullptr) : Json(std::stoi(row.rank));
       line["family"] = row.family;
       line["score"] = 100 * row.score;
+      line["ranked_score"] = 100 * row.rankedScore;
       for (std::size_t i = 0; i < kLabPropertyCount; ++i) {
-        const PropertyError& e = row.errors[i];
-        nlohmann::ordered_json item;
-        item["error"] = e.points == 0 ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(100 * e.aare);
+        const PropertyError& e = row.comparison->errors[i];
+        Json item;
+        item["error"] = e.points == 0 ? Json(nullptr) : Json(100 * e.aare);
+        item["max_error"] = e.points == 0 ? Json(nullptr) : Json(100 * e.maxError);
         item["points"] = e.points;
-        line[std::string(kPropertyColumns[i])] = item;
+        line[std::string(kLabPropertyTexts[i].name)] = item;
       }
-      if (row.tuning) {
-        line["tuning"] = {{"pressure_scale", row.tuning->pressureScale},
-                          {"pressure_exponent", row.tuning->pressureExponent},
-                          {"bo_factor", row.tuning->boFactor},
-                          {"viscosity_factor", row.tuning->viscosityFactor}};
-      }
+      if (row.tuning) line["tuning"] = TuningJson(*row.tuning);
       line["data_range"] = row.dataRange;
       line["outside_data"] = row.outside;
       line["separator_adjusted"] = ranking.separatorAdjusted;
-      out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+      line["residuals"] = ResidualsJson(*row.comparison, units_);
+      out_ << line.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
     }
     return;
   }
@@ -143,45 +213,44 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
        << ranking.compared.source << "\n";
   const InputSet& in = ranking.labCase.inputs;
   const bool metric = units_ == UnitSystem::Metric;
-  out_ << "  At " << Factor(FromField(in.temperatureF, Dimension::Temperature, units_)) << (metric ? " C" : " F")
-       << ", API " << Factor(in.apiGravity) << ", gas gravity " << Factor(in.gasGravity) << "; bubble point "
-       << Factor(FromField(ranking.compared.bubblePoint, Dimension::Pressure, units_)) << (metric ? " bara" : " psia")
+  out_ << "  At " << Value(FromField(in.temperatureF, Dimension::Temperature, units_)) << (metric ? " C" : " F")
+       << ", API " << Value(in.apiGravity) << ", gas gravity " << Value(in.gasGravity) << "; bubble point "
+       << Value(FromField(ranking.compared.bubblePoint, Dimension::Pressure, units_)) << (metric ? " bara" : " psia")
        << " at GOR "
-       << Factor(FromField(ranking.compared.gor / units::kScfPerMcf, Dimension::GasLiquidRatio, units_) *
-                 (metric ? 1 : units::kScfPerMcf))
+       << Value(FromField(ranking.compared.gor / units::kScfPerMcf, Dimension::GasLiquidRatio, units_) *
+                (metric ? 1 : units::kScfPerMcf))
        << (metric ? " sm3/sm3" : " SCF/STB")
        << (ranking.separatorAdjusted ? "; Rs and Bo adjusted to separator conditions" : "") << '\n';
-  out_ << "  Errors: average absolute relative error in percent (points); score: the mean of pb, Rs, Bo and oil "
-          "viscosity\n";
-  std::vector<std::vector<std::string>> cells = {
-      {"rank", "family", "score", "pb", "rs", "bo", "oil_viscosity", "oil_compressibility", "data_range"}};
+  out_ << "  Errors: average absolute error in percent (points); Rs below a tenth of the GOR at the bubble point in "
+          "percent of that GOR. Score: the mean of pb, Rs, Bo and oil viscosity; ranked by the score plus "
+       << FormatSignificant(100 * kOutsideDataMargin, 3) << " points for a family outside its published data, "
+       << FormatSignificant(100 * kUnknownRangesMargin, 3) << " for one whose data are unknown\n";
+  TextTable table({"rank", "family", "score", "pb", "rs", "bo", "oil_viscosity", "oil_compressibility",
+                   "relative_volume", "z", "bg", "data_range"});
   for (const Row& row : rows) {
     std::vector<std::string> line = {row.rank, row.family, Percent(row.score)};
-    for (const PropertyError& e : row.errors) {
-      line.push_back(e.points == 0 ? "-" : Cell(e) + " (" + std::to_string(e.points) + ")");
+    for (const PropertyError& e : row.comparison->errors) {
+      line.push_back(e.points == 0 ? "-" : Percent(e.aare) + " (" + std::to_string(e.points) + ")");
     }
     line.push_back(row.outside.empty() ? row.dataRange : row.dataRange + ": " + row.outside);
-    cells.push_back(std::move(line));
+    table.Add(std::move(line));
   }
-  std::vector<std::size_t> widths(cells.front().size(), 0);
-  for (const auto& line : cells) {
-    for (std::size_t i = 0; i < line.size(); ++i) widths[i] = std::max(widths[i], line[i].size());
+  table.Write(out_, {1, 11});
+  if (fit) {
+    out_ << "  Tuning: " << TuningDescription(fit->tuning) << '\n';
+    for (const std::string& note : fit->notes) out_ << "    " << note << '\n';
   }
-  for (const auto& line : cells) {
-    std::string text = " ";
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      const std::size_t pad = widths[i] - line[i].size();
-      text += ' ';
-      if (i == 1 || i + 1 == line.size()) {
-        text.append(line[i]).append(pad, ' ');
-      } else {
-        text.append(pad, ' ').append(line[i]);
-      }
-    }
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    out_ << text << '\n';
+  if (fit) {
+    WriteResidualText(out_, std::string(OilCorrelationName(fit->tuning.family)), fit->untuned, &fit->tuned, units_);
+  } else if (!allResiduals_) {
+    const FamilyRank& best = ranking.families.front();
+    WriteResidualText(out_, std::string(OilCorrelationName(best.family)), best.comparison, nullptr, units_);
   }
-  if (fit) out_ << "  Tuning: " << TuningDescription(fit->tuning) << '\n';
+  if (!allResiduals_) return;
+  for (const FamilyRank& f : ranking.families) {
+    if (fit && fit->tuning.family == f.family) continue;
+    WriteResidualText(out_, std::string(OilCorrelationName(f.family)), f.comparison, nullptr, units_);
+  }
 }
 
 }  // namespace tarnvik::batch

@@ -89,22 +89,28 @@ rising with Rs): these are adjusted and listed, in the file and the message, or 
 --strict-tables refused. An oil with a GOR of 0 gets PVDO instead of PVTO and no PVDG.
 
 --lab FILE reads a lab data file (a laboratory report: the reservoir temperature, the
-measured bubble point and GOR at it, an optional separator test, and rows of pressure with
-any of rs, bo, oil_viscosity, oil_compressibility, z, bg; see the README) for every case;
+measured bubble point and GOR at it, an optional separator test and dead-oil viscosity,
+and rows of pressure with any of rs, bo, oil_viscosity, oil_compressibility, z, bg,
+relative_volume; see the README) for every case;
 without it a case file's own saved lab data (@lab lines after its record) are used.
 --rank-oil writes, for each case, the nine oil families ranked against the lab data: the
-average absolute relative error in percent of the bubble point predicted from the
-measured GOR and of Rs, Bo, oil viscosity and oil compressibility at the measured
-pressures, with the number of points, and a score, the mean error of pb, Rs, Bo and oil
-viscosity; data_range says whether the report lies inside each family's published data.
+average and largest absolute error in percent of the bubble point predicted from the
+measured GOR and of Rs, Bo, oil viscosity, oil compressibility, relative volume, z and Bg
+at the measured pressures (relative to the measured value; Rs below a tenth of the GOR at
+the bubble point relative to that GOR), with the number of points, and a score, the mean
+error of pb, Rs, Bo and oil viscosity; the families are ranked by the score plus 2 points
+for a family whose published data do not cover the report (1 for unknown data), which
+data_range names. Text lists the residual of every measured value for the tuned family,
+or else the best; --residuals lists them for every family (CSV and JSON: one row each).
 With a separator test, Rs and Bo are first adjusted to separator conditions. --tune
 [FAMILY] tunes a family to the lab data (FAMILY by its first three letters; by default
-the family of the case's saved tuning, or else the best-ranked one): a pressure scale that
-makes its bubble point at the measured GOR the measured one, and factors on Bo - 1 and on
-the oil viscosity fitted by least squares of the relative errors. Every output then uses
-the tuned model and says so (text: a Tuning line; CSV and JSON: a tuning column); with
---rank-oil the tuned family gets a row of its own, and with --compare-oil it is shown
-tuned and untuned. A case file's saved tuning is used only with --tune.
+the family of the case's saved tuning, or else the best-ranked one): the measured bubble
+point at the measured GOR, and every measured Rs, saturated Bo and oil viscosity, are
+reproduced, and the undersaturated compressibility and viscosity slope fitted to the
+points above the bubble point. Every output then uses the tuned model and says so (text:
+a Tuning line; CSV and JSON: a tuning column); with --rank-oil the tuned family gets a
+row of its own, and with --compare-oil it is shown tuned and untuned. A case file's saved
+tuning is used only with --tune.
 
 Exit status: 0 when every record was computed, 1 when a record was malformed (reported
 as FILE:LINE: on standard error and skipped), a file could not be read, an export was
@@ -207,6 +213,11 @@ int Run(int argc, char** argv) {
                                 "The nine oil families ranked against the lab data for each case (needs lab data)")
                        ->excludes(tableFlag)
                        ->excludes(compareFlag);
+  bool residuals = false;
+  app.add_flag("--residuals", residuals,
+               "With --rank-oil: every measured value against every family (and the tuned one), one row each in CSV "
+               "and JSON, and every family's residual table in text")
+      ->needs(rankFlag);
   tarnvik::EclipseExport exportRequest;
   auto* exportOption =
       app.add_option("--export-eclipse", exportRequest.tablesPath,
@@ -295,7 +306,7 @@ int Run(int argc, char** argv) {
   std::unique_ptr<tarnvik::batch::TableReportWriter> tableWriter;
   std::unique_ptr<tarnvik::batch::RankingWriter> rankingWriter;
   if (rankOil) {
-    rankingWriter = std::make_unique<tarnvik::batch::RankingWriter>(format, std::cout, units);
+    rankingWriter = std::make_unique<tarnvik::batch::RankingWriter>(format, std::cout, units, residuals);
   } else if (!table && !compareOil) {
     writer = tarnvik::batch::MakeWriter(format, values, std::cout, units, tuning);
   } else {

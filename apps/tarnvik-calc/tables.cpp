@@ -1,5 +1,7 @@
 #include "tables.h"
 
+#include "text_table.h"
+
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -211,8 +213,10 @@ class TextTableWriter final : public RowWriter {
     const std::size_t keyCount = header.size();
     for (OutputField field : Fields()) header.emplace_back(Header(field));
     header.emplace_back("warnings");
-    std::vector<std::vector<std::string>> cells;
-    cells.push_back(header);
+    std::set<std::size_t> left;
+    for (std::size_t i = 0; i < keyCount; ++i) left.insert(i);
+    left.insert(header.size() - 1);
+    TextTable table(header);
     for (const Row& row : rows) {
       std::vector<std::string> line = row.keys;
       if (kind_ == TableKind::Comparison) line.push_back(row.dataRange);
@@ -222,29 +226,10 @@ class TextTableWriter final : public RowWriter {
         for (OutputField field : Fields()) line.push_back(row.outputs.texts[static_cast<std::size_t>(field)]);
         line.push_back(WarningsColumn(row.outputs, row.gorMode, units_));
       }
-      cells.push_back(std::move(line));
+      table.Add(std::move(line));
     }
     // A failure message takes the place of the values and does not widen their columns.
-    std::vector<std::size_t> widths(header.size(), 0);
-    for (const auto& line : cells) {
-      const std::size_t measured = line.size() == header.size() ? line.size() : keyCount;
-      for (std::size_t i = 0; i < measured; ++i) widths[i] = std::max(widths[i], line[i].size());
-    }
-    for (const auto& line : cells) {
-      std::string text = " ";
-      for (std::size_t i = 0; i < line.size(); ++i) {
-        const std::size_t width = i < keyCount || line.size() == header.size() ? widths[i] : 0;
-        const std::size_t pad = width > line[i].size() ? width - line[i].size() : 0;
-        text += ' ';
-        if (i < keyCount || i + 1 == header.size()) {
-          text.append(line[i]).append(pad, ' ');
-        } else {
-          text.append(pad, ' ').append(line[i]);
-        }
-      }
-      while (!text.empty() && text.back() == ' ') text.pop_back();
-      out_ << text << '\n';
-    }
+    table.Write(out_, left, keyCount);
   }
 
   bool written_ = false;

@@ -15,7 +15,8 @@ columns of a DataFrame. tarnvik.Case holds one case (tarnvik.read_cases reads a 
 file); tarnvik.pressure_table, tarnvik.compare_oil and tarnvik.export_eclipse take one.
 
 Lab data: tarnvik.read_lab reads a lab file (a laboratory report, tarnvik.LabReport);
-tarnvik.rank_oil ranks the nine oil families against it; tarnvik.tune returns the case
+tarnvik.rank_oil ranks the nine oil families against it (tarnvik.lab_residuals gives every
+measured point against every family as a DataFrame); tarnvik.tune returns the case
 with a family tuned to it and in force, which every calculation from the case then
 uses, and which write_cases saves with its lab data:
 
@@ -54,7 +55,7 @@ from ._tarnvik import (
 __all__ = [
     "ArrayResult", "Case", "DEFAULT_TABLE_POINTS", "ExportError", "FIELDS", "GOR_AT_BUBBLE_POINT_FIELD",
     "LabReport", "Result", "ZFactorStatus", "calculate", "calculate_frame", "compare_oil", "export_eclipse",
-    "pressure_table", "rank_oil", "read_cases", "read_lab", "tune", "write_cases",
+    "lab_residuals", "pressure_table", "rank_oil", "read_cases", "read_lab", "tune", "write_cases",
 ]
 
 __doc__ += "".join(
@@ -77,6 +78,10 @@ def __getattr__(name):
         from ._frames import calculate_frame
 
         return calculate_frame
+    if name == "lab_residuals":
+        from ._frames import lab_residuals
+
+        return lab_residuals
     raise AttributeError(f"module 'tarnvik' has no attribute {name!r}")
 
 

@@ -81,3 +81,26 @@ def calculate_frame(frame, **options):
         status[rows] = part.status
         masks[:, rows] = part._masks
     return ArrayResult(values, status, masks, {}, None).to_frame(index=frame.index)
+
+
+def lab_residuals(case, lab=None):
+    """Every measured value of a lab report against every oil family: a pandas DataFrame.
+
+    case: a tarnvik.Case; lab: a lab file's path or a tarnvik.LabReport, None (the default)
+    for the case's own lab data. One row per measured value and family, best-ranked family
+    first (rank_oil's order), then, when the case's tuning is in force, the tuned family's
+    rows (tuned True). Columns: family, tuned, pressure [psia], property (pb, rs, bo,
+    oil_viscosity, oil_compressibility, relative_volume, z, bg), unit, measured, predicted
+    (field units), error [%: of the measured value; for Rs below a tenth of the GOR at the
+    bubble point, of that GOR], target [%, the tuned model's; NaN for the oil
+    compressibility] and within_target. The same residuals as tarnvik-calc --rank-oil
+    --residuals --format csv.
+    """
+    import pandas as pd
+
+    rows = _tarnvik._lab_residuals(case, lab)
+    columns = ["family", "tuned", "pressure", "property", "unit", "measured", "predicted", "error", "target",
+               "within_target"]
+    frame = pd.DataFrame(rows, columns=columns)
+    frame["target"] = frame["target"].astype(float)
+    return frame

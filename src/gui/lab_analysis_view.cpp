@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QColor>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include "gui/pvt_charts.h"
 #include "model/case_model.h"
 #include "model/lab_quantities.h"
+#include "model/lab_residuals.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
 
@@ -48,9 +50,10 @@ constexpr std::array<LabPlot, 3> kLabPlots = {{
 constexpr double kPlotAboveHighest = 1.2;
 constexpr int kPlotPoints = 60;
 
-constexpr std::array<const char*, kLabPropertyCount> kPropertyNames = {"Bubble point", "Rs", "Bo", "Oil viscosity",
-                                                                       "Oil compressibility"};
-constexpr std::array<const char*, kLabPropertyCount> kPropertyShortNames = {"pb", "Rs", "Bo", "μo", "co"};
+constexpr std::array<const char*, kLabPropertyCount> kPropertyShortNames = {"pb", "Rs",     "Bo", "μo",
+                                                                            "co", "V/Vsat", "z",  "Bg"};
+
+QString Caption(std::size_t property) { return FromView(kLabPropertyTexts[property].caption); }
 
 QString Percent(double fraction) {
   return std::isfinite(fraction) ? QString::number(fraction * 100, 'f', 2) : LabAnalysisView::tr("not computed");
@@ -133,14 +136,9 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   QStringList properties;
   for (const char* name : kPropertyShortNames) properties << tr(name);
   tuningErrors_->setVerticalHeaderLabels(properties);
-  for (std::size_t p = 0; p < kLabPropertyCount; ++p) {
-    tuningErrors_->verticalHeaderItem(int(p))->setToolTip(tr(kPropertyNames[p]));
-  }
+  for (std::size_t p = 0; p < kLabPropertyCount; ++p) tuningErrors_->verticalHeaderItem(int(p))->setToolTip(Caption(p));
   tuningErrors_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  tuningErrors_->setFixedHeight(tuningErrors_->horizontalHeader()->minimumHeight() +
-                                int(kLabPropertyCount) * tuningErrors_->verticalHeader()->defaultSectionSize() + 6);
-  tuningLayout->addWidget(tuningErrors_);
-  tuningLayout->addStretch(1);
+  tuningLayout->addWidget(tuningErrors_, 1);
   bottomLayout->addWidget(tuning);
 
   plots_ = new QTabWidget(bottom);
@@ -156,6 +154,14 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
     chartViews_[i] = view;
     plots_->addTab(view, tr(kLabPlots[i].tab));
   }
+  residuals_ = MakeLabTable("labResiduals", plots_);
+  residuals_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  residuals_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  residuals_->verticalHeader()->hide();
+  residuals_->setToolTip(tr("Each measurement against the family chosen for tuning, untuned and tuned; a marked "
+                            "error lies beyond the tuned model's target (%1).")
+                             .arg(FromView(LabTargetsText())));
+  plots_->addTab(residuals_, tr("Residuals"));
   bottomLayout->addWidget(plots_, 1);
   analysis->addWidget(bottom);
   analysis->setStretchFactor(0, 0);
@@ -164,7 +170,10 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
 
 QTableView* LabAnalysisView::rankingView() const { return ranking_; }
 
-QChartView* LabAnalysisView::currentChartView() const { return chartViews_[std::size_t(plots_->currentIndex())]; }
+QChartView* LabAnalysisView::currentChartView() const {
+  const int index = plots_->currentIndex();
+  return index >= 0 && index < int(chartViews_.size()) ? chartViews_[std::size_t(index)] : nullptr;
+}
 
 std::optional<OilCorrelation> LabAnalysisView::familyInList() const {
   if (family_->currentIndex() < 0) return std::nullopt;
@@ -186,6 +195,9 @@ void LabAnalysisView::clearAnalysis(const QString& why) {
   for (int row = 0; row < tuningErrors_->rowCount(); ++row) {
     for (int c = 0; c < tuningErrors_->columnCount(); ++c) tuningErrors_->setItem(row, c, Item(QString()));
   }
+  residuals_->clear();
+  residuals_->setRowCount(0);
+  residuals_->setColumnCount(0);
   for (QChartView* view : chartViews_) ClearPlot(*view->chart());
 }
 
@@ -193,13 +205,11 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
   Analysed now{model_.currentCase(), model_.labData(), system};
   if (analysed_ == now) return;
   analysed_ = std::move(now);
-  const bool hasLab = model_.labData().has_value();
   const OilTuning* tuning = model_.tuned() ? &model_.tuning() : nullptr;
   removeTuningButton_->setEnabled(tuning != nullptr);
   tuningText_->setText(tuning != nullptr ? QString::fromStdString(TuningDescription(*tuning))
                                          : tr("Tuning is off: every family runs as published."));
-
-  if (!hasLab) {
+  if (!model_.labData()) {
     clearAnalysis(tr("No lab data: open a lab file, or type the report's values and its table of pressures."));
     return;
   }
@@ -210,37 +220,46 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
     return;
   }
   rankingShown_ = ranking;
-  const CalculationCase& labCase = ranking.labCase;
-  const LabData& compared = ranking.compared;
+  showRanking(ranking, tuning, system);
+  showFamilyList(ranking, tuning);
+  showTuningErrors();
+  showPlots(ranking, tuning, system);
+}
+
+void LabAnalysisView::showRanking(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system) {
   const QString temperature =
-      QString::number(FromField(compared.temperatureF, Dimension::Temperature, system), 'g', 6) +
+      QString::number(FromField(ranking.compared.temperatureF, Dimension::Temperature, system), 'g', 6) +
       (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F"));
   rankingCaption_->setText(
       tr("The nine oil families against the lab data at %1%2, best first. The score is the mean AARE of the "
-         "bubble point, Rs, Bo and oil viscosity that were measured; the oil compressibility is shown, not scored.")
-          .arg(temperature, ranking.separatorAdjusted ? tr(", at separator conditions") : QString()));
+         "bubble point, Rs, Bo and oil viscosity that were measured (Rs below a tenth of the GOR at the bubble point "
+         "in percent of that GOR); a family outside its published data ranks as if %3 points worse, one whose data "
+         "are unknown %4. The other properties are shown, not scored.")
+          .arg(temperature, ranking.separatorAdjusted ? tr(", at separator conditions") : QString())
+          .arg(100 * kOutsideDataMargin)
+          .arg(100 * kUnknownRangesMargin));
 
-  // The ranking, with the tuned family's errors under its own row.
-  QStringList headers = {tr("Rank"), tr("Oil family"), tr("Score %")};
-  for (const char* name : kPropertyNames) headers << tr("%1\nAARE % (points)").arg(tr(name));
+  QStringList headers = {tr("Rank"), tr("Oil family"), tr("Score %"), tr("Ranked\nby %")};
+  for (std::size_t p = 0; p < kLabPropertyCount; ++p) headers << tr("%1\nAARE % (points)").arg(Caption(p));
   headers << tr("Inside the family's data");
   ranking_->clear();
   ranking_->setColumnCount(int(headers.size()));
   ranking_->setHorizontalHeaderLabels(headers);
-  const std::optional<LabErrors> tunedErrors =
-      tuning != nullptr ? std::optional(ErrorsAgainstLab(labCase, compared, tuning->family, tuning)) : std::nullopt;
-  ranking_->setRowCount(int(ranking.families.size()) + (tunedErrors ? 1 : 0));
+  std::optional<LabComparison> tuned;
+  if (tuning != nullptr) tuned = CompareWithLab(ranking.labCase, ranking.compared, tuning->family, tuning);
+  ranking_->setRowCount(int(ranking.families.size()) + (tuned ? 1 : 0));
   int row = 0;
   const auto addRow = [&](const QString& rank, const QString& name, const LabErrors& errors, double score,
-                          const QString& range, const QString& rangeTip, bool bold) {
+                          double ranked, const QString& range, const QString& rangeTip, bool bold) {
     ranking_->setItem(row, 0, Item(rank, bold, Qt::AlignCenter));
     ranking_->setItem(row, 1, Item(name, bold, Qt::AlignLeft));
     ranking_->setItem(row, 2, Item(Percent(score), bold));
+    ranking_->setItem(row, 3, Item(Percent(ranked), bold));
     for (std::size_t p = 0; p < kLabPropertyCount; ++p)
-      ranking_->setItem(row, 3 + int(p), Item(ErrorText(errors[p]), bold));
+      ranking_->setItem(row, 4 + int(p), Item(ErrorText(errors[p]), bold));
     QTableWidgetItem* rangeItem = Item(range, bold, Qt::AlignLeft);
     rangeItem->setToolTip(rangeTip);
-    ranking_->setItem(row, 3 + int(kLabPropertyCount), rangeItem);
+    ranking_->setItem(row, 4 + int(kLabPropertyCount), rangeItem);
     ++row;
   };
   for (std::size_t i = 0; i < ranking.families.size(); ++i) {
@@ -261,15 +280,17 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
         break;
     }
     const QString name = FromView(OilCorrelationName(family.family));
-    const bool isTuned = tuning != nullptr && EffectiveOilCorrelation(tuning->family) == family.family;
-    addRow(QString::number(i + 1), name, family.errors, family.score, range, rangeTip, false);
-    if (isTuned && tunedErrors) {
-      addRow(QString(), tr("%1 (tuned)").arg(name), *tunedErrors, LabScore(*tunedErrors), range, rangeTip, true);
+    addRow(QString::number(i + 1), name, family.errors(), family.score, family.rankedScore, range, rangeTip, false);
+    if (tuned && EffectiveOilCorrelation(tuning->family) == family.family) {
+      const double score = LabScore(tuned->errors);
+      addRow(QString(), tr("%1 (tuned)").arg(name), tuned->errors, score, score, range, rangeTip, true);
     }
   }
   ranking_->resizeColumnsToContents();
+}
 
-  // The family list, best first; the tuned family, or the one picked, stays chosen.
+// The family list, best first; the tuned family, or the one picked, stays chosen.
+void LabAnalysisView::showFamilyList(const OilRanking& ranking, const OilTuning* tuning) {
   {
     const QSignalBlocker blocker(family_);
     family_->clear();
@@ -286,9 +307,12 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
   }
   family_->setEnabled(true);
   applyButton_->setEnabled(true);
-  showTuningErrors();
+}
 
-  // The plots: each family's curve at the report's conditions, the tuned one bolder.
+// Each family's curve at the report's conditions, the tuned one bolder, under the points.
+void LabAnalysisView::showPlots(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system) {
+  const CalculationCase& labCase = ranking.labCase;
+  const LabData& compared = ranking.compared;
   double highest = compared.bubblePoint;
   for (const LabPoint& point : compared.points) highest = std::max(highest, point.pressure);
   const PressureRange range{units::kAtmosphericPressure,
@@ -345,15 +369,62 @@ void LabAnalysisView::showTuningErrors() {
   const OilTuning* tuning = model_.tuned() ? &model_.tuning() : nullptr;
   const auto family = static_cast<OilCorrelation>(family_->currentData().toInt());
   const bool tunedShown = tuning != nullptr && EffectiveOilCorrelation(tuning->family) == family;
-  const LabErrors untuned = ErrorsAgainstLab(rankingShown_->labCase, rankingShown_->compared, family);
-  std::optional<LabErrors> tuned;
-  if (tunedShown) tuned = ErrorsAgainstLab(rankingShown_->labCase, rankingShown_->compared, family, tuning);
+  const LabComparison untuned = CompareWithLab(rankingShown_->labCase, rankingShown_->compared, family);
+  std::optional<LabComparison> tuned;
+  if (tunedShown) tuned = CompareWithLab(rankingShown_->labCase, rankingShown_->compared, family, tuning);
   for (std::size_t p = 0; p < kLabPropertyCount; ++p) {
     const int row = int(p);
-    tuningErrors_->setItem(row, 0, Item(QString::number(untuned[p].points)));
-    tuningErrors_->setItem(row, 1, Item(untuned[p].points ? Percent(untuned[p].aare) : QStringLiteral("–")));
-    tuningErrors_->setItem(row, 2, Item(tuned && (*tuned)[p].points ? Percent((*tuned)[p].aare) : QStringLiteral("–")));
+    const PropertyError& before = untuned.errors[p];
+    tuningErrors_->setItem(row, 0, Item(QString::number(before.points)));
+    tuningErrors_->setItem(row, 1, Item(before.points ? Percent(before.aare) : QStringLiteral("–")));
+    tuningErrors_->setItem(
+        row, 2, Item(tuned && tuned->errors[p].points ? Percent(tuned->errors[p].aare) : QStringLiteral("–")));
+    tuningErrors_->setRowHidden(row, before.points == 0);
   }
+  showResiduals(untuned, tuned ? &*tuned : nullptr);
+}
+
+// The residuals of the family chosen, untuned and tuned: measured, predicted, error; an
+// error beyond the tuned model's target is marked.
+void LabAnalysisView::showResiduals(const LabComparison& untuned, const LabComparison* tuned) {
+  const UnitSystem system = analysed_ ? analysed_->system : UnitSystem::Field;
+  const std::vector<ShownResidual> before = ShownResiduals(untuned, system);
+  const std::vector<ShownResidual> after = tuned ? ShownResiduals(*tuned, system) : std::vector<ShownResidual>{};
+  QStringList headers = {tr("Pressure\n%1").arg(LabUnitText(LabQuantityOf(LabColumn::Pressure), system)),
+                         tr("Property"), tr("Measured"), tr("Untuned"), tr("Error %")};
+  if (tuned) headers << tr("Tuned") << tr("Error %");
+  residuals_->clear();
+  residuals_->setColumnCount(int(headers.size()));
+  residuals_->setHorizontalHeaderLabels(headers);
+  residuals_->setRowCount(int(before.size()));
+  const auto value = [](double v) { return std::isfinite(v) ? QString::number(v, 'g', 6) : tr("not computed"); };
+  const auto error = [](const ShownResidual& r) {
+    QTableWidgetItem* item =
+        Item(std::isfinite(r.errorPercent) ? QString::number(r.errorPercent, 'f', 2) : tr("not computed"));
+    if (!r.withinTarget) {
+      item->setText(item->text() + QStringLiteral(" ⚠"));
+      item->setForeground(QColor(0xb0, 0x00, 0x20));
+      item->setToolTip(tr("Beyond the target of %1 %").arg(r.targetPercent.value_or(0)));
+    }
+    return item;
+  };
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    const ShownResidual& r = before[i];
+    const LabPropertyText& text = TextOf(r.property);
+    const int row = int(i);
+    residuals_->setItem(row, 0, Item(value(r.pressure)));
+    QTableWidgetItem* property = Item(
+        QStringLiteral("%1 %2").arg(FromView(text.caption), LabUnitText(*text.quantity, system)), false, Qt::AlignLeft);
+    residuals_->setItem(row, 1, property);
+    residuals_->setItem(row, 2, Item(value(r.measured)));
+    residuals_->setItem(row, 3, Item(value(r.predicted)));
+    residuals_->setItem(row, 4, error(r));
+    if (tuned) {
+      residuals_->setItem(row, 5, Item(value(after[i].predicted)));
+      residuals_->setItem(row, 6, error(after[i]));
+    }
+  }
+  residuals_->resizeColumnsToContents();
 }
 
 }  // namespace tarnvik

@@ -1,8 +1,9 @@
 // The analysis on the Lab data page: the nine oil families ranked against the case's lab
 // data, best first, with a tuned family's errors under its own row; the family to tune
 // and the buttons that apply and remove tuning, with the tuning in force and the errors
-// of the family chosen, untuned and tuned; and the measurements plotted over each
-// family's curves. Shown from the case model, in the units the report is shown in.
+// of the family chosen, untuned and tuned; the measurements plotted over each family's
+// curves; and every measurement against the family chosen, untuned and tuned, an error
+// beyond the tuned model's target marked. Shown from the case model, in the units the report is shown in.
 #pragma once
 #include <QWidget>
 #include <array>
@@ -50,7 +51,11 @@ class LabAnalysisView : public QWidget {
   void removeTuningClicked();
 
  private:
+  void showRanking(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system);
+  void showFamilyList(const OilRanking& ranking, const OilTuning* tuning);
+  void showPlots(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system);
   void showTuningErrors();
+  void showResiduals(const LabComparison& untuned, const LabComparison* tuned);
   void clearAnalysis(const QString& why);
 
   const CaseModel& model_;
@@ -73,6 +78,7 @@ class LabAnalysisView : public QWidget {
   QLabel* tuningText_ = nullptr;
   QTableWidget* tuningErrors_ = nullptr;
   QTabWidget* plots_ = nullptr;
+  QTableWidget* residuals_ = nullptr;
   std::array<QChartView*, 3> chartViews_{};
 };
 

@@ -123,15 +123,7 @@ void LabReportEditor::showReport(const std::optional<LabData>& data, UnitSystem 
   source_->setCursorPosition(0);
   source_->setModified(false);
   std::array<std::optional<double>, kKeyCount> values;
-  if (data) {
-    values = {data->temperatureF,
-              data->bubblePoint,
-              data->gor,
-              data->separator ? std::optional(data->separator->bo) : std::nullopt,
-              data->separator ? std::optional(data->separator->gor) : std::nullopt,
-              data->apiGravity,
-              data->gasGravity};
-  }
+  if (data) values = KeyValuesOf(*data);
   for (std::size_t i = 0; i < kKeyCount; ++i) {
     keys_[i]->setText(values[i] ? ShownText(*values[i], kLabKeys[i], system_) : QString());
     keys_[i]->setModified(false);

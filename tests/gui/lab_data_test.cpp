@@ -89,7 +89,7 @@ TEST_F(LabDataTest, ALabFileIsRankedAndTheBestFamilyTunedAndRemoved) {
   QStringList families;
   for (int row = 0; row < 9; ++row) {
     EXPECT_EQ(RankingCell(row, 0), QString::number(row + 1));
-    const double score = RankingCell(row, 2).toDouble();
+    const double score = RankingCell(row, 3).toDouble();  // ranked by
     EXPECT_GE(score, previous) << "row " << row;
     previous = score;
     families << RankingCell(row, 1);
@@ -114,7 +114,7 @@ TEST_F(LabDataTest, ALabFileIsRankedAndTheBestFamilyTunedAndRemoved) {
   EXPECT_EQ(Ranking()->rowCount(), 10);
   EXPECT_TRUE(RankingCell(1, 1).endsWith("(tuned)"));
   EXPECT_EQ(Find<QChartView>(Tables(), "labRsChart")->chart()->series().size(), 11);
-  EXPECT_TRUE(OnPage<QLabel>("labTuningText")->text().contains("pressure scale"));
+  EXPECT_TRUE(OnPage<QLabel>("labTuningText")->text().contains("Rs through"));
 
   Click("Command1");
   ASSERT_TRUE(window_->model().shownCase()->selection.oilTuning.active);
@@ -137,7 +137,7 @@ TEST_F(LabDataTest, ALabFileIsRankedAndTheBestFamilyTunedAndRemoved) {
   // The family as published, whose bubble point the ranking's error is of.
   Click("Command1");
   EXPECT_NEAR(std::abs(ShownBubblePoint() - 2634.7) / 2634.7,
-              ranking.families.front().errors[std::size_t(LabProperty::BubblePoint)].aare, 1 / 2634.7);
+              ranking.families.front().errors()[std::size_t(LabProperty::BubblePoint)].aare, 1 / 2634.7);
 }
 
 // A lab file that does not read is said with its name, line and column, and the lab
@@ -249,7 +249,7 @@ TEST_F(LabDataTest, LabDataAndTuningAreSavedWithTheCaseAndOpenAgain) {
   EXPECT_FALSE(window_->isWindowModified());
   const QByteArray saved = ReadAll(Path("tuned.pvt"));
   EXPECT_TRUE(saved.contains("\r\n@lab,tarnvik-lab,1,field\r\n")) << saved.toStdString();
-  EXPECT_TRUE(saved.contains("\r\n@tuning,1,")) << saved.toStdString();
+  EXPECT_TRUE(saved.contains("\r\n@tuning,2,")) << saved.toStdString();
 
   WindowDriver other;
   ASSERT_TRUE(other.window_->openPath(Path("tuned.pvt")));
