@@ -148,6 +148,7 @@ py::dict TuningDict(const OilTuning& t) {
     tuning["low_rs_map"] = nodes(fields.lowRsMap);
     tuning["bo_map"] = nodes(fields.boMap);
     tuning["viscosity_curve"] = nodes(fields.viscosityCurve);
+    tuning["gas_correction"] = nodes(fields.gasCorrection);
   }
   return tuning;
 }

@@ -77,6 +77,7 @@ Json TuningJson(const OilTuning& tuning) {
     out["low_rs_map"] = nodes(fields.lowRsMap);
     out["bo_map"] = nodes(fields.boMap);
     out["viscosity_curve"] = nodes(fields.viscosityCurve);
+    out["gas_correction"] = nodes(fields.gasCorrection);
   }
   return out;
 }

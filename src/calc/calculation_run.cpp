@@ -29,13 +29,14 @@ void CalculateOil(const InputSet& in, GorSelectorMode gorMode, const Correlation
 // Gas compressibility from z at p and its neighbours at p ∓ dp/2. When one neighbour
 // failed, the one-sided difference to the other over dp/2 is used; with both failed,
 // cg is not computed.
-void CalculateGasCompressibility(const InputSet& in, GasCharacterisation characterisation, double z, Quantity& cg) {
+void CalculateGasCompressibility(const InputSet& in, GasCharacterisation characterisation, const GasTuning* tuning,
+                                 double z, Quantity& cg) {
   const double p = in.pressure;
   const double dp = units::kPressureStep;
   double zLower = z, zUpper = z, bgUnused = 0;
   ZFactorStatus lower = ZFactorStatus::Success, upper = ZFactorStatus::Success;
-  CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation);
-  CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation);
+  CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation, tuning);
+  CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation, tuning);
   const bool lowerOk = lower == ZFactorStatus::Success;
   const bool upperOk = upper == ZFactorStatus::Success;
   if (lowerOk && upperOk) {
@@ -67,14 +68,16 @@ bool CalculateGas(const InputSet& in, GorSelectorMode gorMode, const Correlation
                   CalculationOutcome& outcome) {
   ResultSet& r = outcome.results;
   double z = 0, bg = 0;
-  CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation);
+  const GasTuning* tuning = GasTuningInForce(selection);
+  CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation,
+              tuning);
   if (outcome.failed()) return false;
   r.z = z;
   r.bg = bg;
   double muG = 0;
   CalcGasViscosity(in.gasGravity, in.temperatureF, bg, muG);
   r.muG = muG;
-  CalculateGasCompressibility(in, selection.gasCharacterisation, z, r.cg);
+  CalculateGasCompressibility(in, selection.gasCharacterisation, tuning, z, r.cg);
   if (!r.cg) outcome.diagnostics.push_back({DiagnosticKind::NotComputed, OutputField::Cg});
   // Below the bubble point the oil loses gas as pressure falls; with no oil present
   // there is no Bo to relate it to, and an oil without gas in solution has none to lose,

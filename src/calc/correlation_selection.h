@@ -24,6 +24,12 @@ constexpr const OilTuning* TuningInForce(const CorrelationSelection& selection) 
   return TunesFamily(selection.oilTuning, selection.oilCorrelation) ? &selection.oilTuning : nullptr;
 }
 
+// The gas tuning the run applies: that of the tuning in force, unless it changes nothing.
+constexpr const GasTuning* GasTuningInForce(const CorrelationSelection& selection) {
+  const OilTuning* tuning = TuningInForce(selection);
+  return tuning && !tuning->gas.identity() ? &tuning->gas : nullptr;
+}
+
 // Newman and Yale et al. read the formation type; the other rock correlations do not.
 constexpr bool UsesFormationType(RockCorrelation rock) {
   return rock == RockCorrelation::Newman || rock == RockCorrelation::YaleEtAl;

@@ -60,7 +60,8 @@ struct LabData {
 //   Bo = Bod · Bofb / Bodb,   Rs = Rsfb                                 (p > pb)
 // with Bodb the differential Bo of the point at the bubble point and Rsdb the header's
 // GOR; the GOR becomes Rsfb and the separator test is consumed. Data without a separator
-// test are returned as they are. False, with the reason, when Bodb is missing.
+// test are returned as they are. False, with the reason, when Bodb is missing or an
+// adjusted Rs comes out below 0.
 bool AtSeparatorConditions(const LabData& data, LabData& adjusted, std::string& error);
 
 }  // namespace tarnvik

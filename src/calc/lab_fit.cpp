@@ -16,20 +16,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-struct GasState {
-  double z = kNaN;
-  double bg = kNaN;  // RB/MCF
-};
-
-GasState GasAt(const CalculationCase& labCase, double pressure) {
-  const InputSet& in = labCase.inputs;
-  GasState gas;
-  ZFactorStatus status = ZFactorStatus::Success;
-  CalcZFactor(in.gasGravity, in.temperatureF, pressure, gas.z, gas.bg, status, labCase.selection.gasCharacterisation);
-  if (status != ZFactorStatus::Success) return {};
-  return gas;
-}
-
 // The report's values outside a family's published data: API, gas gravity, temperature and
 // GOR (in GOR mode), and the measured bubble point.
 Diagnostics OutsideData(const CalculationCase& labCase, const LabData& data, OilCorrelation family) {
@@ -64,6 +50,16 @@ OilState LabBubblePointOil(const CalculationCase& labCase, OilCorrelation family
   oil.muO = tuning ? TunedSaturatedOilViscosity(*tuning, in.apiGravity, in.temperatureF, rsb)
                    : SaturatedOilViscosity(in.apiGravity, in.temperatureF, rsb);
   return oil;
+}
+
+LabGasState LabGas(const CalculationCase& labCase, double pressure, const GasTuning* tuning) {
+  const InputSet& in = labCase.inputs;
+  LabGasState gas;
+  ZFactorStatus status = ZFactorStatus::Success;
+  CalcZFactor(in.gasGravity, in.temperatureF, pressure, gas.z, gas.bg, status, labCase.selection.gasCharacterisation,
+              tuning);
+  if (status != ZFactorStatus::Success) return {};
+  return gas;
 }
 
 bool LabResidual::withinTarget() const {
@@ -137,7 +133,7 @@ LabComparison CompareWithLab(const CalculationCase& labCase, const LabData& data
       add(p, LabProperty::OilCompressibility, co.value_or(kNaN), *point.oilCompressibility);
     }
     if (point.z || point.bg) {
-      const GasState gas = GasAt(labCase, p);
+      const LabGasState gas = LabGas(labCase, p, tuning ? &tuning->gas : nullptr);
       if (point.z) add(p, LabProperty::Z, gas.z, *point.z);
       if (point.bg) add(p, LabProperty::Bg, gas.bg, *point.bg);
     }

@@ -100,6 +100,14 @@ bool LabCase(const CalculationCase& calculationCase, const LabData& data, Calcul
 OilState LabOilState(const CalculationCase& labCase, double pressure, OilCorrelation family,
                      const OilTuning* tuning = nullptr);
 
+// z and Bg [RB/MCF] of the lab case's gas at `pressure`, with `tuning` where given; NaN
+// where the z-factor fails.
+struct LabGasState {
+  double z = std::numeric_limits<double>::quiet_NaN();
+  double bg = std::numeric_limits<double>::quiet_NaN();
+};
+LabGasState LabGas(const CalculationCase& labCase, double pressure, const GasTuning* tuning = nullptr);
+
 // Bo and μo of `family` (tuned when `tuning` is given) in the lab case holding the GOR at
 // the bubble point: where the undersaturated branch starts (the limit from above, which
 // for a family whose Rs and bubble-point correlations are not exact inverses differs a

@@ -36,6 +36,14 @@
 //                        times m (version 1 has m alone). Above the bubble point
 //                        μo = μob + f s_Beal(μob) (p − pb)
 //
+// The gas of the same report, where it gives z or Bg, is tuned with it:
+//   gas:                 Tpc and Ppc of the pseudo-critical properties times a factor each,
+//                        fitted to the measured z and Bg, then z times exp(ζ(p)), the
+//                        smooth curve ζ through the remaining logarithmic residuals (0 at
+//                        zero pressure, flat beyond the highest measured): the gas a
+//                        differential liberation releases changes from stage to stage,
+//                        and a black-oil gas is the one it released. Bg, cg, the gas
+//                        density and Lee, Gonzalez and Eakin's viscosity follow z.
 // Units as the correlations': psia, °F, SCF/STB, RB/STB, cp.
 #pragma once
 
@@ -44,6 +52,16 @@
 #include "correlations/choices.h"
 
 namespace tarnvik {
+
+// Factors on the gas's pseudo-critical temperature and pressure.
+struct GasTuning {
+  double temperatureFactor = 1;
+  double pressureFactor = 1;
+  SmoothCurve correction;  // pressure psia → ln (z / z_HY); none: 0
+
+  bool identity() const { return temperatureFactor == 1 && pressureFactor == 1 && correction.empty(); }
+  friend bool operator==(const GasTuning&, const GasTuning&) = default;
+};
 
 struct OilTuning {
   // Tuning is on. When off, or made for another family than the one in force, the run
@@ -65,6 +83,7 @@ struct OilTuning {
   double referenceTemperature = 0;  // °F, the report's
   double viscosityFactor = 1;
   double undersaturatedViscosityFactor = 1;
+  GasTuning gas;  // applied while the tuning is in force
 
   friend bool operator==(const OilTuning&, const OilTuning&) = default;
 };

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
+#include <utility>
 
 #include "correlations/oil/oil_family.h"
 #include "correlations/oil/oil_viscosity.h"
@@ -265,6 +267,75 @@ void FitUndersaturatedViscosity(const CalculationCase& labCase, const LabData& d
   tuning.undersaturatedViscosityFactor = f;
 }
 
+// Step 7: the factors on the gas's pseudo-critical temperature and pressure that minimise
+// the relative residuals of the measured z and Bg (Bg is z times T / p), by Gauss-Newton on
+// their logarithms from 1; with one point, the pressure factor alone.
+void FitGas(const CalculationCase& labCase, const LabData& data, OilTuning& tuning, std::vector<std::string>& notes) {
+  std::vector<std::pair<double, double>> measured;  // pressure, z or Bg
+  std::vector<bool> isZ;
+  for (const LabPoint& point : data.points) {
+    if (point.z) measured.push_back({point.pressure, *point.z}), isZ.push_back(true);
+    if (point.bg) measured.push_back({point.pressure, *point.bg}), isZ.push_back(false);
+  }
+  if (measured.empty()) return;
+  const auto residuals = [&](double lnT, double lnP, std::vector<double>& r) {
+    const GasTuning gas{std::exp(lnT), std::exp(lnP)};
+    r.clear();
+    for (std::size_t i = 0; i < measured.size(); ++i) {
+      const LabGasState state = LabGas(labCase, measured[i].first, &gas);
+      r.push_back((isZ[i] ? state.z : state.bg) / measured[i].second - 1);
+    }
+    double sum = 0;
+    for (double v : r) sum += v * v;
+    return std::isfinite(sum) ? sum : std::numeric_limits<double>::infinity();
+  };
+  const bool both = measured.size() >= 2;
+  double lnT = 0, lnP = 0;
+  std::vector<double> r, rT, rP;
+  double misfit = residuals(lnT, lnP, r);
+  constexpr double kStep = 1e-6;
+  for (int iteration = 0; iteration < 50 && std::isfinite(misfit); ++iteration) {
+    residuals(lnT + kStep, lnP, rT);
+    residuals(lnT, lnP + kStep, rP);
+    double a = 0, b = 0, c = 0, gT = 0, gP = 0;  // JᵀJ = [a b; b c], Jᵀr = [gT gP]
+    for (std::size_t i = 0; i < r.size(); ++i) {
+      const double jT = (rT[i] - r[i]) / kStep, jP = (rP[i] - r[i]) / kStep;
+      a += jT * jT, b += jT * jP, c += jP * jP, gT += jT * r[i], gP += jP * r[i];
+    }
+    double dT = 0, dP = -gP / c;
+    const double det = a * c - b * b;
+    if (both && det > 1e-12 * a * c) dT = (-gT * c + gP * b) / det, dP = (-gP * a + gT * b) / det;
+    // Halve the step until the misfit falls.
+    double scale = 1;
+    std::vector<double> trial;
+    for (; scale > 1e-4; scale /= 2) {
+      const double next = residuals(lnT + scale * dT, lnP + scale * dP, trial);
+      if (next < misfit) break;
+    }
+    if (scale <= 1e-4) break;
+    lnT += scale * dT, lnP += scale * dP;
+    const double before = misfit;
+    misfit = residuals(lnT, lnP, r);
+    if (before - misfit <= 1e-14 * before) break;
+  }
+  if (!std::isfinite(misfit)) {
+    notes.push_back("the gas could not be tuned to the measured z and Bg: the family's gas is kept");
+    return;
+  }
+  tuning.gas = {std::exp(lnT), std::exp(lnP), {}};
+  // The rest through the points: the mean logarithmic residual at each measured pressure.
+  std::vector<MapNode> points = {{0, 0}};
+  for (std::size_t i = 0; i < measured.size(); ++i) {
+    const double residual = -std::log1p(r[i]);
+    if (measured[i].first == points.back().x) {
+      points.back().y = 0.5 * (points.back().y + residual);  // z and Bg at one pressure
+    } else {
+      points.push_back({measured[i].first, residual});
+    }
+  }
+  tuning.gas.correction = SmoothCurve(std::move(points));
+}
+
 }  // namespace
 
 bool TuneOilFamily(const CalculationCase& c, const LabData& data, OilCorrelation family, OilTuningFit& fit,
@@ -292,6 +363,7 @@ bool TuneOilFamily(const CalculationCase& c, const LabData& data, OilCorrelation
   FitDeadOil(labCase, compared, family, tuning, deadOilPoint);
   FitSaturatedViscosity(labCase, compared, family, tuning, deadOilPoint, fit.notes);
   FitUndersaturatedViscosity(labCase, compared, family, tuning, fit.notes);
+  FitGas(labCase, compared, tuning, fit.notes);
   fit.untuned = CompareWithLab(labCase, compared, family);
   fit.tuned = CompareWithLab(labCase, compared, family, &tuning);
   return true;

@@ -71,12 +71,17 @@ void CalcOilCompressibility(double bo, double bg, double pressureStep, double bo
 }
 
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
-                 GasCharacterisation characterisation) {
-  const PseudoCritical pc = StandingPseudoCritical(gasGravity, characterisation);
+                 GasCharacterisation characterisation, const GasTuning* tuning) {
+  PseudoCritical pc = StandingPseudoCritical(gasGravity, characterisation);
+  if (tuning) {
+    pc.temperature *= tuning->temperatureFactor;
+    pc.pressure *= tuning->pressureFactor;
+  }
   const ZFactor result = HallYarboroughZFactor(Rankine(temperatureF) / pc.temperature, pressure / pc.pressure);
   status = result.status;
   if (status != ZFactorStatus::Success) return;
   z = result.z;
+  if (tuning && !tuning->correction.empty()) z *= std::exp(tuning->correction(pressure));
   bg = GasFvf(z, temperatureF, pressure);
 }
 

@@ -47,8 +47,9 @@ void CalcOilCompressibility(double bo, double bg, double pressureStep, double bo
                             double rsUpper, double& co);
 
 // status: Success, or the reason; on failure z and bg keep the caller's values.
+// With `tuning`, the pseudo-critical properties are multiplied by its factors.
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
-                 GasCharacterisation characterisation);
+                 GasCharacterisation characterisation, const GasTuning* tuning = nullptr);
 
 void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG);
 

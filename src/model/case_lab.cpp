@@ -42,22 +42,28 @@ bool ReadTuningVersion1(const CaseRecordReader::AttachedLine& line, const std::v
 }
 
 // A group of a version 2 line: its key, how many numbers it holds (0: pairs, at least
-// one), and where they go.
+// one), whether a line must have it, and what its numbers must be.
 struct TuningGroup {
   std::string_view key;
   std::size_t count;
   bool required;
+  std::string_view rule;
 };
+constexpr std::string_view kMapRule = "is not pairs of numbers above 0 that rise together";
+constexpr std::string_view kCurveRule = "is not pairs of numbers, the first of each rising";
+constexpr std::string_view kFactorRule = "is not one number above 0";
 constexpr TuningGroup kTuningGroups[] = {
-    {"pressure_map", 0, true},
-    {"low_rs_map", 0, false},
-    {"bo", 2, false},
-    {"bo_map", 0, false},
-    {"compressibility", 1, false},
-    {"dead_oil_viscosity", 1, false},
-    {"viscosity_curve", 0, false},
-    {"reference_temperature", 1, false},
-    {"undersaturated_viscosity", 1, false},
+    {"pressure_map", 0, true, kMapRule},
+    {"low_rs_map", 0, false, kMapRule},
+    {"bo", 2, false, "is not a factor above 0 and a shift"},
+    {"bo_map", 0, false, kMapRule},
+    {"compressibility", 1, false, kFactorRule},
+    {"dead_oil_viscosity", 1, false, kFactorRule},
+    {"viscosity_curve", 0, false, kCurveRule},
+    {"reference_temperature", 1, false, "is not a number"},
+    {"undersaturated_viscosity", 1, false, kFactorRule},
+    {"gas", 2, false, "is not two factors above 0"},
+    {"gas_correction", 0, false, kCurveRule},
 };
 
 bool StoreTuningGroup(std::string_view key, const std::vector<double>& values, OilTuning& tuning) {
@@ -67,10 +73,14 @@ bool StoreTuningGroup(std::string_view key, const std::vector<double>& values, O
     return list;
   };
   const auto positive = [](double v) { return v > 0 && std::isfinite(v); };
-  if (key == "viscosity_curve") {
+  if (key == "viscosity_curve" || key == "gas_correction") {
     if (values.size() % 2 != 0 || !ValidCurvePoints(nodes())) return false;
-    tuning.viscosityCurve = SmoothCurve(nodes());
+    (key == "gas_correction" ? tuning.gas.correction : tuning.viscosityCurve) = SmoothCurve(nodes());
     return true;
+  }
+  if (key == "gas") {
+    tuning.gas.temperatureFactor = values[0], tuning.gas.pressureFactor = values[1];
+    return positive(values[0]) && positive(values[1]);
   }
   if (key == "reference_temperature") {
     tuning.referenceTemperature = values[0];
@@ -121,12 +131,7 @@ bool ReadTuningVersion2(const CaseRecordReader::AttachedLine& line, const std::v
     }
     const bool countRight = group->count == 0 ? values.size() >= 2 : values.size() == group->count;
     if (!countRight || !StoreTuningGroup(group->key, values, tuning)) {
-      error = At(line.line) + "the tuning line's " + std::string(group->key) + " " +
-              (group->key == "viscosity_curve"         ? "is not pairs of numbers, the first of each rising"
-               : group->key == "reference_temperature" ? "is not a number"
-               : group->count == 0                     ? "is not pairs of numbers above 0 that rise together"
-               : group->count == 1                     ? "is not one number above 0"
-                                                       : "is not a factor above 0 and a shift");
+      error = At(line.line) + "the tuning line's " + std::string(group->key) + " " + std::string(group->rule);
       return false;
     }
   }
@@ -194,6 +199,11 @@ std::string TuningLine(const OilTuning& t) {
     line += ",viscosity_curve";
     for (const MapNode& point : t.viscosityCurve.points()) number(point.x), number(point.y);
     line += ",reference_temperature", number(t.referenceTemperature);
+  }
+  if (!t.gas.identity()) line += ",gas", number(t.gas.temperatureFactor), number(t.gas.pressureFactor);
+  if (!t.gas.correction.empty()) {
+    line += ",gas_correction";
+    for (const MapNode& point : t.gas.correction.points()) number(point.x), number(point.y);
   }
   line += ",undersaturated_viscosity", number(t.undersaturatedViscosityFactor);
   return line + "\r\n";

@@ -7,7 +7,8 @@
 //   ...                                           that every number reads back exactly
 //   @tuning,2,Standing,pressure_map,14.7,3.1,...,bo,1.02,0.011,compressibility,1.1,
 //     dead_oil_viscosity,1.3,viscosity_curve,0,0.31,120,0.12,...,
-//     reference_temperature,220,undersaturated_viscosity,1.2
+//     reference_temperature,220,undersaturated_viscosity,1.2,gas,1.01,0.99,
+//     gas_correction,0,0,173.7,0.002,...
 //                                                 the tuning in force (calc/oil_tuning.h):
 //                                                 version, family (its code), then groups,
 //                                                 each a key and its numbers: the pressure
@@ -20,7 +21,9 @@
 //                                                 compressibility and on Beal's dead oil,
 //                                                 the viscosity curve's points (Rs SCF/STB,
 //                                                 ln μo) at the reference temperature (°F),
-//                                                 and the factor on Beal's
+//                                                 the gas's factors on Tpc and Ppc and the
+//                                                 points of its z correction (p psia,
+//                                                 ln z/z_HY), and the factor on Beal's
 //                                                 undersaturated slope; a group left out is
 //                                                 the family's own
 //   @tuning,1,Standing,1.0523,0.981,1.12,1.04,2634.7

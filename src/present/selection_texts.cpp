@@ -106,7 +106,16 @@ std::string TuningDescription(const OilTuning& tuning) {
     const std::size_t n = tuning.viscosityCurve.points().size() - 1;  // the dead oil's at Rs 0
     text += ", saturated viscosity through " + std::to_string(n) + (n == 1 ? " point" : " points");
   }
-  return text + ", undersaturated viscosity slope factor " + factor(tuning.undersaturatedViscosityFactor);
+  text += ", undersaturated viscosity slope factor " + factor(tuning.undersaturatedViscosityFactor);
+  if (!tuning.gas.identity()) {
+    text += "; gas: pseudo-critical temperature factor " + factor(tuning.gas.temperatureFactor) + ", pressure factor " +
+            factor(tuning.gas.pressureFactor);
+    if (!tuning.gas.correction.empty()) {
+      const std::size_t n = tuning.gas.correction.points().size() - 1;  // (0, 0) first
+      text += ", z through " + std::to_string(n) + (n == 1 ? " point" : " points");
+    }
+  }
+  return text;
 }
 
 TuningFields TuningFieldsOf(const OilTuning& t) {
@@ -129,6 +138,9 @@ TuningFields TuningFieldsOf(const OilTuning& t) {
   fields.lowRsMap = t.lowRsMap.nodes();
   fields.boMap = t.boMap.nodes();
   fields.viscosityCurve = t.viscosityCurve.points();
+  fields.numbers.push_back({"gas_temperature_factor", t.gas.temperatureFactor});
+  fields.numbers.push_back({"gas_pressure_factor", t.gas.pressureFactor});
+  fields.gasCorrection = t.gas.correction.points();
   if (!t.viscosityCurve.empty()) fields.numbers.push_back({"reference_temperature", t.referenceTemperature});
   return fields;
 }

@@ -81,6 +81,7 @@ struct TuningFields {
   std::vector<MapNode> lowRsMap;        // the family's Rs → Rs below the pressure map's reach, SCF/STB
   std::vector<MapNode> boMap;           // Rs → the Rs the family's Bo is read at, SCF/STB
   std::vector<MapNode> viscosityCurve;  // Rs SCF/STB → ln μo at the reference temperature
+  std::vector<MapNode> gasCorrection;   // pressure psia → ln (z / Hall and Yarborough's)
 };
 TuningFields TuningFieldsOf(const OilTuning& tuning);
 

@@ -44,6 +44,8 @@ TEST(LabFile, RefusesNamingTheLineAndColumn) {
       {h + "pressure,rs\n2000,700\n1000,400\n1500,500\n", "line 8, column 1 (pressure)"},
       {h + "pressure,rs\n3000,800\n", "line 6, column 2 (rs)"},
       {h + "separator_bo,1.47\npressure,bo\n2000,1.5\n", "separator"},
+      {h + "pressure,relative_volume\n3000,0.99\n2000,1.05\n", "line 7, column 2 (relative_volume): below the"},
+      {h + "dead_oil_viscosity,0\npressure,rs\n2000,700\n", "line 5, column 2 (dead_oil_viscosity)"},
   };
   for (const Case& c : cases) {
     EXPECT_NE(Refusal(c.text).find(c.expected), std::string::npos) << c.text << "\n -> " << Refusal(c.text);
@@ -53,11 +55,11 @@ TEST(LabFile, RefusesNamingTheLineAndColumn) {
 TEST(LabFile, WritesWhatItReadsInEitherUnitSystem) {
   const std::string text = std::string(kHeader) +
                            "source,\"Well 4, \"\"DL\"\" at 220 F\"\n"
-                           "separator_bo,1.474\nseparator_gor,768\napi,40.5\n"
-                           "pressure,rs,bo,oil_viscosity,oil_compressibility,z,bg\n"
-                           "5000,854,1.5,0.45,1.2e-5,,\n"
-                           "2634.7,854,1.6,0.373,,,\n"
-                           "1000,400.5,1.38,,,0.9,1.6\n";
+                           "separator_bo,1.474\nseparator_gor,768\napi,40.5\ndead_oil_viscosity,1.2\n"
+                           "pressure,rs,bo,oil_viscosity,oil_compressibility,z,bg,relative_volume\n"
+                           "5000,854,1.5,0.45,1.2e-5,,,0.9725\n"
+                           "2634.7,854,1.6,0.373,,,,1\n"
+                           "1000,400.5,1.38,,,0.9,1.6,\n";
   LabData data;
   UnitSystem units = UnitSystem::Metric;
   std::string error;
@@ -105,6 +107,22 @@ TEST(LabData, DifferentialValuesAdjustedToTheSeparator) {
   data.points.erase(data.points.begin() + 1);
   EXPECT_FALSE(AtSeparatorConditions(data, adjusted, error)) << "without Bodb there is nothing to scale by";
   EXPECT_NE(error.find("bubble point"), std::string::npos) << error;
+}
+
+// A volatile oil's liberation releases more gas than its separators: the Weatherford report
+// CL-70073 (Duvernay, 229.7 °F) has Bodb 2.8942, Rsdb 2847.67, Bofb 2.1783, Rsfb 1802.83, and
+// at 213 psia Rsd 359.66, which the adjustment makes 1802.83 − 2488.01 · 0.75264 = −69.8.
+TEST(LabData, AnAdjustmentThatTakesRsBelowZeroIsRefused) {
+  LabData data;
+  data.temperatureF = 229.7;
+  data.bubblePoint = 3724;
+  data.gor = 2847.67;
+  data.separator = SeparatorTest{2.1783, 1802.83};
+  data.points = {{213, 359.66, 1.4167}, {1013, 759.57, 1.6701}, {3724, 2847.67, 2.8942}};
+  LabData adjusted;
+  std::string error;
+  EXPECT_FALSE(AtSeparatorConditions(data, adjusted, error));
+  EXPECT_NE(error.find("Rs -69.8 SCF/STB at 213 psia, below 0"), std::string::npos) << error;
 }
 
 }  // namespace
