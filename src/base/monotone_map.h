@@ -3,7 +3,8 @@
 // weighted harmonic mean of the neighbouring secants, as in PCHIP), which never overshoots
 // and is strictly increasing where the nodes are. Outside the nodes it is proportional,
 // y = y_first x / x_first below the first and y = y_last x / x_last above the last, so a map
-// of one node is a plain scale factor and every map passes through the origin.
+// of one node is a plain scale factor and every map passes through the origin. The first
+// node may map to 0: the map is then 0 up to it.
 //
 // F.N. Fritsch, R.E. Carlson, "Monotone Piecewise Cubic Interpolation", SIAM J. Numer.
 // Anal. 17(2) (1980) 238–246, doi:10.1137/0717021; F.N. Fritsch, J. Butland, "A Method
@@ -28,7 +29,8 @@ struct MapNode {
 class MonotoneMap {
  public:
   MonotoneMap() = default;
-  // Nodes with x and y both strictly increasing and above 0 (ValidMapNodes).
+  // Nodes with x and y both strictly increasing, x above 0 and y above 0 but for the first
+  // node's (ValidMapNodes).
   explicit MonotoneMap(std::vector<MapNode> nodes) : nodes_(std::move(nodes)) { ComputeSlopes(); }
 
   bool empty() const { return nodes_.empty(); }
@@ -47,9 +49,12 @@ class MonotoneMap {
            (t3 - t2) * h * slopes_[k + 1];
   }
 
-  // The x that maps to y (bisection on the segment's cubic, which is increasing).
+  // The x that maps to y (bisection on the segment's cubic, which is increasing); for y at
+  // or below a first node's 0, that node's x.
   double Inverse(double y) const {
-    if (y <= nodes_.front().y) return nodes_.front().x * (y / nodes_.front().y);
+    if (y <= nodes_.front().y) {
+      return nodes_.front().y == 0 ? nodes_.front().x : nodes_.front().x * (y / nodes_.front().y);
+    }
     if (y >= nodes_.back().y) return nodes_.back().x * (y / nodes_.back().y);
     const std::size_t k = Segment(y, &MapNode::y);
     double low = nodes_[k].x, high = nodes_[k + 1].x;
@@ -96,13 +101,15 @@ class MonotoneMap {
   std::vector<double> slopes_;
 };
 
-// Whether nodes can make a map: at least one, x and y finite, above 0 and strictly
-// increasing.
+// Whether nodes can make a map: at least one, x and y finite and strictly increasing, x
+// above 0, y above 0 but for the first of two or more, which may be 0.
 inline bool ValidMapNodes(const std::vector<MapNode>& nodes) {
   if (nodes.empty()) return false;
   for (std::size_t k = 0; k < nodes.size(); ++k) {
     const MapNode& node = nodes[k];
-    if (!(node.x > 0) || !(node.y > 0) || !std::isfinite(node.x) || !std::isfinite(node.y)) return false;
+    const bool zeroAllowed = k == 0 && nodes.size() > 1;
+    if (!(node.x > 0) || !(node.y > 0 || (zeroAllowed && node.y == 0))) return false;
+    if (!std::isfinite(node.x) || !std::isfinite(node.y)) return false;
     if (k > 0 && !(node.x > nodes[k - 1].x && node.y > nodes[k - 1].y)) return false;
   }
   return true;

@@ -56,7 +56,7 @@ void FitRs(const CalculationCase& labCase, const LabData& data, OilCorrelation f
   for (auto point = data.points.rbegin(); point != data.points.rend(); ++point) {
     if (!point->rs || !(point->pressure < data.bubblePoint)) continue;
     if (*point->rs < rsAt(0)) {
-      if (*point->rs > 0) low.push_back(&*point);
+      low.push_back(&*point);
       continue;
     }
     const double q = SolveIncreasing(rsAt, *point->rs, 0, familyBubblePoint);

@@ -63,9 +63,19 @@ TEST(MonotoneMap, IsProportionalBeyondItsEndsAndOneNodeIsAScale) {
   EXPECT_DOUBLE_EQ(scale.Inverse(3163.34), 2634.7);
 }
 
+TEST(MonotoneMap, AFirstNodeAtZeroHoldsZeroBelowIt) {
+  const MonotoneMap map({{100, 0}, {500, 200}, {1000, 700}});
+  EXPECT_EQ(map(50), 0);
+  EXPECT_EQ(map(100), 0);
+  EXPECT_GT(map(101), 0);
+  EXPECT_EQ(map.Inverse(0), 100);
+  EXPECT_NEAR(map.Inverse(map(300)), 300, 1e-9);
+}
+
 TEST(MonotoneMap, NodesThatCannotMakeAMapAreRefused) {
   EXPECT_FALSE(ValidMapNodes({}));
   EXPECT_FALSE(ValidMapNodes({{0, 1}}));
+  EXPECT_FALSE(ValidMapNodes({{1, 0}})) << "one node at 0 maps everything to 0";
   EXPECT_FALSE(ValidMapNodes({{1, 2}, {1, 3}}));
   EXPECT_FALSE(ValidMapNodes({{1, 2}, {2, 2}}));
   EXPECT_FALSE(ValidMapNodes({{1, 2}, {2, std::numeric_limits<double>::infinity()}}));
