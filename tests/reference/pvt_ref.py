@@ -421,7 +421,9 @@ def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev):
         fp = cdiv(1.0 + 4.0 * y + 4.0 * cpow(y, 2.0) - 4.0 * cpow(y, 3.0) + cpow(y, 4.0),
                   cpow(1.0 - y, 4.0)) - e * y + h * d * cpow(y, g)
         y_new = y - cdiv(f, fp)
-        if abs(y_new - y) < 1e-05:
+        # converged when the step is below 1e-5 and below 1e-7 of y (near atmospheric
+        # pressure y itself is of the order of 1e-5)
+        if abs(y_new - y) < 1e-05 and abs(y_new - y) < 1e-07 * abs(y):
             converged = True  # keep y, the value before this step
             break
         y = y_new
