@@ -69,8 +69,9 @@ constexpr std::array<CorrelationSource, kCorrelationCount> kSources = {{
     {"Numbere, Brigham and Standing", 1977, "", "Numbere-Brigham-Standing",
      "C.R. Numbere, W.E. Brigham, M.B. Standing, \"Correlations for Physical Properties of Petroleum Reservoir "
      "Brines\", Stanford Univ. Petroleum Research Institute (1977)"},
-    {"Meehan", 1980, "water viscosity", "Meehan-viscosity",
-     "D.N. Meehan, \"Estimating Water Viscosity at Reservoir Conditions\", Petroleum Engineer (July 1980) 117-118"},
+    {"McCain", 1991, "water viscosity", "McCain-viscosity",
+     "W.D. McCain Jr., \"Reservoir-Fluid Property Correlations - State of the Art\", SPE Reservoir Engineering 6(2) "
+     "(1991) 266-272, doi:10.2118/18571-PA"},
     {"Meehan", 1980, "water compressibility", "Meehan-compressibility",
      "D.N. Meehan, \"A Correlation for Water Compressibility\", Petroleum Engineer (Nov. 1980) 125-126"},
     {"Hall", 1953, "", "Hall",
@@ -184,17 +185,19 @@ constexpr auto kRanges = std::to_array<ValidityRange>({
     // stated in what could be consulted.
     {C::LeeGonzalezEakin, Temperature, {100, 340}, kCompilation},
     {C::LeeGonzalezEakin, Pressure, {100, 8000}, kCompilation},
-    // The water properties are the program's own fits of these forms, all to one data set:
-    // 80-250 °F, 1000-10,000 psia (viscosity to 14,000 psia), 0-25 % NaCl.
+    // Gas solubility, Bw and cw are the program's own fits of these forms, all to one data
+    // set: 80-250 °F, 1000-10,000 psia, 0-25 % NaCl. McCain's water viscosity: dead brine
+    // 100-400 °F and up to 26 % solids, the pressure correction to 10,000 psia: the ranges
+    // over which McCain states its accuracy, as commonly quoted; not confirmed in the paper.
     {C::WaterSolutionGas, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterSolutionGas, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterSolutionGas, Salinity, {0, 25}, kNotConfirmed},
     {C::WaterFvf, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterFvf, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterFvf, Salinity, {0, 25}, kNotConfirmed},
-    {C::WaterViscosity, Temperature, {80, 250}, kNotConfirmed},
-    {C::WaterViscosity, Pressure, {1000, 14000}, kNotConfirmed},
-    {C::WaterViscosity, Salinity, {0, 25}, kNotConfirmed},
+    {C::WaterViscosity, Temperature, {100, 400}, kNotConfirmed},
+    {C::WaterViscosity, Pressure, {14.7, 10000}, kNotConfirmed},
+    {C::WaterViscosity, Salinity, {0, 26}, kNotConfirmed},
     {C::WaterCompressibility, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterCompressibility, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterCompressibility, Salinity, {0, 25}, kNotConfirmed},

@@ -38,7 +38,7 @@ enum class Correlation : std::uint8_t {
   LeeGonzalezEakin,      // gas viscosity
   WaterSolutionGas,      // after Culberson and McKetta
   WaterFvf,              // salinity factor after Numbere, Brigham and Standing
-  WaterViscosity,        // Meehan
+  WaterViscosity,        // McCain
   WaterCompressibility,  // Meehan
   HallRock,
   VanDerKnaap,

@@ -489,17 +489,19 @@ def calc_water_fvf(pressure, temperature_f, salinity):
 
 
 def calc_water_viscosity(temperature_f, salinity, pressure):
-    """Water viscosity [cp] with salinity and pressure corrections."""
+    """Water viscosity [cp], McCain (1990, 1991): the viscosity of dead brine at
+    atmospheric pressure, mu_w1 = A T^B with T in degF and A, B polynomials in the
+    salinity S [weight % solids], times mu_w/mu_w1 = 0.9994 + 4.0295e-5 p
+    + 3.1062e-9 p^2 (p in psia). No value for a negative salinity."""
     t, s, p = temperature_f, salinity, pressure
-    mu1 = 4.33 - 0.07 * t + 0.000473 * cpow(t, 2.0) - 1.415e-6 * cpow(t, 3.0) \
-        + 1.56e-9 * cpow(t, 4.0)
-    fs = 1.0 - 0.00187 * cpow(s, 0.5) + 0.000218 * cpow(s, 2.5) \
-        + (cpow(t, 0.5) - 0.0135 * t) * (0.00276 * s - 0.000344 * cpow(s, 1.5))
-    g = 0.9829 + 0.0003416 * t - 1.0
-    if g < 0.0:
-        g = 0.0
-    fp = 1.0 + g * p / 10000.0
-    return mu1 * fs * fp
+    if s < 0.0:
+        return float("nan")
+    a = 109.574 - 8.40564 * s + 0.313314 * s ** 2 + 0.00872213 * s ** 3
+    b = (-1.12166 + 0.0263951 * s - 0.000679461 * s ** 2 - 5.47119e-05 * s ** 3
+         + 1.55586e-06 * s ** 4)
+    mu_w1 = a * cpow(t, b)
+    ratio = 0.9994 + 4.0295e-05 * p + 3.1062e-09 * p ** 2
+    return mu_w1 * ratio
 
 
 def calc_water_compressibility(temperature_f, pressure, bubble_point, salinity, rsw):
