@@ -34,8 +34,8 @@ void CalculateGasCompressibility(const InputSet& in, GasCharacterisation charact
   const double dp = units::kPressureStep;
   double zLower = z, zUpper = z, bgUnused = 0;
   ZFactorStatus lower = ZFactorStatus::Success, upper = ZFactorStatus::Success;
-  CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation);
-  CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation);
+  CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation, in.impurities);
+  CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation, in.impurities);
   const bool lowerOk = lower == ZFactorStatus::Success;
   const bool upperOk = upper == ZFactorStatus::Success;
   if (lowerOk && upperOk) {
@@ -67,12 +67,13 @@ bool CalculateGas(const InputSet& in, GorSelectorMode gorMode, const Correlation
                   CalculationOutcome& outcome) {
   ResultSet& r = outcome.results;
   double z = 0, bg = 0;
-  CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation);
+  CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation,
+              in.impurities);
   if (outcome.failed()) return false;
   r.z = z;
   r.bg = bg;
   double muG = 0;
-  CalcGasViscosity(in.gasGravity, in.temperatureF, bg, muG);
+  CalcGasViscosity(in.gasGravity, in.temperatureF, bg, muG, in.impurities);
   r.muG = muG;
   CalculateGasCompressibility(in, selection.gasCharacterisation, z, r.cg);
   if (!r.cg) outcome.diagnostics.push_back({DiagnosticKind::NotComputed, OutputField::Cg});

@@ -66,9 +66,14 @@ void CalcOilCompressibility(double bo, double bg, double pressureStep, double bo
   co = SaturatedOilCompressibility(bo, bg, pressureStep, boLower, boUpper, rsLower, rsUpper);
 }
 
+PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characterisation,
+                                 const GasImpurities& impurities) {
+  return ImpurityCorrectedPseudoCritical(StandingPseudoCritical(gasGravity, characterisation), impurities);
+}
+
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
-                 GasCharacterisation characterisation) {
-  const PseudoCritical pc = StandingPseudoCritical(gasGravity, characterisation);
+                 GasCharacterisation characterisation, const GasImpurities& impurities) {
+  const PseudoCritical pc = GasPseudoCritical(gasGravity, characterisation, impurities);
   const ZFactor result = HallYarboroughZFactor(Rankine(temperatureF) / pc.temperature, pressure / pc.pressure);
   status = result.status;
   if (status != ZFactorStatus::Success) return;
@@ -76,8 +81,9 @@ void CalcZFactor(double gasGravity, double temperatureF, double pressure, double
   bg = GasFvf(z, temperatureF, pressure);
 }
 
-void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG) {
+void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG, const GasImpurities& impurities) {
   muG = LeeGonzalezEakinViscosity(gasGravity, temperatureF, bg);
+  if (impurities.any()) muG *= ImpurityViscosityFactor(gasGravity, temperatureF, impurities);
 }
 
 void CalcGasCompressibility(double pressure, double z, double zLower, double zUpper, double pressureStep,

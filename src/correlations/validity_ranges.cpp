@@ -11,7 +11,7 @@ constexpr RangeCheck kCompilation = RangeCheck::Compilation;
 constexpr RangeCheck kNotConfirmed = RangeCheck::NotConfirmed;
 
 constexpr std::array<std::string_view, kRangedQuantityCount> kUnits = {
-    "°API", "", "°F", "psia", "psia", "SCF/STB", "SCF/STB", "RB/STB", "", "", "% NaCl", "%",
+    "°API", "", "°F", "psia", "psia", "SCF/STB", "SCF/STB", "RB/STB", "", "", "% NaCl", "%", "mol %", "mol %", "mol %",
 };
 
 constexpr std::string_view kStanding1947 =
@@ -23,6 +23,9 @@ constexpr std::string_view kVazquezBeggs1980 =
 constexpr std::string_view kPetroskyFarshad1993 =
     "G.E. Petrosky, F.F. Farshad, \"Pressure-Volume-Temperature Correlations for Gulf of Mexico Crude Oils\", "
     "SPE 26644 (1993), doi:10.2118/26644-MS";
+constexpr std::string_view kCarrKobayashiBurrows1954 =
+    "N.L. Carr, R. Kobayashi, D.B. Burrows, \"Viscosity of Hydrocarbon Gases Under Pressure\", Trans. AIME 201 "
+    "(1954) 264-272, doi:10.2118/297-G";
 constexpr std::string_view kBeal1946 =
     "C. Beal, \"The Viscosity of Air, Water, Natural Gas, Crude Oil and Its Associated Gases at Oil Field "
     "Temperatures and Pressures\", Trans. AIME 165 (1946) 94-115, doi:10.2118/946094-G";
@@ -85,6 +88,12 @@ constexpr std::array<CorrelationSource, kCorrelationCount> kSources = {{
     {"Yale et al.", 1993, "", "Yale",
      "D.P. Yale, G.W. Nabor, J.A. Russell, H.D. Pham, M. Yousaf, \"Application of Variable Formation "
      "Compressibility for Improved Reservoir Analysis\", SPE 26647 (1993), doi:10.2118/26647-MS"},
+    {"Wichert and Aziz", 1972, "", "Wichert-Aziz",
+     "E. Wichert, K. Aziz, \"Calculate Z's for Sour Gases\", Hydrocarbon Processing 51(5) (1972) 119-122"},
+    {"Carr, Kobayashi and Burrows", 1954, "nitrogen pseudo-critical adjustment", "Carr-Kobayashi-Burrows-N2",
+     kCarrKobayashiBurrows1954},
+    {"Carr, Kobayashi and Burrows", 1954, "gas viscosity corrections", "Carr-Kobayashi-Burrows-viscosity",
+     kCarrKobayashiBurrows1954},
 }};
 
 // The ranges, grouped by correlation in enum order. None of the papers was at hand; a row
@@ -207,6 +216,18 @@ constexpr auto kRanges = std::to_array<ValidityRange>({
     {C::HallRock, Porosity, {2, 25}, kNotConfirmed},
     {C::VanDerKnaap, Porosity, {2, 23}, kNotConfirmed},
     {C::Newman, Porosity, {2, 42}, kNotConfirmed},
+    // Wichert and Aziz: the acid-gas contents and the conditions of the sour-gas z-factors
+    // they fitted (a compilation that cites the paper gives the same figures).
+    {C::WichertAziz, Temperature, {40, 300}, kCompilation},
+    {C::WichertAziz, Pressure, {154, 7026}, kCompilation},
+    {C::WichertAziz, Co2, {0, 54.4}, kCompilation},
+    {C::WichertAziz, H2s, {0, 73.8}, kCompilation},
+    // Carr, Kobayashi and Burrows: their charts of the corrections reach 15 mol % of each
+    // impurity.
+    {C::CarrKobayashiBurrowsNitrogen, N2, {0, 15}, kNotConfirmed},
+    {C::CarrKobayashiBurrowsViscosity, Co2, {0, 15}, kNotConfirmed},
+    {C::CarrKobayashiBurrowsViscosity, H2s, {0, 15}, kNotConfirmed},
+    {C::CarrKobayashiBurrowsViscosity, N2, {0, 15}, kNotConfirmed},
 });
 
 struct Span {

@@ -49,6 +49,10 @@ Scenario ScenarioFor(Correlation correlation) {
     s.c.selection.rockCorrelation = RockCorrelation::Newman;
     s.c.selection.formationType = FormationType::ConsolidatedSands;
   }
+  if (correlation == Correlation::WichertAziz || correlation == Correlation::CarrKobayashiBurrowsNitrogen ||
+      correlation == Correlation::CarrKobayashiBurrowsViscosity) {
+    s.c.inputs.impurities = {5, 5, 5};
+  }
   s.r.pb = 2000;
   s.r.rsb = s.r.rs = 800;
   s.r.bo = 1.3;
@@ -90,6 +94,12 @@ double Apply(const ValidityRange& row, double x, Scenario& s) {
       return in.salinityOrSg = x;
     case RangedQuantity::Porosity:
       return in.porosity = x;
+    case RangedQuantity::Co2:
+      return in.impurities.co2 = x;
+    case RangedQuantity::H2s:
+      return in.impurities.h2s = x;
+    case RangedQuantity::N2:
+      return in.impurities.n2 = x;
   }
   return x;
 }
