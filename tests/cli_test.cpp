@@ -80,6 +80,8 @@ std::vector<std::string> ExpectedRows(const std::string& formation) {
 //   pressure; 76–79 z refused at p + 5 or p − 5 psia (one-sided gas compressibility)
 //   80    text in a number field (refused); 81 a title with a comma and quotation marks
 //   82    selector texts that are not exactly the mode texts; 83 a negative pb
+//   84–85 oils without gas in solution; 86–89 gases with CO2, H2S and N2 (@gas lines), the
+//         last beyond the data of Wichert and Aziz and of Carr, Kobayashi and Burrows
 // The warnings column, last, is this program's own: every other column is compared with
 // the reference.
 TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
@@ -88,7 +90,7 @@ TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
     SCOPED_TRACE("formation \"" + formation + "\"");
     const CliRun run = Run({"--format", "csv", "--formation", formation, kData + "/oracle-cases.csv"});
     const std::vector<std::string> expected = ExpectedRows(formation), got = Lines(run.out);
-    ASSERT_EQ(expected.size(), 85u);
+    ASSERT_EQ(expected.size(), 89u);
     ASSERT_EQ(got.size(), expected.size());
     std::vector<std::string> warnings;
     for (std::size_t row = 0; row < expected.size(); ++row) {
@@ -103,6 +105,11 @@ TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
               "rs<0.051(Chew-Connally);pb<132(Chew-Connally);pressure<1514.7(Beal-undersaturated);"
               "pbx<=0(unphysical)")
         << "case 83, Petrosky/Farshad with a GOR of 0.02 MCF/STB";
+    EXPECT_EQ(warnings[85], "") << "case 86, Ahmed's sour gas, lies inside the corrections' data";
+    EXPECT_EQ(warnings[88],
+              "co2>54.4(Wichert-Aziz);n2>15(Carr-Kobayashi-Burrows-N2);co2>15(Carr-Kobayashi-Burrows-viscosity);"
+              "n2>15(Carr-Kobayashi-Burrows-viscosity)")
+        << "case 89, 60 % CO2 and 20 % N2";
     // Record 80 holds text in the porosity field: reported, skipped, the rest computed.
     EXPECT_EQ(run.err, kData + "/oracle-cases.csv:80: field 12 (porosity): \"12abc\" is not a number\n");
     EXPECT_EQ(run.exitCode, 1);
