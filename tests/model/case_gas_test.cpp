@@ -8,6 +8,7 @@
 
 #include "model/case_lab.h"
 #include "model/case_model.h"
+#include "model/case_sheet.h"
 
 namespace tarnvik {
 namespace {
@@ -88,6 +89,13 @@ TEST(CaseGasTest, TheModelTypesSavesAndOpensThem) {
   EXPECT_TRUE(model.modified());
   EXPECT_EQ(model.currentCase().inputs.impurities, (GasImpurities{5, 10, 0}));
   EXPECT_EQ(model.fileToSave(), std::string(kRecord) + "@gas,1,5,10,0\r\n");
+  // The copied sheet and the report name them and the corrections used.
+  const std::string sheet = TabSeparated(SheetOf(model));
+  EXPECT_NE(sheet.find("H2S in the gas\t10abc\tmol %"), std::string::npos) << sheet;
+  EXPECT_NE(sheet.find("Gas impurities\tCO2 5 mol %, H2S 10 mol %: pseudo-critical properties corrected by "
+                       "Wichert and Aziz"),
+            std::string::npos)
+      << sheet;
 
   CaseModel reopened;
   reopened.open(record, CaseLab{}, GasImpurities{5, 10, 0}, "sour.csv");
