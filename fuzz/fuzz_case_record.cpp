@@ -1,12 +1,15 @@
 // The case-file record reader on arbitrary bytes: never crashes, and whatever it accepts
-// writes back to a record that reads to the same texts and numbers.
+// writes back to a record that reads to the same texts and numbers; a @gas line it accepts
+// writes back to the same impurities.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "io/case_record.h"
+#include "model/case_gas.h"
 
 namespace {
 
@@ -39,6 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (std::size_t i = 0; i < record.numbers.size(); ++i) {
       if (!SameNumber(back.numbers[i], record.numbers[i])) std::abort();
+    }
+    tarnvik::GasImpurities gas, again;
+    if (tarnvik::ReadCaseGas(entry.attached, gas, error)) {
+      std::string text = tarnvik::WriteCaseGas(gas);
+      std::vector<tarnvik::CaseRecordReader::AttachedLine> lines;
+      if (!text.empty()) lines.push_back({1, text.substr(1, text.size() - 3)});
+      if (!tarnvik::ReadCaseGas(lines, again, error) || !(again == gas)) std::abort();
     }
   }
   return 0;

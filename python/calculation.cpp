@@ -31,15 +31,15 @@ std::string ShapeText(const py::array& array) {
 }
 
 // The broadcast shape of the array operands, and each one's strides in it.
-std::vector<py::ssize_t> Broadcast(std::array<Operand, kInputCount>& operands,
-                                   const std::array<std::string_view, kInputCount>& names) {
+std::vector<py::ssize_t> Broadcast(std::array<Operand, kOperandCount>& operands,
+                                   const std::array<std::string_view, kOperandCount>& names) {
   py::ssize_t ndim = 0;
   for (const Operand& o : operands) {
     if (o.IsArray()) ndim = std::max(ndim, o.array->ndim());
   }
   std::vector<py::ssize_t> shape(static_cast<std::size_t>(ndim), 1);
-  std::array<std::size_t, kInputCount> setBy{};
-  for (std::size_t k = 0; k < kInputCount; ++k) {
+  std::array<std::size_t, kOperandCount> setBy{};
+  for (std::size_t k = 0; k < kOperandCount; ++k) {
     Operand& o = operands[k];
     if (!o.IsArray()) continue;
     const py::ssize_t offset = ndim - o.array->ndim();
@@ -110,13 +110,13 @@ py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py
 }
 
 py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys) {
-  std::array<Operand, kInputCount> operands;
-  std::array<std::string_view, kInputCount> names;
-  for (std::size_t k = 0; k < kInputCount; ++k) {
+  std::array<Operand, kOperandCount> operands;
+  std::array<std::string_view, kOperandCount> names;
+  for (std::size_t k = 0; k < kOperandCount; ++k) {
     names[k] = InputName(k, base.gorMode, base.waterMode);
     const py::object& given = arguments.numbers[k];
     if (given.is_none()) {
-      operands[k].scalar = base.inputs.*kInputMembers[k];
+      operands[k].scalar = InputOperand(base.inputs, k);
     } else if (IsArrayLike(given)) {
       operands[k].array = ArrayOf(given, names[k]);
     } else {
@@ -128,32 +128,32 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
   BlockWriter writer(blocks, arguments.units);
   const bool convert = arguments.units != UnitSystem::Field;
   const std::size_t count = static_cast<std::size_t>(blocks.status.size());
-  std::array<const char*, kInputCount> data{};
-  for (std::size_t k = 0; k < kInputCount; ++k) {
+  std::array<const char*, kOperandCount> data{};
+  for (std::size_t k = 0; k < kOperandCount; ++k) {
     if (operands[k].IsArray()) data[k] = static_cast<const char*>(operands[k].array->data());
   }
   {
     py::gil_scoped_release release;
     CalculationCase c = base;
     std::vector<py::ssize_t> index(shape.size(), 0);
-    std::array<py::ssize_t, kInputCount> offsets{};
+    std::array<py::ssize_t, kOperandCount> offsets{};
     for (std::size_t element = 0; element < count; ++element) {
-      for (std::size_t k = 0; k < kInputCount; ++k) {
+      for (std::size_t k = 0; k < kOperandCount; ++k) {
         double value = operands[k].scalar;
         if (data[k] != nullptr) {
           std::memcpy(&value, data[k] + offsets[k], sizeof value);
           if (convert) value = FieldInput(value, k, c.gorMode, arguments.units);
         }
-        c.inputs.*kInputMembers[k] = value;
+        InputOperand(c.inputs, k) = value;
       }
       writer.Write(element, Calculate(c), c.gorMode);
       // The next element in C order: the last index moves fastest.
       for (std::size_t d = shape.size(); d-- > 0;) {
-        for (std::size_t k = 0; k < kInputCount; ++k) {
+        for (std::size_t k = 0; k < kOperandCount; ++k) {
           if (data[k] != nullptr) offsets[k] += operands[k].strides[d];
         }
         if (++index[d] < shape[d]) break;
-        for (std::size_t k = 0; k < kInputCount; ++k) {
+        for (std::size_t k = 0; k < kOperandCount; ++k) {
           if (data[k] != nullptr) offsets[k] -= operands[k].strides[d] * shape[d];
         }
         index[d] = 0;
@@ -172,13 +172,13 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
     start = CaseOf(base, "case").calculation;
   }
   CalculationCase c = WithChoices(start, arguments);
-  for (std::size_t k = 0; k < kInputCount; ++k) {
+  for (std::size_t k = 0; k < kOperandCount; ++k) {
     if (arguments.Given(k) && IsArrayLike(arguments.numbers[k])) return CalculateArrays(c, arguments);
   }
-  for (std::size_t k = 0; k < kInputCount; ++k) {
+  for (std::size_t k = 0; k < kOperandCount; ++k) {
     if (arguments.Given(k)) {
-      c.inputs.*kInputMembers[k] = FieldInput(NumberOf(arguments.numbers[k], InputName(k, c.gorMode, c.waterMode)), k,
-                                              c.gorMode, arguments.units);
+      InputOperand(c.inputs, k) = FieldInput(NumberOf(arguments.numbers[k], InputName(k, c.gorMode, c.waterMode)), k,
+                                             c.gorMode, arguments.units);
     }
   }
   return py::cast(MakeScalarResult(Calculate(c), c.gorMode, arguments.units));
@@ -186,7 +186,7 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
 
 void BindCalculation(py::module_& module) {
   module.def("_calculate", &CalculateCases, py::arg("case"), py::arg("inputs"), py::arg("choices"),
-             "calculate() behind tarnvik.calculate: a case or None, the 11 input arguments and the 5 choices.");
+             "calculate() behind tarnvik.calculate: a case or None, the 14 input arguments and the 5 choices.");
 }
 
 }  // namespace tarnvik::python

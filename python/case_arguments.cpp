@@ -112,14 +112,14 @@ void ReadPair(const py::tuple& inputs, std::size_t first, Mode firstMode, Mode s
 std::string_view InputName(std::size_t index, GorSelectorMode gorMode, WaterSelectorMode waterMode) {
   if (index == kFifth) return gorMode == GorSelectorMode::Gor ? "gor" : "bubble_point";
   if (index == kEighth) return waterMode == WaterSelectorMode::Salinity ? "salinity" : "water_gravity";
-  return kInputArguments[index < kFifth ? index : index < kEighth ? index + 1 : index + 2];
+  return kInputArguments[index < kFifth ? index : index < kEighth ? index + 1 : index + 2];  // co2, h2s, n2 too
 }
 
 CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choices) {
   // A case holds field units: Case() passes the four correlations, calculate() the units too.
   if (inputs.size() != kInputArguments.size() || choices.size() + 1 < kChoiceArguments.size() ||
       choices.size() > kChoiceArguments.size()) {
-    throw py::value_error("expected the 11 inputs and 4 or 5 choices");
+    throw py::value_error("expected the 14 inputs and 4 or 5 choices");
   }
   CaseArguments arguments;
   for (auto& number : arguments.numbers) number = py::none();
@@ -130,6 +130,7 @@ CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choice
   ReadPair(inputs, 8, WaterSelectorMode::Salinity, WaterSelectorMode::SpecificGravity, arguments.numbers[kEighth],
            arguments.waterMode);
   arguments.numbers[8] = inputs[10];
+  for (std::size_t i = kInputCount; i < kOperandCount; ++i) arguments.numbers[i] = inputs[i + 2];
   arguments.oil = OilFamilyOf(choices[0], "oil");
   arguments.gas = GasOf(choices[1]);
   arguments.rock = RockOf(choices[2]);
@@ -146,6 +147,7 @@ CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choice
 }
 
 double FieldInput(double value, std::size_t index, GorSelectorMode gorMode, UnitSystem units) {
+  if (index >= kInputCount) return value;  // mol % in either system
   return ToField(value, InputDimension(index, gorMode), units);
 }
 

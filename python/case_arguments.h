@@ -18,10 +18,14 @@ namespace tarnvik::python {
 namespace py = pybind11;
 
 // The input arguments in the order the Python face passes them: the nine inputs, with the
-// bubble-point pressure beside the GOR and the water specific gravity beside the salinity.
-inline constexpr std::array<std::string_view, 11> kInputArguments = {
-    "api",      "gas_gravity", "temperature", "pressure",      "gor", "bubble_point",
-    "porosity", "swc",         "salinity",    "water_gravity", "wor"};
+// bubble-point pressure beside the GOR and the water specific gravity beside the salinity,
+// then the gas impurities (optional, mol %).
+inline constexpr std::array<std::string_view, 14> kInputArguments = {
+    "api", "gas_gravity", "temperature",   "pressure", "gor", "bubble_point", "porosity",
+    "swc", "salinity",    "water_gravity", "wor",      "co2", "h2s",          "n2"};
+
+// The numbers an argument may give, in input order: the nine inputs, then CO2, H2S and N2.
+inline constexpr std::size_t kOperandCount = kInputCount + 3;
 // The choice arguments, in the order the Python face passes them. An argument that changes
 // how every input is read or what a run reports (a unit system, say) belongs beside them:
 // read once here, it applies to one case and to arrays alike.
@@ -34,15 +38,25 @@ inline constexpr std::array<double InputSet::*, kInputCount> kInputMembers = {
 
 inline constexpr std::size_t kPressureInput = 3;
 
-// The name of input `index` (0–8) in the given modes: "gor" or "bubble_point" for the
+// Number `index` (0–11) of an input set: the nine inputs, then the impurities.
+inline double& InputOperand(InputSet& in, std::size_t index) {
+  if (index < kInputCount) return in.*kInputMembers[index];
+  double GasImpurities::*const members[] = {&GasImpurities::co2, &GasImpurities::h2s, &GasImpurities::n2};
+  return in.impurities.*members[index - kInputCount];
+}
+inline double InputOperand(const InputSet& in, std::size_t index) {
+  return InputOperand(const_cast<InputSet&>(in), index);
+}
+
+// The name of input `index` (0–11) in the given modes: "gor" or "bubble_point" for the
 // fifth, "salinity" or "water_gravity" for the eighth.
 std::string_view InputName(std::size_t index, GorSelectorMode gorMode, WaterSelectorMode waterMode);
 
 // The arguments as given; an empty member, or None, was not given.
 struct CaseArguments {
-  std::array<py::object, kInputCount> numbers;  // scalars or arrays, in input order
-  std::optional<GorSelectorMode> gorMode;       // set when gor or bubble_point was given
-  std::optional<WaterSelectorMode> waterMode;   // set when salinity or water_gravity was given
+  std::array<py::object, kOperandCount> numbers;  // scalars or arrays, in input order
+  std::optional<GorSelectorMode> gorMode;         // set when gor or bubble_point was given
+  std::optional<WaterSelectorMode> waterMode;     // set when salinity or water_gravity was given
   std::optional<OilCorrelation> oil;
   std::optional<GasCharacterisation> gas;
   std::optional<RockCorrelation> rock;  // RockCorrelation::None for ""
@@ -53,7 +67,7 @@ struct CaseArguments {
   bool Given(std::size_t index) const { return !numbers[index].is_none(); }
 };
 
-// Reads the 11 input arguments (kInputArguments order) and the 5 choices. Refuses both
+// Reads the 14 input arguments (kInputArguments order) and the 5 choices. Refuses both
 // members of a pair (gor and bubble_point, salinity and water_gravity) and choices that
 // name nothing.
 CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choices);

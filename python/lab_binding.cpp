@@ -202,7 +202,7 @@ PythonCase Tune(const py::object& caseObject, const py::object& lab, const py::o
   }
   CaseRecord record = c.record;
   record.oilCaption = OilCorrelationItem(*family);
-  return MakeCase(std::move(record), c.formation, CaseLab{std::move(data), fit.tuning});
+  return MakeCase(std::move(record), c.formation, CaseLab{std::move(data), fit.tuning}, c.gas);
 }
 
 }  // namespace

@@ -56,11 +56,13 @@ PythonCase NewCase(const py::object& base, const py::tuple& inputs, const py::tu
   CaseRecord record;
   FormationType formation = FormationType::None;
   CaseLab lab;
+  GasImpurities gas;
   if (!base.is_none()) {
     const PythonCase& from = CaseOf(base, "case");
     record = from.record;
     formation = from.formation;
     lab = from.lab;
+    gas = from.gas;
     if (arguments.oil && !TunesFamily(lab.tuning, *arguments.oil)) lab.tuning = OilTuning{};
   } else {
     RequireEveryInput(arguments);
@@ -76,13 +78,24 @@ PythonCase NewCase(const py::object& base, const py::tuple& inputs, const py::tu
     }
     record.numbers[i] = NumberOf(arguments.numbers[i], name);
   }
+  for (std::size_t i = kInputCount; i < kOperandCount; ++i) {
+    if (!arguments.Given(i)) continue;
+    const std::string_view name = kInputArguments[i + 2];
+    if (IsArrayLike(arguments.numbers[i])) {
+      throw py::value_error(std::string(name) + ": a Case holds numbers, not arrays (calculate takes arrays)");
+    }
+    InputSet holder;
+    holder.impurities = gas;
+    InputOperand(holder, i) = NumberOf(arguments.numbers[i], name);
+    gas = holder.impurities;
+  }
   WriteChoices(arguments, record);
   if (arguments.formation) formation = *arguments.formation;
   if (!title.is_none()) {
     if (!py::isinstance<py::str>(title)) throw py::value_error("title: expected a text");
     record.title = title.cast<std::string>();
   }
-  return MakeCase(std::move(record), formation, std::move(lab));
+  return MakeCase(std::move(record), formation, std::move(lab), gas);
 }
 
 py::object NumberOrNone(bool given, double value) { return given ? py::object(py::float_(value)) : py::none(); }
@@ -105,6 +118,10 @@ py::dict AsDict(const PythonCase& c) {
   values["swc"] = in.swc;
   values[salinity ? "salinity" : "water_gravity"] = in.salinityOrSg;
   values["wor"] = in.wor;
+  // The impurities only where a gas has them, so that a sweet case reads as it always has.
+  if (in.impurities.co2 != 0) values["co2"] = in.impurities.co2;
+  if (in.impurities.h2s != 0) values["h2s"] = in.impurities.h2s;
+  if (in.impurities.n2 != 0) values["n2"] = in.impurities.n2;
   values["oil"] = OilCorrelationName(selection.oilCorrelation);
   values["gas"] = selection.gasCharacterisation == GasCharacterisation::DryGas ? "dry" : "wet";
   values["rock"] = TextOrNone(RockCorrelationItem(selection.rockCorrelation));
@@ -130,7 +147,7 @@ bool SameCase(const PythonCase& a, const PythonCase& b) {
   const CaseRecord &x = a.record, &y = b.record;
   return x.title == y.title && x.gorSelector == y.gorSelector && x.waterSelector == y.waterSelector &&
          x.oilCaption == y.oilCaption && x.gasCaption == y.gasCaption && x.rockCaption == y.rockCaption &&
-         x.numbers == y.numbers && a.formation == b.formation && a.lab == b.lab;
+         x.numbers == y.numbers && a.formation == b.formation && a.lab == b.lab && a.gas == b.gas;
 }
 
 py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
@@ -149,9 +166,10 @@ py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
     std::string where;
     if (entry.ok) {
       CaseLab lab;
+      GasImpurities gas;
       std::string error;
-      if (ReadCaseLab(entry.attached, lab, error)) {
-        cases.append(MakeCase(record, FormationType::None, std::move(lab)));
+      if (ReadCaseLab(entry.attached, lab, error) && ReadCaseGas(entry.attached, gas, error)) {
+        cases.append(MakeCase(record, FormationType::None, std::move(lab), gas));
         continue;
       }
       // The error names the line: "line N: ..." or "line N, column M (name): ...".
@@ -175,7 +193,7 @@ void WriteCases(const py::object& file, const py::object& cases) {
   std::size_t index = 0;
   for (const py::handle item : cases) {
     const PythonCase& c = CaseOf(item, "cases[" + std::to_string(index++) + "]");
-    text += WriteCaseRecord(c.record) + WriteCaseLab(c.lab);
+    text += WriteCaseRecord(c.record) + WriteCaseGas(c.gas) + WriteCaseLab(c.lab);
   }
   std::string error;
   if (!WriteFileAtomically(path, text, error)) {
@@ -192,11 +210,12 @@ void WriteCases(const py::object& file, const py::object& cases) {
   throw py::error_already_set();
 }
 
-PythonCase MakeCase(CaseRecord record, FormationType formation, CaseLab lab) {
-  PythonCase c{std::move(record), formation, std::move(lab), {}};
+PythonCase MakeCase(CaseRecord record, FormationType formation, CaseLab lab, GasImpurities gas) {
+  PythonCase c{std::move(record), formation, std::move(lab), gas, {}};
   CorrelationSelection selection;
   selection.formationType = formation;
   c.calculation = tarnvik::CaseFromRecord(c.record, selection);
+  c.calculation.inputs.impurities = gas;
   c.calculation.selection.oilTuning = c.lab.tuning;
   if (c.lab.tuning.active && !TuningInForce(c.calculation.selection)) {
     c.calculation.selection.oilCorrelation = c.lab.tuning.family;
@@ -225,18 +244,20 @@ void BindCase(py::module_& module) {
   py::class_<PythonCase> cls(module, "Case", kCaseDoc);
   cls.def(py::init([](const py::object& base, py::object api, py::object gasGravity, py::object temperature,
                       py::object pressure, py::object gor, py::object bubblePoint, py::object porosity, py::object swc,
-                      py::object salinity, py::object waterGravity, py::object wor, py::object oil, py::object gas,
-                      py::object rock, py::object formation, py::object title) {
+                      py::object salinity, py::object waterGravity, py::object wor, py::object co2, py::object h2s,
+                      py::object n2, py::object oil, py::object gas, py::object rock, py::object formation,
+                      py::object title) {
             return NewCase(base,
                            py::make_tuple(api, gasGravity, temperature, pressure, gor, bubblePoint, porosity, swc,
-                                          salinity, waterGravity, wor),
+                                          salinity, waterGravity, wor, co2, h2s, n2),
                            py::make_tuple(oil, gas, rock, formation), title);
           }),
           py::arg("case") = py::none(), py::pos_only(), py::kw_only(), py::arg("api") = py::none(),
           py::arg("gas_gravity") = py::none(), py::arg("temperature") = py::none(), py::arg("pressure") = py::none(),
           py::arg("gor") = py::none(), py::arg("bubble_point") = py::none(), py::arg("porosity") = py::none(),
           py::arg("swc") = py::none(), py::arg("salinity") = py::none(), py::arg("water_gravity") = py::none(),
-          py::arg("wor") = py::none(), py::arg("oil") = py::none(), py::arg("gas") = py::none(),
+          py::arg("wor") = py::none(), py::arg("co2") = py::none(), py::arg("h2s") = py::none(),
+          py::arg("n2") = py::none(), py::arg("oil") = py::none(), py::arg("gas") = py::none(),
           py::arg("rock") = py::none(), py::arg("formation") = py::none(), py::arg("title") = py::none());
 
   const auto number = [&cls](const char* name, double InputSet::*member, const char* doc) {
@@ -250,6 +271,12 @@ void BindCase(py::module_& module) {
   number("porosity", &InputSet::porosity, "Porosity [%].");
   number("swc", &InputSet::swc, "Connate-water saturation [% of pore volume].");
   number("wor", &InputSet::wor, "Water-oil ratio [STB/STB].");
+  cls.def_property_readonly(
+      "co2", [](const PythonCase& c) { return c.gas.co2; }, "Carbon dioxide in the gas [mol %]; 0 for none.");
+  cls.def_property_readonly(
+      "h2s", [](const PythonCase& c) { return c.gas.h2s; }, "Hydrogen sulphide in the gas [mol %]; 0 for none.");
+  cls.def_property_readonly(
+      "n2", [](const PythonCase& c) { return c.gas.n2; }, "Nitrogen in the gas [mol %]; 0 for none.");
   cls.def_property_readonly(
       "gor",
       [](const PythonCase& c) {

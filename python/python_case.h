@@ -12,6 +12,7 @@
 #include "calc/calculation_case.h"
 #include "case_arguments.h"
 #include "io/case_record.h"
+#include "model/case_gas.h"
 #include "model/case_lab.h"
 
 namespace tarnvik::python {
@@ -22,6 +23,8 @@ struct PythonCase {
   // The lab data and the tuning saved with the record; an active tuning is the oil family's
   // in force.
   CaseLab lab;
+  // The gas impurities saved with the record (model/case_gas.h).
+  GasImpurities gas;
   // The record as a case to calculate, as opening it in the window makes it: from the
   // start-up selection with the record's captions applied, the formation type, and the
   // tuning in force.
@@ -31,7 +34,7 @@ struct PythonCase {
 // The case of a record with its lab data and tuning. A tuning of another family than the
 // record's caption names puts its family in force, caption and all, as the window does
 // when it opens such a record.
-PythonCase MakeCase(CaseRecord record, FormationType formation, CaseLab lab = {});
+PythonCase MakeCase(CaseRecord record, FormationType formation, CaseLab lab = {}, GasImpurities gas = {});
 
 // Raises the OSError of errno `error` on `path`.
 [[noreturn]] void ThrowFileError(int error, const std::string& path);

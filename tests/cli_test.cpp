@@ -80,6 +80,8 @@ std::vector<std::string> ExpectedRows(const std::string& formation) {
 //   pressure; 76–79 z refused at p + 5 or p − 5 psia (one-sided gas compressibility)
 //   80    text in a number field (refused); 81 a title with a comma and quotation marks
 //   82    selector texts that are not exactly the mode texts; 83 a negative pb
+//   84–85 oils without gas in solution; 86–89 gases with CO2, H2S and N2 (@gas lines), the
+//         last beyond the data of Wichert and Aziz and of Carr, Kobayashi and Burrows
 // The warnings column, last, is this program's own: every other column is compared with
 // the reference.
 TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
@@ -88,7 +90,7 @@ TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
     SCOPED_TRACE("formation \"" + formation + "\"");
     const CliRun run = Run({"--format", "csv", "--formation", formation, kData + "/oracle-cases.csv"});
     const std::vector<std::string> expected = ExpectedRows(formation), got = Lines(run.out);
-    ASSERT_EQ(expected.size(), 85u);
+    ASSERT_EQ(expected.size(), 89u);
     ASSERT_EQ(got.size(), expected.size());
     std::vector<std::string> warnings;
     for (std::size_t row = 0; row < expected.size(); ++row) {
@@ -103,6 +105,11 @@ TEST_F(CliTest, CsvMatchesIndependentReferenceForEveryFormationType) {
               "rs<0.051(Chew-Connally);pb<132(Chew-Connally);pressure<1514.7(Beal-undersaturated);"
               "pbx<=0(unphysical)")
         << "case 83, Petrosky/Farshad with a GOR of 0.02 MCF/STB";
+    EXPECT_EQ(warnings[85], "") << "case 86, Ahmed's sour gas, lies inside the corrections' data";
+    EXPECT_EQ(warnings[88],
+              "co2>54.4(Wichert-Aziz);n2>15(Carr-Kobayashi-Burrows-N2);co2>15(Carr-Kobayashi-Burrows-viscosity);"
+              "n2>15(Carr-Kobayashi-Burrows-viscosity)")
+        << "case 89, 60 % CO2 and 20 % N2";
     // Record 80 holds text in the porosity field: reported, skipped, the rest computed.
     EXPECT_EQ(run.err, kData + "/oracle-cases.csv:80: field 12 (porosity): \"12abc\" is not a number\n");
     EXPECT_EQ(run.exitCode, 1);
@@ -197,6 +204,53 @@ TEST_F(CliTest, OptionsOverrideTheRecordsCorrelations) {
   EXPECT_EQ(overridden.out, direct.out);
   const CliRun plain = Run({"--format", "csv", standingWet.string()});
   EXPECT_NE(plain.out, direct.out);
+}
+
+// Ahmed's sour gas (γg 0.7, 5 % CO2, 10 % H2S, 3500 psia, 160 °F, Reservoir Engineering
+// Handbook, Example 2-9: z 0.89 from the chart, 11.98 lb/ft³) through the @gas line of its
+// case file and through the options, which override the line; a @gas line that does not read
+// fails its record only, naming the line.
+TEST_F(CliTest, GasImpuritiesComeFromTheFileOrTheOptions) {
+  const std::string record =
+      "\"Sour gas\",\"GOR MCF/STB\",\"\",\"Standing\",\"Dry Gas\",\"\",0,0.7,160,3500,0,20,25,3,0.5\r\n";
+  const auto sour = Write("sour.csv", record + "@gas,1,5,10,0\r\n");
+  const auto sweet = Write("sweet.csv", record);
+  const CliRun text = Run({sour.string()});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_NE(text.out.find("Gas impurities: CO2 5 mol %, H2S 10 mol %: pseudo-critical properties corrected by "
+                          "Wichert and Aziz (CO2, H2S)"),
+            std::string::npos)
+      << text.out;
+  const auto z = [](const CliRun& run) {
+    const auto row = SplitCsvRow(run.out.substr(run.out.find('\n') + 1));
+    return std::stod(row[8]) * 1000;  // the z column, as shown
+  };
+  const CliRun fromFile = Run({"--format", "csv", sour.string()});
+  EXPECT_NEAR(z(fromFile), 890, 10) << fromFile.out;
+  const CliRun fromOptions = Run({"--format", "csv", "--co2", "5", "--h2s", "10", sweet.string()});
+  EXPECT_EQ(fromOptions.out, fromFile.out);
+  const CliRun overridden = Run({"--format", "csv", "--co2", "0", "--h2s", "0", sour.string()});
+  EXPECT_EQ(overridden.out, Run({"--format", "csv", sweet.string()}).out);
+
+  const auto bad = Write("bad.csv", record + "@gas,1,5,ten,0\r\n" + record);
+  const CliRun refused = Run({"--format", "csv", bad.string()});
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.err.find("line 2: the H2S content \"ten\" is not a number from 0 to 100"), std::string::npos)
+      << refused.err;
+  EXPECT_NE(refused.out.find("\n2,Sour gas"), std::string::npos) << "the next record still runs";
+  EXPECT_EQ(Run({"--co2", "-1", sweet.string()}).exitCode, 2);
+
+  // The export and the tables use them and say so.
+  const auto oil = Write("oil.csv",
+                         "\"Sour oil\",\"GOR MCF/STB\",\"\",\"Standing\",\"Wet Gas\",\"Hall\","
+                         "35,0.75,200,3000,0.5,20,25,3,0.5\r\n@gas,1,2,0,3\r\n");
+  const fs::path tables = dir_ / "pvt.inc";
+  ASSERT_EQ(Run({"--export-eclipse", tables.string(), oil.string()}).exitCode, 0);
+  EXPECT_NE(ReadFile(tables).find("-- Note: Gas impurities CO2 2 mol %, N2 3 mol %: pseudo-critical properties "
+                                  "corrected by Wichert and Aziz (CO2, H2S) and Carr, Kobayashi and Burrows (N2)"),
+            std::string::npos);
+  EXPECT_NE(Run({"--table", oil.string()}).out.find("  Gas impurities: CO2 2 mol %, N2 3 mol %"), std::string::npos);
+  EXPECT_NE(Run({"--compare-oil", oil.string()}).out.find("  Gas impurities: CO2 2 mol %"), std::string::npos);
 }
 
 TEST_F(CliTest, UnreadableFileIsNamedAndOtherFilesStillRun) {

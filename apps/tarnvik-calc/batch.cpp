@@ -8,7 +8,9 @@
 #include "calc/calculation_run.h"
 #include "io/csv_field.h"
 #include "io/number_text.h"
+#include "model/case_gas.h"
 #include "model/case_model.h"
+#include "present/impurity_texts.h"
 #include "present/output_fields.h"
 #include "present/selection_texts.h"
 #include "present/unit_texts.h"
@@ -115,6 +117,9 @@ class TextWriter final : public ReportWriter {
     if (!record.title.empty()) out_ << ": " << record.title;
     out_ << '\n';
     out_ << "  Correlations: " << CorrelationsDescription(report.calculationCase.selection) << '\n';
+    if (const std::string gas = ImpuritiesDescription(report.calculationCase.inputs.impurities); !gas.empty()) {
+      out_ << "  Gas impurities: " << gas << '\n';
+    }
     if (const std::string tuning = TuningText(report.calculationCase); !tuning.empty()) {
       out_ << "  Tuning: " << tuning << '\n';
     }
@@ -185,6 +190,16 @@ CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& over
   if (overrides.rock) selection.rockCorrelation = *overrides.rock;
   selection.formationType = overrides.formationType;
   return c;
+}
+
+bool ApplyImpurities(const std::vector<CaseRecordReader::AttachedLine>& attached, const SelectionOverrides& overrides,
+                     CalculationCase& c, std::string& error) {
+  GasImpurities& impurities = c.inputs.impurities;
+  if (!ReadCaseGas(attached, impurities, error)) return false;
+  if (overrides.co2) impurities.co2 = *overrides.co2;
+  if (overrides.h2s) impurities.h2s = *overrides.h2s;
+  if (overrides.n2) impurities.n2 = *overrides.n2;
+  return true;
 }
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides,

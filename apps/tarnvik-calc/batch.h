@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "base/unit_system.h"
 #include "calc/calculation_case.h"
@@ -15,13 +16,20 @@
 
 namespace tarnvik::batch {
 
-// Command-line overrides of the record's correlation fields.
+// Command-line overrides of the record's correlation fields, and of the gas impurities its
+// @gas line holds (--co2, --h2s, --n2, mol %).
 struct SelectionOverrides {
   std::optional<OilCorrelation> oil;
   std::optional<GasCharacterisation> gas;
   std::optional<RockCorrelation> rock;
   FormationType formationType = FormationType::None;
+  std::optional<double> co2, h2s, n2;
 };
+
+// The gas impurities of a record: its @gas line (model/case_gas.h), then the overrides.
+// False, with the reason, for a @gas line that does not read.
+bool ApplyImpurities(const std::vector<CaseRecordReader::AttachedLine>& attached, const SelectionOverrides& overrides,
+                     CalculationCase& calculationCase, std::string& error);
 
 // The record as a case to calculate: the start-up selection (Standing, wet gas, no rock
 // correlation) with the record's captions applied as opening it in the window applies

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "batch.h"
@@ -177,6 +178,17 @@ int Run(int argc, char** argv) {
                        : "\"" + text + "\" names no oil family (Sta, Vaz, Gla, Al-, Pet, Dok, Far, Obo, Kar)";
           },
           "FAMILY"));
+  tarnvik::batch::SelectionOverrides overrides;
+  for (auto [name, value, gas] :
+       {std::tuple{"--co2", &overrides.co2, "Carbon dioxide"}, std::tuple{"--h2s", &overrides.h2s, "Hydrogen sulphide"},
+        std::tuple{"--n2", &overrides.n2, "Nitrogen"}}) {
+    app.add_option(name, *value,
+                   std::string(gas) +
+                       " in the gas, mol % (default: the case's @gas line, or else 0); corrects z, "
+                       "Bg, cg, the gas density and viscosity")
+        ->check(CLI::Range(0.0, 100.0))
+        ->type_name("MOL%");
+  }
   std::vector<std::string> files;
   app.add_option("FILE", files, "Case files, one record per line")->required();
 
@@ -293,7 +305,6 @@ int Run(int argc, char** argv) {
                  "shows the values as the window does)\n";
     return 2;
   }
-  tarnvik::batch::SelectionOverrides overrides;
   if (oilText) overrides.oil = tarnvik::OilCorrelationFromCaption(*oilText);
   if (!gasText.empty()) {
     overrides.gas = gasText == "dry" ? tarnvik::GasCharacterisation::DryGas : tarnvik::GasCharacterisation::WetGas;
@@ -320,6 +331,7 @@ int Run(int argc, char** argv) {
                            tarnvik::CalculationCase& c, std::optional<tarnvik::OilRanking>& ranking,
                            std::optional<tarnvik::OilTuningFit>& fit, std::string& error) {
     c = tarnvik::batch::CaseFor(record, overrides);
+    if (!tarnvik::batch::ApplyImpurities(entry.attached, overrides, c, error)) return false;
     if (!rankOil && !tuning) return true;
     tarnvik::CaseLab saved;
     if (!tarnvik::ReadCaseLab(entry.attached, saved, error)) return false;

@@ -9,6 +9,7 @@
 
 #include "io/csv_field.h"
 #include "io/number_text.h"
+#include "present/impurity_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -57,6 +58,7 @@ class RowWriter : public TableReportWriter {
   void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
                   const PressureTable& table) override {
     tuning_ = TuningText(c);
+    impurities_ = ImpuritiesDescription(c.inputs.impurities);
     std::vector<Row> rows;
     rows.reserve(table.rows.size());
     for (const PressureRow& row : table.rows) {
@@ -70,6 +72,7 @@ class RowWriter : public TableReportWriter {
   void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
                        const std::array<FamilyRow, kOilCorrelationCount>& families) override {
     tuning_ = TuningText(c);
+    impurities_ = ImpuritiesDescription(c.inputs.impurities);
     std::vector<Row> rows;
     const std::optional<FamilyRow> untuned = UntunedFamilyRow(c);
     for (const FamilyRow& family : families) {
@@ -107,7 +110,8 @@ class RowWriter : public TableReportWriter {
   std::ostream& out_;
   UnitSystem units_;
   bool tuningColumn_;
-  std::string tuning_;  // the case's tuning in words; empty when it runs untuned
+  std::string tuning_;      // the case's tuning in words; empty when it runs untuned
+  std::string impurities_;  // the gas impurities and their corrections; empty without
 };
 
 class CsvTableWriter final : public RowWriter {
@@ -205,6 +209,7 @@ class TextTableWriter final : public RowWriter {
     if (!record.title.empty()) out_ << ": " << record.title;
     out_ << '\n';
     if (!tuning_.empty()) out_ << "  Tuning: " << tuning_ << '\n';
+    if (!impurities_.empty()) out_ << "  Gas impurities: " << impurities_ << '\n';
 
     // The keys (with the data-range mark of a family), the values right-aligned, then the
     // warnings.

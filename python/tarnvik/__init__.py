@@ -115,7 +115,7 @@ class ExportError(RuntimeError):
 
 def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pressure=None, gor=None,
               bubble_point=None, porosity=None, swc=None, salinity=None, water_gravity=None, wor=None,
-              oil=None, gas=None, rock=None, formation=None, units=None):
+              co2=None, h2s=None, n2=None, oil=None, gas=None, rock=None, formation=None, units=None):
     """Calculates the 21 quantities for one case, or for arrays of cases.
 
     Inputs (field units, or metric with units="metric"; each a number, or an array of
@@ -131,6 +131,10 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
         salinity      water salinity [% NaCl by weight], or else
         water_gravity water specific gravity [fresh water = 1]
         wor           water-oil ratio [STB/STB]
+        co2, h2s, n2  carbon dioxide, hydrogen sulphide and nitrogen in the gas [mol %],
+                      optional (0 by default): the pseudo-critical properties are corrected
+                      by Wichert and Aziz (CO2, H2S) and Carr, Kobayashi and Burrows (N2),
+                      the gas viscosity by Carr, Kobayashi and Burrows' corrections
     Correlations (texts):
         oil        oil family, by its first three letters: "Standing" (the default),
                    "Vazquez/Beggs", "Glaso", "Al-Marhoun", "Petrosky/Farshad",
@@ -163,6 +167,7 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
     """
     return _tarnvik._calculate(
         case,
-        (api, gas_gravity, temperature, pressure, gor, bubble_point, porosity, swc, salinity, water_gravity, wor),
+        (api, gas_gravity, temperature, pressure, gor, bubble_point, porosity, swc, salinity, water_gravity, wor,
+         co2, h2s, n2),
         (oil, gas, rock, formation, units),
     )

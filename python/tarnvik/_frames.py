@@ -6,7 +6,8 @@ from . import _tarnvik
 from ._arrays import ArrayResult
 
 _INPUTS = ("api", "gas_gravity", "temperature", "pressure", "gor", "bubble_point", "porosity", "swc", "salinity",
-           "water_gravity", "wor")
+           "water_gravity", "wor", "co2", "h2s", "n2")
+_IMPURITIES = ("co2", "h2s", "n2")
 _CHOICES = ("oil", "gas", "rock", "formation")
 _PAIRS = (("gor", "bubble_point"), ("salinity", "water_gravity"))
 # Each member of a pair, and the pair's key column (named for its first member).
@@ -23,7 +24,8 @@ def calculate_frame(frame, **options):
 
     Columns named as calculate's arguments are the inputs, one case per row: api,
     gas_gravity, temperature [°F], pressure [psia], gor [MCF/STB] or bubble_point [psia],
-    porosity [%], swc [%], salinity [% NaCl] or water_gravity, wor [STB/STB]; and the
+    porosity [%], swc [%], salinity [% NaCl] or water_gravity, wor [STB/STB], optionally
+    co2, h2s and n2 [mol %]; and the
     correlations oil, gas, rock and formation, which may differ from row to row. Other
     columns are ignored. Keyword arguments give what no column holds, for every row:
     calculate_frame(df, swc=25, oil="Glaso"). Where a frame has both columns of a pair
@@ -47,6 +49,10 @@ def calculate_frame(frame, **options):
     if both:
         raise ValueError(f"{', '.join(both)}: given both as a column and as an argument")
     numbers = {name: frame[name].to_numpy(dtype=float) for name in _INPUTS if name in frame.columns}
+    # An empty cell of an impurity is a gas without it (a frame of sweet and sour cases).
+    for name in _IMPURITIES:
+        if name in numbers:
+            numbers[name] = np.nan_to_num(numbers[name], nan=0.0)
     if not numbers:
         raise ValueError(f"the frame has none of the input columns {', '.join(_INPUTS)}")
 

@@ -109,7 +109,7 @@ BAD_ATTACHED = [
     ("lab value", "@lab,tarnvik-lab,1,field\r\n@lab,temperature,hot", 'line 3, column 2 (temperature): "hot"'),
     ("tuning family", "@tuning,1,Nobody,1,1,1,1,1", 'line 2: "Nobody" names no oil family'),
     ("tuning factor", "@tuning,1,Standing,1,1,1,1,0", 'line 2: the reference pressure "0" is not a number above 0'),
-    ("unknown line", "@note,1", "line 2: a line of a case starting with @ is @lab or @tuning"),
+    ("unknown line", "@note,1", "line 2: a line of a case starting with @ is @lab, @tuning or @gas"),
 ]
 
 
@@ -126,8 +126,10 @@ def test_lab_or_tuning_lines_that_do_not_read_follow_the_errors_policy(tmp_path,
 
 def test_refusals_say_what_is_wrong(case, tmp_path):
     bad = tmp_path / "lab.csv"
-    bad.write_text(LAB.read_text().replace("2114.7,684,1.515", "2114.7,684,x"))
-    with pytest.raises(ValueError, match=re.escape('lab.csv: line 19, column 3 (bo): "x" is not a number')):
+    text = LAB.read_text()
+    line = text[: text.index("2114.7,684,1.515")].count("\n") + 1
+    bad.write_text(text.replace("2114.7,684,1.515", "2114.7,684,x"))
+    with pytest.raises(ValueError, match=re.escape(f'lab.csv: line {line}, column 3 (bo): "x" is not a number')):
         tarnvik.read_lab(bad)
     with pytest.raises(ValueError, match="the case carries no lab data"):
         tarnvik.rank_oil(case)

@@ -35,8 +35,10 @@ void CalculateGasCompressibility(const InputSet& in, GasCharacterisation charact
   const double dp = units::kPressureStep;
   double zLower = z, zUpper = z, bgUnused = 0;
   ZFactorStatus lower = ZFactorStatus::Success, upper = ZFactorStatus::Success;
-  CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation, tuning);
-  CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation, tuning);
+  CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation, in.impurities,
+              tuning);
+  CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation, in.impurities,
+              tuning);
   const bool lowerOk = lower == ZFactorStatus::Success;
   const bool upperOk = upper == ZFactorStatus::Success;
   if (lowerOk && upperOk) {
@@ -70,12 +72,12 @@ bool CalculateGas(const InputSet& in, GorSelectorMode gorMode, const Correlation
   double z = 0, bg = 0;
   const GasTuning* tuning = GasTuningInForce(selection);
   CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation,
-              tuning);
+              in.impurities, tuning);
   if (outcome.failed()) return false;
   r.z = z;
   r.bg = bg;
   double muG = 0;
-  CalcGasViscosity(in.gasGravity, in.temperatureF, bg, muG);
+  CalcGasViscosity(in.gasGravity, in.temperatureF, bg, muG, in.impurities);
   r.muG = muG;
   CalculateGasCompressibility(in, selection.gasCharacterisation, tuning, z, r.cg);
   if (!r.cg) outcome.diagnostics.push_back({DiagnosticKind::NotComputed, OutputField::Cg});

@@ -6,7 +6,7 @@
 #include "base/formula.h"
 #include "base/units.h"
 #include "calc/calculation_run.h"
-#include "correlations/gas/z_factor.h"
+#include "calc/routines.h"
 
 namespace tarnvik {
 namespace {
@@ -39,6 +39,9 @@ Values Read(const CalculationCase& c, const ResultSet* r) {
   at(RangedQuantity::Pressure) = in.pressure;
   at(RangedQuantity::Salinity) = WorkingSalinity(in.salinityOrSg, c.waterMode);
   at(RangedQuantity::Porosity) = in.porosity;
+  at(RangedQuantity::Co2) = in.impurities.co2;
+  at(RangedQuantity::H2s) = in.impurities.h2s;
+  at(RangedQuantity::N2) = in.impurities.n2;
   if (!x.deadOil) {
     if (!gorMode) at(RangedQuantity::BubblePoint) = in.gorOrPb;
     if (gorMode) at(RangedQuantity::GorAtBubblePoint) = units::kScfPerMcf * in.gorOrPb;
@@ -48,7 +51,7 @@ Values Read(const CalculationCase& c, const ResultSet* r) {
     if (!x.deadOil && !gorMode) at(RangedQuantity::GorAtBubblePoint) = ValueOrZero(r->rsb);
     at(RangedQuantity::SolutionGor) = ValueOrZero(r->rs);
     if (!x.aboveBubblePoint) at(RangedQuantity::Bo) = ValueOrZero(r->bo);
-    const PseudoCritical pc = StandingPseudoCritical(in.gasGravity, c.selection.gasCharacterisation);
+    const PseudoCritical pc = GasPseudoCritical(in.gasGravity, c.selection.gasCharacterisation, in.impurities);
     at(RangedQuantity::ReducedTemperature) = Rankine(in.temperatureF) / pc.temperature;
     at(RangedQuantity::ReducedPressure) = in.pressure / pc.pressure;
   }
@@ -141,6 +144,10 @@ CorrelationList CorrelationsInForce(const CalculationCase& c) {
   if (c.inputs.gasGravity > 0) {
     list.push(Correlation::HallYarborough);
     list.push(Correlation::LeeGonzalezEakin);
+    const GasImpurities& impurities = c.inputs.impurities;
+    if (impurities.co2 != 0 || impurities.h2s != 0) list.push(Correlation::WichertAziz);
+    if (impurities.n2 != 0) list.push(Correlation::CarrKobayashiBurrowsNitrogen);
+    if (impurities.any()) list.push(Correlation::CarrKobayashiBurrowsViscosity);
   }
   for (const Correlation water : {Correlation::WaterSolutionGas, Correlation::WaterFvf, Correlation::WaterViscosity,
                                   Correlation::WaterCompressibility}) {
@@ -174,6 +181,9 @@ std::optional<InputField> InputOf(RangedQuantity quantity, GorSelectorMode gorMo
     case RangedQuantity::Bo:
     case RangedQuantity::ReducedTemperature:
     case RangedQuantity::ReducedPressure:
+    case RangedQuantity::Co2:  // typed in the gas impurities' row, not one of the nine boxes
+    case RangedQuantity::H2s:
+    case RangedQuantity::N2:
       break;
   }
   return std::nullopt;

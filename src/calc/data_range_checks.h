@@ -13,9 +13,9 @@
 
 namespace tarnvik {
 
-// At most the twelve correlations a case can run with.
+// At most the fifteen correlations a case can run with.
 struct CorrelationList {
-  std::array<Correlation, 12> items{};
+  std::array<Correlation, 15> items{};
   std::size_t size = 0;
 
   void push(Correlation correlation) { items[size++] = correlation; }
@@ -26,7 +26,9 @@ struct CorrelationList {
 // The correlations a case runs with, whatever its results: with oil (API > 0) the oil
 // family, its undersaturated compressibility (Petrosky and Farshad's for that family,
 // Vazquez and Beggs' for every other), Beal's dead-oil and undersaturated charts and Chew
-// and Connally's; with gas (γg > 0) Hall–Yarborough and Lee–Gonzalez–Eakin; the four water
+// and Connally's; with gas (γg > 0) Hall–Yarborough and Lee–Gonzalez–Eakin, and for a gas
+// with impurities Wichert and Aziz (CO2, H2S), Carr, Kobayashi and Burrows' nitrogen
+// adjustment (N2) and their viscosity corrections; the four water
 // correlations; the rock correlation chosen.
 CorrelationList CorrelationsInForce(const CalculationCase& calculationCase);
 

@@ -1,7 +1,10 @@
-// The nine numbers of a case, as read from the input boxes or a case file.
+// The nine numbers of a case, as read from the input boxes or a case file, and the gas's
+// impurities (0 unless given).
 #pragma once
 
 #include <cstdint>
+
+#include "correlations/gas/gas_impurities.h"
 
 namespace tarnvik {
 
@@ -29,6 +32,9 @@ struct InputSet {
   double swc = 0;           // connate-water saturation, percent
   double salinityOrSg = 0;  // % NaCl (Salinity mode) or water specific gravity, as typed
   double wor = 0;           // water–oil ratio, STB/STB
+  // CO2, H2S and N2 in the gas, mol %: the optional "Gas impurities" row, saved as an
+  // extension line after the case record (model/case_gas.h).
+  GasImpurities impurities{};
 
   friend bool operator==(const InputSet&, const InputSet&) = default;
 };

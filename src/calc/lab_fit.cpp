@@ -57,7 +57,7 @@ LabGasState LabGas(const CalculationCase& labCase, double pressure, const GasTun
   LabGasState gas;
   ZFactorStatus status = ZFactorStatus::Success;
   CalcZFactor(in.gasGravity, in.temperatureF, pressure, gas.z, gas.bg, status, labCase.selection.gasCharacterisation,
-              tuning);
+              in.impurities, tuning);
   if (status != ZFactorStatus::Success) return {};
   return gas;
 }

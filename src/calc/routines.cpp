@@ -70,9 +70,14 @@ void CalcOilCompressibility(double bo, double bg, double pressureStep, double bo
   co = SaturatedOilCompressibility(bo, bg, pressureStep, boLower, boUpper, rsLower, rsUpper);
 }
 
+PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characterisation,
+                                 const GasImpurities& impurities) {
+  return ImpurityCorrectedPseudoCritical(StandingPseudoCritical(gasGravity, characterisation), impurities);
+}
+
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
-                 GasCharacterisation characterisation, const GasTuning* tuning) {
-  PseudoCritical pc = StandingPseudoCritical(gasGravity, characterisation);
+                 GasCharacterisation characterisation, const GasImpurities& impurities, const GasTuning* tuning) {
+  PseudoCritical pc = GasPseudoCritical(gasGravity, characterisation, impurities);
   if (tuning) {
     pc.temperature *= tuning->temperatureFactor;
     pc.pressure *= tuning->pressureFactor;
@@ -85,8 +90,9 @@ void CalcZFactor(double gasGravity, double temperatureF, double pressure, double
   bg = GasFvf(z, temperatureF, pressure);
 }
 
-void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG) {
+void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG, const GasImpurities& impurities) {
   muG = LeeGonzalezEakinViscosity(gasGravity, temperatureF, bg);
+  if (impurities.any()) muG *= ImpurityViscosityFactor(gasGravity, temperatureF, impurities);
 }
 
 void CalcGasCompressibility(double pressure, double z, double zLower, double zUpper, double pressureStep,

@@ -12,6 +12,7 @@
 #include "calc/oil_tuning.h"
 #include "calc/selector_modes.h"
 #include "correlations/choices.h"
+#include "correlations/gas/gas_impurities.h"
 #include "correlations/gas/z_factor.h"
 
 namespace tarnvik {
@@ -46,12 +47,21 @@ void CalcOilViscosity(double apiGravity, double temperatureF, double rs, double&
 void CalcOilCompressibility(double bo, double bg, double pressureStep, double boLower, double boUpper, double rsLower,
                             double rsUpper, double& co);
 
+// The pseudo-critical properties the z-factor is evaluated with: Standing's from the gas
+// gravity and characterisation, corrected for the impurities (Carr, Kobayashi and Burrows
+// for N2, then Wichert and Aziz for CO2 and H2S; correlations/gas/gas_impurities.h).
+PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characterisation,
+                                 const GasImpurities& impurities = {});
+
 // status: Success, or the reason; on failure z and bg keep the caller's values.
 // With `tuning`, the pseudo-critical properties are multiplied by its factors.
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
-                 GasCharacterisation characterisation, const GasTuning* tuning = nullptr);
+                 GasCharacterisation characterisation, const GasImpurities& impurities = {},
+                 const GasTuning* tuning = nullptr);
 
-void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG);
+// Lee, Gonzalez and Eakin's, times Carr, Kobayashi and Burrows' factor for the impurities.
+void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG,
+                      const GasImpurities& impurities = {});
 
 void CalcGasCompressibility(double pressure, double z, double zLower, double zUpper, double pressureStep, Quantity& cg);
 

@@ -11,7 +11,7 @@ constexpr RangeCheck kCompilation = RangeCheck::Compilation;
 constexpr RangeCheck kNotConfirmed = RangeCheck::NotConfirmed;
 
 constexpr std::array<std::string_view, kRangedQuantityCount> kUnits = {
-    "°API", "", "°F", "psia", "psia", "SCF/STB", "SCF/STB", "RB/STB", "", "", "% NaCl", "%",
+    "°API", "", "°F", "psia", "psia", "SCF/STB", "SCF/STB", "RB/STB", "", "", "% NaCl", "%", "mol %", "mol %", "mol %",
 };
 
 constexpr std::string_view kStanding1947 =
@@ -23,6 +23,9 @@ constexpr std::string_view kVazquezBeggs1980 =
 constexpr std::string_view kPetroskyFarshad1993 =
     "G.E. Petrosky, F.F. Farshad, \"Pressure-Volume-Temperature Correlations for Gulf of Mexico Crude Oils\", "
     "SPE 26644 (1993), doi:10.2118/26644-MS";
+constexpr std::string_view kCarrKobayashiBurrows1954 =
+    "N.L. Carr, R. Kobayashi, D.B. Burrows, \"Viscosity of Hydrocarbon Gases Under Pressure\", Trans. AIME 201 "
+    "(1954) 264-272, doi:10.2118/297-G";
 constexpr std::string_view kBeal1946 =
     "C. Beal, \"The Viscosity of Air, Water, Natural Gas, Crude Oil and Its Associated Gases at Oil Field "
     "Temperatures and Pressures\", Trans. AIME 165 (1946) 94-115, doi:10.2118/946094-G";
@@ -69,8 +72,9 @@ constexpr std::array<CorrelationSource, kCorrelationCount> kSources = {{
     {"Numbere, Brigham and Standing", 1977, "", "Numbere-Brigham-Standing",
      "C.R. Numbere, W.E. Brigham, M.B. Standing, \"Correlations for Physical Properties of Petroleum Reservoir "
      "Brines\", Stanford Univ. Petroleum Research Institute (1977)"},
-    {"Meehan", 1980, "water viscosity", "Meehan-viscosity",
-     "D.N. Meehan, \"Estimating Water Viscosity at Reservoir Conditions\", Petroleum Engineer (July 1980) 117-118"},
+    {"McCain", 1991, "water viscosity", "McCain-viscosity",
+     "W.D. McCain Jr., \"Reservoir-Fluid Property Correlations - State of the Art\", SPE Reservoir Engineering 6(2) "
+     "(1991) 266-272, doi:10.2118/18571-PA"},
     {"Meehan", 1980, "water compressibility", "Meehan-compressibility",
      "D.N. Meehan, \"A Correlation for Water Compressibility\", Petroleum Engineer (Nov. 1980) 125-126"},
     {"Hall", 1953, "", "Hall",
@@ -84,6 +88,12 @@ constexpr std::array<CorrelationSource, kCorrelationCount> kSources = {{
     {"Yale et al.", 1993, "", "Yale",
      "D.P. Yale, G.W. Nabor, J.A. Russell, H.D. Pham, M. Yousaf, \"Application of Variable Formation "
      "Compressibility for Improved Reservoir Analysis\", SPE 26647 (1993), doi:10.2118/26647-MS"},
+    {"Wichert and Aziz", 1972, "", "Wichert-Aziz",
+     "E. Wichert, K. Aziz, \"Calculate Z's for Sour Gases\", Hydrocarbon Processing 51(5) (1972) 119-122"},
+    {"Carr, Kobayashi and Burrows", 1954, "nitrogen pseudo-critical adjustment", "Carr-Kobayashi-Burrows-N2",
+     kCarrKobayashiBurrows1954},
+    {"Carr, Kobayashi and Burrows", 1954, "gas viscosity corrections", "Carr-Kobayashi-Burrows-viscosity",
+     kCarrKobayashiBurrows1954},
 }};
 
 // The ranges, grouped by correlation in enum order. None of the papers was at hand; a row
@@ -184,17 +194,19 @@ constexpr auto kRanges = std::to_array<ValidityRange>({
     // stated in what could be consulted.
     {C::LeeGonzalezEakin, Temperature, {100, 340}, kCompilation},
     {C::LeeGonzalezEakin, Pressure, {100, 8000}, kCompilation},
-    // The water properties are the program's own fits of these forms, all to one data set:
-    // 80-250 °F, 1000-10,000 psia (viscosity to 14,000 psia), 0-25 % NaCl.
+    // Gas solubility, Bw and cw are the program's own fits of these forms, all to one data
+    // set: 80-250 °F, 1000-10,000 psia, 0-25 % NaCl. McCain's water viscosity: dead brine
+    // 100-400 °F and up to 26 % solids, the pressure correction to 10,000 psia: the ranges
+    // over which McCain states its accuracy, as commonly quoted; not confirmed in the paper.
     {C::WaterSolutionGas, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterSolutionGas, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterSolutionGas, Salinity, {0, 25}, kNotConfirmed},
     {C::WaterFvf, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterFvf, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterFvf, Salinity, {0, 25}, kNotConfirmed},
-    {C::WaterViscosity, Temperature, {80, 250}, kNotConfirmed},
-    {C::WaterViscosity, Pressure, {1000, 14000}, kNotConfirmed},
-    {C::WaterViscosity, Salinity, {0, 25}, kNotConfirmed},
+    {C::WaterViscosity, Temperature, {100, 400}, kNotConfirmed},
+    {C::WaterViscosity, Pressure, {14.7, 10000}, kNotConfirmed},
+    {C::WaterViscosity, Salinity, {0, 26}, kNotConfirmed},
     {C::WaterCompressibility, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterCompressibility, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterCompressibility, Salinity, {0, 25}, kNotConfirmed},
@@ -204,6 +216,18 @@ constexpr auto kRanges = std::to_array<ValidityRange>({
     {C::HallRock, Porosity, {2, 25}, kNotConfirmed},
     {C::VanDerKnaap, Porosity, {2, 23}, kNotConfirmed},
     {C::Newman, Porosity, {2, 42}, kNotConfirmed},
+    // Wichert and Aziz: the acid-gas contents and the conditions of the sour-gas z-factors
+    // they fitted (a compilation that cites the paper gives the same figures).
+    {C::WichertAziz, Temperature, {40, 300}, kCompilation},
+    {C::WichertAziz, Pressure, {154, 7026}, kCompilation},
+    {C::WichertAziz, Co2, {0, 54.4}, kCompilation},
+    {C::WichertAziz, H2s, {0, 73.8}, kCompilation},
+    // Carr, Kobayashi and Burrows: their charts of the corrections reach 15 mol % of each
+    // impurity.
+    {C::CarrKobayashiBurrowsNitrogen, N2, {0, 15}, kNotConfirmed},
+    {C::CarrKobayashiBurrowsViscosity, Co2, {0, 15}, kNotConfirmed},
+    {C::CarrKobayashiBurrowsViscosity, H2s, {0, 15}, kNotConfirmed},
+    {C::CarrKobayashiBurrowsViscosity, N2, {0, 15}, kNotConfirmed},
 });
 
 struct Span {

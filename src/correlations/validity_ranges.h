@@ -38,14 +38,17 @@ enum class Correlation : std::uint8_t {
   LeeGonzalezEakin,      // gas viscosity
   WaterSolutionGas,      // after Culberson and McKetta
   WaterFvf,              // salinity factor after Numbere, Brigham and Standing
-  WaterViscosity,        // Meehan
+  WaterViscosity,        // McCain
   WaterCompressibility,  // Meehan
   HallRock,
   VanDerKnaap,
   Newman,
   YaleEtAl,
+  WichertAziz,                    // pseudo-critical properties of a gas with CO2 and H2S
+  CarrKobayashiBurrowsNitrogen,   // pseudo-critical properties of a gas with N2
+  CarrKobayashiBurrowsViscosity,  // gas viscosity of a gas with CO2, H2S and N2
 };
-inline constexpr std::size_t kCorrelationCount = 24;
+inline constexpr std::size_t kCorrelationCount = 27;
 
 // The correlation of an oil family (Standing for a stored value outside 0..8).
 constexpr Correlation FamilyCorrelation(OilCorrelation family) {
@@ -83,8 +86,11 @@ enum class RangedQuantity : std::uint8_t {
   ReducedPressure,     // Ppr
   Salinity,            // % NaCl
   Porosity,            // percent
+  Co2,                 // mol % of the gas
+  H2s,                 // mol % of the gas
+  N2,                  // mol % of the gas
 };
-inline constexpr std::size_t kRangedQuantityCount = 12;
+inline constexpr std::size_t kRangedQuantityCount = 15;
 
 // The unit of a quantity at the correlations' interface ("°API", "psia", "SCF/STB", ...;
 // empty for the dimensionless ones).

@@ -8,6 +8,7 @@
 
 #include "base/units.h"
 #include "io/atomic_file.h"
+#include "present/impurity_texts.h"
 #include "present/selection_texts.h"
 
 namespace tarnvik {
@@ -350,8 +351,11 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
                     " units cannot be written in order: " + CheckBlackOilTables(AsWritten(written, 17));
     return outcome;
   }
-  const std::string text =
-      EclipseTablesText(written, request.title, CorrelationsDescription(c.selection), request.units);
+  BlackOilTables noted = written;
+  if (const std::string gas = ImpuritiesDescription(c.inputs.impurities); !gas.empty()) {
+    noted.notes.push_back("Gas impurities " + gas);
+  }
+  const std::string text = EclipseTablesText(noted, request.title, CorrelationsDescription(c.selection), request.units);
   std::string deck;
   if (withDeck) {
     const std::filesystem::path deckPath(request.deckPath);

@@ -84,11 +84,12 @@ bool ReadCaseFile(const QString& path, std::vector<CaseFileEntry>& cases, QStrin
     }
     CaseLab lab;
     std::string why;
-    if (!ReadCaseLab(entry.attached, lab, why)) {
+    GasImpurities gas;
+    if (!ReadCaseLab(entry.attached, lab, why) || !ReadCaseGas(entry.attached, gas, why)) {
       error = QString::fromStdString(why);  // "line N: ..." with the file's line
       return false;
     }
-    parsed.push_back({std::move(record), std::move(lab)});
+    parsed.push_back({std::move(record), std::move(lab), gas});
   }
   if (parsed.empty()) {
     error = Tr("the file holds no case");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "io/case_record.h"
+#include "model/case_gas.h"
 #include "model/case_lab.h"
 
 namespace tarnvik {
@@ -30,6 +31,7 @@ bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString
 struct CaseFileEntry {
   CaseRecord record;
   CaseLab lab;
+  GasImpurities gas;
 };
 
 // The same, with each record's lab data and tuning; a line attached to a record that does

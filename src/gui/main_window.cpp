@@ -31,6 +31,7 @@
 #include "gui/case_file.h"
 #include "gui/case_report.h"
 #include "gui/display_text.h"
+#include "gui/gas_impurities_row.h"
 #include "gui/lab_data_page.h"
 #include "gui/recent_files.h"
 #include "gui/selection_dialog.h"
@@ -192,6 +193,11 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
       inputsChanged();
     });
   }
+  connect(impurities_, &GasImpuritiesRow::edited, this, [this](std::size_t i, const QString& text) {
+    model_.setImpurityBox(i, text.toStdString());
+    impurities_->markPartlyRead();
+    inputsChanged();
+  });
   if (QSettings().value(QStringLiteral("units/system")).toString() == QLatin1String("metric")) {
     setUnits(UnitSystem::Metric);
   }
@@ -333,7 +339,7 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
   const QIcon partlyRead = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (int i = 0; i < int(kInputTexts.size()); ++i) {
     const InputText& row = kInputTexts[i];
-    const int line = i + 1;
+    const int line = i + 1 + (i > GasGravity ? 1 : 0);  // the gas impurities' row follows the gas gravity
     if (i == kGorOrPbBox) {
       gorSelector_ = makeSelector(
           "gorpk", tr("What the box beside holds: \"GOR MCF/STB\" for the solution gas-oil ratio at the bubble "
@@ -368,6 +374,14 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
       grid->addWidget(i == kGorOrPbBox ? gorSelector_ : waterSelector_, line, 0);
     }
     grid->addWidget(box, line, 1);
+    if (i == GasGravity) {
+      impurities_ = new GasImpuritiesRow(group);
+      grid->addWidget(impurities_->caption(), line + 1, 0);
+      grid->addWidget(impurities_, line + 1, 1, 1, 2);
+      connect(impurities_, &GasImpuritiesRow::returnPressed, this, [this] {
+        if (!calculateButton_->isHidden()) calculate();
+      });
+    }
   }
   grid->setColumnStretch(1, 1);
   apiLabel_ = group->findChild<QLabel*>(QStringLiteral("Label1"));
@@ -520,6 +534,8 @@ void MainWindow::applyGasCheck() {
   const bool shown = oilCheck_->isChecked() || gasCheck_->isChecked();
   gasGravityLabel_->setVisible(shown);
   setBoxShown(GasGravity, shown);
+  impurities_->caption()->setVisible(shown);
+  impurities_->setVisible(shown);
   worLabel_->setVisible(shown);
   setBoxShown(Wor, shown);
   swcLabel_->setVisible(shown);
@@ -651,6 +667,7 @@ void MainWindow::showInputs() {
     const QSignalBlocker blocker(boxes_[i]);
     boxes_[i]->setText(QString::fromStdString(model_.box(i)));
   }
+  impurities_->setTexts({model_.impurityBox(0), model_.impurityBox(1), model_.impurityBox(2)});
 }
 
 void MainWindow::setUnits(UnitSystem system) {
@@ -895,7 +912,7 @@ bool MainWindow::openPath(const QString& path) {
     chosen = std::size_t(picked);
   }
   // A file of several cases is not the file a save writes: the case becomes a new one.
-  model_.open(records[chosen].record, records[chosen].lab,
+  model_.open(records[chosen].record, records[chosen].lab, records[chosen].gas,
               records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
   RememberFile(path);
   showInputs();

@@ -22,6 +22,8 @@ class QToolBar;
 
 namespace tarnvik {
 
+class GasImpuritiesRow;
+
 class SelectionDialog;
 class TablesWindow;
 class UserDialogs;
@@ -133,7 +135,9 @@ class MainWindow : public QMainWindow {
   QWidget* content_ = nullptr;
   QLabel* heading_ = nullptr;
   QLineEdit* title_ = nullptr;
-  std::array<QLineEdit*, kInputCount> boxes_{};     // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
+  std::array<QLineEdit*, kInputCount> boxes_{};
+  GasImpuritiesRow* impurities_ =
+      nullptr;  // CO2, H2S and N2, under the gas gravity     // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
   std::array<QLabel*, kInputCount> boxUnits_{};     // unit beside each box; none beside bpx and saltx
   std::array<QLabel*, kInputCount> boxCaptions_{};  // caption before each box; none before bpx and saltx
   std::array<QAction*, kInputCount> boxMarks_{};    // the "read only in part" sign inside each box

@@ -6,6 +6,7 @@
 #include "correlations/validity_ranges.h"
 #include "io/csv_line.h"
 #include "io/number_text.h"
+#include "model/case_gas.h"
 #include "model/lab_file.h"
 
 namespace tarnvik {
@@ -237,8 +238,8 @@ bool ReadCaseLab(const std::vector<CaseRecordReader::AttachedLine>& lines, CaseL
       }
       tuningLine = line.line;
       if (!ReadTuning(line, read.tuning, error)) return false;
-    } else {
-      error = At(line.line) + "a line of a case starting with @ is @lab or @tuning";
+    } else if (!IsGasLine(line.text)) {  // the gas line is ReadCaseGas's
+      error = At(line.line) + "a line of a case starting with @ is @lab, @tuning or @gas";
       return false;
     }
   }

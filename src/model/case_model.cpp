@@ -134,6 +134,7 @@ CalculationCase CaseModel::currentCase() const {
   for (std::size_t i = 0; i < kInputCount; ++i) {
     *values[i] = ToField(ParseNumber(boxes_[i].text), InputDimension(i, gorMode), boxes_[i].system);
   }
+  inputs.impurities = gasToSave();
   return {inputs, gorMode, WaterModeFromText(waterSelector_), selection_};
 }
 
@@ -209,6 +210,16 @@ void CaseModel::open(const CaseRecord& record, const CaseLab& lab, std::string p
   if (lab.tuning.active && !TuningInForce(selection_)) chooseOil(lab.tuning.family);
   savedRecord_ = recordToSave();
   savedLab_ = labToSave();
+  savedGas_ = gasToSave();
+}
+
+void CaseModel::open(const CaseRecord& record, const CaseLab& lab, const GasImpurities& gas, std::string path) {
+  open(record, lab, std::move(path));
+  // A content of 0 shows as a blank box, as in a new case.
+  const double values[] = {gas.co2, gas.h2s, gas.n2};
+  for (std::size_t i = 0; i < kImpurityCount; ++i) impurityBoxes_[i] = values[i] != 0 ? BoxText(values[i]) : "";
+  inputs_.impurities = gas;
+  savedGas_ = gasToSave();
 }
 
 void CaseModel::open(const CaseRecord& record, std::string path) {
@@ -219,6 +230,7 @@ void CaseModel::open(const CaseRecord& record, std::string path) {
   waterSelector_ = record.waterSelector;
   inputs_ = InputsOf(record.numbers);
   inputsFilled_ = true;
+  impurityBoxes_ = {};
   const auto numbers = NumbersOf(inputs_);
   for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i] = {BoxText(*numbers[i]), UnitSystem::Field};
   ApplyRecordSelection(record, selection_, captions_);
@@ -245,12 +257,19 @@ CaseRecord CaseModel::recordToSave() const {
 
 CaseLab CaseModel::labToSave() const { return CaseLab{lab_, selection_.oilTuning}; }
 
-std::string CaseModel::fileToSave() const { return WriteCaseRecord(recordToSave()) + WriteCaseLab(labToSave()); }
+GasImpurities CaseModel::gasToSave() const {
+  return {ParseNumber(impurityBoxes_[0]), ParseNumber(impurityBoxes_[1]), ParseNumber(impurityBoxes_[2])};
+}
+
+std::string CaseModel::fileToSave() const {
+  return WriteCaseRecord(recordToSave()) + WriteCaseGas(gasToSave()) + WriteCaseLab(labToSave());
+}
 
 void CaseModel::markSaved(std::string path) {
   filePath_ = std::move(path);
   savedRecord_ = recordToSave();
   savedLab_ = labToSave();
+  savedGas_ = gasToSave();
 }
 
 }  // namespace tarnvik

@@ -14,6 +14,7 @@
 #include "calc/calculation_case.h"
 #include "calc/oil_tuning_fit.h"
 #include "io/case_record.h"
+#include "model/case_gas.h"
 #include "model/case_lab.h"
 #include "present/formatted_outputs.h"
 #include "present/selector_texts.h"
@@ -80,6 +81,11 @@ class CaseModel {
   void setWaterSelector(std::string text) { waterSelector_ = std::move(text); }
   // A text typed into a box, in the current unit system.
   void setBox(std::size_t index, std::string text) { boxes_[index] = {std::move(text), units_}; }
+  // The "Gas impurities" row: CO2, H2S and N2 in mol % (index 0, 1, 2), read by the same
+  // text-to-number rule; mol % is the same in both unit systems.
+  static constexpr std::size_t kImpurityCount = 3;
+  const std::string& impurityBox(std::size_t index) const { return impurityBoxes_[index]; }
+  void setImpurityBox(std::size_t index, std::string text) { impurityBoxes_[index] = std::move(text); }
 
   // The correlations in force and their captions.
   const CorrelationSelection& selection() const { return selection_; }
@@ -145,6 +151,8 @@ class CaseModel {
   void open(const CaseRecord& record, std::string path = {});
   // The same with the lab data and tuning saved with the record (model/case_lab.h).
   void open(const CaseRecord& record, const CaseLab& lab, std::string path = {});
+  // The same with the gas impurities saved with it too (model/case_gas.h).
+  void open(const CaseRecord& record, const CaseLab& lab, const GasImpurities& gas, std::string path = {});
   // The record a save writes: title, selector texts and captions as they are, and the
   // numbers the boxes hold, read by the same text-to-number rule as a calculation (a
   // blank box: a number never filled).
@@ -152,6 +160,9 @@ class CaseModel {
   // The lab data and tuning a save writes after the record, and the whole text of a case
   // file: the record alone when there are none (the fifteen fields as always).
   CaseLab labToSave() const;
+  // The gas impurities a save writes after the record: what the row holds, read as a
+  // calculation reads it.
+  GasImpurities gasToSave() const;
   std::string fileToSave() const;
   // The case was saved to `path`: it becomes the case's file, and what is typed now counts
   // as saved.
@@ -161,7 +172,9 @@ class CaseModel {
   const std::string& filePath() const { return filePath_; }
   // True when a save would write something other than what was last opened or saved (for
   // a new case: other than the empty window).
-  bool modified() const { return recordToSave() != savedRecord_ || labToSave() != savedLab_; }
+  bool modified() const {
+    return recordToSave() != savedRecord_ || labToSave() != savedLab_ || gasToSave() != savedGas_;
+  }
 
  private:
   // A box's text and the unit system it was typed in.
@@ -176,6 +189,7 @@ class CaseModel {
   std::string gorSelector_{kGorSelectorPrompt};
   std::string waterSelector_{kWaterSelectorPrompt};
   std::array<TypedBox, kInputCount> boxes_;
+  std::array<std::string, kImpurityCount> impurityBoxes_;  // before savedRecord_, which reads them
   CorrelationSelection selection_;
   SelectionCaptions captions_;
 
@@ -194,6 +208,7 @@ class CaseModel {
   CaseRecord savedRecord_;
   std::optional<LabData> lab_;
   CaseLab savedLab_;
+  GasImpurities savedGas_;
 };
 
 }  // namespace tarnvik

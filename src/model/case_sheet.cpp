@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "present/impurity_texts.h"
 #include "present/output_fields.h"
 #include "present/selection_texts.h"
 
@@ -52,11 +53,21 @@ CaseSheet SheetOf(const CaseModel& model) {
   for (std::size_t i = 0; i < kInputCount; ++i) {
     sheet.inputs.push_back({names[i].caption, Trimmed(model.box(i)), names[i].unit});
   }
+  // The gas impurities, where the gas has any: a sweet case's sheet is as it always was.
+  if (c.inputs.impurities.any()) {
+    const char* gases[] = {"CO2 in the gas", "H2S in the gas", "N2 in the gas"};
+    for (std::size_t i = 0; i < CaseModel::kImpurityCount; ++i) {
+      sheet.inputs.push_back({gases[i], Trimmed(model.impurityBox(i)), "mol %"});
+    }
+  }
   const SelectionCaptions& captions = model.captions();
   sheet.correlations = {
       {"Oil family", captions.oil, ""}, {"Gas", captions.gas, ""}, {"Rock compressibility", captions.rock, ""}};
   if (UsesFormationType(c.selection.rockCorrelation)) {
     sheet.correlations.push_back({"Formation type", std::string(FormationTypeItem(c.selection.formationType)), ""});
+  }
+  if (const std::string gas = ImpuritiesDescription(c.inputs.impurities); !gas.empty()) {
+    sheet.correlations.push_back({"Gas impurities", gas, ""});
   }
   if (const auto& shown = model.shown()) {
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) {

@@ -18,8 +18,10 @@ struct SheetRow {
 
 struct CaseSheet {
   std::string title;
-  std::vector<SheetRow> inputs;        // the nine inputs, what the selectors make them
-  std::vector<SheetRow> correlations;  // oil, gas, rock and, where read, formation type
+  std::vector<SheetRow> inputs;        // the nine inputs, what the selectors make them; CO2,
+                                       // H2S and N2 after them where the gas has any
+  std::vector<SheetRow> correlations;  // oil, gas, rock and, where read, formation type and
+                                       // the gas impurities' corrections
   std::vector<SheetRow> results;       // the 21 results of the values shown; none before any
   std::string status;                  // the status line's words
   bool stale = false;                  // the results belong to other inputs than these

@@ -27,6 +27,9 @@ constexpr std::array<RangedQuantityInfo, kRangedQuantityCount> kQuantities = {{
     {"ppr", "Reduced pressure", "", 1},
     {"salinity", "Salinity", "% NaCl", 1},
     {"porosity", "Porosity", "%", 1},
+    {"co2", "CO2", "mol %", 1},
+    {"h2s", "H2S", "mol %", 1},
+    {"n2", "N2", "mol %", 1},
 }};
 
 // A pattern text as a plain decimal: ".5" → "0.5", "-13." → "-13", "." → "0".

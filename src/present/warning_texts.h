@@ -44,7 +44,7 @@ std::vector<Diagnostic> Warnings(const Diagnostics& diagnostics);
 //   "Oil compressibility -5.3 microsips is unphysical (below 0)"
 // and of several, joined by "; ", one value outside the same range of several
 // correlations' data in one sentence ("Salinity -2.655 is below Culberson and McKetta's
-// data and Meehan's water viscosity data, 0-25 % NaCl").
+// data and Numbere, Brigham and Standing's data, 0-25 % NaCl").
 std::string WarningSentence(const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
 std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
                              UnitSystem system = UnitSystem::Field);

@@ -112,6 +112,33 @@ TEST_F(CaseFileTest, OpenRestoresTheCaseAndItsCorrelations) {
   for (const char* control : {"rsx", "box", "zx", "cfx", "ctx"}) EXPECT_EQ(other.Text(control), Text(control));
 }
 
+// The gas impurities' row: typed contents change the z-factor the window shows, are saved
+// after the record and come back on opening; a text read in part is marked as every box is.
+TEST_F(CaseFileTest, GasImpuritiesAreCalculatedSavedAndOpened) {
+  FillAndCalculate();
+  const QString sweetZ = Text("zx");
+  Type("co2x", "5");
+  Type("h2sx", "10%");
+  EXPECT_TRUE(Box("h2sx")->actions().front()->isVisible()) << "\"10%\" is read in part";
+  EXPECT_TRUE(Text("zx").isEmpty() || Find<QLabel>(window_.get(), "zx")->font().italic()) << "results are stale";
+  Click("Command1");
+  EXPECT_NE(Text("zx"), sweetZ);
+  dialogs_->nextSaveFileName = Path("sour.pvt");
+  ClickToolButton("Save");
+  EXPECT_TRUE(ReadAll(Path("sour.pvt")).endsWith("35,0.75,200,3000,0.5,20,25,3,0.5\r\n@gas,1,5,10,0\r\n"));
+
+  WindowDriver other;
+  other.Click("Command3");
+  other.dialogs_->nextOpenFileName = Path("sour.pvt");
+  other.ClickToolButton("Open");
+  ASSERT_TRUE(other.dialogs_->errors.isEmpty()) << other.dialogs_->errors.join("\n").toStdString();
+  EXPECT_EQ(other.Box("co2x")->text(), " 5");
+  EXPECT_EQ(other.Box("h2sx")->text(), " 10");
+  EXPECT_EQ(other.Box("n2x")->text(), "");
+  other.Click("Command1");
+  EXPECT_EQ(other.Text("zx"), Text("zx"));
+}
+
 TEST_F(CaseFileTest, CancellingEitherDialogChangesNothing) {
   FillAndCalculate();
   const QStringList before = WindowTexts();

@@ -106,8 +106,9 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   model.calculate();
   const auto shown = model.shown()->texts;
   const std::string salinity =
-      ". Salinity -2.655319 is below Culberson and McKetta's data, Numbere, Brigham and Standing's data, Meehan's "
-      "water viscosity data and Meehan's water compressibility data, 0-25 % NaCl";
+      ". Salinity -2.655319 is below Culberson and McKetta's data and Numbere, Brigham and Standing's data, 0-25 % "
+      "NaCl; Salinity -2.655319 is below McCain's water viscosity data, 0-26 % NaCl; Salinity -2.655319 is below "
+      "Meehan's water compressibility data, 0-25 % NaCl";
   EXPECT_EQ(model.status(),
             "Out of range in the last run: Water compressibility, Water viscosity, "
             "Total compressibility" +

@@ -31,9 +31,10 @@ cases = []
 
 
 def add(title, gor_text, water_text, oil, gas, rock, api, gg, t, p, gor_pb,
-        phi, swc, sal, wor):
+        phi, swc, sal, wor, impurities=None):
+    """impurities: CO2, H2S and N2 [mol %] texts, written as the record's @gas line."""
     cases.append([title, gor_text, water_text, oil, gas, rock,
-                  api, gg, t, p, gor_pb, phi, swc, sal, wor])
+                  api, gg, t, p, gor_pb, phi, swc, sal, wor, impurities])
 
 
 # Per family: API, gas gravity, T
@@ -166,6 +167,17 @@ add("Dead oil Standing at atmospheric pressure", GOR, SAL, OIL[0], DRY, "Hall",
     "35", "0.75", "200", "14.7", "0", "20", "25", "3", "0.5")
 
 
+# gas impurities: Wichert and Aziz, Carr, Kobayashi and Burrows
+add("Sour gas of Ahmed's example", GOR, SAL, "", DRY, "",
+    "0", "0.7", "160", "3500", "0", "20", "25", "3", "0.5", ("5", "10", "0"))
+add("Oil with CO2 and N2 in its gas", GOR, SAL, OIL[0], WET, "Hall",
+    "35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5", ("2", "0", "3"))
+add("H2S gas below the bubble point", BP, SAL, OIL[2], WET, "Hall",
+    "30", "0.9", "180", "1500", "2500", "20", "25", "3", "0.5", ("0", "20", "0"))
+add("Impurities beyond the data", GOR, SAL, "", WET, "",
+    "0", "0.8", "250", "5000", "0", "20", "25", "3", "0.5", ("60", "0", "20"))
+
+
 def quote(text):
     return '"' + text.replace('"', '""') + '"'
 
@@ -173,5 +185,7 @@ def quote(text):
 import os
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "oracle-cases.csv"), "w", newline="") as fh:
     for c in cases:
-        fh.write(",".join([quote(x) for x in c[:6]] + c[6:]) + "\r\n")
+        fh.write(",".join([quote(x) for x in c[:6]] + c[6:15]) + "\r\n")
+        if c[15]:
+            fh.write("@gas,1," + ",".join(c[15]) + "\r\n")
 print(len(cases), "cases written")

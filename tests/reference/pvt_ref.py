@@ -381,7 +381,27 @@ Z_MESSAGES = {
 }
 
 
-def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev):
+def correct_for_impurities(tpc, ppc, impurities):
+    """Pseudo-critical properties of a gas with CO2, H2S and N2 [mol %]: Carr,
+    Kobayashi and Burrows' nitrogen adjustment (Tpc - 250 yN2, Ppc - 170 yN2), then
+    Wichert and Aziz for the acid gases: e = 120 (A^0.9 - A^1.6) + 15 (B^0.5 - B^4)
+    with A = yCO2 + yH2S and B = yH2S; Tpc' = Tpc - e, Ppc' = Ppc Tpc' / (Tpc +
+    B (1 - B) e)."""
+    co2, h2s, n2 = impurities
+    if n2 != 0.0:
+        tpc = tpc - 250.0 * (n2 / 100.0)
+        ppc = ppc - 170.0 * (n2 / 100.0)
+    if co2 != 0.0 or h2s != 0.0:
+        a = (co2 + h2s) / 100.0
+        b = h2s / 100.0
+        eps = 120.0 * (cpow(a, 0.9) - cpow(a, 1.6)) + 15.0 * (cpow(b, 0.5) - cpow(b, 4.0))
+        corrected = tpc - eps
+        ppc = ppc * corrected / (tpc + b * (1.0 - b) * eps)
+        tpc = corrected
+    return tpc, ppc
+
+
+def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev, impurities=(0.0, 0.0, 0.0)):
     """Hall-Yarborough z-factor and gas FVF Bg [RB/MCF].
 
     Pseudo-critical properties from the wet-gas or dry-gas gravity
@@ -398,6 +418,8 @@ def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev):
     else:
         tpc = 187.0 + 330.0 * gg - 71.5 * gg2
         ppc = 706.0 - 51.7 * gg - 11.1 * gg2
+
+    tpc, ppc = correct_for_impurities(tpc, ppc, impurities)
 
     tpr = cdiv(T + 460.0, tpc)
     if tpr < 1.0:
@@ -421,7 +443,9 @@ def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev):
         fp = cdiv(1.0 + 4.0 * y + 4.0 * cpow(y, 2.0) - 4.0 * cpow(y, 3.0) + cpow(y, 4.0),
                   cpow(1.0 - y, 4.0)) - e * y + h * d * cpow(y, g)
         y_new = y - cdiv(f, fp)
-        if abs(y_new - y) < 1e-05:
+        # converged when the step is below 1e-5 and below 1e-7 of y (near atmospheric
+        # pressure y itself is of the order of 1e-5)
+        if abs(y_new - y) < 1e-05 and abs(y_new - y) < 1e-07 * abs(y):
             converged = True  # keep y, the value before this step
             break
         y = y_new
@@ -433,8 +457,22 @@ def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev):
     return z, bg, Z_OK
 
 
-def calc_gas_viscosity(gas_gravity, temperature_f, bg):
-    """Gas viscosity [cp], Lee-Gonzalez-Eakin form; density from Bg [RB/MCF]."""
+def calc_gas_viscosity(gas_gravity, temperature_f, bg, impurities=(0.0, 0.0, 0.0)):
+    """Gas viscosity [cp], Lee-Gonzalez-Eakin form; density from Bg [RB/MCF]; for a
+    gas with impurities times (mu1 + corrections) / mu1, Standing's fits of Carr,
+    Kobayashi and Burrows' atmospheric viscosity and its N2, CO2 and H2S corrections."""
+    mu = _lee_gonzalez_eakin(gas_gravity, temperature_f, bg)
+    co2, h2s, n2 = impurities
+    if co2 == 0.0 and h2s == 0.0 and n2 == 0.0:
+        return mu
+    lg = math.log10(gas_gravity)
+    mu1 = (1.709e-05 - 2.062e-06 * gas_gravity) * temperature_f + 0.008188 - 0.00615 * lg
+    delta = (n2 / 100.0) * (0.00848 * lg + 0.00959) + (co2 / 100.0) * (0.00908 * lg + 0.00624) \
+        + (h2s / 100.0) * (0.00849 * lg + 0.00373)
+    return mu * ((mu1 + delta) / mu1)
+
+
+def _lee_gonzalez_eakin(gas_gravity, temperature_f, bg):
     T = temperature_f
     ma = 28.9 * gas_gravity
     k = cdiv((9.4 + 0.02 * ma) * cpow(T + 460.0, 1.5), 209.0 + 19.0 * ma + T + 460.0)
@@ -487,17 +525,19 @@ def calc_water_fvf(pressure, temperature_f, salinity):
 
 
 def calc_water_viscosity(temperature_f, salinity, pressure):
-    """Water viscosity [cp] with salinity and pressure corrections."""
+    """Water viscosity [cp], McCain (1990, 1991): the viscosity of dead brine at
+    atmospheric pressure, mu_w1 = A T^B with T in degF and A, B polynomials in the
+    salinity S [weight % solids], times mu_w/mu_w1 = 0.9994 + 4.0295e-5 p
+    + 3.1062e-9 p^2 (p in psia). No value for a negative salinity."""
     t, s, p = temperature_f, salinity, pressure
-    mu1 = 4.33 - 0.07 * t + 0.000473 * cpow(t, 2.0) - 1.415e-6 * cpow(t, 3.0) \
-        + 1.56e-9 * cpow(t, 4.0)
-    fs = 1.0 - 0.00187 * cpow(s, 0.5) + 0.000218 * cpow(s, 2.5) \
-        + (cpow(t, 0.5) - 0.0135 * t) * (0.00276 * s - 0.000344 * cpow(s, 1.5))
-    g = 0.9829 + 0.0003416 * t - 1.0
-    if g < 0.0:
-        g = 0.0
-    fp = 1.0 + g * p / 10000.0
-    return mu1 * fs * fp
+    if s < 0.0:
+        return float("nan")
+    a = 109.574 - 8.40564 * s + 0.313314 * s ** 2 + 0.00872213 * s ** 3
+    b = (-1.12166 + 0.0263951 * s - 0.000679461 * s ** 2 - 5.47119e-05 * s ** 3
+         + 1.55586e-06 * s ** 4)
+    mu_w1 = a * cpow(t, b)
+    ratio = 0.9994 + 4.0295e-05 * p + 3.1062e-09 * p ** 2
+    return mu_w1 * ratio
 
 
 def calc_water_compressibility(temperature_f, pressure, bubble_point, salinity, rsw):
@@ -654,9 +694,10 @@ class RunResult:
         self.out_of_range = []
 
 
-def run_calculation(sel, gor_text, water_text, numbers):
+def run_calculation(sel, gor_text, water_text, numbers, impurities=(0.0, 0.0, 0.0)):
     """One calculation run.  numbers: the nine inputs (API, gas gravity,
-    T, p, GOR-or-pb, porosity, Swc, salinity-or-SG, WOR)."""
+    T, p, GOR-or-pb, porosity, Swc, salinity-or-SG, WOR); impurities: CO2, H2S and
+    N2 in the gas [mol %], from the record's @gas line."""
     api, gg, temp, p, gor_or_pb, porosity, swc, sal_or_sg, wor = numbers
     out = RunResult()
     gor_mode = (gor_text == GOR_MODE_TEXT)
@@ -689,16 +730,16 @@ def run_calculation(sel, gor_text, water_text, numbers):
 
     # gas
     if gg > 0.0:
-        z, bg, status = calc_z_factor(sel, gg, temp, p, z, bg)
+        z, bg, status = calc_z_factor(sel, gg, temp, p, z, bg, impurities)
         if status != Z_OK:
             out.message = Z_MESSAGES[status]
             return out
-        mu_g = calc_gas_viscosity(gg, temp, bg)
+        mu_g = calc_gas_viscosity(gg, temp, bg, impurities)
         dp = 10.0
         p_lower = p - dp / 2.0
         p_upper = p + dp / 2.0
-        z_lower, _, st_lower = calc_z_factor(sel, gg, temp, p_lower, None, None)
-        z_upper, _, st_upper = calc_z_factor(sel, gg, temp, p_upper, None, None)
+        z_lower, _, st_lower = calc_z_factor(sel, gg, temp, p_lower, None, None, impurities)
+        z_upper, _, st_upper = calc_z_factor(sel, gg, temp, p_upper, None, None, impurities)
         if st_lower == Z_OK and st_upper == Z_OK:
             cg = calc_gas_compressibility(p, z, z_lower, z_upper, dp, cg)
         elif st_upper == Z_OK:
@@ -834,10 +875,20 @@ def run_file(path, formation, stream):
     with open(path, "r", encoding="utf-8", errors="surrogateescape", newline="") as fh:
         lines = fh.read().splitlines()
     stream.write(csv_line(HEADER))
-    case_no = 0
+    # A line starting with @ belongs to the record before it; "@gas,1,CO2,H2S,N2" gives the
+    # gas impurities [mol %].
+    records = []
     for line in lines:
         if line.strip() == "":
             continue
+        if line.startswith("@"):
+            parts = line.split(",")
+            if parts[0] == "@gas" and records:
+                records[-1][1] = tuple(float(x) for x in parts[2:5])
+            continue
+        records.append([line, (0.0, 0.0, 0.0)])
+    case_no = 0
+    for line, impurities in records:
         case_no += 1
         fields = split_record(line)
         if len(fields) != 15:
@@ -852,7 +903,7 @@ def run_file(path, formation, stream):
         sel.choose_gas_caption(gas_cap)
         sel.choose_rock(rock_cap)
 
-        res = run_calculation(sel, gor_text, water_text, numbers)
+        res = run_calculation(sel, gor_text, water_text, numbers, impurities)
         row = [str(case_no), title, res.message, res.label] + res.fields \
             + [";".join(res.out_of_range)]
         stream.write(csv_line(row))

@@ -9,6 +9,9 @@ namespace {
 
 constexpr int kMaxIterations = 100;
 constexpr double kTolerance = 1e-05;
+// Near atmospheric pressure y itself is of the order of 1e-5: the step must also be small
+// against y, so that z (which is proportional to 1/y) is good to 1e-7 relative.
+constexpr double kRelativeTolerance = 1e-07;
 constexpr double kMaxReducedPressure = 20.5;
 
 }  // namespace
@@ -42,7 +45,8 @@ ZFactor HallYarboroughZFactor(double tpr, double ppr) {
     const double slope = (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (oneMinusY * oneMinusY * oneMinusY * oneMinusY) - e * y +
                          h * d * (yPowD / y);
     const double next = y - f / slope;
-    if (std::fabs(next - y) < kTolerance) {
+    const double step = std::fabs(next - y);
+    if (step < kTolerance && step < kRelativeTolerance * std::fabs(y)) {
       if (!(y > 0 && y < 1)) break;
       return {ZFactorStatus::Success, (-a * ppr) / y};
     }

@@ -6,7 +6,7 @@
 //   dry gas:  Tpc = 168 + 325 γg − 12.5 γg² [°R],  Ppc = 677 + 15 γg − 37.5 γg² [psia]
 //   wet gas:  Tpc = 187 + 330 γg − 71.5 γg² [°R],  Ppc = 706 − 51.7 γg − 11.1 γg² [psia]
 // Reduced density y by Newton iteration from y = 0.001 (at most 100 steps, converged when
-// |Δy| < 1e-5, keeping the y before the step):
+// |Δy| < 1e-5 and |Δy| < 1e-7 y, keeping the y before the step):
 //   F(y) = A Ppr + (y + y² + y³ − y⁴)/(1 − y)³ − B y² + H y^D = 0,  t = 1/Tpr,
 //   A = −0.06125 t exp(−1.2 (1 − t)²), B = 14.76 t − 9.76 t² + 4.58 t³,
 //   H = 90.7 t − 242.2 t² + 42.4 t³, D = 2.18 + 2.82 t;
@@ -20,8 +20,9 @@
 // Refused: Tpr < 1 (status 1) and Ppr > 20.5 (status 2); the limits themselves are
 // accepted. Notes: the iteration can wander to a negative or NaN density or fail to
 // converge close to Tpr = 1; that is status 3 instead of a meaningless z. The stopping
-// test is absolute (|Δy| < 1e-5), so at very low reduced pressure (Ppr below about 0.05,
-// y of order 1e-5) z is only good to a few percent.
+// test bounds the step against y too, as y is itself of order 1e-5 near atmospheric
+// pressure: z is within 1e-6 of the root of F at every pressure from 0.1 psia up (an
+// absolute test alone gave z = 1.05 at 1 psia for a 0.65 gas at 100 °F).
 #pragma once
 
 #include <cstdint>

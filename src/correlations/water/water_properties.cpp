@@ -1,6 +1,7 @@
 #include "correlations/water/water_properties.h"
 
 #include <cmath>
+#include <limits>
 
 #include "base/formula.h"
 
@@ -26,13 +27,16 @@ double WaterFvf(double p, double t, double salinity) {
 }
 
 double WaterViscosity(double t, double s, double pressure) {
-  const double freshWater = 4.33 - 0.07 * t + 0.000473 * t * t - 1.415e-6 * t * t * t + 1.56e-9 * t * t * t * t;
-  const double salinityFactor = 1 - 0.00187 * std::pow(s, 0.5) + 0.000218 * std::pow(s, 2.5) +
-                                (std::pow(t, 0.5) - 0.0135 * t) * (0.00276 * s - 0.000344 * std::pow(s, 1.5));
-  double g = 0.9829 + 0.0003416 * t - 1;
-  if (g < 0) g = 0;
-  const double pressureFactor = 1 + g * pressure / 10000;
-  return freshWater * salinityFactor * pressureFactor;
+  // McCain (1990), eqs. 16 to 18: dead brine at atmospheric pressure, then the pressure
+  // correction.
+  constexpr double kA[] = {109.574, -8.40564, 0.313314, 8.72213e-3};
+  constexpr double kB[] = {-1.12166, 2.63951e-2, -6.79461e-4, -5.47119e-5, 1.55586e-6};
+  constexpr double kP[] = {0.9994, 4.0295e-5, 3.1062e-9};
+  if (s < 0) return std::numeric_limits<double>::quiet_NaN();  // no brine has negative salt
+  const double a = kA[0] + s * (kA[1] + s * (kA[2] + s * kA[3]));
+  const double b = kB[0] + s * (kB[1] + s * (kB[2] + s * (kB[3] + s * kB[4])));
+  const double deadBrine = a * std::pow(t, b);
+  return deadBrine * (kP[0] + pressure * (kP[1] + pressure * kP[2]));
 }
 
 double WaterCompressibility(double t, double p, double bubblePoint, double salinity, double rsw) {

@@ -17,23 +17,29 @@
 //   salinity factor after C.R. Numbere, W.E. Brigham, M.B. Standing, "Correlations for
 //   Physical Properties of Petroleum Reservoir Brines", Stanford Univ. Petroleum Research
 //   Institute (1977).
-// Water viscosity:
-//   μ1 = 4.33 − 0.07 t + 4.73e-4 t² − 1.415e-6 t³ + 1.56e-9 t⁴ (fresh water, low pressure),
-//   fs = 1 − 1.87e-3 s^0.5 + 2.18e-4 s^2.5 + (t^0.5 − 0.0135 t)(2.76e-3 s − 3.44e-4 s^1.5),
-//   fp = 1 + g p / 10⁴ with g = max(0, 0.9829 + 3.416e-4 t − 1),  μw = μ1 fs fp.
-//   D.N. Meehan, "Estimating Water Viscosity at Reservoir Conditions", Petroleum Engineer
-//   (July 1980) 117–118.
+// Water viscosity, McCain's correlation (dead brine at atmospheric pressure, eqs. 16 and 17,
+// times the pressure correction, eq. 18):
+//   μw1 = A t^B,  A = 109.574 − 8.40564 s + 0.313314 s² + 8.72213e-3 s³,
+//   B = −1.12166 + 2.63951e-2 s − 6.79461e-4 s² − 5.47119e-5 s³ + 1.55586e-6 s⁴,
+//   μw = μw1 (0.9994 + 4.0295e-5 p + 3.1062e-9 p²).
+//   W.D. McCain Jr., "The Properties of Petroleum Fluids", 2nd ed., PennWell (1990), ch. 16;
+//   W.D. McCain Jr., "Reservoir-Fluid Property Correlations — State of the Art", SPE
+//   Reservoir Engineering 6(2) (1991) 266–272, doi:10.2118/18571-PA.
+//   Range: μw1 100–400 °F and 0–26 % NaCl (within 5 %); the pressure correction 86.5–167 °F
+//   and up to 10,000 psia (within 4 %; 7 % to 15,000 psia). Worked example (McCain 1990):
+//   7.1 % solids at 165 °F and 3176 psia give μw1 = 0.45 cp and μw = 0.52 cp. Fresh water
+//   agrees with the steam tables within about 4 % from 60 to 300 °F.
 // Water compressibility:
 //   cw = (B0 + B1 t + B2 t²) 1e-6, B0 = 3.8546 − 1.34e-4 p, B1 = −0.01052 + 4.77e-7 p,
 //   B2 = 3.9267e-5 − 8.8e-10 p; times (1 + 0.0089 Rsw) when p ≤ pb (gas-saturated water);
 //   times 1 + (−0.052 + 2.7e-4 t − 1.14e-6 t² + 1.121e-9 t³) s^0.7.
 //   D.N. Meehan, "A Correlation for Water Compressibility", Petroleum Engineer (Nov. 1980)
 //   125–126; salinity factor after Numbere, Brigham and Standing (1977).
-// Data of the fits: one data set for all four (ranges: correlations/validity_ranges.cpp).
-// Notes: the references name the sources of these forms; the stored constants are the
-// program's own fits and are kept. The fresh-water viscosity reads about 1.55 cp at 60 °F,
-// where measured water is about 1.12 cp. Domain: s ≥ 0 and t ≥ 0 for the fractional
-// powers; a negative salinity gives NaN viscosity and compressibility.
+// Data of the fits: one data set for Rsw, Bw and cw; McCain's for the viscosity (ranges:
+// correlations/validity_ranges.cpp).
+// Notes: for Rsw, Bw and cw the references name the sources of these forms; the stored
+// constants are the program's own fits and are kept. Domain: s ≥ 0 (a negative salinity
+// gives NaN viscosity and compressibility) and t > 0 for the viscosity.
 #pragma once
 
 namespace tarnvik {
