@@ -24,6 +24,7 @@ py::dict ExportCase(const py::object& caseObject, const py::object& path, const 
   if (!deck.is_none()) request.deckPath = PathOf(deck, "deck");
   request.title = c.record.title;
   request.strict = strict.cast<bool>();
+  request.lab = c.lab.data;  // its pressures get rows of their own while the tuning is in force
   BlackOilTables tables;
   ExportOutcome outcome;
   {

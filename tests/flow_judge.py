@@ -19,7 +19,11 @@ tarnvik-calc --export-eclipse --deck and the deck run in flow. For each case:
 With --lab LAB_FILE CASE_FILE, the cases of CASE_FILE are judged tuned to the lab data
 (tarnvik-calc --lab LAB_FILE --tune): the deck is the tuned model's, and its fluid in place
 and rows are held to the tuned runs, so the oil in place is the pore volume over the
-tuned Bo.
+tuned Bo. The tables must also carry the report itself: a PVTO record at each measured
+pressure at or below the bubble point that the tables reach (from 14.7 psia), whose Rs, Bo and oil viscosity are the measured ones
+within the tuned model's targets (Rs 5 %, or 5 % of the GOR at the bubble point where Rs
+is below a tenth of it; Bo 1.5 %; oil viscosity 7 %), and a PVDG row at each pressure with
+a measured Bg within 1 %.
 
 With --mpi, one deck also runs on two processes (mpirun -np 2 flow) and must produce the
 same oil, gas and water volumes as the serial run within 0.1 %. With --units-pair, one
@@ -32,6 +36,7 @@ Usage: flow_judge.py --calc TARNVIK_CALC --flow FLOW --summary SUMMARY
                      [--keep DIR]
 """
 import argparse
+import csv
 import json
 import os
 import random
@@ -317,6 +322,67 @@ def interpolation_bound(points, p):
     return worst
 
 
+def read_lab_points(path):
+    """The bubble point, the GOR and the measured rows of a lab file in field units: a dict
+    per row, pressure first; None where a cell is blank."""
+    keys, points, columns = {}, [], None
+    with open(path) as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#") or line.startswith("tarnvik-lab"):
+                continue
+            cells = next(csv.reader([line]))
+            if columns is None and cells[0] != "pressure":
+                keys[cells[0]] = cells[1]
+                continue
+            if columns is None:
+                columns = cells
+                continue
+            cells += [""] * (len(columns) - len(cells))
+            points.append({c: float(v) if v.strip() else None for c, v in zip(columns, cells)})
+    if "separator_bo" in keys or keys.get("tarnvik-lab", "field") == "metric":
+        raise Failure("the judge compares differential data in field units; this lab file is neither")
+    return float(keys["bubble_point"]), float(keys["gor"]), points
+
+
+def lab_rows_agree(lab_path, tables, tally):
+    """The exported tables hold the measured points within the tuned model's targets."""
+    bubble_point, gor, points = read_lab_points(lab_path)
+    def nearest(rows, p):
+        """The row whose pressure is p, within the 0.1 % by which a family's bubble point of an
+        Rs and its Rs at that pressure may disagree (the correlations are fitted apart)."""
+        row = min(rows, key=lambda r: abs(r[0] - p))
+        return row if abs(row[0] - p) <= 1e-3 * p else None
+
+    records = [(points_[0][0], rs * 1000, points_[0]) for rs, points_ in tables["PVTO"]]
+    lowest = tables["PVTO"][0][1][0][0]
+    for point in points:
+        p = point["pressure"]
+        if p < lowest:
+            continue  # below the tables, which start at 14.7 psia
+        if p <= bubble_point and any(point.get(c) is not None for c in ("rs", "bo", "oil_viscosity")):
+            record = nearest(records, p)
+            if record is None:
+                raise Failure("PVTO has no record at the measured %g psia" % p)
+            _, rs, (_, bo, mu) = record
+            for name, measured, exported, target, scale in (
+                    ("Rs", point.get("rs"), rs, 0.05, None), ("Bo", point.get("bo"), bo, 0.015, None),
+                    ("oil viscosity", point.get("oil_viscosity"), mu, 0.07, None)):
+                if measured is None:
+                    continue
+                denominator = gor if name == "Rs" and measured < 0.1 * gor else measured
+                if abs(exported - measured) > target * denominator:
+                    raise Failure("PVTO at %g psia: %s %g against the measured %g" % (p, name, exported, measured))
+                tally["measured values held"] += 1
+        if point.get("bg") is not None:
+            row = nearest(tables["PVDG"], p)
+            if row is None:
+                raise Failure("PVDG has no row at the measured %g psia" % p)
+            if abs(row[1] / point["bg"] - 1) > 0.01:
+                raise Failure("PVDG at %g psia: Bg %g against the measured %g" % (p, row[1], point["bg"]))
+            tally["measured values held"] += 1
+
+
 def judge(case, options, workdir, tally):
     with open(os.path.join(workdir, "case.csv"), "w") as f:
         f.write(case + "\r\n")
@@ -358,6 +424,8 @@ def judge(case, options, workdir, tally):
     worst = fluid_in_place(case, report, tables, calc_run, initial, porosity)
     tally["largest fluid-in-place difference / tolerance"] = max(tally["largest fluid-in-place difference / tolerance"], worst)
     rows_agree_with_runs(options.calc, case, tables, report["adjustments"], workdir, tally)
+    if options.lab:
+        lab_rows_agree(options.lab[0], tables, tally)
     tally["exported and run"] += 1
     return "ok (%d adjustments)" % len(report["adjustments"])
 
@@ -461,6 +529,8 @@ def main():
                 cases = [line.strip() for line in f if line.strip()]
         tally = {"exported and run": 0, "refused (bubble point at or below 14.7 psia)": 0, "adjusted exports": 0,
                  "rows compared": 0, "adjusted values": 0, "largest fluid-in-place difference / tolerance": 0.0}
+        if options.lab:
+            tally["measured values held"] = 0
         for number, case in enumerate(cases, 1):
             workdir = os.path.join(workroot, str(number))
             os.makedirs(workdir, exist_ok=True)

@@ -329,7 +329,8 @@ int Run(int argc, char** argv) {
   // ask; false, with the reason, when that cannot be done.
   const auto prepare = [&](const tarnvik::CaseRecordReader::Entry& entry, const tarnvik::CaseRecord& record,
                            tarnvik::CalculationCase& c, std::optional<tarnvik::OilRanking>& ranking,
-                           std::optional<tarnvik::OilTuningFit>& fit, std::string& error) {
+                           std::optional<tarnvik::OilTuningFit>& fit, std::optional<tarnvik::LabData>& usedLab,
+                           std::string& error) {
     c = tarnvik::batch::CaseFor(record, overrides);
     if (!tarnvik::batch::ApplyImpurities(entry.attached, overrides, c, error)) return false;
     if (!rankOil && !tuning) return true;
@@ -355,6 +356,7 @@ int Run(int argc, char** argv) {
     }
     c.selection.oilCorrelation = family;
     c.selection.oilTuning = fit->tuning;
+    usedLab = lab;
     return true;
   };
   int status = 0;
@@ -385,8 +387,9 @@ int Run(int argc, char** argv) {
       tarnvik::CalculationCase calculationCase;
       std::optional<tarnvik::OilRanking> ranking;
       std::optional<tarnvik::OilTuningFit> fit;
+      std::optional<tarnvik::LabData> usedLab;
       std::string labError;
-      if (!prepare(entry, record, calculationCase, ranking, fit, labError)) {
+      if (!prepare(entry, record, calculationCase, ranking, fit, usedLab, labError)) {
         std::cerr << file << ':' << entry.line << ": " << labError << '\n';
         if (malformedWhere.empty()) malformedWhere = file + ':' + std::to_string(entry.line);
         status = 1;
@@ -401,6 +404,7 @@ int Run(int argc, char** argv) {
         }
         exportRecord = record;
         exportCase = calculationCase;
+        exportRequest.lab = usedLab;
         exportNumber = number;
         exportWhere = file + ':' + std::to_string(entry.line);
       } else if (table) {

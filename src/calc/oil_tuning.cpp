@@ -52,7 +52,14 @@ double TunedSaturatedOilViscosity(const OilTuning& tuning, double api, double t,
   const double highest = tuning.viscosityCurve.points().back().x;
   const double at = std::min(rs, highest);
   double lnMu = tuning.viscosityCurve(at) + LiveOilViscosityExponent(at) * lnDeadRatio;
-  if (rs > highest) lnMu += std::log(LiveOilViscosity(deadOil, rs) / LiveOilViscosity(deadOil, highest));
+  if (rs > highest) {
+    // Chew and Connally's slope at the highest Rs measured, where it falls; flat where it
+    // would rise (beyond about 1700 SCF/STB the fit turns up, which no oil does).
+    const double step = 1e-3 * highest;
+    const double slope =
+        std::log(LiveOilViscosity(deadOil, highest + step) / LiveOilViscosity(deadOil, highest)) / step;
+    lnMu += std::min(slope, 0.0) * (rs - highest);
+  }
   return tuning.viscosityFactor * std::exp(lnMu);
 }
 

@@ -32,7 +32,8 @@
 //                        (base/smooth_curve.h) of ln μo through them at Tr, moved to
 //                        another temperature as Chew and Connally's moves it:
 //                          ln μo(Rs, T) = L(Rs) + B(Rs) ln (μod(T) / μod(Tr)),
-//                        and beyond it Chew and Connally's slope in Rs from there; all
+//                        and beyond it Chew and Connally's slope in ln μo at the highest Rs
+//                        measured, held (0 where that slope would rise); all
 //                        times m (version 1 has m alone). Above the bubble point
 //                        μo = μob + f s_Beal(μob) (p − pb)
 //

@@ -49,6 +49,19 @@ std::vector<double> Pressures(double low, double high, int count, std::optional<
   return pressures;
 }
 
+// The pressures with `extra` among them: each one inside (low, high) and more than 0.5 psi
+// from every pressure there already, in increasing order.
+std::vector<double> WithPressures(std::vector<double> pressures, const std::vector<double>& extra) {
+  const double low = pressures.front(), high = pressures.back();
+  for (double p : extra) {
+    if (!(p > low && p < high)) continue;
+    const auto near =
+        std::find_if(pressures.begin(), pressures.end(), [p](double q) { return std::abs(q - p) <= 0.5; });
+    if (near == pressures.end()) pressures.insert(std::upper_bound(pressures.begin(), pressures.end(), p), p);
+  }
+  return pressures;
+}
+
 std::string ZFailure(const std::string& where, const CalculationOutcome& outcome) {
   return where + ": the z-factor failed (" + std::string(ZFactorMessage(outcome.zFactorStatus)) + ")";
 }
@@ -219,7 +232,8 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
                       " psia, below the bubble point of " + Number(pb) + " psia, which the tables cannot reach");
   }
   std::size_t number = 0;
-  for (double p : Pressures(o.minimumPressure, saturatedTop, o.saturatedRows, pb)) {
+  for (double p :
+       WithPressures(Pressures(o.minimumPressure, saturatedTop, o.saturatedRows, pb), o.saturatedPressures)) {
     // The saturated curve: the gas-oil ratio of an oil whose bubble point is p; at the
     // case's own bubble point, the case's own ratio.
     const double rs = p == pb ? rsb : Value(Run(c, GorSelectorMode::BubblePoint, p, p).results.rsb);
@@ -229,7 +243,7 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
     LimitSaturatedSteps(t);
     HoldSaturatedViscosity(t);
   }
-  for (double p : Pressures(o.minimumPressure, top, o.gasRows)) {
+  for (double p : WithPressures(Pressures(o.minimumPressure, top, o.gasRows), o.gasPressures)) {
     const CalculationOutcome outcome = CalculateAt(c, p);
     if (outcome.failed()) {
       error = ZFailure("PVDG at " + Number(p) + " psia", outcome);
@@ -350,6 +364,15 @@ bool Finish(BlackOilTables& t, std::string& error) {
 }
 
 }  // namespace
+
+void IncludeLabPressures(const LabData& data, BlackOilOptions& options) {
+  for (const LabPoint& point : data.points) {
+    if (point.pressure <= data.bubblePoint && (point.rs || point.bo || point.oilViscosity)) {
+      options.saturatedPressures.push_back(point.pressure);
+    }
+    if (point.z || point.bg) options.gasPressures.push_back(point.pressure);
+  }
+}
 
 std::string CheckBlackOilOptions(const BlackOilOptions& o) {
   if (o.saturatedRows < 2) return "PVTO needs at least 2 saturated rows, not " + std::to_string(o.saturatedRows);

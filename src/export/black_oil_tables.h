@@ -12,6 +12,7 @@
 
 #include "base/unit_system.h"
 #include "calc/calculation_case.h"
+#include "calc/lab_data.h"
 
 namespace tarnvik {
 
@@ -108,7 +109,16 @@ struct BlackOilOptions {
   double pressureMargin = 1.5;
   // Refuse, naming the row, where the tables would otherwise be adjusted.
   bool strict = false;
+  // Pressures [psia] that get a PVTO saturated record, and a PVDG row, of their own besides
+  // the evenly spaced ones: a laboratory report's (IncludeLabPressures).
+  std::vector<double> saturatedPressures;
+  std::vector<double> gasPressures;
 };
+
+// The pressures of a laboratory report the tables should hold rows at, so that a model
+// tuned to it carries its measurements into the deck exactly: those at or below the
+// bubble point with Rs, Bo or oil viscosity measured (PVTO), and those with z or Bg (PVDG).
+void IncludeLabPressures(const LabData& data, BlackOilOptions& options);
 
 // A table value as the file writes it: `digits` significant digits, an exponent where
 // shorter.

@@ -340,6 +340,7 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
   }
   BlackOilOptions options;
   options.strict = request.strict;
+  if (request.lab && TuningInForce(c.selection)) IncludeLabPressures(*request.lab, options);
   if (!BuildBlackOilTables(c, options, tables, outcome.error)) return outcome;
   if (withDeck) outcome.error = CheckExampleDeck(tables);
   if (outcome.error.empty()) outcome.error = CheckBlackOilTables(AsWritten(tables, tables.significantDigits));

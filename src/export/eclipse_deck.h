@@ -1,6 +1,7 @@
 // ECLIPSE-format text of the black-oil tables (FIELD or METRIC units), a minimal example
 // deck that includes them, and writing both to files.
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,9 @@ struct EclipseExport {
   std::string title;
   bool strict = false;  // refuse instead of adjusting an unphysical table value
   UnitSystem units = UnitSystem::Field;
+  // The laboratory report a tuning in force was fitted to: its measured pressures get table
+  // rows of their own (IncludeLabPressures).
+  std::optional<LabData> lab;
 };
 
 // One adjustment in words: "PVTO record 1 (Rs ...), row 2 at ... psia: Bo 1.03 -> 1.02 (why)".
