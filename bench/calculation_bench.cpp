@@ -185,8 +185,9 @@ void BM_BlackOilTables(benchmark::State& state) {
 BENCHMARK(BM_BlackOilTables)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // A laboratory report of 20 pressures (Rs, Bo and oil viscosity at each, 16 below the
-// bubble point and 4 above) ranked against the nine oil families, and the best-ranked
-// family tuned to it, as --rank-oil --tune and the window's Lab data page do.
+// bubble point with z, and 4 above) ranked against the nine oil families, and the
+// best-ranked family tuned to it, gas included, as --rank-oil --tune and the window's Lab
+// data page do.
 void BM_RankAndTuneLabReport(benchmark::State& state) {
   tarnvik::CalculationCase c;
   c.inputs = {35, 0.8, 200, 3000, 0.6, 20, 25, 3, 0.5};
@@ -203,8 +204,10 @@ void BM_RankAndTuneLabReport(benchmark::State& state) {
   for (int i = 1; i <= 20; ++i) {
     in.pressure = pb * i / 16.0;
     const tarnvik::OilState oil = tarnvik::CalculateOilState(in, c.gorMode, tarnvik::OilCorrelation::Glaso);
-    data.points.push_back(
-        {in.pressure, i <= 16 ? oil.rs * noise(random) : 600, oil.bo * noise(random), oil.muO * noise(random)});
+    tarnvik::LabPoint point{in.pressure, i <= 16 ? oil.rs * noise(random) : 600, oil.bo * noise(random),
+                            oil.muO * noise(random)};
+    if (i <= 16) point.z = tarnvik::Calculate(in, c.gorMode, c.waterMode, c.selection).results.z.value_or(1);
+    data.points.push_back(point);
   }
   for (auto _ : state) {
     tarnvik::OilRanking ranking;
