@@ -9,7 +9,7 @@ import tarnvik
 from conftest import LAB, LAB_CASE, run_calc
 
 MEASURED_BUBBLE_POINT = 2634.7
-PROPERTIES = ["pb", "rs", "bo", "oil_viscosity", "oil_compressibility"]
+PROPERTIES = ["pb", "rs", "bo", "oil_viscosity", "oil_compressibility", "relative_volume", "z", "bg"]
 
 # A case file as the window saves a case with lab data and tuning.
 SAVED = (
@@ -90,6 +90,9 @@ def test_rank_oil_gives_the_figures_of_tarnvik_calc(case):
             line[key] for key in ("rank", "family", "score", "data_range", "separator_adjusted")]
         assert ";".join(row["outside_data"]) == line["outside_data"]
         assert all(row[name] == line[name] for name in PROPERTIES)
+        assert row["ranked_score"] == line["ranked_score"]
+        assert row["residuals"] == [dict(item, family=row["family"], tuned=False, unit=row["residuals"][i]["unit"])
+                                    for i, item in enumerate(line["residuals"])]
 
 
 def test_changes_keep_the_lab_data_and_another_family_turns_tuning_off(tmp_path):

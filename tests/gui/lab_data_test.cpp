@@ -115,6 +115,17 @@ TEST_F(LabDataTest, ALabFileIsRankedAndTheBestFamilyTunedAndRemoved) {
   EXPECT_TRUE(RankingCell(1, 1).endsWith("(tuned)"));
   EXPECT_EQ(Find<QChartView>(Tables(), "labRsChart")->chart()->series().size(), 11);
   EXPECT_TRUE(OnPage<QLabel>("labTuningText")->text().contains("Rs through"));
+  // Every measured value against the tuned family, untuned and tuned: the untuned misses
+  // are marked, the tuned values all lie within their targets.
+  QTableWidget* residuals = OnPage<QTableWidget>("labResiduals");
+  ASSERT_EQ(residuals->columnCount(), 7);
+  EXPECT_EQ(residuals->rowCount(), 1 + 6 + 6) << "the bubble point, and Rs and Bo at six pressures";
+  int untunedMarks = 0;
+  for (int row = 0; row < residuals->rowCount(); ++row) {
+    untunedMarks += residuals->item(row, 4)->text().contains(QStringLiteral("⚠"));
+    EXPECT_FALSE(residuals->item(row, 6)->text().contains(QStringLiteral("⚠"))) << "row " << row;
+  }
+  EXPECT_GT(untunedMarks, 0);
 
   Click("Command1");
   ASSERT_TRUE(window_->model().shownCase()->selection.oilTuning.active);
