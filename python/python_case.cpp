@@ -6,6 +6,7 @@
 
 #include "io/atomic_file.h"
 #include "lab_binding.h"
+#include "model/case_entry.h"
 #include "model/case_model.h"
 #include "present/selection_texts.h"
 #include "present/selector_texts.h"
@@ -159,24 +160,19 @@ py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
   std::ifstream input(path, std::ios::binary);
   if (!input) ThrowFileError(errno, path);
   py::list cases;
-  CaseRecordReader reader(input);
-  CaseRecord record;
-  CaseRecordReader::Entry entry;
-  while (reader.Next(record, entry)) {
-    std::string where;
-    if (entry.ok) {
-      CaseLab lab;
-      GasImpurities gas;
-      std::string error;
-      if (ReadCaseLab(entry.attached, lab, error) && ReadCaseGas(entry.attached, gas, error)) {
-        cases.append(MakeCase(record, FormationType::None, std::move(lab), gas));
-        continue;
-      }
-      // The error names the line: "line N: ..." or "line N, column M (name): ...".
-      where = path + ": " + error + ", in the lab data or tuning of the record on line " + std::to_string(entry.line);
-    } else {
-      where = path + ":" + std::to_string(entry.line) + ": " + entry.error;
+  CaseEntryReader reader(input);
+  CaseEntry entry;
+  CaseEntryReader::Outcome outcome;
+  while (reader.Next(entry, outcome)) {
+    if (outcome.ok) {
+      cases.append(MakeCase(std::move(entry.record), entry.formation, std::move(entry.lab), entry.gas));
+      continue;
     }
+    // A malformed record names its field; a line after it names itself ("line N: ...").
+    const std::string where = outcome.error.starts_with("line ")
+                                  ? path + ": " + outcome.error + ", in the lines saved with the record on line " +
+                                        std::to_string(outcome.line)
+                                  : path + ":" + std::to_string(outcome.line) + ": " + outcome.error;
     if (errors == "raise") throw py::value_error(where + " (errors=\"warn\" skips such records)");
     if (PyErr_WarnEx(PyExc_UserWarning, (where + "; the record is skipped").c_str(), 1) != 0) {
       throw py::error_already_set();
@@ -193,7 +189,7 @@ void WriteCases(const py::object& file, const py::object& cases) {
   std::size_t index = 0;
   for (const py::handle item : cases) {
     const PythonCase& c = CaseOf(item, "cases[" + std::to_string(index++) + "]");
-    text += WriteCaseRecord(c.record) + WriteCaseGas(c.gas) + WriteCaseLab(c.lab);
+    text += WriteCaseEntry(CaseEntry{c.record, c.lab, c.gas, c.formation});
   }
   std::string error;
   if (!WriteFileAtomically(path, text, error)) {
@@ -212,15 +208,10 @@ void WriteCases(const py::object& file, const py::object& cases) {
 
 PythonCase MakeCase(CaseRecord record, FormationType formation, CaseLab lab, GasImpurities gas) {
   PythonCase c{std::move(record), formation, std::move(lab), gas, {}};
-  CorrelationSelection selection;
-  selection.formationType = formation;
-  c.calculation = tarnvik::CaseFromRecord(c.record, selection);
-  c.calculation.inputs.impurities = gas;
-  c.calculation.selection.oilTuning = c.lab.tuning;
-  if (c.lab.tuning.active && !TuningInForce(c.calculation.selection)) {
-    c.calculation.selection.oilCorrelation = c.lab.tuning.family;
-    c.record.oilCaption = OilCorrelationItem(c.lab.tuning.family);
-  }
+  c.calculation = CaseFromEntry(CaseEntry{c.record, c.lab, c.gas, c.formation});
+  // A tuning of another family than the caption names has put its family in force: the
+  // caption says so, as the window's does.
+  if (TuningInForce(c.calculation.selection)) c.record.oilCaption = OilCorrelationItem(c.lab.tuning.family);
   return c;
 }
 

@@ -112,7 +112,7 @@ BAD_ATTACHED = [
     ("lab value", "@lab,tarnvik-lab,1,field\r\n@lab,temperature,hot", 'line 3, column 2 (temperature): "hot"'),
     ("tuning family", "@tuning,1,Nobody,1,1,1,1,1", 'line 2: "Nobody" names no oil family'),
     ("tuning factor", "@tuning,1,Standing,1,1,1,1,0", 'line 2: the reference pressure "0" is not a number above 0'),
-    ("unknown line", "@note,1", "line 2: a line of a case starting with @ is @lab, @tuning or @gas"),
+    ("unknown line", "@note,1", "line 2: a line of a case starting with @ is @lab, @tuning, @gas or @formation"),
 ]
 
 

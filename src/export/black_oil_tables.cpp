@@ -1,5 +1,7 @@
 #include "export/black_oil_tables.h"
 
+#include "export/eclipse_deck.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -86,14 +88,15 @@ void FloorCompressibility(TableAdjustment where, const OilPoint& before, double 
   point.bo = floored;
 }
 
-// Appends the oil of a run at `p` to `rows`, its Bo floored against the row before unless
-// the options are strict; `where` names the table (and record), `correlationBefore`
-// carries the correlations' own Bo of the row before from one call to the next.
+// Appends the oil of a run at `p` to `rows`, its Bo floored against the row before (strict
+// options refuse the tables then, BuildBlackOilTables); `where` names the table (and
+// record), `correlationBefore` carries the correlations' own Bo of the row before from one
+// call to the next.
 void AppendOilPoint(const CalculationOutcome& outcome, double p, const BlackOilOptions& o, TableAdjustment where,
                     double& correlationBefore, std::vector<OilPoint>& rows, BlackOilTables& t) {
   OilPoint point{p, Value(outcome.results.bo), Value(outcome.results.muO)};
   const double correlationBo = point.bo;
-  if (!o.strict && !rows.empty()) {
+  if (!rows.empty()) {
     where.row = int(rows.size()) + 1;
     FloorCompressibility(std::move(where), rows.back(), correlationBefore, point, t);
   }
@@ -239,10 +242,8 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
     const double rs = p == pb ? rsb : Value(Run(c, GorSelectorMode::BubblePoint, p, p).results.rsb);
     if (!BuildLiveOilRecord(c, o, rs, top, ++number, t, error)) return false;
   }
-  if (!o.strict) {
-    LimitSaturatedSteps(t);
-    HoldSaturatedViscosity(t);
-  }
+  LimitSaturatedSteps(t);
+  HoldSaturatedViscosity(t);
   for (double p : WithPressures(Pressures(o.minimumPressure, top, o.gasRows), o.gasPressures)) {
     const CalculationOutcome outcome = CalculateAt(c, p);
     if (outcome.failed()) {
@@ -356,7 +357,15 @@ namespace {
 
 // The digits to write with; refuses, naming the first broken rule of the written tables,
 // when no number of digits keeps them valid.
-bool Finish(BlackOilTables& t, std::string& error) {
+bool Finish(const BlackOilOptions& o, BlackOilTables& t, std::string& error) {
+  // Strict tables are the correlations' own or none: where a value had to be adjusted,
+  // they are refused, naming it.
+  if (o.strict && !t.adjustments.empty()) {
+    error = AdjustmentText(t.adjustments.front()) + "; the tables would have to be adjusted there (" +
+            std::to_string(t.adjustments.size()) + (t.adjustments.size() == 1 ? " value" : " values") +
+            "), which --strict-tables refuses";
+    return false;
+  }
   t.significantDigits = WrittenDigits(t);
   if (t.significantDigits > 0) return true;
   error = CheckBlackOilTables(AsWritten(t, 17));
@@ -457,7 +466,7 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   }
   if (t.deadOil) {
     if (!BuildDeadOil(c, o, top, t, error)) return false;
-    return Finish(t, error);
+    return Finish(o, t, error);
   }
   if (!(r.pb > o.minimumPressure)) {
     error = "PVTO record 1: the bubble-point pressure of the case is " + Number(r.pb) + " psia, not above " +
@@ -469,7 +478,7 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   t.bubblePoint = r.pb;
   t.initialRs = (in.pressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
   if (!BuildLiveOil(c, o, r.pb, Value(r.rsb), top, t, error)) return false;
-  return Finish(t, error);
+  return Finish(o, t, error);
 }
 
 namespace {
@@ -527,10 +536,6 @@ std::string CheckLiveOil(const std::vector<LiveOilRecord>& records) {
     if (!(saturated.bo > saturatedBefore.bo)) {
       return where + ": saturated Bo " + Number(saturated.bo) + " RB/STB does not rise above " +
              Number(saturatedBefore.bo) + " of the record before";
-    }
-    if (saturated.viscosity > saturatedBefore.viscosity) {
-      return where + ": saturated oil viscosity " + Number(saturated.viscosity) + " cp rises above " +
-             Number(saturatedBefore.viscosity) + " of the record before, where oil thins as gas dissolves";
     }
     if (saturated.viscosity > saturatedBefore.viscosity) {
       return where + ": saturated oil viscosity " + Number(saturated.viscosity) + " cp rises above " +

@@ -238,10 +238,7 @@ bool ReadCaseLab(const std::vector<CaseRecordReader::AttachedLine>& lines, CaseL
       }
       tuningLine = line.line;
       if (!ReadTuning(line, read.tuning, error)) return false;
-    } else if (!IsGasLine(line.text)) {  // the gas line is ReadCaseGas's
-      error = At(line.line) + "a line of a case starting with @ is @lab, @tuning or @gas";
-      return false;
-    }
+    }  // other lines are other readers' (model/case_entry.h)
   }
   if (!labLines.empty()) {
     LabData data;

@@ -56,9 +56,10 @@ struct CaseLab {
   friend bool operator==(const CaseLab&, const CaseLab&) = default;
 };
 
-// Reads a record's attached lines. False, with "line N: what is wrong" in `error`, for a
-// line that is neither @lab nor @tuning, a lab file that does not read (its message, with
-// the case file's line), a tuning line that does not read, or either given twice.
+// Reads the @lab and @tuning lines among a record's attached lines (the others are other
+// readers', model/case_entry.h). False, with "line N: what is wrong" in `error`, for a lab
+// file that does not read (its message, with the case file's line), a tuning line that
+// does not read, or a second tuning line.
 bool ReadCaseLab(const std::vector<CaseRecordReader::AttachedLine>& lines, CaseLab& lab, std::string& error);
 
 // The attached lines of `lab`, CR LF ended; empty when it is empty.
