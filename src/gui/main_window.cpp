@@ -673,8 +673,15 @@ void MainWindow::showUnits() {
     }
     if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(CaptionInUnits(row.unit, system)));
   }
-  for (int item = 0; item < gorSelector_->count(); ++item) {
-    gorSelector_->setItemText(item, FromView(GorSelectorShown(kGorSelectorItems[std::size_t(item)], system)));
+  {
+    // Renaming the current item would put its text into the selector and the case: the
+    // selector keeps the case's text, and only the items' unit words change.
+    const QSignalBlocker blocker(gorSelector_);
+    const auto items = GorSelectorItemsShown(system);
+    for (int item = 0; item < gorSelector_->count(); ++item) {
+      gorSelector_->setItemText(item, FromView(items[std::size_t(item)]));
+    }
+    gorSelector_->setEditText(QString::fromStdString(model_.gorSelectorShown()));
   }
   const auto relabel = [&](const auto& rows) {
     for (const ResultLabel& row : rows) {

@@ -17,10 +17,14 @@
 #include <QToolBar>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "gui/main_window.h"
 #include "gui/selection_dialog.h"
 #include "gui/user_dialogs.h"
+
+// GoogleTest prints a QString that differs as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace tarnvik::testing {
 
