@@ -270,10 +270,13 @@ TEST_F(WindowTest, ValuesAreSelectedWholeAndCopiedAsATable) {
 
   Find<QAction>(window_.get(), "copyResults")->trigger();
   const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-  EXPECT_EQ(lines.size(), 1 + 10 + 4 + 22);  // title; inputs; correlations; results, each with a heading
-  for (const char* line : {"API gravity\t35\t°API", "GOR at the bubble point\t0.5\tMCF/STB",
-                           "Oil family\tStanding : California Crudes\t", "Gas deviation factor z\t.861\t",
-                           "Bubble-point pressure\t2203.\tpsia", "Oil formation volume factor\t1.284\tRB/STB"}) {
+  // Title; inputs; correlations; the results of each fluid and of rock and totals, each
+  // part with a heading. Numbers are plain: "0.861", "2203", "0".
+  EXPECT_EQ(lines.size(), 1 + 10 + 4 + 8 + 7 + 7 + 3);
+  for (const char* line :
+       {"API gravity\t35\t°API", "GOR at the bubble point\t0.5\tMCF/STB", "Oil family\tStanding : California Crudes\t",
+        "Gas deviation factor z\t0.861\t", "Bubble-point pressure\t2203\tpsia",
+        "Oil formation volume factor\t1.284\tRB/STB", "Result: Gas\tValue\tUnit", "Gas saturation\t0\t%"}) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
   }
 }
