@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -124,8 +125,14 @@ TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* pare
   tabs_->addTab(createPressurePage(), tr("Pressure table"));
   tabs_->addTab(createFamilyPage(), tr("Oil families"));
   tabs_->addTab(createPlotPage(), tr("Plots"));
+  // The Lab data page is taller than a small laptop screen holds: it scrolls there.
   labPage_ = new LabDataPage(dialogs_, model, this);
-  tabs_->addTab(labPage_, tr("Lab data"));
+  auto* labScroll = new QScrollArea(this);
+  labScroll->setObjectName(QStringLiteral("labScroll"));
+  labScroll->setWidgetResizable(true);
+  labScroll->setFrameShape(QFrame::NoFrame);
+  labScroll->setWidget(labPage_);
+  tabs_->addTab(labScroll, tr("Lab data"));
   connect(labPage_, &LabDataPage::labChanged, this, &TablesWindow::labChanged);
   layout->addWidget(tabs_, 1);
   connect(tabs_, &QTabWidget::currentChanged, this, &TablesWindow::updateButtons);
@@ -306,7 +313,7 @@ void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCas
 
 void TablesWindow::showLab() { labPage_->refresh(); }
 
-void TablesWindow::showLabPage() { tabs_->setCurrentWidget(labPage_); }
+void TablesWindow::showLabPage() { tabs_->setCurrentIndex(LabTab); }
 
 void TablesWindow::applyRange() { rebuild(); }
 

@@ -3,7 +3,10 @@
 // the captions kept within bounds.
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
+#include <QTabWidget>
 
+#include "gui/tables_window.h"
 #include "gui/window_print.h"
 #include "window_test_support.h"
 
@@ -48,6 +51,32 @@ TEST_F(WindowTest, PrintDrawsTheHeadingAtItsSize) {
   EXPECT_LT(heading.width(), page.width() / 3) << "seven letters";
   // Centred over the window.
   EXPECT_NEAR(heading.center().x(), page.width() / 2, page.width() / 20);
+}
+
+// A 1024 x 600 laptop screen less a title bar and a panel: the room a window has there.
+const QSize kSmallScreen(1024 - 16, 600 - 48 - 24);
+
+// The Tables and Plots window fits the small screen on every page, with Copy, Save and
+// Close in view; a page taller than the room scrolls.
+TEST_F(WindowTest, TablesAndPlotsFitASmallLaptopScreen) {
+  Calculate(kTypicalCase);
+  window_->showTables();
+  TablesWindow* tables = window_->tablesWindow();
+  ASSERT_NE(tables, nullptr);
+  EXPECT_LE(tables->minimumSizeHint().height(), kSmallScreen.height());
+  EXPECT_LE(tables->minimumSizeHint().width(), kSmallScreen.width());
+  tables->resize(kSmallScreen);
+  auto* tabs = Find<QTabWidget>(tables, "tablesTabs");
+  for (int page = 0; page < tabs->count(); ++page) {
+    SCOPED_TRACE(tabs->tabText(page).toStdString());
+    tabs->setCurrentIndex(page);
+    QApplication::processEvents();
+    EXPECT_EQ(tables->size(), kSmallScreen);
+    for (const char* name : {"copyTable", "saveTableCsv", "savePlot", "closeTables"}) {
+      QWidget* button = Find<QWidget>(tables, name);
+      EXPECT_TRUE(tables->rect().contains(QRect(button->mapTo(tables, QPoint(0, 0)), button->size()))) << name;
+    }
+  }
 }
 
 }  // namespace
