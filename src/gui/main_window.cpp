@@ -31,6 +31,7 @@
 #include "gui/case_file.h"
 #include "gui/case_report.h"
 #include "gui/display_text.h"
+#include "gui/elided_label.h"
 #include "gui/lab_data_page.h"
 #include "gui/recent_files.h"
 #include "gui/selection_dialog.h"
@@ -159,13 +160,19 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(0);
   stack->addWidget(scroll_, 1);
-  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), central);
+  statusScroll_ = new QScrollArea(central);
+  statusScroll_->setObjectName(QStringLiteral("statusScroll"));
+  statusScroll_->setWidgetResizable(true);
+  statusScroll_->setFrameShape(QFrame::StyledPanel);
+  statusScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), statusScroll_);
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status_->setContentsMargins(6, 3, 6, 3);
-  status_->setFrameShape(QFrame::StyledPanel);
-  status_->hide();
-  stack->addWidget(status_);
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  statusScroll_->setWidget(status_);
+  statusScroll_->hide();
+  stack->addWidget(statusScroll_);
   setCentralWidget(central);
 
   // Window load: fill the two unit selectors, GOR first.
@@ -407,12 +414,16 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
   auto* chosenLayout = new QVBoxLayout(chosen);
   chosenLayout->setSpacing(2);
   chosenLayout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
-  oilCaption_ = MakeLabel(QStringLiteral("ocx"), QString(), chosen);
-  gasCaption_ = MakeLabel(QStringLiteral("gcx"), QString(), chosen);
-  rockCaption_ = MakeLabel(QStringLiteral("fcx"), QString(), chosen);
-  oilCaption_->setToolTip(tr("Oil correlation family"));
-  gasCaption_->setToolTip(tr("Gas characterisation"));
-  rockCaption_->setToolTip(tr("Formation-compressibility correlation"));
+  // A long caption (a tuned family's) is elided rather than widening the column.
+  const auto makeCaption = [chosen](const char* name, const QString& toolTip) {
+    auto* caption = new ElidedLabel(40, chosen);
+    caption->setObjectName(QString::fromLatin1(name));
+    caption->setBaseToolTip(toolTip);
+    return caption;
+  };
+  oilCaption_ = makeCaption("ocx", tr("Oil correlation family"));
+  gasCaption_ = makeCaption("gcx", tr("Gas characterisation"));
+  rockCaption_ = makeCaption("fcx", tr("Formation-compressibility correlation"));
   for (QLabel* caption : {oilCaption_, gasCaption_, rockCaption_}) {
     QFont font = caption->font();
     font.setBold(true);
@@ -709,10 +720,11 @@ void MainWindow::showCaptions() {
     oil += tr(" (tuned to lab data)");
     oilTip += QStringLiteral("\n\n") + QString::fromStdString(TuningDescription(model_.tuning()));
   }
-  oilCaption_->setText(oil);
-  oilCaption_->setToolTip(oilTip);
-  gasCaption_->setText(QString::fromStdString(model_.captions().gas));
-  rockCaption_->setText(QString::fromStdString(model_.captions().rock));
+  oilCaption_->setBaseToolTip(oilTip);
+  oilCaption_->setFullText(oil);
+  gasCaption_->setFullText(QString::fromStdString(model_.captions().gas));
+  rockCaption_->setFullText(QString::fromStdString(model_.captions().rock));
+  growToContent();
 }
 
 void MainWindow::showResults() {
@@ -830,7 +842,36 @@ void MainWindow::showStatus() {
   }
   status_->setText(text);
   status_->setToolTip(text);
-  status_->setVisible(!text.isEmpty());
+  statusScroll_->setVisible(!text.isEmpty());
+  fitStatus();
+  growToContent();
+}
+
+void MainWindow::fitStatus() {
+  if (statusScroll_->isHidden()) return;
+  const int frame = 2 * statusScroll_->frameWidth();
+  const QMargins margins = status_->contentsMargins();
+  const int lines = status_->fontMetrics().lineSpacing() * 3 + margins.top() + margins.bottom();
+  const int width = std::max(1, centralWidget()->width() - frame);
+  statusScroll_->setFixedHeight(std::min(status_->heightForWidth(width), lines) + frame);
+}
+
+void MainWindow::growToContent() {
+  if (!isVisible() || isMaximized() || isFullScreen()) return;
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  centralWidget()->layout()->activate();
+  const QSize need = content_->sizeHint() - scroll_->viewport()->size();
+  if (need.width() <= 0 && need.height() <= 0) return;
+  const QSize decoration(16, 48);  // the frame and title bar, about
+  const QSize room = screen->availableGeometry().size() - decoration;
+  const QSize grown = (size() + need.expandedTo(QSize(0, 0))).boundedTo(room).expandedTo(size());
+  if (grown != size()) resize(grown);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  fitStatus();
 }
 
 void MainWindow::updateTitle() {

@@ -22,6 +22,7 @@ class QToolBar;
 
 namespace tarnvik {
 
+class ElidedLabel;
 class SelectionDialog;
 class TablesWindow;
 class UserDialogs;
@@ -75,6 +76,7 @@ class MainWindow : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void createActions();
@@ -102,6 +104,12 @@ class MainWindow : public QMainWindow {
   // Unphysical results tinted, with a dashed frame, and their tooltip saying why.
   void markResults();
   void showStatus();
+  // The status line at the height of its text, at most about three lines; beyond that it
+  // scrolls, and its tooltip holds it whole.
+  void fitStatus();
+  // Grows the window, as far as the screen has room, where its content no longer fits
+  // (a status line shown, a longer caption); never shrinks it.
+  void growToContent();
   void updateTitle();
   void updateRecentMenu();
   // Captions and units of inputs and results, and the GOR selector's items, in the units
@@ -154,11 +162,12 @@ class MainWindow : public QMainWindow {
   QAction* metricUnitsAction_ = nullptr;
   QLabel* pbCaption_ = nullptr;
   QLabel* pbUnit_ = nullptr;
-  QLabel* oilCaption_ = nullptr;
-  QLabel* gasCaption_ = nullptr;
-  QLabel* rockCaption_ = nullptr;
+  ElidedLabel* oilCaption_ = nullptr;
+  ElidedLabel* gasCaption_ = nullptr;
+  ElidedLabel* rockCaption_ = nullptr;
   QLabel* hint_ = nullptr;
   QPushButton* calculateButton_ = nullptr;
+  QScrollArea* statusScroll_ = nullptr;
   QLabel* status_ = nullptr;
 };
 

@@ -4,8 +4,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
+#include "gui/elided_label.h"
 #include "gui/tables_window.h"
 #include "gui/window_print.h"
 #include "window_test_support.h"
@@ -77,6 +80,65 @@ TEST_F(WindowTest, TablesAndPlotsFitASmallLaptopScreen) {
       EXPECT_TRUE(tables->rect().contains(QRect(button->mapTo(tables, QPoint(0, 0)), button->size()))) << name;
     }
   }
+}
+
+// Whether `widget` lies wholly inside the main window's visible content.
+bool InView(MainWindow& window, QWidget* widget) {
+  auto* scroll = Find<QScrollArea>(&window, "contentScroll");
+  const QRect visible(scroll->viewport()->mapTo(&window, QPoint(0, 0)), scroll->viewport()->size());
+  return visible.contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size()));
+}
+
+// Where the screen has room the window grows when a status line appears, instead of
+// scrolling its content.
+TEST_F(WindowTest, TheWindowGrowsForTheStatusWhereTheScreenHasRoom) {
+  const QSize room = window_->screen()->availableGeometry().size() - QSize(16, 48);
+  window_->resize(window_->sizeHint().boundedTo(room));
+  QApplication::processEvents();
+  auto* scroll = Find<QScrollArea>(window_.get(), "contentScroll");
+  ASSERT_FALSE(scroll->verticalScrollBar()->isVisible());
+  const int before = window_->height();
+  Calculate({{"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"},
+             "GOR MCF/STB",
+             "Salinity % NaCl",
+             "Standing : California Crudes",
+             "Wet Gas",
+             "Newman"});  // "cf needs a formation type"
+  QApplication::processEvents();
+  ASSERT_FALSE(Status().isEmpty());
+  EXPECT_GT(window_->height(), before);
+  EXPECT_LE(window_->height(), room.height());
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+}
+
+// However many warnings, the status line takes about three lines and scrolls; its tooltip
+// holds it whole; the captions and Calculate stay in view on a small screen. A long
+// caption is elided with the whole text in its tooltip, without a horizontal scroll bar.
+TEST_F(WindowTest, TheStatusAndTheCaptionsKeepWithinBounds) {
+  window_->resize(kSmallScreen);
+  Calculate({{"70", "1.9", "340", "11000", "3.5", "20", "25", "30", "0.5"},
+             "GOR MCF/STB",
+             "Salinity % NaCl",
+             "Glaso : North Sea Crudes"});
+  QApplication::processEvents();
+  auto* status = Find<QLabel>(window_.get(), "statusLine");
+  const int lines = status->fontMetrics().lineSpacing();
+  ASSERT_GT(status->heightForWidth(kSmallScreen.width()), 4 * lines) << "a status of many lines";
+  auto* statusScroll = Find<QScrollArea>(window_.get(), "statusScroll");
+  EXPECT_LE(statusScroll->height(), 4 * lines);
+  EXPECT_GE(statusScroll->height(), 2 * lines);
+  EXPECT_EQ(status->toolTip(), Status());
+  for (const char* name : {"Command1", "ocx", "gcx", "fcx", "Label25"}) {
+    EXPECT_TRUE(InView(*window_, Find<QWidget>(window_.get(), name))) << name;
+  }
+
+  auto* oil = Find<QLabel>(window_.get(), "ocx");
+  const QString longCaption = QStringLiteral("Petrosky/Farshad : Gulf of Mexico Crudes (tuned to lab data)");
+  static_cast<ElidedLabel*>(oil)->setFullText(longCaption + longCaption);
+  QApplication::processEvents();
+  EXPECT_FALSE(Find<QScrollArea>(window_.get(), "contentScroll")->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(oil->toolTip().startsWith(longCaption + longCaption)) << oil->toolTip().toStdString();
+  EXPECT_EQ(oil->text(), longCaption + longCaption);
 }
 
 }  // namespace
