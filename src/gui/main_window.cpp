@@ -224,7 +224,9 @@ void MainWindow::createActions() {
   };
   openAction_ = action("a7", tr("&Open"), QKeySequence::Open, &MainWindow::openCase);
   saveAction_ = action("saveAction", tr("&Save"), QKeySequence::Save, &MainWindow::saveCase);
-  saveAsAction_ = action("a8", tr("&Save As.."), QKeySequence::SaveAs, &MainWindow::saveCaseAs);
+  // Bound explicitly: the platform's Save As key is empty outside GNOME and KDE.
+  saveAsAction_ =
+      action("a8", tr("Save &As.."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveCaseAs);
   printAction_ = action("a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
   reportAction_ = action("reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
                          &MainWindow::exportReport);
@@ -892,9 +894,11 @@ void MainWindow::updateRecentMenu() {
 }
 
 bool MainWindow::settleUnsavedChanges() {
-  const QString name = model_.filePath().empty()
-                           ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
-                           : FileName(model_.filePath());
+  // A long title is elided: the question and its buttons stay on the screen.
+  const QString name = fontMetrics().elidedText(
+      model_.filePath().empty() ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
+                                : FileName(model_.filePath()),
+      Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
   // Lab data typed on the Lab data page that do not read yet are in no case to save: the
   // user corrects them (Save or Cancel shows the page) or lets them go.
   if (tablesWindow_ != nullptr && tablesWindow_->labPage()->editPending()) {
@@ -921,11 +925,13 @@ bool MainWindow::settleUnsavedChanges() {
 void MainWindow::openCase() {
   if (!settleUnsavedChanges()) return;
   const QString path = dialogs_->openFileName(this, tr("PVT File Selector"), LastFolder());
-  if (!path.isEmpty()) openPath(path);
+  // Settled once: a second question would offer to save the changes just discarded.
+  if (!path.isEmpty()) openSettled(path);
 }
 
-bool MainWindow::openPath(const QString& path) {
-  if (!settleUnsavedChanges()) return false;
+bool MainWindow::openPath(const QString& path) { return settleUnsavedChanges() && openSettled(path); }
+
+bool MainWindow::openSettled(const QString& path) {
   std::vector<CaseFileEntry> records;
   QString error;
   if (!ReadCaseFile(path, records, error)) {
@@ -946,6 +952,7 @@ bool MainWindow::openPath(const QString& path) {
   model_.open(records[chosen].record, records[chosen].lab,
               records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
   RememberFile(path);
+  updateRecentMenu();
   showInputs();
   showCaptions();
   if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
@@ -977,6 +984,7 @@ bool MainWindow::saveTo(const QString& path) {
   }
   model_.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
   RememberFile(path);
+  updateRecentMenu();
   updateTitle();
   return true;
 }

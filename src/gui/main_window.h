@@ -117,6 +117,8 @@ class MainWindow : public QMainWindow {
   void showUnits();
   // Asks what to do with unsaved changes; false when the user keeps them (cancels).
   bool settleUnsavedChanges();
+  // Opens `path` once unsaved changes are settled.
+  bool openSettled(const QString& path);
   bool saveTo(const QString& path);
 
   std::unique_ptr<UserDialogs> dialogs_;

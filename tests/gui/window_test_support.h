@@ -58,8 +58,10 @@ class ScriptedDialogs : public UserDialogs {
   }
   void showError(QWidget*, const QString&, const QString& text) override { errors << text; }
   void showAbout(QWidget*, const QString&, const QString& text) override { about = text; }
-  Unsaved askUnsaved(QWidget*, const QString&) override {
+  QString unsavedName;  // the case named by the last unsaved-changes question
+  Unsaved askUnsaved(QWidget*, const QString& name) override {
     ++unsavedAsked;
+    unsavedName = name;
     return unsavedAnswer;
   }
   int chooseRecord(QWidget*, const QString&, const QStringList& offered) override {
