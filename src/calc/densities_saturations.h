@@ -11,7 +11,8 @@ namespace tarnvik {
 //   ρo = (8829.6 / (131.5 + API) + 13.56 γg Rs) / Bo   when API > 0   (Rs in MCF/STB)
 //   ρw = (62.4 + 0.47 s) / Bw                         when Bw > 0    (s in % NaCl)
 //   ρg = 13.56 γg / Bg                                when Bg > 0    (Bg in RB/MCF)
-// An output whose condition fails keeps the caller's value (not computed in a run).
+// An output whose condition fails keeps the caller's value (not computed in a run); a
+// volume factor that is not finite gives a density that is not either (NaN).
 // \param rhoO,rhoG,rhoW out [lb/ft³]  \param apiGravity [°API]  \param gasGravity [air = 1]
 // \param rsMcf Rs [MCF/STB]  \param bo [RB/STB]  \param bw [RB/STB]  \param bg [RB/MCF]
 // \param salinity [% NaCl]

@@ -797,7 +797,8 @@ void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warni
     toolTip += tr("\n\nThe data of the correlations in force:\n%1").arg(QString::fromStdString(ranges));
   }
   if (!outside.empty()) {
-    const QString sentence = QString::fromStdString(WarningSentences(outside, c.gorMode, model_.units()));
+    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+    const QString sentence = QString::fromStdString(BoxWarningSentences(outside, blank, c.gorMode, model_.units()));
     palette.setColor(QPalette::Base, kOutsideDataTint);
     palette.setColor(QPalette::Text, Qt::black);
     toolTip += tr("\n\nOutside the data: %1.").arg(sentence);

@@ -219,8 +219,10 @@ void CaseModel::open(const CaseRecord& record, std::string path) {
   waterSelector_ = record.waterSelector;
   inputs_ = InputsOf(record.numbers);
   inputsFilled_ = true;
-  const auto numbers = NumbersOf(inputs_);
-  for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i] = {BoxText(*numbers[i]), UnitSystem::Field};
+  // A number never filled (a box saved blank) opens as a blank box.
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    boxes_[i] = {record.numbers[i] ? BoxText(*record.numbers[i]) : std::string(), UnitSystem::Field};
+  }
   ApplyRecordSelection(record, selection_, captions_);
   markSaved(std::move(path));
 }
