@@ -27,6 +27,7 @@ void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, dou
   so = apiGravity > 0 ? bo * hydrocarbonFraction / volume : 0.0;
   sw = bw * wor * hydrocarbonFraction / volume + swc / units::kPercentPerFraction;
   if (apiGravity <= 0 && gasGravity <= 0) sw = 1;
+  if (apiGravity <= 0 && gasGravity > 0) sw = swc / units::kPercentPerFraction;  // a gas reservoir
   sg = 1 - so - sw;
 }
 

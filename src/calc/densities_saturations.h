@@ -25,6 +25,10 @@ void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGra
 //   So = Bo (1 − Swc/100) / D when API > 0, else 0,
 //   Sw = Bw WOR (1 − Swc/100) / D + Swc/100, forced to 1 when neither oil nor gas is present,
 //   Sg = 1 − So − Sw.
+// A gas reservoir (no oil, a gas gravity given) holds connate water and gas: Sw = Swc/100
+// and Sg = 1 − Swc/100. The water-oil ratio describes water produced with oil; without oil
+// the formula above would give the whole hydrocarbon pore volume to water (Sw = 1, Sg = 0)
+// for any WOR above 0, and a total compressibility without its gas.
 // \param rsb,rs [SCF/STB]  \param bo,bw [RB/STB]  \param bg [RB/MCF]  \param wor [STB/STB]
 // \param swc [percent]
 void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, double wor, double swc, double apiGravity,

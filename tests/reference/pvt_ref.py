@@ -594,6 +594,10 @@ def calc_saturations(bo, bg, rsb, rs, bw, wor, swc, api, gas_gravity):
     sw = cdiv(bw * wor * (1.0 - swc / 100.0), d) + swc / 100.0
     if api <= 0.0 and gas_gravity <= 0.0:
         sw = 1.0
+    if api <= 0.0 and gas_gravity > 0.0:
+        # a gas reservoir: connate water and gas; a water-oil ratio means nothing
+        # without oil
+        sw = swc / 100.0
     sg = 1.0 - so - sw
     return so, sw, sg
 
