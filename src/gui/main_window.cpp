@@ -406,9 +406,9 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
     check->setToolTip(tr("Shows or hides the inputs of this fluid; hidden values still count."));
     fluidLayout->addWidget(check);
   }
-  connect(oilCheck_, &QCheckBox::clicked, this, &MainWindow::applyOilCheck);
-  connect(gasCheck_, &QCheckBox::clicked, this, &MainWindow::applyGasCheck);
-  connect(waterCheck_, &QCheckBox::clicked, this, &MainWindow::applyWaterCheck);
+  for (QCheckBox* check : {oilCheck_, gasCheck_, waterCheck_}) {
+    connect(check, &QCheckBox::toggled, this, &MainWindow::applyFluidChecks);
+  }
   layout->addWidget(fluids);
 
   auto* chosen = new QGroupBox(panel);
@@ -517,32 +517,20 @@ void MainWindow::setBoxShown(int box, bool shown) {
   if (boxUnits_[box] != nullptr) boxUnits_[box]->setVisible(shown);
 }
 
-void MainWindow::applyOilCheck() {
-  const bool shown = oilCheck_->isChecked();
-  apiLabel_->setVisible(shown);
-  setBoxShown(Api, shown);
-  gorSelector_->setVisible(shown);
-  setBoxShown(GorOrPb, shown);
-  QLabel* pb = outputs_[IndexOf(OutputField::PbOrRsb)];
-  pb->setVisible(shown);
-  pbUnit_->setVisible(shown);
-  applyGasCheck();
-}
-
-void MainWindow::applyGasCheck() {
-  const bool shown = oilCheck_->isChecked() || gasCheck_->isChecked();
-  gasGravityLabel_->setVisible(shown);
-  setBoxShown(GasGravity, shown);
-  worLabel_->setVisible(shown);
-  setBoxShown(Wor, shown);
-  swcLabel_->setVisible(shown);
-  setBoxShown(Swc, shown);
-}
-
-void MainWindow::applyWaterCheck() {
-  const bool shown = waterCheck_->isChecked();
-  worLabel_->setVisible(shown);
-  setBoxShown(Wor, shown);
+void MainWindow::applyFluidChecks() {
+  const ShownInputs shown = InputsShown(oilCheck_->isChecked(), gasCheck_->isChecked(), waterCheck_->isChecked());
+  apiLabel_->setVisible(shown.oil);
+  setBoxShown(Api, shown.oil);
+  gorSelector_->setVisible(shown.oil);
+  setBoxShown(GorOrPb, shown.oil);
+  outputs_[IndexOf(OutputField::PbOrRsb)]->setVisible(shown.oil);
+  pbUnit_->setVisible(shown.oil);
+  gasGravityLabel_->setVisible(shown.gasGravityAndSwc);
+  setBoxShown(GasGravity, shown.gasGravityAndSwc);
+  swcLabel_->setVisible(shown.gasGravityAndSwc);
+  setBoxShown(Swc, shown.gasGravityAndSwc);
+  worLabel_->setVisible(shown.wor);
+  setBoxShown(Wor, shown.wor);
 }
 
 void MainWindow::selectCorrelations() {

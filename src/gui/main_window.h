@@ -86,9 +86,7 @@ class MainWindow : public QMainWindow {
   QWidget* createSidePanel(QWidget* parent);
   QWidget* createOutputPanel(QWidget* parent);
   void setBoxShown(int box, bool shown);
-  void applyOilCheck();
-  void applyGasCheck();
-  void applyWaterCheck();
+  void applyFluidChecks();
   void onToolbarAction(QAction* action);
   void discardSelectionDialog();
   void placeSelectionDialog();

@@ -23,5 +23,34 @@ TEST_F(WindowTest, AGasReservoirWithoutOilHoldsConnateWaterAndGas) {
   }
 }
 
+// Every combination of the three check boxes, reached from every other: WOR shows with
+// water and oil or gas; gas gravity and Swc with oil or gas; the oil's inputs with oil.
+TEST_F(WindowTest, WorShowsExactlyWithWaterAndOilOrGas) {
+  auto* oil = Find<QCheckBox>(window_.get(), "Check1");
+  auto* gas = Find<QCheckBox>(window_.get(), "Check2");
+  auto* water = Find<QCheckBox>(window_.get(), "Check3");
+  for (int from = 0; from < 8; ++from) {
+    for (int to = 0; to < 8; ++to) {
+      for (const int state : {from, to}) {
+        // Clicked, in the order oil, gas, water, where the state differs.
+        const bool wanted[] = {(state & 1) != 0, (state & 2) != 0, (state & 4) != 0};
+        const char* names[] = {"Check1", "Check2", "Check3"};
+        QCheckBox* checks[] = {oil, gas, water};
+        for (int i = 0; i < 3; ++i) {
+          if (checks[i]->isChecked() != wanted[i]) Click(names[i]);
+        }
+      }
+      SCOPED_TRACE(to);
+      const bool o = oil->isChecked(), g = gas->isChecked(), w = water->isChecked();
+      EXPECT_EQ(Shown("worx"), w && (o || g));
+      EXPECT_EQ(Shown("Label27"), w && (o || g));
+      EXPECT_EQ(Shown("ggx"), o || g);
+      EXPECT_EQ(Shown("swcx"), o || g);
+      EXPECT_EQ(Shown("apix"), o);
+      EXPECT_EQ(Shown("pbx"), o);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarnvik::testing

@@ -42,8 +42,8 @@ TEST_F(WindowTest, CalculateButtonAppearsOnlyAfterSelectCorrelations) {
   EXPECT_NE(Text("rsx"), "") << "Enter in an input box calculates once the button shows";
 }
 
-// The visibility rules after each click, in order. The last two steps show the overlap:
-// whichever box was clicked last decides WOR.
+// The visibility rules after each click, in order. WOR shows exactly when water and oil
+// or gas are checked, whichever box was clicked last.
 TEST_F(WindowTest, FluidCheckBoxesHideAndShowTheirInputs) {
   struct Step {
     const char* click;
@@ -54,7 +54,7 @@ TEST_F(WindowTest, FluidCheckBoxesHideAndShowTheirInputs) {
       {"Check2", false, false, false, false},  // oil and gas off: gas gravity, WOR, Swc go
       {"Check2", false, true, true, true},     // gas on again
       {"Check3", false, true, true, false},    // water off: WOR goes
-      {"Check1", true, true, true, true},      // oil on: its gas rule shows WOR again
+      {"Check1", true, true, true, false},     // oil on: WOR stays hidden without water
       {"Check3", true, true, true, true},      // water on again
   };
   for (const Step& step : steps) {
