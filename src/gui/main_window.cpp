@@ -647,7 +647,10 @@ void MainWindow::showInputs() {
   for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(true);
   gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelectorShown()));
   waterSelector_->setCurrentText(QString::fromStdString(model_.waterSelector()));
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(false);
+  for (QComboBox* selector : {gorSelector_, waterSelector_}) {
+    selector->lineEdit()->setCursorPosition(0);  // a text wider than the selector shows its start
+    selector->blockSignals(false);
+  }
   for (std::size_t i = 0; i < kInputCount; ++i) {
     const QSignalBlocker blocker(boxes_[i]);
     boxes_[i]->setText(QString::fromStdString(model_.box(i)));
@@ -683,6 +686,7 @@ void MainWindow::showUnits() {
       gorSelector_->setItemText(item, FromView(items[std::size_t(item)]));
     }
     gorSelector_->setEditText(QString::fromStdString(model_.gorSelectorShown()));
+    gorSelector_->lineEdit()->setCursorPosition(0);
   }
   const auto relabel = [&](const auto& rows) {
     for (const ResultLabel& row : rows) {

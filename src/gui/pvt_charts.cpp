@@ -29,6 +29,9 @@ QColor FamilyColor(std::size_t family) {
   return QColor::fromRgb(colors[family % 9]);
 }
 
+// The tuned curve: black, unlike every family's colour, its untuned form's included.
+QColor TunedColor() { return QColor(0x10, 0x10, 0x10); }
+
 struct Range {
   double low = 0;
   double high = 1;
@@ -222,7 +225,10 @@ void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<Pressure
 }
 
 void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system) {
-  PrepareChart(chart, Qt::AlignRight);
+  // Eleven names: under the plot they have the width to be read whole (beside it they
+  // were cut); a name cut all the same shows whole on hovering.
+  PrepareChart(chart, Qt::AlignBottom);
+  chart.legend()->setShowToolTips(true);
   auto* pressureAxis = new QValueAxis;
   pressureAxis->setTitleText(AxisTitle(QCoreApplication::translate("PvtCharts", "Pressure"), PressureUnit(system)));
   pressureAxis->setLabelFormat(QStringLiteral("%g"));
@@ -239,19 +245,20 @@ void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system) {
     all += data.families[i];
   }
   if (data.tuned) {
-    const std::size_t family = std::size_t(EffectiveOilCorrelation(data.tunedFamily));
     series.push_back(AddSeries(
         chart,
         FromView(OilCorrelationName(data.tunedFamily)) + QCoreApplication::translate("PvtCharts", kTunedCurveSuffix),
-        *data.tuned, FamilyColor(family), pressureAxis, 4));
+        *data.tuned, TunedColor(), pressureAxis, 3.5));
     all += *data.tuned;
   }
   auto* measured = new QScatterSeries;
   measured->setName(QCoreApplication::translate("PvtCharts", kLabPointsName));
   measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   measured->setMarkerSize(9);
-  measured->setColor(Qt::black);
-  measured->setBorderColor(Qt::white);
+  // Hollow, so that a point on the tuned curve still shows.
+  measured->setColor(Qt::white);
+  measured->setBorderColor(Qt::black);
+  measured->setPen(QPen(Qt::black, 2));
   measured->replace(data.measured);
   chart.addSeries(measured);
   measured->attachAxis(pressureAxis);

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "gui/chart_export.h"
@@ -262,7 +263,16 @@ QWidget* TablesWindow::createFamilyPage() {
 QWidget* TablesWindow::createPlotPage() {
   auto* page = new QWidget(this);
   page->setObjectName(QStringLiteral("plotPage"));
-  auto* layout = new QHBoxLayout(page);
+  auto* outer = new QVBoxLayout(page);
+  plotMessage_ = MakeLabel("plotMessage", QString(), page);
+  plotMessage_->setWordWrap(true);
+  QPalette palette = plotMessage_->palette();
+  palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+  plotMessage_->setPalette(palette);
+  plotMessage_->hide();
+  outer->addWidget(plotMessage_);
+  auto* layout = new QHBoxLayout;
+  outer->addLayout(layout, 1);
   plotList_ = new QListWidget(page);
   plotList_->setObjectName(QStringLiteral("plotList"));
   plotStack_ = new QStackedWidget(page);
@@ -323,6 +333,9 @@ void TablesWindow::rebuild() {
     familyModel_->clear();
     for (QChartView* view : chartViews_) ClearPlot(*view->chart());
     showRangeError(QString());
+    plotsEmpty_ = false;
+    plotMessage_->hide();
+    plotStack_->show();
   } else {
     const CalculationCase& c = *case_;
     caseSummary_->setText(CaseSummary(c, system_));
@@ -356,6 +369,14 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   const QString failed = QString::fromStdString(FailedRowsText(table));
   failedRows_->setText(failed.isEmpty() ? failed : failed + QLatin1Char('.'));
   failedRows_->setVisible(!failed.isEmpty());
+  // Without a single computed row there is nothing to plot: the page says why instead of
+  // showing empty axes.
+  const bool noPoint =
+      std::none_of(table.rows.begin(), table.rows.end(), [](const PressureRow& row) { return !row.outcome.failed(); });
+  plotsEmpty_ = noPoint;
+  plotMessage_->setText(noPoint ? tr("No plot: %1.").arg(rangeError.isEmpty() ? failed : rangeError) : QString());
+  plotMessage_->setVisible(noPoint);
+  plotStack_->setVisible(!noPoint);
   showPlots(c, table, range.points);
   const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
   const int decimals =
@@ -458,7 +479,7 @@ QTableView* TablesWindow::currentTableView() const {
 QChartView* TablesWindow::currentChartView() const {
   switch (tabs_->currentIndex()) {
     case PlotTab:
-      return case_ ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
+      return case_ && !plotsEmpty_ ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
     case LabTab:
       return labPage_->currentChartView();
     default:

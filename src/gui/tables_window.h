@@ -93,6 +93,8 @@ class TablesWindow : public QWidget {
   QTableView* familyView_ = nullptr;
   QListWidget* plotList_ = nullptr;
   QStackedWidget* plotStack_ = nullptr;
+  QLabel* plotMessage_ = nullptr;  // why there is no plot, when there is none
+  bool plotsEmpty_ = false;
   std::array<QChartView*, kPlots.size()> chartViews_{};
   LabDataPage* labPage_ = nullptr;
   QPushButton* copyButton_ = nullptr;
