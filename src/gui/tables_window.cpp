@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -19,15 +20,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "export/eclipse_deck.h"
 #include "gui/chart_export.h"
 #include "gui/display_text.h"
 #include "gui/lab_data_page.h"
 #include "gui/pressure_range_text.h"
+#include "gui/recent_files.h"
 #include "gui/result_table_model.h"
 #include "gui/save_file.h"
 #include "gui/table_text.h"
 #include "gui/user_dialogs.h"
 #include "io/number_text.h"
+#include "model/case_model.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -100,7 +104,7 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
 }  // namespace
 
 TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), model_(model) {
   setObjectName(QStringLiteral("tablesWindow"));
   setWindowTitle(tr("Tables and Plots"));
   pressureModel_ = new ResultTableModel(this);
@@ -144,14 +148,20 @@ TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* pare
   saveCsvButton_ = MakeButton("saveTableCsv", tr("Save Table as CSV..."), this);
   savePlotButton_ = MakeButton("savePlot", tr("Save Plot..."), this);
   savePlotButton_->setToolTip(tr("Saves the plot shown as a PNG or SVG picture, by the file name's end."));
+  exportButton_ = MakeButton("exportSimulator", tr("&Export for Simulator..."), this);
+  exportButton_->setToolTip(
+      tr("Writes the case's black-oil tables (PVTO or PVDO, PVDG, PVTW, ROCK, DENSITY) and, if you like, an example "
+         "deck that includes them, in the units shown, as tarnvik-calc --export-eclipse and --deck do."));
   QPushButton* close = MakeButton("closeTables", tr("Close"), this);
   connect(copyButton_, &QPushButton::clicked, this, &TablesWindow::copyTable);
   connect(saveCsvButton_, &QPushButton::clicked, this, &TablesWindow::saveTableCsv);
   connect(savePlotButton_, &QPushButton::clicked, this, &TablesWindow::savePlot);
+  connect(exportButton_, &QPushButton::clicked, this, &TablesWindow::exportForSimulator);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   buttons->addWidget(copyButton_);
   buttons->addWidget(saveCsvButton_);
   buttons->addWidget(savePlotButton_);
+  buttons->addWidget(exportButton_);
   buttons->addStretch(1);
   buttons->addWidget(close);
   layout->addLayout(buttons);
@@ -459,6 +469,7 @@ void TablesWindow::updateButtons() {
   copyButton_->setEnabled(currentTableView() != nullptr);
   saveCsvButton_->setEnabled(currentTableView() != nullptr);
   savePlotButton_->setEnabled(currentChartView() != nullptr);
+  exportButton_->setEnabled(case_.has_value());
 }
 
 // The table and the plot of the page shown: those of the case once there is one; the
@@ -514,6 +525,51 @@ void TablesWindow::savePlot() {
   if (!SaveChartPicture(*view, path, error)) {
     dialogs_.showError(this, tr("Save Plot"),
                        tr("The plot could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+  }
+}
+
+// The tables and, where asked, the deck as tarnvik-calc --export-eclipse and --deck write
+// them, in the units shown, after the user has seen what they hold and which values were
+// adjusted.
+void TablesWindow::exportForSimulator() {
+  if (!case_) return;
+  const QString title = tr("Export for Simulator");
+  ExportPreview preview;
+  std::string error;
+  if (!PreviewEclipseExport(*case_, system_, preview, error)) {
+    dialogs_.showError(this, title,
+                       tr("The case cannot be exported for a simulator: %1.").arg(QString::fromStdString(error)));
+    return;
+  }
+  const UserDialogs::Export choice = dialogs_.confirmExport(this, preview);
+  if (choice == UserDialogs::Export::Cancel) return;
+  const QString name = model_.filePath().empty()
+                           ? QStringLiteral("case")
+                           : QFileInfo(QString::fromStdString(model_.filePath())).completeBaseName();
+  QString path = dialogs_.saveFileName(this, title, QDir(LastFolder()).filePath(name + QStringLiteral("-pvt.inc")),
+                                       tr("Simulator include files (*.inc *.INC);;All files (*)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".inc");
+  EclipseExport request;
+  request.tablesPath = path.toStdString();
+  if (choice == UserDialogs::Export::TablesAndDeck) {
+    const QFileInfo tables(path);
+    // Beside the tables, by the same name, unless that is the tables' own name.
+    const bool dataNamed = tables.suffix().compare(QStringLiteral("DATA"), Qt::CaseInsensitive) == 0;
+    const QString deck = tables.dir().filePath(tables.completeBaseName() +
+                                               (dataNamed ? QStringLiteral("-deck.DATA") : QStringLiteral(".DATA")));
+    request.deckPath = deck.toStdString();
+  }
+  request.title = model_.title();
+  request.units = system_;
+  BlackOilTables tables;
+  const ExportOutcome outcome = ExportEclipse(*case_, request, tables);
+  if (!outcome.ok()) {
+    dialogs_.showError(this, title,
+                       outcome.tablesWritten
+                           ? tr("The tables were written to \"%1\", but not the deck: %2.")
+                                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(outcome.error))
+                           : tr("Nothing was written: %1.").arg(QString::fromStdString(outcome.error)));
   }
 }
 

@@ -54,6 +54,8 @@ class TablesWindow : public QWidget {
   void copyTable();
   void saveTableCsv();
   void savePlot();
+  // Writes the case's black-oil tables for a simulator, and an example deck where asked.
+  void exportForSimulator();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +75,7 @@ class TablesWindow : public QWidget {
   QChartView* currentChartView() const;
 
   UserDialogs& dialogs_;
+  CaseModel& model_;
   std::optional<CalculationCase> case_;
   UnitSystem system_ = UnitSystem::Field;
 
@@ -100,6 +103,7 @@ class TablesWindow : public QWidget {
   QPushButton* copyButton_ = nullptr;
   QPushButton* saveCsvButton_ = nullptr;
   QPushButton* savePlotButton_ = nullptr;
+  QPushButton* exportButton_ = nullptr;
 };
 
 }  // namespace tarnvik

@@ -17,8 +17,10 @@
 #include <QToolBar>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 
+#include "export/eclipse_deck.h"
 #include "gui/main_window.h"
 #include "gui/selection_dialog.h"
 #include "gui/user_dialogs.h"
@@ -71,6 +73,12 @@ class ScriptedDialogs : public UserDialogs {
   bool setUpPrinter(QWidget*, QPrinter& printer) override {
     ++printAsked;
     return printAnswer(printer);
+  }
+  Export exportAnswer = Export::Cancel;
+  std::optional<ExportPreview> exportPreview;  // what the last export would write
+  Export confirmExport(QWidget*, const ExportPreview& preview) override {
+    exportPreview = preview;
+    return exportAnswer;
   }
 };
 
