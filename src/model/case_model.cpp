@@ -145,6 +145,7 @@ const RunOutput& CaseModel::calculate() {
   const CalculationOutcome outcome = Calculate(c);
   run_ = PresentRun(outcome, c.gorMode, units_);
   lastRunFailed_ = !run_.outputs;
+  lastStatus_ = outcome.zFactorStatus;
   // The caption and unit of the bubble-point/GOR field go with its value: a failed run
   // that leaves earlier values on screen leaves their caption too.
   if (run_.pbCaption && (run_.outputs || !shown_)) pbMode_ = c.gorMode;
@@ -162,9 +163,16 @@ std::vector<Diagnostic> CaseModel::currentWarnings() const { return Warnings(Cal
 
 void CaseModel::updateStatus() {
   const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
-  status_ = StatusText(lastRunFailed_ ? run_.message : std::nullopt, shown, shownMode_);
+  // A z-factor failure: the program's message, then what it means for this case.
+  std::optional<std::string> failure;
+  if (lastRunFailed_ && run_.message && lastCase_) {
+    failure = std::string(*run_.message) + ". " +
+              ZFactorExplanation(lastStatus_, lastCase_->inputs, lastCase_->selection.gasCharacterisation, units_);
+  }
+  status_ = StatusText(failure ? std::optional<std::string_view>(*failure) : std::nullopt, shown, shownMode_);
   if (shown != nullptr) {
-    for (const std::string& more : {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_)}) {
+    for (const std::string& more :
+         {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_, units_)}) {
       if (!more.empty()) status_ += (status_.empty() ? "" : ". ") + more;
     }
   }

@@ -181,6 +181,7 @@ class CaseModel {
 
   RunOutput run_;
   bool lastRunFailed_ = false;
+  ZFactorStatus lastStatus_ = ZFactorStatus::Success;
   std::optional<CalculationOutcome> shownOutcome_;
   std::optional<DisplayedOutputs> shown_;
   GorSelectorMode shownMode_ = GorSelectorMode::BubblePoint;

@@ -112,7 +112,8 @@ TEST(WindowReference, ShowsTheReferenceResults) {
       EXPECT_EQ(test.Text(control), message.isEmpty() ? want[4 + i] : QString()) << control;
     }
     if (!message.isEmpty()) {
-      EXPECT_EQ(test.Status(), message);
+      // The program's message, then what it means for the case.
+      EXPECT_TRUE(test.Status().startsWith(message + ". ")) << test.Status().toStdString();
     }
     EXPECT_EQ(test.Status().isEmpty(), want[25].isEmpty() && message.isEmpty()) << test.Status().toStdString();
   }
@@ -141,7 +142,11 @@ TEST_F(WindowTest, ZFactorFailureKeepsTheTitleAndThePreviousResults) {
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) EXPECT_EQ(Text(kOutputFields[i].control.data()), before[i]);
   EXPECT_EQ(Text("Label11"), "Bubble Point Pressure, psia");
   EXPECT_EQ(window_->model().pbUnit(), "psia");
-  EXPECT_EQ(Status(), "pTr<1: z-factor Routine FAILS; the results shown are from the calculation before");
+  // A 0.75 wet gas: Tpc = 187 + 330 γg − 71.5 γg² = 394.28 °R, −65.72 °F; Tpr = 260 / 394.28.
+  EXPECT_EQ(Status(),
+            "pTr<1: z-factor Routine FAILS. -200 °F is below this gas's pseudo-critical temperature, -65.72 °F "
+            "(Tpr 0.66): Hall and Yarborough's z cannot be computed there; try a temperature above -65.72 °F or a "
+            "lighter gas; the results shown are from the calculation before");
 
   Type("tx", "200");
   Click("Command1");

@@ -119,7 +119,9 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   EXPECT_EQ(model.title(), "Well A-1");
   EXPECT_EQ(model.shown()->texts, shown);
   EXPECT_EQ(model.status(),
-            "pTr<1: z-factor Routine FAILS; the results shown are from the calculation before. "
+            "pTr<1: z-factor Routine FAILS. -200 °F is below this gas's pseudo-critical temperature, -65.72 °F "
+            "(Tpr 0.66): Hall and Yarborough's z cannot be computed there; try a temperature above -65.72 °F or a "
+            "lighter gas; the results shown are from the calculation before. "
             "Out of range in that run: Water compressibility, Water viscosity, Total compressibility" +
                 salinity);
   EXPECT_EQ(model.recordToSave().title, "Well A-1");
