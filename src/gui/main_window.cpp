@@ -134,15 +134,17 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   right->addWidget(separator);
   right->addWidget(createOutputPanel(content_));
   auto* actions = new QHBoxLayout;
-  hint_ = MakeLabel(QStringLiteral("hint"), tr("Choose the correlations first: Calculate appears then."), content_);
+  hint_ = MakeLabel(QStringLiteral("hint"), tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
   hint_->setWordWrap(true);
   hint_->setForegroundRole(QPalette::PlaceholderText);
   actions->addWidget(hint_, 1);
-  auto* select = new QPushButton(tr("Select Correlations"), content_);
+  auto* select = new QPushButton(tr("&Select Correlations"), content_);
   select->setObjectName(QStringLiteral("Command3"));
+  select->setToolTip(tr("Chooses the oil family, the gas and the rock correlation (F4)"));
   connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
-  calculateButton_ = new QPushButton(tr("Calculate PVT Properties"), content_);
+  calculateButton_ = new QPushButton(tr("&Calculate PVT Properties"), content_);
   calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setToolTip(tr("Calculates the case as typed (F9, Ctrl+Enter; Enter in a box)"));
   calculateButton_->setDefault(true);
   calculateButton_->hide();
   connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
@@ -240,6 +242,15 @@ void MainWindow::createActions() {
       action("labAction", tr("&Lab Data and Tuning..."), QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::showLabData);
   labAction_->setToolTip(tr("Lab data of the oil: the oil families ranked against them, and a family tuned to them"));
   aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
+  // Keys of the two buttons, wherever the focus is in the window.
+  selectAction_ =
+      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations);
+  calculateAction_ =
+      action("calculateAction", tr("Calculate"), QKeySequence(Qt::Key_F9), &MainWindow::calculateIfReady);
+  calculateAction_->setShortcuts(
+      {QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  addAction(selectAction_);
+  addAction(calculateAction_);
   connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
 }
 
@@ -364,9 +375,7 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
         box->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), QLineEdit::LeadingPosition);
     rangeMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("OutsideData"));
     rangeMarks_[i]->setVisible(false);
-    connect(box, &QLineEdit::returnPressed, this, [this] {
-      if (!calculateButton_->isHidden()) calculate();
-    });
+    connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculateIfReady);
     boxes_[i] = box;
     if (!row.label.empty()) {
       boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption), group);
@@ -627,6 +636,15 @@ void MainWindow::showTables() {
 void MainWindow::refreshTables() {
   if (tablesWindow_ != nullptr && tablesWindow_->isVisible())
     tablesWindow_->showCase(model_.lastCase(), model_.units());
+}
+
+void MainWindow::calculateIfReady() {
+  if (calculateButton_->isHidden()) {
+    if (!model_.readyToCalculate()) return;
+    calculateButton_->show();
+    hint_->hide();
+  }
+  calculate();
 }
 
 void MainWindow::calculate() {

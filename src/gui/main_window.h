@@ -46,6 +46,9 @@ class MainWindow : public QMainWindow {
  public slots:
   void selectCorrelations();
   void calculate();
+  // Calculates once the Calculate button shows, or as soon as the case typed can be
+  // calculated (Enter in a box, F9, Ctrl+Enter).
+  void calculateIfReady();
   void showTables();
   // The tables window on its Lab data page.
   void showLabData();
@@ -135,6 +138,8 @@ class MainWindow : public QMainWindow {
   QAction* tablesAction_ = nullptr;
   QAction* labAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  QAction* selectAction_ = nullptr;
+  QAction* calculateAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QScrollArea* scroll_ = nullptr;

@@ -137,6 +137,11 @@ CalculationCase CaseModel::currentCase() const {
   return {inputs, gorMode, WaterModeFromText(waterSelector_), selection_};
 }
 
+bool CaseModel::readyToCalculate() const {
+  const auto typed = [this](std::size_t box) { return boxes_[box].text.find_first_not_of(" \t") != std::string::npos; };
+  return typed(2) && typed(3);
+}
+
 const RunOutput& CaseModel::calculate() {
   const CalculationCase c = currentCase();
   inputs_ = c.inputs;
