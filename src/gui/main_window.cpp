@@ -134,7 +134,9 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   right->addWidget(separator);
   right->addWidget(createOutputPanel(content_));
   auto* actions = new QHBoxLayout;
-  hint_ = MakeLabel(QStringLiteral("hint"), tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
+  hint_ = MakeLabel(
+      QStringLiteral("hint"),
+      tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
   hint_->setWordWrap(true);
   hint_->setForegroundRole(QPalette::PlaceholderText);
   actions->addWidget(hint_, 1);
@@ -328,7 +330,7 @@ void MainWindow::createToolBar() {
 QWidget* MainWindow::createInputPanel(QWidget* parent) {
   auto* group = new QGroupBox(tr("Case and reservoir"), parent);
   auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(3);
+  grid->setVerticalSpacing(1);
   grid->addWidget(MakeLabel(QStringLiteral("Label29"), tr("Title"), group), 0, 0);
   title_ = new QLineEdit(group);
   title_->setObjectName(QStringLiteral("Text1"));
@@ -367,7 +369,7 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     box->setObjectName(FromView(row.box));
     box->setToolTip(Translated("MainWindow", row.toolTip));
     box->setAlignment(Qt::AlignRight);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
     boxMarks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
     boxMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("PartlyRead"));
     boxMarks_[i]->setVisible(false);
@@ -423,7 +425,7 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
   auto* chosen = new QGroupBox(panel);
   chosen->setObjectName(QStringLiteral("captionsBox"));
   auto* chosenLayout = new QVBoxLayout(chosen);
-  chosenLayout->setSpacing(2);
+  chosenLayout->setSpacing(0);
   chosenLayout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
   // A long caption (a tuned family's) is elided rather than widening the column.
   const auto makeCaption = [chosen](const char* name, const QString& toolTip) {
@@ -507,7 +509,7 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
     QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption), group);
     caption->setAlignment(Qt::AlignCenter);
     QLabel* value = MakeValueField(FromView(InfoOf(phase.field).control), group);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
     value->setToolTip(Translated("MainWindow", InfoOf(phase.field).caption));
     value->installEventFilter(this);
     outputs_[IndexOf(phase.field)] = value;
@@ -874,7 +876,8 @@ void MainWindow::growToContent() {
   const QScreen* screen = this->screen();
   if (screen == nullptr) return;
   centralWidget()->layout()->activate();
-  const QSize need = content_->sizeHint() - scroll_->viewport()->size();
+  // What the content needs at least, beyond what it has: the room that scroll bars make up.
+  const QSize need = content_->minimumSizeHint() - scroll_->viewport()->size();
   if (need.width() <= 0 && need.height() <= 0) return;
   const QSize decoration(16, 48);  // the frame and title bar, about
   const QSize room = screen->availableGeometry().size() - decoration;

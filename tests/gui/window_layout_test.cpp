@@ -115,12 +115,15 @@ TEST_F(WindowTest, TheWindowGrowsForTheStatusWhereTheScreenHasRoom) {
 // holds it whole; the captions and Calculate stay in view on a small screen. A long
 // caption is elided with the whole text in its tooltip, without a horizontal scroll bar.
 TEST_F(WindowTest, TheStatusAndTheCaptionsKeepWithinBounds) {
+  window_->setMaximumSize(kSmallScreen);  // the small screen, which the window cannot outgrow
   window_->resize(kSmallScreen);
   Calculate({{"70", "1.9", "340", "11000", "3.5", "20", "25", "30", "0.5"},
              "GOR MCF/STB",
              "Salinity % NaCl",
              "Glaso : North Sea Crudes"});
   QApplication::processEvents();
+  EXPECT_FALSE(Find<QScrollArea>(window_.get(), "contentScroll")->horizontalScrollBar()->isVisible())
+      << "the whole width shows";
   auto* status = Find<QLabel>(window_.get(), "statusLine");
   const int lines = status->fontMetrics().lineSpacing();
   ASSERT_GT(status->heightForWidth(kSmallScreen.width()), 4 * lines) << "a status of many lines";
