@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -225,10 +226,21 @@ void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<Pressure
 }
 
 void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system) {
-  // Eleven names: under the plot they have the width to be read whole (beside it they
-  // were cut); a name cut all the same shows whole on hovering.
-  PrepareChart(chart, Qt::AlignBottom);
+  // Eleven names beside the plot, the legend as wide as the longest needs (the chart's
+  // layout would cut them otherwise); a name cut all the same shows whole on hovering.
+  PrepareChart(chart, Qt::AlignRight);
   chart.legend()->setShowToolTips(true);
+  const QFontMetricsF metrics(chart.legend()->font());
+  double longest = metrics.horizontalAdvance(QCoreApplication::translate("PvtCharts", kLabPointsName));
+  for (std::size_t i = 0; i < data.families.size(); ++i) {
+    longest =
+        std::max(longest, metrics.horizontalAdvance(FromView(OilCorrelationName(static_cast<OilCorrelation>(i)))));
+  }
+  if (data.tuned) {
+    longest = std::max(longest, metrics.horizontalAdvance(FromView(OilCorrelationName(data.tunedFamily)) +
+                                                          QCoreApplication::translate("PvtCharts", kTunedCurveSuffix)));
+  }
+  chart.legend()->setMinimumWidth(longest + metrics.height() * 3);
   auto* pressureAxis = new QValueAxis;
   pressureAxis->setTitleText(AxisTitle(QCoreApplication::translate("PvtCharts", "Pressure"), PressureUnit(system)));
   pressureAxis->setLabelFormat(QStringLiteral("%g"));

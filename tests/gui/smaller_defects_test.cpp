@@ -4,6 +4,7 @@
 // family's and names every curve whole.
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
 #include <QTabWidget>
@@ -93,7 +94,9 @@ TEST(LabPlot, TheTunedCurveHasItsOwnColourAndEveryNameShows) {
   }
   ASSERT_TRUE(family.isValid() && tuned.isValid());
   EXPECT_NE(family, tuned);
-  EXPECT_EQ(chart.legend()->alignment(), Qt::AlignBottom);
+  EXPECT_EQ(chart.legend()->alignment(), Qt::AlignRight);
+  EXPECT_GT(chart.legend()->minimumWidth(),
+            QFontMetricsF(chart.legend()->font()).horizontalAdvance("Petrosky/Farshad tuned"));
   EXPECT_TRUE(chart.legend()->showToolTips());
 }
 
