@@ -69,6 +69,7 @@ int main(int argc, char* argv[]) {
   const char* values[] = {"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
   for (int i = 0; i < 9; ++i) window.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(values[i]);
   window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("North field, well A-1 black oil"));
+  window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setCursorPosition(0);
   window.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
   window.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
 
