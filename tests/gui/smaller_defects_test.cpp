@@ -1,13 +1,14 @@
 // Smaller matters of the windows: the Plots page of a case no row of which computes says
 // why, the selection dialog shows every oil family and what its marks mean, the GOR
-// selector shows the start of its text, and the lab plot tells the tuned curve from its
-// family's and names every curve whole.
+// selector shows the start of its text, the lab plot tells the tuned curve from its
+// family's and names every curve whole, and the lab table gives co in microsips.
 #include <QChart>
 #include <QChartView>
 #include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "gui/pvt_charts.h"
@@ -98,6 +99,37 @@ TEST(LabPlot, TheTunedCurveHasItsOwnColourAndEveryNameShows) {
   EXPECT_GT(chart.legend()->minimumWidth(),
             QFontMetricsF(chart.legend()->font()).horizontalAdvance("Petrosky/Farshad tuned"));
   EXPECT_TRUE(chart.legend()->showToolTips());
+}
+
+// The lab table gives the oil compressibility in microsips (1e-5/bar in metric), as the rest
+// of the program does, while the lab file keeps 1/psi: 1.23e-5 1/psi shows as 12.3.
+TEST_F(WindowTest, TheLabTableGivesTheOilCompressibilityInMicrosips) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("lab.csv"));
+  WriteAll(path,
+           "tarnvik-lab,1,field\ntemperature,220\nbubble_point,2634.7\ngor,854\n"
+           "pressure,rs,bo,oil_compressibility\n2634.7,854,1.6,\n3000,854,1.59,0.0000123\n");
+  dialogs_->nextOpenFileName = path;
+  Find<QAction>(window_.get(), "labAction")->trigger();
+  QTest::mouseClick(Find<QAbstractButton>(window_->tablesWindow(), "openLabFile"), Qt::LeftButton);
+  auto* points = Find<QTableWidget>(window_->tablesWindow(), "labPoints");
+  const int co = 4;
+  EXPECT_TRUE(points->horizontalHeaderItem(co)->text().contains("microsips"))
+      << points->horizontalHeaderItem(co)->text().toStdString();
+  EXPECT_EQ(points->item(1, co)->text(), "12.3");
+
+  points->item(1, co)->setText("15");
+  ASSERT_TRUE(window_->model().labData().has_value());
+  EXPECT_DOUBLE_EQ(*window_->model().labData()->points[1].oilCompressibility, 15e-6);
+
+  // 15 microsips is 15e-6 / 0.0689476 1/bar: 21.76 (1e-5/bar).
+  Find<QAction>(window_.get(), "unitsMetric")->trigger();
+  EXPECT_TRUE(points->horizontalHeaderItem(co)->text().contains("10⁻⁵/bar"))
+      << points->horizontalHeaderItem(co)->text().toStdString();
+  EXPECT_NEAR(points->item(1, co)->text().toDouble(), 21.756, 0.001);
+  EXPECT_DOUBLE_EQ(*window_->model().labData()->points[1].oilCompressibility, 15e-6);
+  Find<QAction>(window_.get(), "unitsField")->trigger();
+  EXPECT_EQ(points->item(1, co)->text(), "15");
 }
 
 }  // namespace
