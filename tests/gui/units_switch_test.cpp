@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "gui/case_file.h"
+#include "model/lab_file.h"
 #include "window_test_support.h"
 
 namespace tarnvik::testing {
@@ -71,6 +73,53 @@ TEST_F(UnitsSwitchTest, ASwitchKeepsTheSelectorTextTheModeAndTheSavedState) {
         window_->saveCase();
         EXPECT_EQ(ReadAll(path), kBubblePointRecord) << "a units round trip saves the file as it was";
       }
+    }
+  }
+}
+
+// Every example case, one file each, a lower-case selector, and the example's case tuned to
+// its lab report with the lab lines after the record: saved in Field, then in Metric, in
+// Field and in Metric again, each file is the same, byte for byte.
+TEST_F(UnitsSwitchTest, AUnitsRoundTripSavesEveryCaseFileAsItWas) {
+  std::vector<QByteArray> files;
+  for (const char* name : {"/typical-oil.csv", "/lab/good-oil-case.csv"}) {
+    const QByteArray all = ReadAll(QStringLiteral(TARNVIK_EXAMPLES) + QString::fromLatin1(name));
+    for (const QByteArray& line : all.split('\n')) {
+      if (!line.trimmed().isEmpty()) files.push_back(line.trimmed() + "\r\n");
+    }
+  }
+  ASSERT_EQ(files.size(), 3u);
+  files.push_back(QByteArray(kBubblePointRecord).replace("Bubble Point Pressure psia", "gor mcf/stb"));
+  {
+    CaseModel tuned;
+    std::vector<CaseFileEntry> entries;
+    QString error;
+    ASSERT_TRUE(ReadCaseFile(QStringLiteral(TARNVIK_EXAMPLES "/lab/good-oil-case.csv"), entries, error));
+    tuned.open(entries.front().record);
+    LabData lab;
+    std::string why;
+    int fileError = 0;
+    ASSERT_TRUE(ReadLabFileAt(TARNVIK_EXAMPLES "/lab/good-oil-220F.csv", lab, why, fileError)) << why;
+    tuned.setLabData(lab);
+    OilTuningFit fit;
+    ASSERT_TRUE(tuned.applyTuning(std::nullopt, fit, why)) << why;
+    files.push_back(QByteArray::fromStdString(tuned.fileToSave()));
+  }
+  int index = 0;
+  for (const QByteArray& file : files) {
+    SCOPED_TRACE(file.left(80).toStdString());
+    QSettings().remove(QStringLiteral("units/system"));
+    window_ = std::make_unique<MainWindow>(std::make_unique<ScriptedDialogs>());
+    const QString path = dir_.filePath(QStringLiteral("round-trip-%1.csv").arg(index++));
+    WriteAll(path, file);
+    ASSERT_TRUE(window_->openPath(path));
+    window_->saveCase();
+    const QByteArray saved = ReadAll(path);
+    for (const UnitSystem system : {UnitSystem::Metric, UnitSystem::Field, UnitSystem::Metric}) {
+      Switch(system);
+      EXPECT_FALSE(window_->model().modified());
+      window_->saveCase();
+      EXPECT_EQ(ReadAll(path), saved);
     }
   }
 }
