@@ -128,16 +128,7 @@ class TextWriter final : public ReportWriter {
       return;
     }
     const GorSelectorMode gorMode = report.calculationCase.gorMode;
-    Group(report, gorMode, "Oil",
-          {OutputField::Rs, OutputField::PbOrRsb, OutputField::Bo, OutputField::OilViscosity, OutputField::Co,
-           OutputField::OilDensity, OutputField::So});
-    Group(report, gorMode, "Gas",
-          {OutputField::Z, OutputField::Bg, OutputField::GasViscosity, OutputField::Cg, OutputField::GasDensity,
-           OutputField::Sg});
-    Group(report, gorMode, "Water",
-          {OutputField::Rsw, OutputField::Bw, OutputField::WaterViscosity, OutputField::Cw, OutputField::WaterDensity,
-           OutputField::Sw});
-    Group(report, gorMode, "Rock and totals", {OutputField::Cf, OutputField::Ct});
+    for (const ResultGroup& group : kResultGroups) Group(report, gorMode, group.heading, group.fields);
     const std::vector<Diagnostic>& warnings = report.run.outputs->warnings;
     if (warnings.empty()) return;
     out_ << "  Warnings\n";
@@ -148,7 +139,7 @@ class TextWriter final : public ReportWriter {
 
  private:
   void Group(const CaseReport& report, GorSelectorMode gorMode, std::string_view heading,
-             std::initializer_list<OutputField> fields) {
+             std::span<const OutputField> fields) {
     constexpr std::size_t kCaptionWidth = 34;
     constexpr std::size_t kIntegerWidth = 8;  // digits before the point, right-aligned
     const DisplayedOutputs& outputs = *report.run.outputs;

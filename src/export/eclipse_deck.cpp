@@ -329,6 +329,55 @@ std::string CheckExampleDeck(const BlackOilTables& t) {
   return {};
 }
 
+namespace {
+
+// The tables of an export, built and checked, in field units and as written in `units`;
+// false with the reason when they cannot be written.
+bool BuildExportTables(const CalculationCase& c, bool strict, const std::optional<LabData>& lab, UnitSystem units,
+                       BlackOilTables& tables, BlackOilTables& written, std::string& error) {
+  BlackOilOptions options;
+  options.strict = strict;
+  if (lab && TuningInForce(c.selection)) IncludeLabPressures(*lab, options);
+  if (!BuildBlackOilTables(c, options, tables, error)) return false;
+  if (const std::string gas = ImpuritiesDescription(c.inputs.impurities); !gas.empty()) {
+    tables.notes.push_back("Gas impurities " + gas);
+  }
+  error = CheckBlackOilTables(AsWritten(tables, tables.significantDigits));
+  if (!error.empty()) return false;
+  written = InUnits(tables, units);
+  if (written.significantDigits == 0) {
+    error = "the tables in " + std::string(UnitsOf(units).keyword) +
+            " units cannot be written in order: " + CheckBlackOilTables(AsWritten(written, 17));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool PreviewEclipseExport(const CalculationCase& c, UnitSystem units, ExportPreview& preview, std::string& error,
+                          const std::optional<LabData>& lab) {
+  BlackOilTables tables, written;
+  if (!BuildExportTables(c, false, lab, units, tables, written, error)) return false;
+  const DeckUnits& u = UnitsOf(units);
+  preview = ExportPreview{};
+  preview.units = u.keyword;
+  for (const std::string_view keyword : EclipseKeywords(written)) preview.keywords.emplace_back(keyword);
+  if (written.deadOil) {
+    preview.tables = "dead oil: " + std::to_string(written.deadOilTable.size()) + " PVDO rows";
+  } else {
+    preview.tables = std::to_string(written.liveOil.size()) + " PVTO records, " + std::to_string(written.gas.size()) +
+                     " PVDG rows; bubble point " + Number(written.bubblePoint) + " " + u.pressure + ", Rs " +
+                     Number(written.initialRs) + " " + u.gasRatio;
+  }
+  preview.notes = written.notes;
+  for (const TableAdjustment& adjustment : written.adjustments) {
+    preview.adjustments.push_back(AdjustmentText(adjustment, units));
+  }
+  preview.deckError = CheckExampleDeck(tables);
+  return true;
+}
+
 ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& request, BlackOilTables& tables) {
   ExportOutcome outcome;
   const std::filesystem::path tablesPath(request.tablesPath);
@@ -338,25 +387,14 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
         "the tables and the deck would be the same file (" + request.tablesPath + "): give the deck a name of its own";
     return outcome;
   }
-  BlackOilOptions options;
-  options.strict = request.strict;
-  if (request.lab && TuningInForce(c.selection)) IncludeLabPressures(*request.lab, options);
-  if (!BuildBlackOilTables(c, options, tables, outcome.error)) return outcome;
-  if (withDeck) outcome.error = CheckExampleDeck(tables);
-  if (outcome.error.empty()) outcome.error = CheckBlackOilTables(AsWritten(tables, tables.significantDigits));
-  if (!outcome.error.empty()) return outcome;
-
-  const BlackOilTables written = InUnits(tables, request.units);
-  if (written.significantDigits == 0) {
-    outcome.error = "the tables in " + std::string(UnitsOf(request.units).keyword) +
-                    " units cannot be written in order: " + CheckBlackOilTables(AsWritten(written, 17));
+  BlackOilTables written;
+  if (!BuildExportTables(c, request.strict, request.lab, request.units, tables, written, outcome.error)) {
     return outcome;
   }
-  BlackOilTables noted = written;
-  if (const std::string gas = ImpuritiesDescription(c.inputs.impurities); !gas.empty()) {
-    noted.notes.push_back("Gas impurities " + gas);
-  }
-  const std::string text = EclipseTablesText(noted, request.title, CorrelationsDescription(c.selection), request.units);
+  if (withDeck) outcome.error = CheckExampleDeck(tables);
+  if (!outcome.error.empty()) return outcome;
+  const std::string text =
+      EclipseTablesText(written, request.title, CorrelationsDescription(c.selection), request.units);
   std::string deck;
   if (withDeck) {
     const std::filesystem::path deckPath(request.deckPath);

@@ -57,6 +57,23 @@ struct ExportOutcome {
   bool ok() const { return error.empty(); }
 };
 
+// What an export of the case writes, for a face to show before anything is saved: the
+// unit set, the keywords, the tables in a line, the notes and every value adjusted from
+// the correlations' (AdjustmentText), all in `units`, and why the example deck cannot be
+// written (empty when it can). False with the reason in words where ExportEclipse would
+// refuse the tables.
+struct ExportPreview {
+  std::string units;  // "FIELD" or "METRIC"
+  std::vector<std::string> keywords;
+  std::string tables;  // "16 PVTO records, 20 PVDG rows; bubble point 2203.284 psia, Rs 0.5 MSCF/STB"
+  std::vector<std::string> notes;
+  std::vector<std::string> adjustments;
+  std::string deckError;
+};
+// `lab`: the report a tuning in force was fitted to (EclipseExport::lab).
+bool PreviewEclipseExport(const CalculationCase& calculationCase, UnitSystem units, ExportPreview& preview,
+                          std::string& error, const std::optional<LabData>& lab = std::nullopt);
+
 // Builds and checks the tables, then writes the tables file and, when asked, the deck.
 // Nothing is written when the case cannot be described, a check fails, the two paths name
 // the same file, or either file cannot be written in full; `error` then says why. Each

@@ -33,14 +33,16 @@ class Column {
   double y() const { return y_; }
   void skip(double pt) { y_ += points(pt); }
 
+  // A bold line that wraps when it is longer than the column.
   void heading(const QString& text, double size) {
     QFont font = painter_.font();
     font.setPointSizeF(size);
     font.setBold(true);
     painter_.setFont(font);
-    const QRectF box(area_.left(), y_, area_.width(), QFontMetricsF(font, painter_.device()).height());
-    painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
-    y_ = box.bottom() + points(2);
+    const QRectF bound =
+        painter_.boundingRect(QRectF(area_.left(), y_, area_.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, text);
+    painter_.drawText(bound, Qt::AlignLeft | Qt::TextWordWrap, text);
+    y_ = bound.bottom() + points(2);
   }
 
   void paragraph(const QString& text, double size) {
@@ -93,16 +95,19 @@ class Column {
   double y_;
 };
 
+// Plots are laid out at this size, where the chart's fonts read well, then scaled.
+constexpr QSizeF kPlotSize(520, 360);
+
 void PaintPlot(QPainter& painter, const QRectF& target, const PlotInfo& plot, const PressureTable& table,
-               GorSelectorMode mode) {
+               GorSelectorMode mode, UnitSystem units) {
   QGraphicsScene scene;
   auto* chart = new QChart;  // owned by the scene
   scene.addItem(chart);
   // Laid out at a size where the chart's fonts read well, then scaled onto the page.
-  const QSizeF size(520, 360);
+  const QSizeF size = kPlotSize;
   chart->setGeometry(QRectF(QPointF(0, 0), size));
   chart->setBackgroundVisible(false);
-  PlotCase(*chart, plot, table, mode);
+  PlotCase(*chart, plot, table, mode, units);
   chart->setTitle(QString::fromLatin1(plot.title));
   // The chart lays out its axes, labels and legend on posted layout requests.
   QCoreApplication::sendPostedEvents();
@@ -111,6 +116,52 @@ void PaintPlot(QPainter& painter, const QRectF& target, const PlotInfo& plot, co
   scene.render(&painter, target, QRectF(QPointF(0, 0), size), Qt::KeepAspectRatio);
 }
 
+// The case against pressure across the page: a row of short names with units, then a
+// row per pressure, those at the bubble point and the reservoir pressure in bold.
+void PaintPressureTable(QPainter& painter, Column& column, const QRectF& area, const SheetTable& table) {
+  QFont font = painter.font();
+  font.setPointSizeF(7.5);
+  font.setBold(false);
+  const double line = QFontMetricsF(font, painter.device()).height() * 1.2;
+  const int columns = int(table.headers.size());
+  // The note column takes what the numbers leave.
+  const double width = area.width() / (columns - 1 + 2.2);
+  double y = column.y();
+  const auto cell = [&](int index, const QString& text) {
+    const double left = area.left() + index * width;
+    const double pad = index == columns - 1 ? column.points(6) : 0;
+    const QRectF box(left + pad, y, index == columns - 1 ? area.right() - left - pad : width - column.points(3), line);
+    const bool words = index == 0 || index == columns - 1;
+    painter.drawText(box, (words ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, text);
+  };
+  // Each header on two lines: the name, then its unit.
+  font.setBold(true);
+  painter.setFont(font);
+  for (int i = 0; i < columns; ++i) {
+    QString header = WithUnitSymbols(Text(table.headers[std::size_t(i)]));
+    const qsizetype unit = header.indexOf(QStringLiteral(" ["));
+    cell(i, unit < 0 ? header : header.left(unit));
+    if (unit >= 0) {
+      y += line;
+      cell(i, header.mid(unit + 1));
+      y -= line;
+    }
+  }
+  y += 2 * line;
+  const QPen pen = painter.pen();
+  for (std::size_t r = 0; r < table.rows.size() && y + line <= area.bottom(); ++r) {
+    font.setBold(table.marked[r]);
+    painter.setFont(font);
+    for (int i = 0; i < columns; ++i) cell(i, Text(table.rows[r][std::size_t(i)]));
+    painter.setPen(QPen(QColor(215, 215, 215), 0));
+    painter.drawLine(QPointF(area.left(), y + line), QPointF(area.right(), y + line));
+    painter.setPen(pen);
+    y += line;
+  }
+}
+
+QString UnitsName(UnitSystem units) { return units == UnitSystem::Metric ? Tr("metric units") : Tr("field units"); }
+
 }  // namespace
 
 void PaintCaseReport(QPainter& painter, const QRect& page, const CaseSheet& sheet,
@@ -118,9 +169,12 @@ void PaintCaseReport(QPainter& painter, const QRect& page, const CaseSheet& shee
   painter.save();
   painter.setPen(Qt::black);
   Column top(painter, page);
-  top.paragraph(
-      Tr("Tarnvik PVT report, %1").arg(QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)),
-      8);
+  QString about =
+      Tr("Tarnvik %1 PVT report, %2; %3")
+          .arg(QStringLiteral(TARNVIK_VERSION),
+               QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat), UnitsName(sheet.units));
+  about += sheet.fileName.empty() ? Tr("; not saved to a file") : Tr("; case file %1").arg(Text(sheet.fileName));
+  top.paragraph(about, 8);
   top.heading(sheet.title.empty() ? Tr("(untitled case)") : Text(sheet.title), 15);
   top.skip(4);
 
@@ -136,7 +190,11 @@ void PaintCaseReport(QPainter& painter, const QRect& page, const CaseSheet& shee
   if (sheet.results.empty()) {
     right.paragraph(Tr("Not calculated."), 9);
   } else {
-    right.table(sheet.results, 8.5);
+    for (const SheetGroup& group : sheet.results) {
+      right.heading(Text(group.heading), 8.5);
+      right.table(group.rows, 8.5);
+      right.skip(-3);
+    }
   }
 
   Column bottom(painter, QRectF(page.left(), std::max(left.y(), right.y()), page.width(), page.height()));
@@ -148,13 +206,22 @@ void PaintCaseReport(QPainter& painter, const QRect& page, const CaseSheet& shee
   if (plotted) {
     std::string error;
     const PressureTable table = BuildPressureTable(*plotted, {}, error);
-    if (error.empty()) {
-      const double height = std::min(half * 0.8, page.bottom() - bottom.y());
-      if (height > bottom.points(72)) {
-        PaintPlot(painter, QRectF(page.left(), bottom.y(), half, height), kPlots[0], table, plotted->gorMode);
-        PaintPlot(painter, QRectF(page.left() + half + gap, bottom.y(), half, height), kPlots[2], table,
-                  plotted->gorMode);
-      }
+    // The plots as large as leaves room for the table of the case below them.
+    const SheetTable rows = PressureSheet(*plotted, sheet.units, 12);
+    const double tableHeight = rows.rows.empty() ? 0 : bottom.points(11) * double(rows.rows.size() + 4);
+    const double height =
+        std::min(half * kPlotSize.height() / kPlotSize.width(), page.bottom() - bottom.y() - tableHeight);
+    if (error.empty() && height > bottom.points(72)) {
+      PaintPlot(painter, QRectF(page.left(), bottom.y(), half, height), kPlots[0], table, plotted->gorMode,
+                sheet.units);
+      PaintPlot(painter, QRectF(page.left() + half + gap, bottom.y(), half, height), kPlots[2], table, plotted->gorMode,
+                sheet.units);
+      bottom.skip(height / bottom.points(1) + 6);
+    }
+    if (!rows.rows.empty() && page.bottom() - bottom.y() > bottom.points(40)) {
+      bottom.heading(Tr("The case against pressure"), 10.5);
+      PaintPressureTable(painter, bottom, QRectF(page.left(), bottom.y(), page.width(), page.bottom() - bottom.y()),
+                         rows);
     }
   }
   painter.restore();

@@ -1,6 +1,8 @@
-// The one-page report of a case, laid out for paper: the title, the inputs with their
-// units, the correlations in force, the 21 results, what the status line warns of, and
-// the plots of Rs and Bo and of z and Bg against pressure.
+// The one-page report of a case, laid out for paper, in the units shown: the program's
+// version, the date and the case file, the title, the inputs with their units, the
+// correlations in force (and the tuning), the 21 results by fluid, what the status line
+// warns of, the plots of Rs and Bo and of z and Bg against pressure, and a table of the
+// case against pressure.
 #pragma once
 #include <QString>
 #include <optional>

@@ -35,7 +35,9 @@ QTableWidget* MakeLabTable(const char* name, QWidget* parent) {
   return table;
 }
 
-QString LabUnitText(const LabQuantity& q, UnitSystem system) { return WithUnitSymbols(FromView(UnitIn(q, system))); }
+QString LabUnitText(const LabQuantity& q, UnitSystem system) {
+  return WithUnitSymbols(FromView(ShownUnitIn(q, system)));
+}
 
 std::optional<double> LabPointValue(const LabPoint& point, LabColumn column) {
   if (column == LabColumn::Pressure) return point.pressure;

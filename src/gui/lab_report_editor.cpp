@@ -32,7 +32,7 @@ constexpr std::array<const char*, LabReportEditor::kColumnCount> kColumnHeaders 
                                                                                    "co",       "z",  "Bg"};
 
 QString ShownText(double value, const LabQuantity& q, UnitSystem system) {
-  return QString::fromStdString(FormatShortest(LabValueIn(value, q, system)));
+  return QString::fromStdString(FormatShortest(LabValueShown(value, q, system)));
 }
 
 bool Blank(const QString& text) { return text.trimmed().isEmpty(); }
@@ -158,7 +158,7 @@ void LabReportEditor::convertTyped(UnitSystem system) {
   const auto convert = [&](const QString& text, const LabQuantity& q) {
     std::optional<double> value;
     if (!ParseNumberField(text.toStdString(), value) || !value) return text;
-    return QString::fromStdString(FormatShortest(LabValueIn(LabValueFrom(*value, q, from), q, system)));
+    return QString::fromStdString(FormatShortest(LabValueShown(LabValueFromShown(*value, q, from), q, system)));
   };
   filling_ = true;
   for (std::size_t i = 0; i < kKeyCount; ++i) keys_[i]->setText(convert(keys_[i]->text(), kLabKeys[i]));

@@ -85,7 +85,7 @@ TypedLabText LabFileText(const TypedLabReport& typed, UnitSystem system) {
     const auto& cells = typed.rows[row.index];
     for (std::size_t c = 0; c < cells.size(); ++c) {
       if (c > 0) text += ',';
-      AppendCsvField(text, cells[c].trimmed().toStdString());
+      AppendCsvField(text, LabFileTextFromShown(cells[c].trimmed().toStdString(), kLabColumns[c], system));
     }
     text += "\n";
     out.lineNames.push_back(Tr("row %1").arg(row.index + 1));

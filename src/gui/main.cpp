@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "gui/main_window.h"
+#include "gui/recent_files.h"
 #include "gui/splash_window.h"
 #include "gui/user_dialogs.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tarnvik"));
   QApplication::setApplicationVersion(QStringLiteral(TARNVIK_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("tarnvik"));
+  tarnvik::UseProgramSettings();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnvik.svg")));
 
   QCommandLineParser arguments;

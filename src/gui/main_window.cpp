@@ -31,6 +31,7 @@
 #include "gui/case_file.h"
 #include "gui/case_report.h"
 #include "gui/display_text.h"
+#include "gui/elided_label.h"
 #include "gui/gas_impurities_row.h"
 #include "gui/lab_data_page.h"
 #include "gui/recent_files.h"
@@ -134,15 +135,19 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   right->addWidget(separator);
   right->addWidget(createOutputPanel(content_));
   auto* actions = new QHBoxLayout;
-  hint_ = MakeLabel(QStringLiteral("hint"), tr("Choose the correlations first: Calculate appears then."), content_);
+  hint_ = MakeLabel(
+      QStringLiteral("hint"),
+      tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
   hint_->setWordWrap(true);
   hint_->setForegroundRole(QPalette::PlaceholderText);
   actions->addWidget(hint_, 1);
-  auto* select = new QPushButton(tr("Select Correlations"), content_);
+  auto* select = new QPushButton(tr("&Select Correlations"), content_);
   select->setObjectName(QStringLiteral("Command3"));
+  select->setToolTip(tr("Chooses the oil family, the gas and the rock correlation (F4)"));
   connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
-  calculateButton_ = new QPushButton(tr("Calculate PVT Properties"), content_);
+  calculateButton_ = new QPushButton(tr("&Calculate PVT Properties"), content_);
   calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setToolTip(tr("Calculates the case as typed (F9, Ctrl+Enter; Enter in a box)"));
   calculateButton_->setDefault(true);
   calculateButton_->hide();
   connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
@@ -160,13 +165,19 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(0);
   stack->addWidget(scroll_, 1);
-  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), central);
+  statusScroll_ = new QScrollArea(central);
+  statusScroll_->setObjectName(QStringLiteral("statusScroll"));
+  statusScroll_->setWidgetResizable(true);
+  statusScroll_->setFrameShape(QFrame::StyledPanel);
+  statusScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), statusScroll_);
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   status_->setContentsMargins(6, 3, 6, 3);
-  status_->setFrameShape(QFrame::StyledPanel);
-  status_->hide();
-  stack->addWidget(status_);
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  statusScroll_->setWidget(status_);
+  statusScroll_->hide();
+  stack->addWidget(statusScroll_);
   setCentralWidget(central);
 
   // Window load: fill the two unit selectors, GOR first.
@@ -223,7 +234,9 @@ void MainWindow::createActions() {
   };
   openAction_ = action("a7", tr("&Open"), QKeySequence::Open, &MainWindow::openCase);
   saveAction_ = action("saveAction", tr("&Save"), QKeySequence::Save, &MainWindow::saveCase);
-  saveAsAction_ = action("a8", tr("&Save As.."), QKeySequence::SaveAs, &MainWindow::saveCaseAs);
+  // Bound explicitly: the platform's Save As key is empty outside GNOME and KDE.
+  saveAsAction_ =
+      action("a8", tr("Save &As.."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveCaseAs);
   printAction_ = action("a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
   reportAction_ = action("reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
                          &MainWindow::exportReport);
@@ -237,6 +250,15 @@ void MainWindow::createActions() {
       action("labAction", tr("&Lab Data and Tuning..."), QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::showLabData);
   labAction_->setToolTip(tr("Lab data of the oil: the oil families ranked against them, and a family tuned to them"));
   aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
+  // Keys of the two buttons, wherever the focus is in the window.
+  selectAction_ =
+      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations);
+  calculateAction_ =
+      action("calculateAction", tr("Calculate"), QKeySequence(Qt::Key_F9), &MainWindow::calculateIfReady);
+  calculateAction_->setShortcuts(
+      {QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  addAction(selectAction_);
+  addAction(calculateAction_);
   connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
 }
 
@@ -314,7 +336,7 @@ void MainWindow::createToolBar() {
 QWidget* MainWindow::createInputPanel(QWidget* parent) {
   auto* group = new QGroupBox(tr("Case and reservoir"), parent);
   auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(3);
+  grid->setVerticalSpacing(1);
   grid->addWidget(MakeLabel(QStringLiteral("Label29"), tr("Title"), group), 0, 0);
   title_ = new QLineEdit(group);
   title_->setObjectName(QStringLiteral("Text1"));
@@ -353,7 +375,7 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     box->setObjectName(FromView(row.box));
     box->setToolTip(Translated("MainWindow", row.toolTip));
     box->setAlignment(Qt::AlignRight);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
     boxMarks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
     boxMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("PartlyRead"));
     boxMarks_[i]->setVisible(false);
@@ -361,9 +383,7 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
         box->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), QLineEdit::LeadingPosition);
     rangeMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("OutsideData"));
     rangeMarks_[i]->setVisible(false);
-    connect(box, &QLineEdit::returnPressed, this, [this] {
-      if (!calculateButton_->isHidden()) calculate();
-    });
+    connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculateIfReady);
     boxes_[i] = box;
     if (!row.label.empty()) {
       boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption), group);
@@ -396,10 +416,12 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  auto* fluids = new QGroupBox(tr("Fluids"), panel);
+  // One line: the fluids whose inputs show.
+  auto* fluids = new QWidget(panel);
   fluids->setObjectName(QStringLiteral("Frame1"));
   auto* fluidLayout = new QHBoxLayout(fluids);
-  fluidLayout->setContentsMargins(9, 2, 9, 4);
+  fluidLayout->setContentsMargins(6, 0, 6, 0);
+  fluidLayout->addWidget(new QLabel(tr("Fluids:"), fluids));
   oilCheck_ = new QCheckBox(tr("Oil"), fluids);
   gasCheck_ = new QCheckBox(tr("Gas"), fluids);
   waterCheck_ = new QCheckBox(tr("Water"), fluids);
@@ -411,22 +433,26 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
     check->setToolTip(tr("Shows or hides the inputs of this fluid; hidden values still count."));
     fluidLayout->addWidget(check);
   }
-  connect(oilCheck_, &QCheckBox::clicked, this, &MainWindow::applyOilCheck);
-  connect(gasCheck_, &QCheckBox::clicked, this, &MainWindow::applyGasCheck);
-  connect(waterCheck_, &QCheckBox::clicked, this, &MainWindow::applyWaterCheck);
+  for (QCheckBox* check : {oilCheck_, gasCheck_, waterCheck_}) {
+    connect(check, &QCheckBox::toggled, this, &MainWindow::applyFluidChecks);
+  }
   layout->addWidget(fluids);
 
   auto* chosen = new QGroupBox(panel);
   chosen->setObjectName(QStringLiteral("captionsBox"));
   auto* chosenLayout = new QVBoxLayout(chosen);
-  chosenLayout->setSpacing(2);
+  chosenLayout->setSpacing(0);
   chosenLayout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
-  oilCaption_ = MakeLabel(QStringLiteral("ocx"), QString(), chosen);
-  gasCaption_ = MakeLabel(QStringLiteral("gcx"), QString(), chosen);
-  rockCaption_ = MakeLabel(QStringLiteral("fcx"), QString(), chosen);
-  oilCaption_->setToolTip(tr("Oil correlation family"));
-  gasCaption_->setToolTip(tr("Gas characterisation"));
-  rockCaption_->setToolTip(tr("Formation-compressibility correlation"));
+  // A long caption (a tuned family's) is elided rather than widening the column.
+  const auto makeCaption = [chosen](const char* name, const QString& toolTip) {
+    auto* caption = new ElidedLabel(40, chosen);
+    caption->setObjectName(QString::fromLatin1(name));
+    caption->setBaseToolTip(toolTip);
+    return caption;
+  };
+  oilCaption_ = makeCaption("ocx", tr("Oil correlation family"));
+  gasCaption_ = makeCaption("gcx", tr("Gas characterisation"));
+  rockCaption_ = makeCaption("fcx", tr("Formation-compressibility correlation"));
   for (QLabel* caption : {oilCaption_, gasCaption_, rockCaption_}) {
     QFont font = caption->font();
     font.setBold(true);
@@ -499,7 +525,7 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
     QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption), group);
     caption->setAlignment(Qt::AlignCenter);
     QLabel* value = MakeValueField(FromView(InfoOf(phase.field).control), group);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
     value->setToolTip(Translated("MainWindow", InfoOf(phase.field).caption));
     value->installEventFilter(this);
     outputs_[IndexOf(phase.field)] = value;
@@ -518,34 +544,22 @@ void MainWindow::setBoxShown(int box, bool shown) {
   if (boxUnits_[box] != nullptr) boxUnits_[box]->setVisible(shown);
 }
 
-void MainWindow::applyOilCheck() {
-  const bool shown = oilCheck_->isChecked();
-  apiLabel_->setVisible(shown);
-  setBoxShown(Api, shown);
-  gorSelector_->setVisible(shown);
-  setBoxShown(GorOrPb, shown);
-  QLabel* pb = outputs_[IndexOf(OutputField::PbOrRsb)];
-  pb->setVisible(shown);
-  pbUnit_->setVisible(shown);
-  applyGasCheck();
-}
-
-void MainWindow::applyGasCheck() {
-  const bool shown = oilCheck_->isChecked() || gasCheck_->isChecked();
-  gasGravityLabel_->setVisible(shown);
-  setBoxShown(GasGravity, shown);
-  impurities_->caption()->setVisible(shown);
-  impurities_->setVisible(shown);
-  worLabel_->setVisible(shown);
-  setBoxShown(Wor, shown);
-  swcLabel_->setVisible(shown);
-  setBoxShown(Swc, shown);
-}
-
-void MainWindow::applyWaterCheck() {
-  const bool shown = waterCheck_->isChecked();
-  worLabel_->setVisible(shown);
-  setBoxShown(Wor, shown);
+void MainWindow::applyFluidChecks() {
+  const ShownInputs shown = InputsShown(oilCheck_->isChecked(), gasCheck_->isChecked(), waterCheck_->isChecked());
+  apiLabel_->setVisible(shown.oil);
+  setBoxShown(Api, shown.oil);
+  gorSelector_->setVisible(shown.oil);
+  setBoxShown(GorOrPb, shown.oil);
+  outputs_[IndexOf(OutputField::PbOrRsb)]->setVisible(shown.oil);
+  pbUnit_->setVisible(shown.oil);
+  gasGravityLabel_->setVisible(shown.gasGravityAndSwc);
+  setBoxShown(GasGravity, shown.gasGravityAndSwc);
+  impurities_->caption()->setVisible(shown.gasGravityAndSwc);
+  impurities_->setVisible(shown.gasGravityAndSwc);
+  swcLabel_->setVisible(shown.gasGravityAndSwc);
+  setBoxShown(Swc, shown.gasGravityAndSwc);
+  worLabel_->setVisible(shown.wor);
+  setBoxShown(Wor, shown.wor);
 }
 
 void MainWindow::selectCorrelations() {
@@ -644,6 +658,15 @@ void MainWindow::refreshTables() {
     tablesWindow_->showCase(model_.lastCase(), model_.units());
 }
 
+void MainWindow::calculateIfReady() {
+  if (calculateButton_->isHidden()) {
+    if (!model_.readyToCalculate()) return;
+    calculateButton_->show();
+    hint_->hide();
+  }
+  calculate();
+}
+
 void MainWindow::calculate() {
   model_.calculate();
   showResults();
@@ -662,7 +685,10 @@ void MainWindow::showInputs() {
   for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(true);
   gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelectorShown()));
   waterSelector_->setCurrentText(QString::fromStdString(model_.waterSelector()));
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(false);
+  for (QComboBox* selector : {gorSelector_, waterSelector_}) {
+    selector->lineEdit()->setCursorPosition(0);  // a text wider than the selector shows its start
+    selector->blockSignals(false);
+  }
   for (std::size_t i = 0; i < kInputCount; ++i) {
     const QSignalBlocker blocker(boxes_[i]);
     boxes_[i]->setText(QString::fromStdString(model_.box(i)));
@@ -690,8 +716,16 @@ void MainWindow::showUnits() {
     }
     if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(CaptionInUnits(row.unit, system)));
   }
-  for (int item = 0; item < gorSelector_->count(); ++item) {
-    gorSelector_->setItemText(item, FromView(GorSelectorShown(kGorSelectorItems[std::size_t(item)], system)));
+  {
+    // Renaming the current item would put its text into the selector and the case: the
+    // selector keeps the case's text, and only the items' unit words change.
+    const QSignalBlocker blocker(gorSelector_);
+    const auto items = GorSelectorItemsShown(system);
+    for (int item = 0; item < gorSelector_->count(); ++item) {
+      gorSelector_->setItemText(item, FromView(items[std::size_t(item)]));
+    }
+    gorSelector_->setEditText(QString::fromStdString(model_.gorSelectorShown()));
+    gorSelector_->lineEdit()->setCursorPosition(0);
   }
   const auto relabel = [&](const auto& rows) {
     for (const ResultLabel& row : rows) {
@@ -719,10 +753,11 @@ void MainWindow::showCaptions() {
     oil += tr(" (tuned to lab data)");
     oilTip += QStringLiteral("\n\n") + QString::fromStdString(TuningDescription(model_.tuning()));
   }
-  oilCaption_->setText(oil);
-  oilCaption_->setToolTip(oilTip);
-  gasCaption_->setText(QString::fromStdString(model_.captions().gas));
-  rockCaption_->setText(QString::fromStdString(model_.captions().rock));
+  oilCaption_->setBaseToolTip(oilTip);
+  oilCaption_->setFullText(oil);
+  gasCaption_->setFullText(QString::fromStdString(model_.captions().gas));
+  rockCaption_->setFullText(QString::fromStdString(model_.captions().rock));
+  growToContent();
 }
 
 void MainWindow::showResults() {
@@ -793,7 +828,8 @@ void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warni
     toolTip += tr("\n\nThe data of the correlations in force:\n%1").arg(QString::fromStdString(ranges));
   }
   if (!outside.empty()) {
-    const QString sentence = QString::fromStdString(WarningSentences(outside, c.gorMode, model_.units()));
+    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+    const QString sentence = QString::fromStdString(BoxWarningSentences(outside, blank, c.gorMode, model_.units()));
     palette.setColor(QPalette::Base, kOutsideDataTint);
     palette.setColor(QPalette::Text, Qt::black);
     toolTip += tr("\n\nOutside the data: %1.").arg(sentence);
@@ -840,7 +876,37 @@ void MainWindow::showStatus() {
   }
   status_->setText(text);
   status_->setToolTip(text);
-  status_->setVisible(!text.isEmpty());
+  statusScroll_->setVisible(!text.isEmpty());
+  fitStatus();
+  growToContent();
+}
+
+void MainWindow::fitStatus() {
+  if (statusScroll_->isHidden()) return;
+  const int frame = 2 * statusScroll_->frameWidth();
+  const QMargins margins = status_->contentsMargins();
+  const int lines = status_->fontMetrics().lineSpacing() * 3 + margins.top() + margins.bottom();
+  const int width = std::max(1, centralWidget()->width() - frame);
+  statusScroll_->setFixedHeight(std::min(status_->heightForWidth(width), lines) + frame);
+}
+
+void MainWindow::growToContent() {
+  if (!isVisible() || isMaximized() || isFullScreen()) return;
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  centralWidget()->layout()->activate();
+  // What the content needs at least, beyond what it has: the room that scroll bars make up.
+  const QSize need = content_->minimumSizeHint() - scroll_->viewport()->size();
+  if (need.width() <= 0 && need.height() <= 0) return;
+  const QSize decoration(16, 48);  // the frame and title bar, about
+  const QSize room = screen->availableGeometry().size() - decoration;
+  const QSize grown = (size() + need.expandedTo(QSize(0, 0))).boundedTo(room).expandedTo(size());
+  if (grown != size()) resize(grown);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  fitStatus();
 }
 
 void MainWindow::updateTitle() {
@@ -861,9 +927,11 @@ void MainWindow::updateRecentMenu() {
 }
 
 bool MainWindow::settleUnsavedChanges() {
-  const QString name = model_.filePath().empty()
-                           ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
-                           : FileName(model_.filePath());
+  // A long title is elided: the question and its buttons stay on the screen.
+  const QString name = fontMetrics().elidedText(
+      model_.filePath().empty() ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
+                                : FileName(model_.filePath()),
+      Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
   // Lab data typed on the Lab data page that do not read yet are in no case to save: the
   // user corrects them (Save or Cancel shows the page) or lets them go.
   if (tablesWindow_ != nullptr && tablesWindow_->labPage()->editPending()) {
@@ -890,11 +958,13 @@ bool MainWindow::settleUnsavedChanges() {
 void MainWindow::openCase() {
   if (!settleUnsavedChanges()) return;
   const QString path = dialogs_->openFileName(this, tr("PVT File Selector"), LastFolder());
-  if (!path.isEmpty()) openPath(path);
+  // Settled once: a second question would offer to save the changes just discarded.
+  if (!path.isEmpty()) openSettled(path);
 }
 
-bool MainWindow::openPath(const QString& path) {
-  if (!settleUnsavedChanges()) return false;
+bool MainWindow::openPath(const QString& path) { return settleUnsavedChanges() && openSettled(path); }
+
+bool MainWindow::openSettled(const QString& path) {
   std::vector<CaseFileEntry> records;
   QString error;
   if (!ReadCaseFile(path, records, error)) {
@@ -915,6 +985,7 @@ bool MainWindow::openPath(const QString& path) {
   model_.open(records[chosen].record, records[chosen].lab, records[chosen].gas,
               records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
   RememberFile(path);
+  updateRecentMenu();
   showInputs();
   showCaptions();
   if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
@@ -946,6 +1017,7 @@ bool MainWindow::saveTo(const QString& path) {
   }
   model_.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
   RememberFile(path);
+  updateRecentMenu();
   updateTitle();
   return true;
 }

@@ -22,6 +22,7 @@ class QToolBar;
 
 namespace tarnvik {
 
+class ElidedLabel;
 class GasImpuritiesRow;
 
 class SelectionDialog;
@@ -47,6 +48,9 @@ class MainWindow : public QMainWindow {
  public slots:
   void selectCorrelations();
   void calculate();
+  // Calculates once the Calculate button shows, or as soon as the case typed can be
+  // calculated (Enter in a box, F9, Ctrl+Enter).
+  void calculateIfReady();
   void showTables();
   // The tables window on its Lab data page.
   void showLabData();
@@ -77,6 +81,7 @@ class MainWindow : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void createActions();
@@ -86,9 +91,7 @@ class MainWindow : public QMainWindow {
   QWidget* createSidePanel(QWidget* parent);
   QWidget* createOutputPanel(QWidget* parent);
   void setBoxShown(int box, bool shown);
-  void applyOilCheck();
-  void applyGasCheck();
-  void applyWaterCheck();
+  void applyFluidChecks();
   void onToolbarAction(QAction* action);
   void discardSelectionDialog();
   void placeSelectionDialog();
@@ -104,6 +107,12 @@ class MainWindow : public QMainWindow {
   // Unphysical results tinted, with a dashed frame, and their tooltip saying why.
   void markResults();
   void showStatus();
+  // The status line at the height of its text, at most about three lines; beyond that it
+  // scrolls, and its tooltip holds it whole.
+  void fitStatus();
+  // Grows the window, as far as the screen has room, where its content no longer fits
+  // (a status line shown, a longer caption); never shrinks it.
+  void growToContent();
   void updateTitle();
   void updateRecentMenu();
   // Captions and units of inputs and results, and the GOR selector's items, in the units
@@ -111,6 +120,8 @@ class MainWindow : public QMainWindow {
   void showUnits();
   // Asks what to do with unsaved changes; false when the user keeps them (cancels).
   bool settleUnsavedChanges();
+  // Opens `path` once unsaved changes are settled.
+  bool openSettled(const QString& path);
   bool saveTo(const QString& path);
 
   std::unique_ptr<UserDialogs> dialogs_;
@@ -129,6 +140,8 @@ class MainWindow : public QMainWindow {
   QAction* tablesAction_ = nullptr;
   QAction* labAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
+  QAction* selectAction_ = nullptr;
+  QAction* calculateAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QScrollArea* scroll_ = nullptr;
@@ -158,11 +171,12 @@ class MainWindow : public QMainWindow {
   QAction* metricUnitsAction_ = nullptr;
   QLabel* pbCaption_ = nullptr;
   QLabel* pbUnit_ = nullptr;
-  QLabel* oilCaption_ = nullptr;
-  QLabel* gasCaption_ = nullptr;
-  QLabel* rockCaption_ = nullptr;
+  ElidedLabel* oilCaption_ = nullptr;
+  ElidedLabel* gasCaption_ = nullptr;
+  ElidedLabel* rockCaption_ = nullptr;
   QLabel* hint_ = nullptr;
   QPushButton* calculateButton_ = nullptr;
+  QScrollArea* statusScroll_ = nullptr;
   QLabel* status_ = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -28,6 +29,9 @@ QColor FamilyColor(std::size_t family) {
                                  0x8c564b, 0xe377c2, 0x7f7f7f, 0x17becf};
   return QColor::fromRgb(colors[family % 9]);
 }
+
+// The tuned curve: black, unlike every family's colour, its untuned form's included.
+QColor TunedColor() { return QColor(0x10, 0x10, 0x10); }
 
 struct Range {
   double low = 0;
@@ -222,7 +226,21 @@ void PlotFamilies(QChart& chart, const PlotInfo& plot, const std::array<Pressure
 }
 
 void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system) {
+  // Eleven names beside the plot, the legend as wide as the longest needs (the chart's
+  // layout would cut them otherwise); a name cut all the same shows whole on hovering.
   PrepareChart(chart, Qt::AlignRight);
+  chart.legend()->setShowToolTips(true);
+  const QFontMetricsF metrics(chart.legend()->font());
+  double longest = metrics.horizontalAdvance(QCoreApplication::translate("PvtCharts", kLabPointsName));
+  for (std::size_t i = 0; i < data.families.size(); ++i) {
+    longest =
+        std::max(longest, metrics.horizontalAdvance(FromView(OilCorrelationName(static_cast<OilCorrelation>(i)))));
+  }
+  if (data.tuned) {
+    longest = std::max(longest, metrics.horizontalAdvance(FromView(OilCorrelationName(data.tunedFamily)) +
+                                                          QCoreApplication::translate("PvtCharts", kTunedCurveSuffix)));
+  }
+  chart.legend()->setMinimumWidth(longest + metrics.height() * 3);
   auto* pressureAxis = new QValueAxis;
   pressureAxis->setTitleText(AxisTitle(QCoreApplication::translate("PvtCharts", "Pressure"), PressureUnit(system)));
   pressureAxis->setLabelFormat(QStringLiteral("%g"));
@@ -239,19 +257,20 @@ void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system) {
     all += data.families[i];
   }
   if (data.tuned) {
-    const std::size_t family = std::size_t(EffectiveOilCorrelation(data.tunedFamily));
     series.push_back(AddSeries(
         chart,
         FromView(OilCorrelationName(data.tunedFamily)) + QCoreApplication::translate("PvtCharts", kTunedCurveSuffix),
-        *data.tuned, FamilyColor(family), pressureAxis, 4));
+        *data.tuned, TunedColor(), pressureAxis, 3.5));
     all += *data.tuned;
   }
   auto* measured = new QScatterSeries;
   measured->setName(QCoreApplication::translate("PvtCharts", kLabPointsName));
   measured->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   measured->setMarkerSize(9);
-  measured->setColor(Qt::black);
-  measured->setBorderColor(Qt::white);
+  // Hollow, so that a point on the tuned curve still shows.
+  measured->setColor(Qt::white);
+  measured->setBorderColor(Qt::black);
+  measured->setPen(QPen(Qt::black, 2));
   measured->replace(data.measured);
   chart.addSeries(measured);
   measured->attachAxis(pressureAxis);

@@ -104,8 +104,9 @@ struct LabPlotData {
   double highestPressure = 1;
 };
 
-// Replaces what `chart` shows by the measured points as markers over the nine families'
-// curves, thin, Standing first, and the tuned curve in its family's colour, bolder.
+// Replaces what `chart` shows by the measured points as hollow markers over the nine
+// families' curves, thin, Standing first, and the tuned curve in black, bolder, the legend
+// under the plot.
 void PlotAgainstLab(QChart& chart, const LabPlotData& data, UnitSystem system = UnitSystem::Field);
 
 // Legend names of the measured points and of the tuned curve ("Standing tuned").

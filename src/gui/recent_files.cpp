@@ -1,5 +1,6 @@
 #include "gui/recent_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -34,6 +35,15 @@ void RememberFile(const QString& path) {
 QString LastFolder() {
   const QString folder = QSettings().value(kFolderKey).toString();
   return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void UseProgramSettings() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Tarnvik"));
+  QSettings settings;
+  if (!settings.allKeys().isEmpty()) return;
+  const QSettings before(QSettings::UserScope, QStringLiteral("Unknown Organization"),
+                         QCoreApplication::applicationName());
+  for (const QString& key : before.allKeys()) settings.setValue(key, before.value(key));
 }
 
 }  // namespace tarnvik

@@ -15,4 +15,9 @@ void RememberFile(const QString& path);
 // The folder of the last case opened or saved; the home folder before any.
 QString LastFolder();
 
+// Names the program's settings after it (organisation "Tarnvik"; the application name must
+// be set first) and, the first time, takes over what versions before kept under Qt's
+// stand-in "Unknown Organization": remembered units, recent files and folder.
+void UseProgramSettings();
+
 }  // namespace tarnvik

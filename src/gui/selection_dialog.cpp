@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -16,6 +18,13 @@
 namespace tarnvik {
 namespace {
 
+// Every item in view, without scrolling.
+void ShowAllRows(QListWidget* list) {
+  int height = 2 * list->frameWidth() + 4;
+  for (int row = 0; row < list->count(); ++row) height += list->sizeHintForRow(row);
+  list->setFixedHeight(height);
+}
+
 template <std::size_t N>
 QListWidget* MakeList(const char* name, const std::array<std::string_view, N>& items, QWidget* parent) {
   auto* list = new QListWidget(parent);
@@ -23,7 +32,7 @@ QListWidget* MakeList(const char* name, const std::array<std::string_view, N>& i
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   for (std::string_view item : items) list->addItem(FromView(item));
   list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
-  list->setMaximumHeight(list->sizeHintForRow(0) * int(N) + 2 * list->frameWidth() + 4);
+  ShowAllRows(list);
   return list;
 }
 
@@ -48,6 +57,32 @@ SelectionDialog::SelectionDialog(const CorrelationSelection& inForce, QWidget* p
   setModal(false);
 
   oilList_ = MakeList("Oilch", kOilCorrelationItems, this);
+  // Each family is marked by whether the inputs lie inside its data: rows with room for
+  // the mark from the start, and a legend under the list.
+  const int side = style()->pixelMetric(QStyle::PM_SmallIconSize);
+  oilList_->setIconSize(QSize(side, side));
+  QPixmap blank(side, side);
+  blank.fill(Qt::transparent);
+  for (int row = 0; row < oilList_->count(); ++row) oilList_->item(row)->setIcon(QIcon(blank));
+  ShowAllRows(oilList_);
+  auto* legend = new QWidget(this);
+  legend->setObjectName(QStringLiteral("oilLegend"));
+  auto* legendLayout = new QHBoxLayout(legend);
+  legendLayout->setContentsMargins(0, 0, 0, 0);
+  const std::pair<QStyle::StandardPixmap, QString> marks[] = {
+      {QStyle::SP_DialogApplyButton, tr("inputs inside the family's data")},
+      {QStyle::SP_MessageBoxWarning, tr("outside them")},
+      {QStyle::SP_MessageBoxQuestion, tr("ranges not published")}};
+  for (const auto& [icon, words] : marks) {
+    auto* mark = new QLabel(legend);
+    mark->setPixmap(style()->standardIcon(icon).pixmap(side, side));
+    legendLayout->addWidget(mark);
+    auto* text = MakeLabel("", words, legend);
+    text->setForegroundRole(QPalette::PlaceholderText);
+    legendLayout->addWidget(text);
+    legendLayout->addSpacing(6);
+  }
+  legendLayout->addStretch(1);
   gasList_ = MakeList("Gasch", kGasCharacterisationItems, this);
   okButton_ = new QPushButton(tr("OK"), this);
   okButton_->setObjectName(QStringLiteral("Command1"));
@@ -60,14 +95,15 @@ SelectionDialog::SelectionDialog(const CorrelationSelection& inForce, QWidget* p
   auto* layout = new QGridLayout(this);
   layout->addWidget(MakeLabel("Label1", tr("Oil"), this), 0, 0);
   layout->addWidget(oilList_, 1, 0, 1, 2);
-  layout->addWidget(MakeLabel("Label2", tr("Gas"), this), 2, 0);
-  layout->addWidget(gasList_, 3, 0, Qt::AlignTop);
-  layout->addWidget(MakeLabel("Label3", tr("Formation"), this), 2, 1);
-  layout->addWidget(rockList_, 3, 1, Qt::AlignTop);
-  layout->addWidget(formationLabel_, 4, 1);
-  layout->addWidget(formationList_, 5, 1);
-  layout->addWidget(okButton_, 6, 1, Qt::AlignRight);
-  layout->setRowStretch(7, 1);
+  layout->addWidget(legend, 2, 0, 1, 2);
+  layout->addWidget(MakeLabel("Label2", tr("Gas"), this), 3, 0);
+  layout->addWidget(gasList_, 4, 0, Qt::AlignTop);
+  layout->addWidget(MakeLabel("Label3", tr("Formation"), this), 3, 1);
+  layout->addWidget(rockList_, 4, 1, Qt::AlignTop);
+  layout->addWidget(formationLabel_, 5, 1);
+  layout->addWidget(formationList_, 6, 1);
+  layout->addWidget(okButton_, 7, 1, Qt::AlignRight);
+  layout->setRowStretch(8, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   setTabOrder(oilList_, gasList_);
@@ -110,6 +146,7 @@ void SelectionDialog::showFits(const std::array<FamilyFit, kOilCorrelationCount>
     }
     item->setData(Qt::UserRole, QString::fromLatin1(DataFitText(fits[i].fit).data()));
   }
+  ShowAllRows(oilList_);
 }
 
 void SelectionDialog::showSelection(const CorrelationSelection& inForce) {

@@ -4,6 +4,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,21 +12,26 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
+#include "export/eclipse_deck.h"
 #include "gui/chart_export.h"
 #include "gui/display_text.h"
 #include "gui/lab_data_page.h"
 #include "gui/pressure_range_text.h"
+#include "gui/recent_files.h"
 #include "gui/result_table_model.h"
 #include "gui/save_file.h"
 #include "gui/table_text.h"
 #include "gui/user_dialogs.h"
 #include "io/number_text.h"
+#include "model/case_model.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -98,7 +104,7 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
 }  // namespace
 
 TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), model_(model) {
   setObjectName(QStringLiteral("tablesWindow"));
   setWindowTitle(tr("Tables and Plots"));
   pressureModel_ = new ResultTableModel(this);
@@ -124,8 +130,14 @@ TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* pare
   tabs_->addTab(createPressurePage(), tr("Pressure table"));
   tabs_->addTab(createFamilyPage(), tr("Oil families"));
   tabs_->addTab(createPlotPage(), tr("Plots"));
+  // The Lab data page is taller than a small laptop screen holds: it scrolls there.
   labPage_ = new LabDataPage(dialogs_, model, this);
-  tabs_->addTab(labPage_, tr("Lab data"));
+  auto* labScroll = new QScrollArea(this);
+  labScroll->setObjectName(QStringLiteral("labScroll"));
+  labScroll->setWidgetResizable(true);
+  labScroll->setFrameShape(QFrame::NoFrame);
+  labScroll->setWidget(labPage_);
+  tabs_->addTab(labScroll, tr("Lab data"));
   connect(labPage_, &LabDataPage::labChanged, this, &TablesWindow::labChanged);
   layout->addWidget(tabs_, 1);
   connect(tabs_, &QTabWidget::currentChanged, this, &TablesWindow::updateButtons);
@@ -136,14 +148,20 @@ TablesWindow::TablesWindow(UserDialogs& dialogs, CaseModel& model, QWidget* pare
   saveCsvButton_ = MakeButton("saveTableCsv", tr("Save Table as CSV..."), this);
   savePlotButton_ = MakeButton("savePlot", tr("Save Plot..."), this);
   savePlotButton_->setToolTip(tr("Saves the plot shown as a PNG or SVG picture, by the file name's end."));
+  exportButton_ = MakeButton("exportSimulator", tr("&Export for Simulator..."), this);
+  exportButton_->setToolTip(
+      tr("Writes the case's black-oil tables (PVTO or PVDO, PVDG, PVTW, ROCK, DENSITY) and, if you like, an example "
+         "deck that includes them, in the units shown, as tarnvik-calc --export-eclipse and --deck do."));
   QPushButton* close = MakeButton("closeTables", tr("Close"), this);
   connect(copyButton_, &QPushButton::clicked, this, &TablesWindow::copyTable);
   connect(saveCsvButton_, &QPushButton::clicked, this, &TablesWindow::saveTableCsv);
   connect(savePlotButton_, &QPushButton::clicked, this, &TablesWindow::savePlot);
+  connect(exportButton_, &QPushButton::clicked, this, &TablesWindow::exportForSimulator);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   buttons->addWidget(copyButton_);
   buttons->addWidget(saveCsvButton_);
   buttons->addWidget(savePlotButton_);
+  buttons->addWidget(exportButton_);
   buttons->addStretch(1);
   buttons->addWidget(close);
   layout->addLayout(buttons);
@@ -255,7 +273,16 @@ QWidget* TablesWindow::createFamilyPage() {
 QWidget* TablesWindow::createPlotPage() {
   auto* page = new QWidget(this);
   page->setObjectName(QStringLiteral("plotPage"));
-  auto* layout = new QHBoxLayout(page);
+  auto* outer = new QVBoxLayout(page);
+  plotMessage_ = MakeLabel("plotMessage", QString(), page);
+  plotMessage_->setWordWrap(true);
+  QPalette palette = plotMessage_->palette();
+  palette.setColor(QPalette::WindowText, QColor(0xb0, 0x20, 0x20));
+  plotMessage_->setPalette(palette);
+  plotMessage_->hide();
+  outer->addWidget(plotMessage_);
+  auto* layout = new QHBoxLayout;
+  outer->addLayout(layout, 1);
   plotList_ = new QListWidget(page);
   plotList_->setObjectName(QStringLiteral("plotList"));
   plotStack_ = new QStackedWidget(page);
@@ -306,7 +333,7 @@ void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCas
 
 void TablesWindow::showLab() { labPage_->refresh(); }
 
-void TablesWindow::showLabPage() { tabs_->setCurrentWidget(labPage_); }
+void TablesWindow::showLabPage() { tabs_->setCurrentIndex(LabTab); }
 
 void TablesWindow::applyRange() { rebuild(); }
 
@@ -316,6 +343,9 @@ void TablesWindow::rebuild() {
     familyModel_->clear();
     for (QChartView* view : chartViews_) ClearPlot(*view->chart());
     showRangeError(QString());
+    plotsEmpty_ = false;
+    plotMessage_->hide();
+    plotStack_->show();
   } else {
     const CalculationCase& c = *case_;
     caseSummary_->setText(CaseSummary(c, system_));
@@ -349,6 +379,14 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   const QString failed = QString::fromStdString(FailedRowsText(table));
   failedRows_->setText(failed.isEmpty() ? failed : failed + QLatin1Char('.'));
   failedRows_->setVisible(!failed.isEmpty());
+  // Without a single computed row there is nothing to plot: the page says why instead of
+  // showing empty axes.
+  const bool noPoint =
+      std::none_of(table.rows.begin(), table.rows.end(), [](const PressureRow& row) { return !row.outcome.failed(); });
+  plotsEmpty_ = noPoint;
+  plotMessage_->setText(noPoint ? tr("No plot: %1.").arg(rangeError.isEmpty() ? failed : rangeError) : QString());
+  plotMessage_->setVisible(noPoint);
+  plotStack_->setVisible(!noPoint);
   showPlots(c, table, range.points);
   const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
   const int decimals =
@@ -431,6 +469,7 @@ void TablesWindow::updateButtons() {
   copyButton_->setEnabled(currentTableView() != nullptr);
   saveCsvButton_->setEnabled(currentTableView() != nullptr);
   savePlotButton_->setEnabled(currentChartView() != nullptr);
+  exportButton_->setEnabled(case_.has_value());
 }
 
 // The table and the plot of the page shown: those of the case once there is one; the
@@ -451,7 +490,7 @@ QTableView* TablesWindow::currentTableView() const {
 QChartView* TablesWindow::currentChartView() const {
   switch (tabs_->currentIndex()) {
     case PlotTab:
-      return case_ ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
+      return case_ && !plotsEmpty_ ? chartViews_[std::size_t(plotStack_->currentIndex())] : nullptr;
     case LabTab:
       return labPage_->currentChartView();
     default:
@@ -486,6 +525,52 @@ void TablesWindow::savePlot() {
   if (!SaveChartPicture(*view, path, error)) {
     dialogs_.showError(this, tr("Save Plot"),
                        tr("The plot could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
+  }
+}
+
+// The tables and, where asked, the deck as tarnvik-calc --export-eclipse and --deck write
+// them, in the units shown, after the user has seen what they hold and which values were
+// adjusted.
+void TablesWindow::exportForSimulator() {
+  if (!case_) return;
+  const QString title = tr("Export for Simulator");
+  ExportPreview preview;
+  std::string error;
+  if (!PreviewEclipseExport(*case_, system_, preview, error, model_.labData())) {
+    dialogs_.showError(this, title,
+                       tr("The case cannot be exported for a simulator: %1.").arg(QString::fromStdString(error)));
+    return;
+  }
+  const UserDialogs::Export choice = dialogs_.confirmExport(this, preview);
+  if (choice == UserDialogs::Export::Cancel) return;
+  const QString name = model_.filePath().empty()
+                           ? QStringLiteral("case")
+                           : QFileInfo(QString::fromStdString(model_.filePath())).completeBaseName();
+  QString path = dialogs_.saveFileName(this, title, QDir(LastFolder()).filePath(name + QStringLiteral("-pvt.inc")),
+                                       tr("Simulator include files (*.inc *.INC);;All files (*)"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".inc");
+  EclipseExport request;
+  request.tablesPath = path.toStdString();
+  request.lab = model_.labData();
+  if (choice == UserDialogs::Export::TablesAndDeck) {
+    const QFileInfo tables(path);
+    // Beside the tables, by the same name, unless that is the tables' own name.
+    const bool dataNamed = tables.suffix().compare(QStringLiteral("DATA"), Qt::CaseInsensitive) == 0;
+    const QString deck = tables.dir().filePath(tables.completeBaseName() +
+                                               (dataNamed ? QStringLiteral("-deck.DATA") : QStringLiteral(".DATA")));
+    request.deckPath = deck.toStdString();
+  }
+  request.title = model_.title();
+  request.units = system_;
+  BlackOilTables tables;
+  const ExportOutcome outcome = ExportEclipse(*case_, request, tables);
+  if (!outcome.ok()) {
+    dialogs_.showError(this, title,
+                       outcome.tablesWritten
+                           ? tr("The tables were written to \"%1\", but not the deck: %2.")
+                                 .arg(QDir::toNativeSeparators(path), QString::fromStdString(outcome.error))
+                           : tr("Nothing was written: %1.").arg(QString::fromStdString(outcome.error)));
   }
 }
 

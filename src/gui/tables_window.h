@@ -54,6 +54,8 @@ class TablesWindow : public QWidget {
   void copyTable();
   void saveTableCsv();
   void savePlot();
+  // Writes the case's black-oil tables for a simulator, and an example deck where asked.
+  void exportForSimulator();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,6 +75,7 @@ class TablesWindow : public QWidget {
   QChartView* currentChartView() const;
 
   UserDialogs& dialogs_;
+  CaseModel& model_;
   std::optional<CalculationCase> case_;
   UnitSystem system_ = UnitSystem::Field;
 
@@ -93,11 +96,14 @@ class TablesWindow : public QWidget {
   QTableView* familyView_ = nullptr;
   QListWidget* plotList_ = nullptr;
   QStackedWidget* plotStack_ = nullptr;
+  QLabel* plotMessage_ = nullptr;  // why there is no plot, when there is none
+  bool plotsEmpty_ = false;
   std::array<QChartView*, kPlots.size()> chartViews_{};
   LabDataPage* labPage_ = nullptr;
   QPushButton* copyButton_ = nullptr;
   QPushButton* saveCsvButton_ = nullptr;
   QPushButton* savePlotButton_ = nullptr;
+  QPushButton* exportButton_ = nullptr;
 };
 
 }  // namespace tarnvik

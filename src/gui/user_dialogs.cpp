@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "gui/export_dialog.h"
+
 namespace tarnvik {
 
 QString StandardDialogs::openFileName(QWidget* parent, const QString& title, const QString& folder) {
@@ -50,6 +52,12 @@ int StandardDialogs::chooseRecord(QWidget* parent, const QString& fileName, cons
 bool StandardDialogs::setUpPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   return dialog.exec() == QDialog::Accepted;
+}
+
+UserDialogs::Export StandardDialogs::confirmExport(QWidget* parent, const ExportPreview& preview) {
+  ExportDialog dialog(preview, parent);
+  if (dialog.exec() != QDialog::Accepted) return Export::Cancel;
+  return dialog.writeDeck() ? Export::TablesAndDeck : Export::Tables;
 }
 
 }  // namespace tarnvik

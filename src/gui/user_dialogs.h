@@ -1,5 +1,5 @@
 // The dialogs the window asks the user through: file names, messages, the choice of a
-// record, unsaved changes and the print dialog. The program uses the standard dialogs;
+// record, unsaved changes, the print dialog and what an export will write. The program uses the standard dialogs;
 // tests answer them in advance.
 #pragma once
 #include <QString>
@@ -9,6 +9,8 @@ class QPrinter;
 class QWidget;
 
 namespace tarnvik {
+
+struct ExportPreview;
 
 class UserDialogs {
  public:
@@ -32,6 +34,10 @@ class UserDialogs {
   virtual int chooseRecord(QWidget* parent, const QString& fileName, const QStringList& titles) = 0;
   // Lets the user set up `printer`; false when the user cancels.
   virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+  // Shows what an export for a simulator will write: the user cancels, or saves the tables
+  // with or without the example deck.
+  enum class Export { Cancel, Tables, TablesAndDeck };
+  virtual Export confirmExport(QWidget* parent, const ExportPreview& preview) = 0;
 };
 
 // The standard file, message, input and print dialogs.
@@ -44,6 +50,7 @@ class StandardDialogs : public UserDialogs {
   Unsaved askUnsaved(QWidget* parent, const QString& name) override;
   int chooseRecord(QWidget* parent, const QString& fileName, const QStringList& titles) override;
   bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+  Export confirmExport(QWidget* parent, const ExportPreview& preview) override;
 };
 
 }  // namespace tarnvik

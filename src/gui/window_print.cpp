@@ -42,7 +42,11 @@ void PaintWindow(QPainter& painter, const QRect& page, const QString& heading, c
   painter.save();
   painter.translate(page.left() + (page.width() - size.width() * scale) / 2, page.top());
   painter.scale(scale, scale);
-  painter.setFont(headingFont);
+  // A font in points would be sized for the printer's resolution and then scaled again:
+  // the heading takes its size in the window's pixels, as the content does.
+  QFont font = headingFont;
+  if (font.pointSizeF() > 0) font.setPixelSize(std::max(1, qRound(font.pointSizeF() * content.logicalDpiY() / 72.0)));
+  painter.setFont(font);
   painter.setPen(content.palette().color(QPalette::WindowText));
   painter.drawText(QRectF(0, 0, size.width(), headingHeight), Qt::AlignCenter, heading);
   content.render(&painter, QPoint(0, int(headingHeight)), QRegion(), QWidget::DrawChildren);

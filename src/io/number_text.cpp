@@ -301,4 +301,20 @@ std::string FormatSignificant(double value, int digits) {
   return std::string(buffer.data(), end);
 }
 
+std::string PlainDigits(std::string_view shown) {
+  const bool negative = !shown.empty() && shown.front() == '-';
+  const std::string_view digits = shown.substr(negative ? 1 : 0);
+  const auto point = digits.find('.');
+  if (digits.empty() || digits.find_first_not_of("0123456789.") != std::string_view::npos ||
+      point == std::string_view::npos || digits.find('.', point + 1) != std::string_view::npos) {
+    return std::string(shown);
+  }
+  std::string whole(digits.substr(0, point));
+  const std::string_view decimals = digits.substr(point + 1);
+  if (whole.empty()) whole = "0";
+  std::string text = decimals.empty() ? whole : whole + '.' + std::string(decimals);
+  if (negative && text.find_first_not_of("0.") != std::string::npos) text.insert(0, 1, '-');
+  return text;
+}
+
 }  // namespace tarnvik

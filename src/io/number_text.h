@@ -45,6 +45,11 @@ inline std::string FormatPattern(double value, std::string_view pattern) {
   return FormatDecimals(value, PatternDecimals(pattern));
 }
 
+// A number as a digit pattern shows it, written as plain text for a reader: a leading
+// zero before the point, no point without decimals. ".861" → "0.861", "2203." → "2203",
+// "." → "0", "-.5" → "-0.5"; any other text (empty, words) is returned as it is.
+std::string PlainDigits(std::string_view shown);
+
 // The shortest plain decimal text (no exponent) that reads back as the same double:
 // 35.5 → "35.5", 0.1 → "0.1", -2 → "-2". ±inf is written "1e999" / "-1e999", which
 // reads back as ±inf; NaN gives an empty text.

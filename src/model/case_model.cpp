@@ -138,6 +138,11 @@ CalculationCase CaseModel::currentCase() const {
   return {inputs, gorMode, WaterModeFromText(waterSelector_), selection_};
 }
 
+bool CaseModel::readyToCalculate() const {
+  const auto typed = [this](std::size_t box) { return boxes_[box].text.find_first_not_of(" \t") != std::string::npos; };
+  return typed(2) && typed(3);
+}
+
 const RunOutput& CaseModel::calculate() {
   const CalculationCase c = currentCase();
   inputs_ = c.inputs;
@@ -146,6 +151,7 @@ const RunOutput& CaseModel::calculate() {
   const CalculationOutcome outcome = Calculate(c);
   run_ = PresentRun(outcome, c.gorMode, units_);
   lastRunFailed_ = !run_.outputs;
+  lastStatus_ = outcome.zFactorStatus;
   // The caption and unit of the bubble-point/GOR field go with its value: a failed run
   // that leaves earlier values on screen leaves their caption too.
   if (run_.pbCaption && (run_.outputs || !shown_)) pbMode_ = c.gorMode;
@@ -163,9 +169,16 @@ std::vector<Diagnostic> CaseModel::currentWarnings() const { return Warnings(Cal
 
 void CaseModel::updateStatus() {
   const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
-  status_ = StatusText(lastRunFailed_ ? run_.message : std::nullopt, shown, shownMode_);
+  // A z-factor failure: the program's message, then what it means for this case.
+  std::optional<std::string> failure;
+  if (lastRunFailed_ && run_.message && lastCase_) {
+    failure = std::string(*run_.message) + ". " +
+              ZFactorExplanation(lastStatus_, lastCase_->inputs, lastCase_->selection.gasCharacterisation, units_);
+  }
+  status_ = StatusText(failure ? std::optional<std::string_view>(*failure) : std::nullopt, shown, shownMode_);
   if (shown != nullptr) {
-    for (const std::string& more : {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_)}) {
+    for (const std::string& more :
+         {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_, units_)}) {
       if (!more.empty()) status_ += (status_.empty() ? "" : ". ") + more;
     }
   }
@@ -231,8 +244,10 @@ void CaseModel::open(const CaseRecord& record, std::string path) {
   inputs_ = InputsOf(record.numbers);
   inputsFilled_ = true;
   impurityBoxes_ = {};
-  const auto numbers = NumbersOf(inputs_);
-  for (std::size_t i = 0; i < kInputCount; ++i) boxes_[i] = {BoxText(*numbers[i]), UnitSystem::Field};
+  // A number never filled (a box saved blank) opens as a blank box.
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    boxes_[i] = {record.numbers[i] ? BoxText(*record.numbers[i]) : std::string(), UnitSystem::Field};
+  }
   ApplyRecordSelection(record, selection_, captions_);
   markSaved(std::move(path));
 }

@@ -114,6 +114,9 @@ class CaseModel {
 
   // The case the boxes, selectors and choices hold now, read by the text-to-number rule.
   CalculationCase currentCase() const;
+  // Whether the case typed holds what every calculation needs, the temperature and the
+  // pressure (the correlations in force have their defaults): Enter calculates then.
+  bool readyToCalculate() const;
 
   // Calculates from the boxes and selectors as they are. On a z-factor failure the values
   // shown stay those of the calculation before, and the status says so.
@@ -195,6 +198,7 @@ class CaseModel {
 
   RunOutput run_;
   bool lastRunFailed_ = false;
+  ZFactorStatus lastStatus_ = ZFactorStatus::Success;
   std::optional<CalculationOutcome> shownOutcome_;
   std::optional<DisplayedOutputs> shown_;
   GorSelectorMode shownMode_ = GorSelectorMode::BubblePoint;

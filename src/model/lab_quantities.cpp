@@ -1,5 +1,9 @@
 #include "model/lab_quantities.h"
 
+#include <cmath>
+
+#include "io/number_text.h"
+
 namespace tarnvik {
 
 double LabValueIn(double value, const LabQuantity& q, UnitSystem units) {
@@ -24,6 +28,48 @@ std::array<std::optional<double>, kLabKeys.size()> KeyValuesOf(const LabData& da
   set(LabKey::GasGravity, data.gasGravity);
   set(LabKey::DeadOilViscosity, data.deadOilViscosity);
   return values;
+}
+
+namespace {
+
+// Shown values per value in the file's units: 1e6 microsips per 1/psi, 1e5 (1e-5/bar) per
+// 1/bar for the oil compressibility; 1 otherwise.
+double ShownPerFileUnit(const LabQuantity& q, UnitSystem units) {
+  if (&q != &LabQuantityOf(LabColumn::OilCompressibility)) return 1;
+  return units == UnitSystem::Metric ? 1e5 : units::kMicrosipsPerInvPsi;
+}
+
+// Twelve significant digits: a scaled value shows as typed (12.3, not 12.300000000000001).
+double Rounded(double value) {
+  if (value == 0 || !std::isfinite(value)) return value;
+  const double scale = std::pow(10.0, 11 - std::floor(std::log10(std::abs(value))));
+  return std::round(value * scale) / scale;
+}
+
+}  // namespace
+
+std::string_view ShownUnitIn(const LabQuantity& q, UnitSystem units) {
+  if (&q == &LabQuantityOf(LabColumn::OilCompressibility)) {
+    return units == UnitSystem::Metric ? "1e-5/bar" : "microsips";
+  }
+  return UnitIn(q, units);
+}
+
+double LabValueShown(double value, const LabQuantity& q, UnitSystem units) {
+  const double scale = ShownPerFileUnit(q, units);
+  const double inFile = LabValueIn(value, q, units);
+  return scale == 1 ? inFile : Rounded(inFile * scale);
+}
+
+double LabValueFromShown(double shown, const LabQuantity& q, UnitSystem units) {
+  return LabValueFrom(shown / ShownPerFileUnit(q, units), q, units);
+}
+
+std::string LabFileTextFromShown(std::string_view typed, const LabQuantity& q, UnitSystem units) {
+  const double scale = ShownPerFileUnit(q, units);
+  std::optional<double> value;
+  if (scale == 1 || !ParseNumberField(typed, value) || !value) return std::string(typed);
+  return FormatShortest(*value / scale);
 }
 
 std::optional<double>* CellOf(LabPoint& point, LabColumn column) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/unit_system.h"
@@ -76,6 +77,16 @@ double LabValueFrom(double value, const LabQuantity& q, UnitSystem units);
 
 // The header's values of `data` by LabKey (empty where it has none).
 std::array<std::optional<double>, kLabKeys.size()> KeyValuesOf(const LabData& data);
+// How the Lab data page shows and takes a quantity: in the units the rest of the program
+// shows it in, the oil compressibility in microsips (1e-5/bar in Metric) where the lab
+// file keeps 1/psi (1/bar); every other quantity in the file's units.
+std::string_view ShownUnitIn(const LabQuantity& q, UnitSystem units);
+// A value in the correlations' units as shown, and a shown value back.
+double LabValueShown(double value, const LabQuantity& q, UnitSystem units);
+double LabValueFromShown(double shown, const LabQuantity& q, UnitSystem units);
+// A text typed in the shown units as the lab file writes it, in the file's units; a text
+// that is not one number is returned as it is, for the reader to refuse in words.
+std::string LabFileTextFromShown(std::string_view typed, const LabQuantity& q, UnitSystem units);
 
 // A point's value in a column other than pressure; null for pressure.
 std::optional<double>* CellOf(LabPoint& point, LabColumn column);

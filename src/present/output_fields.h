@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "base/unit_system.h"
@@ -113,6 +114,27 @@ constexpr OutputFieldInfo FieldInfo(OutputField field, GorSelectorMode mode, Uni
   info.displayFactor *= MetricConversion(metric.dimension).scale;
   return info;
 }
+
+// The results by fluid, as the window groups them and every report lists them: each
+// fluid's saturation last, then the rock and the totals.
+struct ResultGroup {
+  std::string_view heading;
+  std::span<const OutputField> fields;
+};
+inline constexpr std::array<OutputField, 7> kOilGroupFields = {
+    OutputField::Rs, OutputField::PbOrRsb,    OutputField::Bo, OutputField::OilViscosity,
+    OutputField::Co, OutputField::OilDensity, OutputField::So};
+inline constexpr std::array<OutputField, 6> kGasGroupFields = {
+    OutputField::Z,  OutputField::Bg,         OutputField::GasViscosity,
+    OutputField::Cg, OutputField::GasDensity, OutputField::Sg};
+inline constexpr std::array<OutputField, 6> kWaterGroupFields = {
+    OutputField::Rsw, OutputField::Bw,           OutputField::WaterViscosity,
+    OutputField::Cw,  OutputField::WaterDensity, OutputField::Sw};
+inline constexpr std::array<OutputField, 2> kRockGroupFields = {OutputField::Cf, OutputField::Ct};
+inline constexpr std::array<ResultGroup, 4> kResultGroups = {{{"Oil", kOilGroupFields},
+                                                              {"Gas", kGasGroupFields},
+                                                              {"Water", kWaterGroupFields},
+                                                              {"Rock and totals", kRockGroupFields}}};
 
 // The value of a field in its display unit; empty when not computed.
 inline Quantity DisplayValue(const ResultSet& results, OutputField field, GorSelectorMode mode,

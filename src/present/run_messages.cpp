@@ -1,6 +1,11 @@
 #include "present/run_messages.h"
 
+#include <cmath>
 #include <vector>
+
+#include "base/formula.h"
+#include "base/units.h"
+#include "io/number_text.h"
 
 #include "present/formatted_outputs.h"
 #include "present/output_fields.h"
@@ -68,6 +73,51 @@ std::string StatusText(std::optional<std::string_view> failure, const DisplayedO
     if (!problems.empty()) text += ". " + problems;
   }
   return text;
+}
+
+namespace {
+
+// A value to four significant digits, as plain text.
+std::string FourDigits(double value) {
+  if (value == 0 || !std::isfinite(value)) return FormatShortest(value);
+  const double scale = std::pow(10.0, 3 - std::floor(std::log10(std::abs(value))));
+  return FormatShortest(std::round(value * scale) / scale);
+}
+
+std::string TwoDecimals(double value) { return FormatShortest(std::round(value * 100) / 100); }
+
+}  // namespace
+
+std::string ZFactorExplanation(ZFactorStatus status, const InputSet& in, GasCharacterisation characterisation,
+                               UnitSystem units) {
+  const PseudoCritical pc = StandingPseudoCritical(in.gasGravity, characterisation);
+  const double tpr = Rankine(in.temperatureF) / pc.temperature;
+  const double ppr = in.pressure / pc.pressure;
+  const std::string degrees = units == UnitSystem::Metric ? " °C" : " °F";
+  const std::string psia = units == UnitSystem::Metric ? " bara" : " psia";
+  const auto temperature = [&](double fahrenheit) {
+    return FourDigits(FromField(fahrenheit, Dimension::Temperature, units)) + degrees;
+  };
+  const auto pressure = [&](double p) { return FourDigits(FromField(p, Dimension::Pressure, units)) + psia; };
+  const double criticalF = pc.temperature - units::kRankineOffset;
+  switch (status) {
+    case ZFactorStatus::Success:
+      return {};
+    case ZFactorStatus::ReducedTemperatureBelowOne:
+      return temperature(in.temperatureF) + " is below this gas's pseudo-critical temperature, " +
+             temperature(criticalF) + " (Tpr " + TwoDecimals(tpr) +
+             "): Hall and Yarborough's z cannot be computed there; try a temperature above " + temperature(criticalF) +
+             " or a lighter gas";
+    case ZFactorStatus::ReducedPressureAbove20_5:
+      return pressure(in.pressure) + " is above 20.5 times this gas's pseudo-critical pressure, " +
+             pressure(pc.pressure) + " (Ppr " + TwoDecimals(ppr) +
+             "): Hall and Yarborough's z is not defined there; try a pressure up to " + pressure(20.5 * pc.pressure);
+    case ZFactorStatus::NoConvergence:
+      return "Hall and Yarborough's iteration for z did not settle at Tpr " + TwoDecimals(tpr) + " and Ppr " +
+             TwoDecimals(ppr) +
+             ", close to this gas's pseudo-critical point; try a slightly different temperature or pressure";
+  }
+  return {};
 }
 
 std::string PressureRowNote(bool atBubblePoint, bool atReservoirPressure) {

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/unit_system.h"
 #include "calc/calculation_run.h"
+#include "calc/input_set.h"
 #include "calc/selector_modes.h"
 #include "correlations/gas/z_factor.h"
 
@@ -23,6 +25,13 @@ std::optional<std::string_view> PbCaption(const CalculationOutcome& outcome, Gor
 // "pTr<1: z-factor Routine FAILS", "pPr>20.5: z-factor Routine FAILS",
 // "No convergence: z-factor Routine FAILS"; empty for Success.
 std::string_view ZFactorMessage(ZFactorStatus status);
+
+// What a z-factor failure means for the case, in plain words to follow the message, in
+// `units`: "40 °F is below this gas's pseudo-critical temperature, 101.6 °F (Tpr 0.89):
+// Hall and Yarborough's z cannot be computed there; try a temperature above 101.6 °F or
+// a lighter gas". Empty for Success.
+std::string ZFactorExplanation(ZFactorStatus status, const InputSet& inputs, GasCharacterisation characterisation,
+                               UnitSystem units = UnitSystem::Field);
 
 // The status line for what the window shows: the z-factor failure of the last run, if any;
 // the results that were out of range or not computed in the run that produced the values

@@ -70,4 +70,8 @@ std::string_view GorSelectorFromShown(std::string_view shownText, UnitSystem sys
   return shownText;
 }
 
+std::array<std::string_view, 2> GorSelectorItemsShown(UnitSystem system) {
+  return {GorSelectorShown(kGorSelectorItems[0], system), GorSelectorShown(kGorSelectorItems[1], system)};
+}
+
 }  // namespace tarnvik

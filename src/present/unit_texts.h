@@ -4,6 +4,7 @@
 // "Pressure      bara", "microsips" → "1e-5/bar").
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -26,5 +27,9 @@ Dimension InputDimension(std::size_t box, GorSelectorMode mode);
 // ("GOR sm3/sm3", "Bubble Point Pressure bara"); any other text is the same in both.
 std::string_view GorSelectorShown(std::string_view caseText, UnitSystem system);
 std::string_view GorSelectorFromShown(std::string_view shownText, UnitSystem system);
+
+// The GOR selector's two items as shown in `system`. A switch of units changes only
+// these words: the selector's text stays the case's, shown by GorSelectorShown.
+std::array<std::string_view, 2> GorSelectorItemsShown(UnitSystem system);
 
 }  // namespace tarnvik

@@ -150,6 +150,11 @@ std::string WarningSentence(const Diagnostic& d, GorSelectorMode mode, UnitSyste
 }
 
 std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode mode, UnitSystem system) {
+  return BoxWarningSentences(warnings, false, mode, system);
+}
+
+std::string BoxWarningSentences(const std::vector<Diagnostic>& warnings, bool blank, GorSelectorMode mode,
+                                UnitSystem system) {
   std::string text;
   for (std::size_t i = 0; i < warnings.size();) {
     const Diagnostic& d = warnings[i];
@@ -165,7 +170,9 @@ std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelecto
     // The correlations whose same range the value lies outside of, joined.
     std::size_t end = i + 1;
     while (end < warnings.size() && SameValueAndRange(d, warnings[end])) ++end;
-    text.append(QuantityInfo(d.quantity).label).append(" ").append(ValueText(d, mode, system));
+    text.append(QuantityInfo(d.quantity).label)
+        .append(" ")
+        .append(blank && d.input ? "blank (read as 0)" : ValueText(d, mode, system));
     text.append(d.side == Side::Below ? " is below " : " is above ");
     for (std::size_t k = i; k < end; ++k) {
       if (!warnings[k].correlation) continue;

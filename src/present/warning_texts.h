@@ -49,6 +49,12 @@ std::string WarningSentence(const Diagnostic& warning, GorSelectorMode gorMode, 
 std::string WarningSentences(const std::vector<Diagnostic>& warnings, GorSelectorMode gorMode,
                              UnitSystem system = UnitSystem::Field);
 
+// The sentence of the warnings about one input box's value, as WarningSentences gives it;
+// a box left blank counts as 0 and says so: "Temperature blank (read as 0) is below
+// Standing's data, 100-258 °F".
+std::string BoxWarningSentences(const std::vector<Diagnostic>& warnings, bool blank, GorSelectorMode gorMode,
+                                UnitSystem system = UnitSystem::Field);
+
 // The code of a warning in data files: "api>48.1(Glaso)", "gor<0.02(Standing)",
 // "co<0(unphysical)", "pbx<=0(unphysical)"; and of several, joined by ";".
 std::string WarningCode(const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);

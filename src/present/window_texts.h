@@ -75,4 +75,15 @@ inline constexpr std::array<ResultLabel, 3> kSaturationLabels = {{
     {OutputField::Sw, "Label25", "Water"},
 }};
 
+// Which inputs the Oil, Gas and Water check boxes show (they only show or hide; hidden
+// values still count): the oil's (API, the GOR or bubble point and its result) with oil;
+// the gas gravity and Swc with oil or gas; the WOR, water produced with the hydrocarbons,
+// with water and oil or gas.
+struct ShownInputs {
+  bool oil = true;
+  bool gasGravityAndSwc = true;
+  bool wor = true;
+};
+constexpr ShownInputs InputsShown(bool oil, bool gas, bool water) { return {oil, oil || gas, water && (oil || gas)}; }
+
 }  // namespace tarnvik

@@ -17,10 +17,16 @@
 #include <QToolBar>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <ostream>
 
+#include "export/eclipse_deck.h"
 #include "gui/main_window.h"
 #include "gui/selection_dialog.h"
 #include "gui/user_dialogs.h"
+
+// GoogleTest prints a QString that differs as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace tarnvik::testing {
 
@@ -54,8 +60,10 @@ class ScriptedDialogs : public UserDialogs {
   }
   void showError(QWidget*, const QString&, const QString& text) override { errors << text; }
   void showAbout(QWidget*, const QString&, const QString& text) override { about = text; }
-  Unsaved askUnsaved(QWidget*, const QString&) override {
+  QString unsavedName;  // the case named by the last unsaved-changes question
+  Unsaved askUnsaved(QWidget*, const QString& name) override {
     ++unsavedAsked;
+    unsavedName = name;
     return unsavedAnswer;
   }
   int chooseRecord(QWidget*, const QString&, const QStringList& offered) override {
@@ -65,6 +73,12 @@ class ScriptedDialogs : public UserDialogs {
   bool setUpPrinter(QWidget*, QPrinter& printer) override {
     ++printAsked;
     return printAnswer(printer);
+  }
+  Export exportAnswer = Export::Cancel;
+  std::optional<ExportPreview> exportPreview;  // what the last export would write
+  Export confirmExport(QWidget*, const ExportPreview& preview) override {
+    exportPreview = preview;
+    return exportAnswer;
   }
 };
 

@@ -102,6 +102,18 @@ TEST(FormatShortestTest, ReadsBackToTheSameDouble) {
   EXPECT_EQ(FormatShortest(std::nan("")), "");
 }
 
+// What a pattern shows, written plainly for a report: the same digits, a leading zero, no
+// bare point; texts that are no pattern's output are left alone.
+TEST(PlainDigitsTest, WritesPatternTextPlainly) {
+  const std::pair<const char*, const char*> cases[] = {
+      {".861", "0.861"},  {"2203.", "2203"}, {".", "0"},
+      {"-.5", "-0.5"},    {"-.", "0"},       {"12.35", "12.35"},
+      {"", ""},           {"-", "-"},        {"out of range", "out of range"},
+      {"1.2.3", "1.2.3"},
+  };
+  for (const auto& [shown, plain] : cases) EXPECT_EQ(PlainDigits(shown), plain) << shown;
+}
+
 // Numbers for programs: the shortest round trip, an exponent where shorter, nothing for a
 // value that is not a number.
 TEST(FormatRoundTripTest, WritesNumbersSpreadsheetsRead) {

@@ -120,7 +120,9 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   EXPECT_EQ(model.title(), "Well A-1");
   EXPECT_EQ(model.shown()->texts, shown);
   EXPECT_EQ(model.status(),
-            "pTr<1: z-factor Routine FAILS; the results shown are from the calculation before. "
+            "pTr<1: z-factor Routine FAILS. -200 °F is below this gas's pseudo-critical temperature, -65.72 °F "
+            "(Tpr 0.66): Hall and Yarborough's z cannot be computed there; try a temperature above -65.72 °F or a "
+            "lighter gas; the results shown are from the calculation before. "
             "Out of range in that run: Water compressibility, Water viscosity, Total compressibility" +
                 salinity);
   EXPECT_EQ(model.recordToSave().title, "Well A-1");
@@ -142,13 +144,14 @@ TEST_F(CaseModelTest, OpeningTakesTheRecordAndLeavesTheResults) {
   record.numbers = {30.0, 0.8, 180.0, 2000.0, std::nullopt, 18.0, -1.0, 1.05, 1.0};
   model.open(record);
   EXPECT_EQ(model.box(0), " 30");
-  EXPECT_EQ(model.box(4), " 0") << "a number never filled counts as 0";
+  EXPECT_EQ(model.box(4), "") << "a number never filled opens blank";
+  EXPECT_EQ(model.inputs().gorOrPb, 0.0) << "and counts as 0";
   EXPECT_EQ(model.box(6), "-1");
   EXPECT_EQ(model.selection().oilCorrelation, OilCorrelation::KartoatmodjoSchmidt);
   EXPECT_EQ(model.shown()->texts, shown);
   const CaseRecord saved = model.recordToSave();
   EXPECT_EQ(saved.numbers[3], 2000.0);
-  EXPECT_EQ(saved.numbers[4], 0.0);
+  EXPECT_EQ(saved.numbers[4], std::nullopt) << "and is saved blank again";
   EXPECT_EQ(saved.oilCaption, "Kartoatmodjo");
   EXPECT_FALSE(model.modified()) << "what was opened counts as saved";
   model.setBox(3, "2000.0");

@@ -607,14 +607,19 @@ def calc_formation_compressibility(sel, porosity, pressure):
 
 def calc_densities(api, gas_gravity, rs_mcf, bo, bw, bg, salinity):
     """Oil, gas and water densities [lb/ft3]; rs in MCF/STB.
-    Returns (rho_o, rho_g, rho_w), None where its test fails."""
+    Returns (rho_o, rho_g, rho_w), None where its test fails.  A mass over a
+    volume factor that is not finite is no density (NaN, out of range), not the
+    zero that dividing by infinity gives."""
+    def per(mass, volume):
+        return cdiv(mass, volume) if math.isfinite(volume) else math.nan
+
     rho_o = rho_g = rho_w = None
     if api > 0.0:
-        rho_o = cdiv(cdiv(8829.6, 131.5 + api) + 13.56 * gas_gravity * rs_mcf, bo)
+        rho_o = per(cdiv(8829.6, 131.5 + api) + 13.56 * gas_gravity * rs_mcf, bo)
     if bw > 0.0:
-        rho_w = cdiv(62.4 + 0.47 * salinity, bw)
+        rho_w = per(62.4 + 0.47 * salinity, bw)
     if bg > 0.0:
-        rho_g = cdiv(13.56 * gas_gravity, bg)
+        rho_g = per(13.56 * gas_gravity, bg)
     return rho_o, rho_g, rho_w
 
 
@@ -629,6 +634,10 @@ def calc_saturations(bo, bg, rsb, rs, bw, wor, swc, api, gas_gravity):
     sw = cdiv(bw * wor * (1.0 - swc / 100.0), d) + swc / 100.0
     if api <= 0.0 and gas_gravity <= 0.0:
         sw = 1.0
+    if api <= 0.0 and gas_gravity > 0.0:
+        # a gas reservoir: connate water and gas; a water-oil ratio means nothing
+        # without oil
+        sw = swc / 100.0
     sg = 1.0 - so - sw
     return so, sw, sg
 
