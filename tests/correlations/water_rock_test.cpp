@@ -96,9 +96,9 @@ TEST(WaterViscosityTest, FreshWaterAgreesWithTheSteamTables) {
   }
 }
 
-// The pressure effect alone: from 1000 to 5000 psia water's viscosity changes by −1 % (60
-// °F) to +5 % (400 °F); a pressure term like McCain's (× 1.16 over this step) fails here.
-// The ratio of two values each within ±0.5 % is within 1 %.
+// The pressure effect alone: from 1000 to 5000 psia the viscosity of water changes by
+// −1 % at 60 °F to +5 % at 400 °F; a pressure term like McCain's (× 1.23 over this step)
+// fails here. The ratio of two values each within ±0.5 % is within 1 %.
 TEST(WaterViscosityTest, PressureRaisesViscosityAsTheSteamTablesDo) {
   constexpr double tol_ratio = 2 * tol_kestin;
   constexpr double tol_ratio_extrapolated = 0.02;
