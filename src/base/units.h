@@ -21,6 +21,9 @@ inline constexpr double kPercentPerFraction = 100.0;
 inline constexpr double kFreshWaterDensity = 62.4;
 inline constexpr double kDensityPerPercentNaCl = 0.47;
 
+// Molar mass of NaCl, g/mol: salinity in weight percent to molality (mol per kg of water).
+inline constexpr double kNaClMolarMass = 58.4428;
+
 // Volume of one barrel, ft³. At standard conditions one MCF of gas fills
 // 1000 / 5.615 = 178.1 RB, its formation volume factor there.
 inline constexpr double kCubicFeetPerBarrel = 5.615;

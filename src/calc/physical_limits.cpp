@@ -23,6 +23,8 @@ std::optional<Correlation> ProducerOf(OutputField field, const CalculationCase& 
       return Correlation::HallYarborough;
     case OutputField::Cw:
       return Correlation::WaterCompressibility;
+    case OutputField::WaterViscosity:
+      return Correlation::WaterViscosity;
     case OutputField::Cf:
       return RockCorrelationOf(c.selection.rockCorrelation);
     default:
@@ -43,6 +45,7 @@ std::array<double, kOutputFieldCount> Checked(const CalculationCase& c, const Re
   at(OutputField::Co) = r.co.value_or(kNone);
   at(OutputField::Cg) = r.cg.value_or(kNone);
   at(OutputField::Cw) = r.cw.value_or(kNone);
+  at(OutputField::WaterViscosity) = r.muW.value_or(kNone);
   at(OutputField::Cf) = r.cf.value_or(kNone);
   at(OutputField::Ct) = r.ct.value_or(kNone);
   at(OutputField::So) = r.so;

@@ -31,13 +31,17 @@ inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 //    and values far from these where it converges to a spurious root near Tpr = 1, or stops
 //    too early at very low reduced pressure.
 //  - Compressibilities and saturations are not negative (saturations to within 1e-9).
-inline constexpr std::array<PhysicalLimit, 11> kPhysicalLimits = {{
+//  - Water viscosity lies above 0: Kestin, Khalifa and Correia's pressure coefficient,
+//    carried far above their data, turns negative from 448 °F and takes the viscosity below
+//    0 at high pressure (600 °F and 10,000 psia).
+inline constexpr std::array<PhysicalLimit, 12> kPhysicalLimits = {{
     {OutputField::Bo, {1, kUnbounded}},
     {OutputField::PbOrRsb, {0, kUnbounded}, false},
     {OutputField::Z, {0.2, 2.5}},
     {OutputField::Co, {0, kUnbounded}},
     {OutputField::Cg, {0, kUnbounded}},
     {OutputField::Cw, {0, kUnbounded}},
+    {OutputField::WaterViscosity, {0, kUnbounded}, false},
     {OutputField::Cf, {0, kUnbounded}},
     {OutputField::Ct, {0, kUnbounded}},
     {OutputField::So, {0, kUnbounded}, true, 1e-9},

@@ -2,11 +2,15 @@
 
 #include <array>
 
+#include "base/unit_system.h"
+#include "base/units.h"
+
 namespace tarnvik {
 namespace {
 
 using enum RangedQuantity;
 using C = Correlation;
+constexpr RangeCheck kPaper = RangeCheck::Paper;
 constexpr RangeCheck kCompilation = RangeCheck::Compilation;
 constexpr RangeCheck kNotConfirmed = RangeCheck::NotConfirmed;
 
@@ -72,9 +76,12 @@ constexpr std::array<CorrelationSource, kCorrelationCount> kSources = {{
     {"Numbere, Brigham and Standing", 1977, "", "Numbere-Brigham-Standing",
      "C.R. Numbere, W.E. Brigham, M.B. Standing, \"Correlations for Physical Properties of Petroleum Reservoir "
      "Brines\", Stanford Univ. Petroleum Research Institute (1977)"},
-    {"McCain", 1991, "water viscosity", "McCain-viscosity",
-     "W.D. McCain Jr., \"Reservoir-Fluid Property Correlations - State of the Art\", SPE Reservoir Engineering 6(2) "
-     "(1991) 266-272, doi:10.2118/18571-PA"},
+    {"Kestin, Khalifa and Correia", 1981, "water viscosity", "Kestin-Khalifa-Correia",
+     "J. Kestin, H.E. Khalifa, R.J. Correia, \"Tables of the Dynamic and Kinematic Viscosity of Aqueous NaCl "
+     "Solutions in the Temperature Range 20-150 °C and the Pressure Range 0.1-35 MPa\", J. Phys. Chem. Ref. Data "
+     "10(1) (1981) 71-87, doi:10.1063/1.555641; pure water: J. Kestin, M. Sokolov, W.A. Wakeham, \"Viscosity of "
+     "Liquid Water in the Range -8 °C to 150 °C\", J. Phys. Chem. Ref. Data 7(3) (1978) 941-948, "
+     "doi:10.1063/1.555581"},
     {"Meehan", 1980, "water compressibility", "Meehan-compressibility",
      "D.N. Meehan, \"A Correlation for Water Compressibility\", Petroleum Engineer (Nov. 1980) 125-126"},
     {"Hall", 1953, "", "Hall",
@@ -96,10 +103,11 @@ constexpr std::array<CorrelationSource, kCorrelationCount> kSources = {{
      kCarrKobayashiBurrows1954},
 }};
 
-// The ranges, grouped by correlation in enum order. None of the papers was at hand; a row
-// marked kCompilation agrees with a published compilation of the correlations' development
-// ranges that cites the paper. Where a compilation disagrees, the row keeps the figure the
-// program has documented and says what the compilation gives.
+// The ranges, grouped by correlation in enum order. Of the papers only the first page of
+// Kestin, Khalifa and Correia's was at hand (rows marked kPaper); a row marked kCompilation
+// agrees with a published compilation of the correlations' development ranges that cites
+// the paper. Where a compilation disagrees, the row keeps the figure the program has
+// documented and says what the compilation gives.
 constexpr auto kRanges = std::to_array<ValidityRange>({
     // Standing (1947): 105 bubble points of 22 California crude-gas systems. Bo: the
     // compilations' range of the measured Bo at the bubble point.
@@ -195,18 +203,19 @@ constexpr auto kRanges = std::to_array<ValidityRange>({
     {C::LeeGonzalezEakin, Temperature, {100, 340}, kCompilation},
     {C::LeeGonzalezEakin, Pressure, {100, 8000}, kCompilation},
     // Gas solubility, Bw and cw are the program's own fits of these forms, all to one data
-    // set: 80-250 °F, 1000-10,000 psia, 0-25 % NaCl. McCain's water viscosity: dead brine
-    // 100-400 °F and up to 26 % solids, the pressure correction to 10,000 psia: the ranges
-    // over which McCain states its accuracy, as commonly quoted; not confirmed in the paper.
+    // set: 80-250 °F, 1000-10,000 psia, 0-25 % NaCl. Kestin, Khalifa and Correia's water
+    // viscosity: 20-150 °C, 0.1-35 MPa and 0-6 mol NaCl per kg of water, as the paper's
+    // abstract states them (read in a copy of the paper's first page; the body of the paper
+    // was not at hand). 0.1 and 35 MPa are 14.5038 and 5076.32 psia, 6 mol/kg 25.962 % NaCl.
     {C::WaterSolutionGas, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterSolutionGas, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterSolutionGas, Salinity, {0, 25}, kNotConfirmed},
     {C::WaterFvf, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterFvf, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterFvf, Salinity, {0, 25}, kNotConfirmed},
-    {C::WaterViscosity, Temperature, {100, 400}, kNotConfirmed},
-    {C::WaterViscosity, Pressure, {14.7, 10000}, kNotConfirmed},
-    {C::WaterViscosity, Salinity, {0, 26}, kNotConfirmed},
+    {C::WaterViscosity, Temperature, {68, 302}, kPaper},
+    {C::WaterViscosity, Pressure, {0.1e6 / units::kPascalsPerPsi, 35e6 / units::kPascalsPerPsi}, kPaper},
+    {C::WaterViscosity, Salinity, {0, 100 * 6 * units::kNaClMolarMass / (1000 + 6 * units::kNaClMolarMass)}, kPaper},
     {C::WaterCompressibility, Temperature, {80, 250}, kNotConfirmed},
     {C::WaterCompressibility, Pressure, {1000, 10000}, kNotConfirmed},
     {C::WaterCompressibility, Salinity, {0, 25}, kNotConfirmed},

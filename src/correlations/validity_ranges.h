@@ -38,7 +38,7 @@ enum class Correlation : std::uint8_t {
   LeeGonzalezEakin,      // gas viscosity
   WaterSolutionGas,      // after Culberson and McKetta
   WaterFvf,              // salinity factor after Numbere, Brigham and Standing
-  WaterViscosity,        // McCain
+  WaterViscosity,        // Kestin, Khalifa and Correia
   WaterCompressibility,  // Meehan
   HallRock,
   VanDerKnaap,

@@ -260,6 +260,18 @@ TEST(PhysicalLimitsTest, EachKindIsNamedInARealRun) {
   ASSERT_TRUE(z);
   EXPECT_NEAR(z->value, 0.1380, 1e-4);
   EXPECT_EQ(z->range, (DataRange{0.2, 2.5}));
+
+  // Kestin, Khalifa and Correia's water at 600 °F and 10,000 psia, far above their data:
+  // the pressure coefficient −16.2 /GPa takes the factor 1 + βw (P − 0.0001) to −0.12.
+  CalculationCase hot = TypicalOil();
+  hot.inputs.temperatureF = 600;
+  hot.inputs.pressure = 10000;
+  const auto muW = UnphysicalOf(hot, OutputField::WaterViscosity);
+  ASSERT_TRUE(muW);
+  EXPECT_LT(muW->value, 0);
+  EXPECT_FALSE(muW->lowIncluded);
+  EXPECT_EQ(muW->correlation, Correlation::WaterViscosity);
+  EXPECT_FALSE(UnphysicalOf(TypicalOil(), OutputField::WaterViscosity));
 }
 
 }  // namespace

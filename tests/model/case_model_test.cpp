@@ -107,8 +107,8 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   const auto shown = model.shown()->texts;
   const std::string salinity =
       ". Salinity -2.655319 is below Culberson and McKetta's data and Numbere, Brigham and Standing's data, 0-25 % "
-      "NaCl; Salinity -2.655319 is below McCain's water viscosity data, 0-26 % NaCl; Salinity -2.655319 is below "
-      "Meehan's water compressibility data, 0-25 % NaCl";
+      "NaCl; Salinity -2.655319 is below Kestin, Khalifa and Correia's water viscosity data, 0-25.9619 % NaCl; "
+      "Salinity -2.655319 is below Meehan's water compressibility data, 0-25 % NaCl";
   EXPECT_EQ(model.status(),
             "Out of range in the last run: Water compressibility, Water viscosity, "
             "Total compressibility" +

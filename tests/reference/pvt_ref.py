@@ -525,19 +525,36 @@ def calc_water_fvf(pressure, temperature_f, salinity):
 
 
 def calc_water_viscosity(temperature_f, salinity, pressure):
-    """Water viscosity [cp], McCain (1990, 1991): the viscosity of dead brine at
-    atmospheric pressure, mu_w1 = A T^B with T in degF and A, B polynomials in the
-    salinity S [weight % solids], times mu_w/mu_w1 = 0.9994 + 4.0295e-5 p
-    + 3.1062e-9 p^2 (p in psia). No value for a negative salinity."""
-    t, s, p = temperature_f, salinity, pressure
-    if s < 0.0:
+    """Water viscosity [cp], Kestin, Khalifa and Correia (1981) for NaCl brine with
+    the pure water of Kestin, Sokolov and Wakeham (1978). With T in degC, P in GPa and
+    the molality m = 1000 w / (58.4428 (1 - w)) mol/kg for the mass fraction w of NaCl:
+      pure water at 0.1 MPa, d = 20 - T:
+        log10(mu_w0 / 1.002) = d / (T + 96) (1.2378 - 1.303e-3 d + 3.06e-6 d^2
+                                             + 2.55e-8 d^3)
+      brine at 0.1 MPa: log10(mu_0 / mu_w0) = A + B log10(mu_w0 / 1.002),
+        A = 0.3324e-1 m + 0.3624e-2 m^2 - 0.1879e-3 m^3,
+        B = -0.396e-1 m + 0.102e-1 m^2 - 0.702e-3 m^3
+      pressure: mu = mu_0 (1 + beta_w (P - 0.0001)), the pure-water coefficient
+        beta_w = -1.297 + 5.74e-2 T - 6.97e-4 T^2 + 4.47e-6 T^3 - 1.05e-8 T^4 [1/GPa].
+    No value for a negative salinity, for 100 % or more, or at or below -96 degC."""
+    if salinity < 0.0 or salinity >= 100.0:
         return float("nan")
-    a = 109.574 - 8.40564 * s + 0.313314 * s ** 2 + 0.00872213 * s ** 3
-    b = (-1.12166 + 0.0263951 * s - 0.000679461 * s ** 2 - 5.47119e-05 * s ** 3
-         + 1.55586e-06 * s ** 4)
-    mu_w1 = a * cpow(t, b)
-    ratio = 0.9994 + 4.0295e-05 * p + 3.1062e-09 * p ** 2
-    return mu_w1 * ratio
+    tc = (temperature_f - 32.0) / 1.8
+    if tc <= -96.0:
+        return float("nan")
+    w = salinity / 100.0
+    m = 1000.0 * w / (58.4428 * (1.0 - w))
+    p_gpa = pressure * 6894.757293168361 / 1e9
+    d = 20.0 - tc
+    log_water = d / (tc + 96.0) * (1.2378 - 1.303e-3 * d + 3.06e-6 * d ** 2
+                                   + 2.55e-8 * d ** 3)
+    mu_w0 = 1.002 * cpow(10.0, log_water)
+    a = 0.3324e-1 * m + 0.3624e-2 * m ** 2 - 0.1879e-3 * m ** 3
+    b = -0.396e-1 * m + 0.102e-1 * m ** 2 - 0.702e-3 * m ** 3
+    mu_0 = mu_w0 * cpow(10.0, a + b * log_water)
+    beta_w = (-1.297 + 5.74e-2 * tc - 6.97e-4 * tc ** 2 + 4.47e-6 * tc ** 3
+              - 1.05e-8 * tc ** 4)
+    return mu_0 * (1.0 + beta_w * (p_gpa - 0.0001))
 
 
 def calc_water_compressibility(temperature_f, pressure, bubble_point, salinity, rsw):

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "base/formula.h"
+#include "base/unit_system.h"
 
 namespace tarnvik {
 
@@ -27,16 +28,28 @@ double WaterFvf(double p, double t, double salinity) {
 }
 
 double WaterViscosity(double t, double s, double pressure) {
-  // McCain (1990), eqs. 16 to 18: dead brine at atmospheric pressure, then the pressure
-  // correction.
-  constexpr double kA[] = {109.574, -8.40564, 0.313314, 8.72213e-3};
-  constexpr double kB[] = {-1.12166, 2.63951e-2, -6.79461e-4, -5.47119e-5, 1.55586e-6};
-  constexpr double kP[] = {0.9994, 4.0295e-5, 3.1062e-9};
-  if (s < 0) return std::numeric_limits<double>::quiet_NaN();  // no brine has negative salt
-  const double a = kA[0] + s * (kA[1] + s * (kA[2] + s * kA[3]));
-  const double b = kB[0] + s * (kB[1] + s * (kB[2] + s * (kB[3] + s * kB[4])));
-  const double deadBrine = a * std::pow(t, b);
-  return deadBrine * (kP[0] + pressure * (kP[1] + pressure * kP[2]));
+  // Kestin, Sokolov and Wakeham (1978): pure water at 0.1 MPa; Kestin, Khalifa and Correia
+  // (1981): the brine at 0.1 MPa, and the pressure coefficient of pure water.
+  constexpr double kWater20C = 1.002;  // cp, pure water at 20 °C and 0.1 MPa
+  constexpr double kWater[] = {1.2378, -1.303e-3, 3.06e-6, 2.55e-8};
+  constexpr double kA[] = {3.324e-2, 3.624e-3, -1.879e-4};
+  constexpr double kB[] = {-3.96e-2, 1.02e-2, -7.02e-4};
+  constexpr double kBeta[] = {-1.297, 5.74e-2, -6.97e-4, 4.47e-6, -1.05e-8};  // 1/GPa
+  constexpr double kReferenceGpa = 1e-4;                                      // 0.1 MPa
+  const double celsius = (t - 32) / 1.8;
+  // No brine has negative salt or is all salt; the temperature function has a pole at −96 °C.
+  if (s < 0 || s >= 100 || celsius <= -96) return std::numeric_limits<double>::quiet_NaN();
+  const double molality = 1000 * s / (units::kNaClMolarMass * (100 - s));  // mol/kg of water
+  const double gpa = pressure * units::kPascalsPerPsi * 1e-9;              // psia -> GPa
+  const double d = 20 - celsius;
+  // log10(μw0 / 1.002 cp)
+  const double logWater = d / (celsius + 96) * (kWater[0] + d * (kWater[1] + d * (kWater[2] + d * kWater[3])));
+  const double a = molality * (kA[0] + molality * (kA[1] + molality * kA[2]));
+  const double b = molality * (kB[0] + molality * (kB[1] + molality * kB[2]));
+  const double beta =
+      kBeta[0] + celsius * (kBeta[1] + celsius * (kBeta[2] + celsius * (kBeta[3] + celsius * kBeta[4])));
+  const double brine = kWater20C * Pow10(logWater + a + b * logWater);  // μ0 = μw0 · 10^(A + B log10(μw0 / 1.002))
+  return brine * (1 + beta * (gpa - kReferenceGpa));
 }
 
 double WaterCompressibility(double t, double p, double bubblePoint, double salinity, double rsw) {
