@@ -21,14 +21,17 @@ void CalcDensities(Quantity& rhoO, Quantity& rhoG, Quantity& rhoW, double apiGra
 
 void CalcSaturations(double bo, double bg, double rsb, double rs, double bw, double wor, double swc, double apiGravity,
                      double gasGravity, double& so, double& sw, double& sg) {
-  double volume = bo + bg * (rsb - rs) / units::kScfPerMcf + bw * wor;
+  const double freeGas = bg * (rsb - rs) / units::kScfPerMcf;
+  double volume = bo + freeGas + bw * wor;
   if (volume == 0) volume = 1;
   const double hydrocarbonFraction = 1 - swc / units::kPercentPerFraction;
   so = apiGravity > 0 ? bo * hydrocarbonFraction / volume : 0.0;
   sw = bw * wor * hydrocarbonFraction / volume + swc / units::kPercentPerFraction;
   if (apiGravity <= 0 && gasGravity <= 0) sw = 1;
   if (apiGravity <= 0 && gasGravity > 0) sw = swc / units::kPercentPerFraction;  // a gas reservoir
-  sg = 1 - so - sw;
+  // Above the bubble point the oil holds all its gas: none is free, exactly (1 − So − Sw
+  // would leave the rounding of the two, ±1e-16).
+  sg = apiGravity > 0 && freeGas == 0 && std::isfinite(so + sw) ? 0.0 : 1 - so - sw;
 }
 
 void CalcTotalCompressibility(double so, double sw, double sg, double co, double cw, double cg, double cf, double& ct) {

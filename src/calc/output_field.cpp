@@ -11,6 +11,8 @@ Quantity ResultValue(const ResultSet& r, OutputField field, GorSelectorMode gorM
     case OutputField::OilViscosity:
       return r.muO;
     case OutputField::PbOrRsb:
+      // Without oil (no Rsb) there is no bubble point, whatever the fifth input held.
+      if (!r.rsb) return {};
       return gorMode == GorSelectorMode::Gor ? Quantity(r.pb) : r.rsb;
     case OutputField::Z:
       return r.z;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "calc/routines.h"
@@ -33,6 +34,33 @@ TEST(RunTest, WithoutOilAGorIsNotTakenAsTheWatersBubblePoint) {
   double saturated = 0;
   CalcWaterSolutionGas(3000, 3000, 200, 3, saturated);
   EXPECT_EQ(*a.rsw, saturated);
+}
+
+// Above the bubble point the oil holds all its gas: the gas saturation is 0 exactly, not
+// the rounding left by 1 − So − Sw (±1e-16 in about a fifth of random cases before).
+TEST(RunTest, AboveTheBubblePointNoGasIsFreeExactly) {
+  std::mt19937_64 random(11);
+  std::uniform_real_distribution<double> api(15, 50), gg(0.6, 1.2), t(100, 300), gor(0.05, 1.5), wor(0, 3), swc(10, 40);
+  int above = 0;
+  for (int i = 0; i < 2000; ++i) {
+    CalculationCase c = TypicalOil(static_cast<OilCorrelation>(i % kOilCorrelationCount));
+    c.inputs = {api(random), gg(random), t(random), 8000, gor(random), 20, swc(random), 3, wor(random)};
+    const ResultSet r = Calculate(c).results;
+    if (!(c.inputs.pressure > r.pb) || !std::isfinite(r.so)) continue;
+    ++above;
+    EXPECT_EQ(r.sg, 0) << i;
+  }
+  EXPECT_GT(above, 1000);
+}
+
+// Without oil there is no bubble point: the fifth input (a GOR, or a pressure) is not one.
+TEST(RunTest, WithoutOilThereIsNoBubblePoint) {
+  for (GorSelectorMode mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
+    CalculationCase c = TypicalOil();
+    c.inputs.apiGravity = 0;
+    c.gorMode = mode;
+    EXPECT_FALSE(ResultValue(Calculate(c).results, OutputField::PbOrRsb, mode)) << int(mode);
+  }
 }
 
 TEST(RunTest, AtTheBubblePointTheSaturatedCompressibilityApplies) {

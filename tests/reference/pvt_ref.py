@@ -655,7 +655,9 @@ def calc_saturations(bo, bg, rsb, rs, bw, wor, swc, api, gas_gravity):
         # a gas reservoir: connate water and gas; a water-oil ratio means nothing
         # without oil
         sw = swc / 100.0
-    sg = 1.0 - so - sw
+    # with no gas free of the oil (above its bubble point), no gas saturation
+    free = bg * (rsb - rs) == 0.0 and math.isfinite(so + sw)
+    sg = 0.0 if api > 0.0 and free else 1.0 - so - sw
     return so, sw, sg
 
 
@@ -810,7 +812,9 @@ def run_calculation(sel, gor_text, water_text, numbers, impurities=(0.0, 0.0, 0.
             return None
         return x / factor if divide else x * factor
 
-    if gor_mode:
+    if api <= 0.0:
+        pbx = (None, 0)  # no oil, no bubble point
+    elif gor_mode:
         pbx = (pb, 0)
     else:
         pbx = (scaled(rsb, 1000.0, True), 3)
