@@ -12,6 +12,7 @@
 #include "calc/pressure_table.h"
 #include "export/black_oil_tables.h"
 #include "io/case_record.h"
+#include "model/case_entry.h"
 #include "model/case_model.h"
 #include "present/selection_texts.h"
 
@@ -117,18 +118,18 @@ std::string GenerateRecords(std::size_t count) {
 void BM_BatchCsv(benchmark::State& state) {
   const std::size_t count = static_cast<std::size_t>(state.range(0));
   const std::string records = GenerateRecords(count);
-  batch::SelectionOverrides overrides;
-  overrides.formationType = FormationType::ConsolidatedSands;
+  CaseOverrides overrides;
+  overrides.formation = FormationType::ConsolidatedSands;
   for (auto _ : state) {
     std::istringstream input(records);
     std::ostringstream output;
     const auto writer = batch::MakeWriter(batch::Format::Csv, batch::Values::Shown, output);
-    CaseRecordReader reader(input);
-    CaseRecord record;
-    CaseRecordReader::Entry entry;
+    CaseEntryReader reader(input);
+    CaseEntry entry;
+    CaseEntryReader::Outcome outcome;
     std::size_t number = 0;
-    while (reader.Next(record, entry)) {
-      writer->Write(batch::CalculateCase(++number, record, overrides));
+    while (reader.Next(entry, outcome)) {
+      writer->Write(batch::CalculateCase(++number, entry.record, CaseFromEntry(entry, overrides)));
     }
     benchmark::DoNotOptimize(output.str().size());
   }

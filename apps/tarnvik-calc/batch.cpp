@@ -173,31 +173,6 @@ class TextWriter final : public ReportWriter {
 
 }  // namespace
 
-CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides) {
-  CalculationCase c = CaseFromRecord(record, CorrelationSelection{});
-  CorrelationSelection& selection = c.selection;
-  if (overrides.oil) selection.oilCorrelation = *overrides.oil;
-  if (overrides.gas) selection.gasCharacterisation = *overrides.gas;
-  if (overrides.rock) selection.rockCorrelation = *overrides.rock;
-  selection.formationType = overrides.formationType;
-  return c;
-}
-
-bool ApplyImpurities(const std::vector<CaseRecordReader::AttachedLine>& attached, const SelectionOverrides& overrides,
-                     CalculationCase& c, std::string& error) {
-  GasImpurities& impurities = c.inputs.impurities;
-  if (!ReadCaseGas(attached, impurities, error)) return false;
-  if (overrides.co2) impurities.co2 = *overrides.co2;
-  if (overrides.h2s) impurities.h2s = *overrides.h2s;
-  if (overrides.n2) impurities.n2 = *overrides.n2;
-  return true;
-}
-
-CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides,
-                         UnitSystem units) {
-  return CalculateCase(number, record, CaseFor(record, overrides), units);
-}
-
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
                          UnitSystem units) {
   CaseReport report{number, &record, calculationCase, {}, units, {}};

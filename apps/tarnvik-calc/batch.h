@@ -16,26 +16,6 @@
 
 namespace tarnvik::batch {
 
-// Command-line overrides of the record's correlation fields, and of the gas impurities its
-// @gas line holds (--co2, --h2s, --n2, mol %).
-struct SelectionOverrides {
-  std::optional<OilCorrelation> oil;
-  std::optional<GasCharacterisation> gas;
-  std::optional<RockCorrelation> rock;
-  FormationType formationType = FormationType::None;
-  std::optional<double> co2, h2s, n2;
-};
-
-// The gas impurities of a record: its @gas line (model/case_gas.h), then the overrides.
-// False, with the reason, for a @gas line that does not read.
-bool ApplyImpurities(const std::vector<CaseRecordReader::AttachedLine>& attached, const SelectionOverrides& overrides,
-                     CalculationCase& calculationCase, std::string& error);
-
-// The record as a case to calculate: the start-up selection (Standing, wet gas, no rock
-// correlation) with the record's captions applied as opening it in the window applies
-// them, then the overrides.
-CalculationCase CaseFor(const CaseRecord& record, const SelectionOverrides& overrides);
-
 struct CaseReport {
   std::size_t number = 0;  // 1-based number of the record
   const CaseRecord* record = nullptr;
@@ -45,9 +25,7 @@ struct CaseReport {
   std::string pbLabel;                   // the caption of pbx, in those units; empty without oil
 };
 
-CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const SelectionOverrides& overrides,
-                         UnitSystem units = UnitSystem::Field);
-// The same for a case already made from the record (tuned, say).
+// The run of a case made from a record (model/case_entry.h), for the writers below.
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
                          UnitSystem units = UnitSystem::Field);
 

@@ -26,6 +26,8 @@ enum class DiagnosticKind : std::uint8_t {
   // The value is not physically possible (a negative compressibility, say); it is given,
   // marked.
   Unphysical,
+  // An input a case file (or a box) left blank, read as 0: `input` names it.
+  Blank,
 };
 
 // The side of a range a value lies on.
@@ -62,10 +64,11 @@ using Diagnostics = std::vector<Diagnostic>;
 // True when the field has a diagnostic of a kind that leaves it without a value.
 bool LacksValue(const Diagnostics& diagnostics, OutputField field);
 
-// True for the kinds that warn while the values are still given: OutsideDataRange and
-// Unphysical.
+// True for the kinds that warn while the values are still given: OutsideDataRange,
+// Unphysical and Blank.
 constexpr bool IsWarning(DiagnosticKind kind) {
-  return kind == DiagnosticKind::OutsideDataRange || kind == DiagnosticKind::Unphysical;
+  return kind == DiagnosticKind::OutsideDataRange || kind == DiagnosticKind::Unphysical ||
+         kind == DiagnosticKind::Blank;
 }
 
 }  // namespace tarnvik

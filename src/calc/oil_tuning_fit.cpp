@@ -369,4 +369,17 @@ bool TuneOilFamily(const CalculationCase& c, const LabData& data, OilCorrelation
   return true;
 }
 
+bool EvaluateTuning(const CalculationCase& c, const LabData& data, const OilTuning& tuning, OilTuningFit& fit,
+                    std::string& error) {
+  LabData compared;
+  CalculationCase labCase;
+  if (!AtSeparatorConditions(data, compared, error) || !LabCase(c, compared, labCase, error)) return false;
+  fit = OilTuningFit{};
+  fit.tuning = tuning;
+  fit.separatorAdjusted = data.separator.has_value();
+  fit.untuned = CompareWithLab(labCase, compared, tuning.family);
+  fit.tuned = CompareWithLab(labCase, compared, tuning.family, &tuning);
+  return true;
+}
+
 }  // namespace tarnvik

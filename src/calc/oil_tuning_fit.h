@@ -54,4 +54,10 @@ struct OilTuningFit {
 bool TuneOilFamily(const CalculationCase& calculationCase, const LabData& data, OilCorrelation family,
                    OilTuningFit& fit, std::string& error);
 
+// A tuning made before (saved with a case, say) against the data, as TuneOilFamily reports
+// a fit: `fit.tuning` is `tuning`, untuned and tuned its family against the data. False,
+// with the reason, when the data cannot be used (LabCase, AtSeparatorConditions).
+bool EvaluateTuning(const CalculationCase& calculationCase, const LabData& data, const OilTuning& tuning,
+                    OilTuningFit& fit, std::string& error);
+
 }  // namespace tarnvik

@@ -112,6 +112,17 @@ CalculationCase CaseFromEntry(const CaseEntry& entry, const CaseOverrides& overr
   return c;
 }
 
+Diagnostics BlankInputs(const CaseRecord& record) {
+  Diagnostics blank;
+  for (std::size_t i = 0; i < record.numbers.size(); ++i) {
+    if (record.numbers[i]) continue;
+    Diagnostic d{DiagnosticKind::Blank};
+    d.input = static_cast<InputField>(i);
+    blank.push_back(d);
+  }
+  return blank;
+}
+
 bool TuneEntry(const CaseEntry& entry, const CaseOverrides& overrides, const std::optional<LabData>& lab,
                std::optional<OilCorrelation> family, TunedEntry& tuned, std::string& error) {
   const std::optional<LabData>& data = lab ? lab : entry.lab.data;

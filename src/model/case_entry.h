@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "calc/calculation_case.h"
+#include "calc/diagnostics.h"
 #include "calc/oil_tuning_fit.h"
 #include "io/case_record.h"
 #include "model/case_gas.h"
@@ -90,6 +91,9 @@ struct TunedEntry {
 };
 bool TuneEntry(const CaseEntry& entry, const CaseOverrides& overrides, const std::optional<LabData>& lab,
                std::optional<OilCorrelation> family, TunedEntry& tuned, std::string& error);
+
+// The inputs the record leaves blank (read as 0), as warnings (DiagnosticKind::Blank).
+Diagnostics BlankInputs(const CaseRecord& record);
 
 // The formation type's line and its reader (part of ReadCaseEntry and WriteCaseEntry).
 std::string WriteCaseFormation(FormationType formation);

@@ -1,5 +1,7 @@
 #include "present/warning_texts.h"
 
+#include "present/input_texts.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -110,6 +112,15 @@ std::string LimitText(const Diagnostic& d, GorSelectorMode mode, UnitSystem syst
   return (d.lowIncluded ? "below " : "not above ") + LimitNumber(d, d.range.low, mode, system);
 }
 
+// The input a blank warning names (its water selector is not known here: the salinity's
+// name stands for both).
+const InputText& BlankInput(const Diagnostic& d, GorSelectorMode mode) {
+  return InputTextOf(d.input.value_or(InputField::ApiGravity), mode);
+}
+std::string BlankInputName(const Diagnostic& d, GorSelectorMode mode) {
+  return std::string(BlankInput(d, mode).caption);
+}
+
 // Two warnings of one value outside the same range of several correlations' data, said
 // in one sentence.
 bool SameValueAndRange(const Diagnostic& a, const Diagnostic& b) {
@@ -159,6 +170,11 @@ std::string BoxWarningSentences(const std::vector<Diagnostic>& warnings, bool bl
   for (std::size_t i = 0; i < warnings.size();) {
     const Diagnostic& d = warnings[i];
     if (!text.empty()) text += "; ";
+    if (d.kind == DiagnosticKind::Blank) {
+      text.append(BlankInputName(d, mode)).append(" is blank, read as 0");
+      ++i;
+      continue;
+    }
     const std::string unit = UnitOf(d, mode, system);
     if (d.kind == DiagnosticKind::Unphysical) {
       text.append(FieldInfo(d.field, mode).caption).append(" ").append(ValueText(d, mode, system));
@@ -187,6 +203,7 @@ std::string BoxWarningSentences(const std::vector<Diagnostic>& warnings, bool bl
 }
 
 std::string WarningCode(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
+  if (d.kind == DiagnosticKind::Blank) return std::string(BlankInput(d, mode).name) + "=blank";
   const bool below = d.side == Side::Below;
   const std::string limit = LimitNumber(d, below ? d.range.low : d.range.high, mode, system);
   if (d.kind == DiagnosticKind::Unphysical) {
@@ -209,6 +226,14 @@ std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMod
 
 WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
   WarningRecord record;
+  if (d.kind == DiagnosticKind::Blank) {
+    const InputText& input = BlankInput(d, mode);
+    record.input = true;
+    record.name = input.name;
+    record.unit = std::string(UnitIn(input, system));
+    record.kind = "blank";
+    return record;
+  }
   const bool unphysical = d.kind == DiagnosticKind::Unphysical;
   record.input = !unphysical && d.input.has_value();
   record.name = unphysical ? FieldInfo(d.field, mode).column : QuantityInfo(d.quantity).code;

@@ -1,0 +1,40 @@
+#include "present/input_texts.h"
+
+#include "io/number_text.h"
+
+namespace tarnvik {
+namespace {
+
+constexpr std::array<InputText, 11> kInputTexts = {{
+    {"api", "API gravity", Dimension::Plain, "°API", "°API"},
+    {"gas_gravity", "Gas gravity", Dimension::Plain, "", ""},
+    {"temperature", "Temperature", Dimension::Temperature, "°F", "°C"},
+    {"pressure", "Pressure", Dimension::Pressure, "psia", "bara"},
+    {"gor", "GOR at the bubble point", Dimension::GasLiquidRatio, "MCF/STB", "sm3/sm3"},
+    {"porosity", "Porosity", Dimension::Plain, "%", "%"},
+    {"swc", "Connate-water saturation", Dimension::Plain, "%", "%"},
+    {"salinity", "Salinity", Dimension::Plain, "% NaCl", "% NaCl"},
+    {"wor", "Water-oil ratio", Dimension::LiquidRatio, "STB/STB", "sm3/sm3"},
+    {"bubble_point", "Bubble-point pressure", Dimension::Pressure, "psia", "bara"},
+    {"water_gravity", "Water specific gravity", Dimension::Plain, "", ""},
+}};
+
+}  // namespace
+
+const InputText& InputTextOf(InputField field, GorSelectorMode gorMode, WaterSelectorMode waterMode) {
+  if (field == InputField::GorOrPb && gorMode == GorSelectorMode::BubblePoint) return kInputTexts[9];
+  if (field == InputField::SalinityOrSg && waterMode == WaterSelectorMode::SpecificGravity) return kInputTexts[10];
+  return kInputTexts[static_cast<std::size_t>(field)];
+}
+
+std::string InputValueText(InputField field, double fieldValue, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+                           UnitSystem system) {
+  const InputText& text = InputTextOf(field, gorMode, waterMode);
+  std::string out =
+      std::string(text.caption) + " " + FormatSignificant(FromField(fieldValue, text.dimension, system), 7);
+  const std::string_view unit = UnitIn(text, system);
+  if (!unit.empty()) out.append(" ").append(unit);
+  return out;
+}
+
+}  // namespace tarnvik

@@ -1,0 +1,34 @@
+// The nine inputs as faces name them: the name programs use (command-line columns, Python
+// arguments, JSON), the caption in words, and the unit in either system; the fifth and
+// eighth by what their selectors make them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "base/unit_system.h"
+#include "calc/input_set.h"
+#include "calc/selector_modes.h"
+
+namespace tarnvik {
+
+struct InputText {
+  std::string_view name;     // "api", "gas_gravity", ..., "gor" or "bubble_point", ...
+  std::string_view caption;  // "API gravity", ...
+  Dimension dimension;
+  std::string_view fieldUnit, metricUnit;  // empty where there is none
+};
+
+const InputText& InputTextOf(InputField field, GorSelectorMode gorMode = GorSelectorMode::Gor,
+                             WaterSelectorMode waterMode = WaterSelectorMode::Salinity);
+
+constexpr std::string_view UnitIn(const InputText& text, UnitSystem system) {
+  return system == UnitSystem::Metric ? text.metricUnit : text.fieldUnit;
+}
+
+// "Temperature 80 °F", "Porosity -5 %", in `system`'s units from a field value.
+std::string InputValueText(InputField field, double fieldValue, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+                           UnitSystem system);
+
+}  // namespace tarnvik
