@@ -33,7 +33,9 @@ class CliTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  CliRun Run(const std::vector<std::string>& args) { return tarnvik::testing::RunProgram(TARNVIK_CALC, args, dir_); }
+  CliRun Run(const std::vector<std::string>& args, const std::string& standardInput = {}) {
+    return tarnvik::testing::RunProgram(TARNVIK_CALC, args, dir_, standardInput);
+  }
 
   fs::path Write(const std::string& name, const std::string& content) {
     const fs::path path = dir_ / name;
@@ -493,6 +495,85 @@ TEST_F(CliTest, AnOutputThatCannotBeWrittenIsAnError) {
   const int status = std::system(command.c_str());
   EXPECT_EQ(WEXITSTATUS(status), 1);
   EXPECT_EQ(ReadFile(dir_ / "err"), "tarnvik-calc: cannot write the output: No space left on device\n");
+}
+
+}  // namespace
+
+namespace {
+
+// One case file, one answer: a tuning saved after the record is in force without --tune
+// (the bubble point the window and the Python module show for this line), --tune fits it
+// again, and an unknown family is refused rather than taken for a file name.
+TEST_F(CliTest, ASavedTuningIsInForceWhereverTheCaseRuns) {
+  const auto file = Write("tuned.csv",
+                          "\"tuned\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Standing : California Crudes\",\"Wet "
+                          "Gas\",\"Hall\",35.1,0.872,220,2000,0.854,20,25,3,0.5\r\n"
+                          "@tuning,1,Standing,0.83298,1.0193,1.1184,1.2436,2634.7\r\n");
+  const CliRun saved = Run({"--format", "json", file.string()});
+  ASSERT_EQ(saved.exitCode, 0) << saved.err;
+  const auto line = nlohmann::json::parse(saved.out);
+  EXPECT_EQ(line["pbx"].get<double>(), 2634.942439479419);
+  EXPECT_EQ(line["tuning_parameters"]["version"], 1);
+  EXPECT_EQ(line["tuning_parameters"]["pressure_scale"], 0.83298);
+  EXPECT_NE(line["tuning"].get<std::string>().find("Standing tuned to lab data"), std::string::npos);
+
+  const CliRun refused = Run({"--tune", "Brent", file.string()});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("\"Brent\" names no oil family"), std::string::npos) << refused.err;
+  const CliRun noLab = Run({"--tune", file.string()});
+  EXPECT_EQ(noLab.exitCode, 1);
+  EXPECT_NE(noLab.err.find("no lab data: give --lab FILE"), std::string::npos) << noLab.err;
+}
+
+// A blank number is read as 0 and said; an input no reservoir can have is refused with its
+// file and line, the others computed; the last line of standard error counts them.
+TEST_F(CliTest, BlankAndImpossibleInputsAreSaid) {
+  const std::string start = "\"x\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"\",\"\",\"\",";
+  const auto file = Write("inputs.csv", start + "35,0.75,,3000,0.5,20,25,3,0.5\r\n" +          // blank temperature
+                                            start + "35,0.75,200,3000,-0.5,20,25,3,0.5\r\n" +  // negative GOR
+                                            start + "35,0.75,200,3000,0.5,120,25,3,0.5\r\n" +  // porosity 120 %
+                                            start + "35,0.75,200,3000,0.5,20,25,3,0.5\r\n");
+  const CliRun run = Run({"--format", "csv", file.string()});
+  EXPECT_EQ(run.exitCode, 1);
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u) << run.out;
+  const auto blank = SplitCsvRow(lines[1]);
+  EXPECT_EQ(blank[blank.size() - 2].substr(0, 17), "temperature=blank");
+  EXPECT_NE(run.err.find("inputs.csv:2: GOR at the bubble point -0.5 MCF/STB is impossible (below 0)"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("inputs.csv:3: Porosity 120 % is impossible (above 100 %)"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("tarnvik-calc: 4 records: 0 with a z-factor failure, 1 with warnings, 2 refused\n"),
+            std::string::npos)
+      << run.err;
+  const auto json = nlohmann::ordered_json::parse(Lines(Run({"--format", "json", file.string()}).out)[0]);
+  EXPECT_EQ(json["warnings"][0].dump(), R"({"input":"temperature","value":0.0,"low":null,"high":null,"unit":"°F",)"
+                                        R"("correlation":null,"kind":"blank"})");
+}
+
+// Standard input as a file, the formation type kept on a line of its own, and what a
+// program needs beside the window's captions: what pbx is, and the status of the run.
+TEST_F(CliTest, StandardInputFormationLinesAndMachineFields) {
+  const std::string newman =
+      "\"n\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"\",\"\",\"Newman\",35,0.75,200,3000,0.5,"
+      "20,25,3,0.5\r\n@formation,1,\"Carbonates\"\r\n";
+  const std::string gas = "\"g\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"\",\"\",\"\",0,0.7,200,3000,0.5,20,25,3,0\r\n";
+  const std::string cold =
+      "\"c\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"\",\"\",\"\",35,0.75,-100,3000,0.5,20,25,3,0\r\n";
+  const auto file = Write("in.csv", newman + gas + cold);
+  const CliRun run = Run({"--format", "json", "-"}, file.string());
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 3u);
+  const auto withFormation = nlohmann::json::parse(lines[0]), noOil = nlohmann::json::parse(lines[1]),
+             failed = nlohmann::json::parse(lines[2]);
+  EXPECT_TRUE(withFormation["cf"].is_number()) << "Newman reads the formation type of the @formation line";
+  EXPECT_EQ(withFormation["pbx_kind"], "pb");
+  EXPECT_EQ(withFormation["pbx_unit"], "psia");
+  EXPECT_TRUE(noOil["pbx"].is_null()) << "no oil, no bubble point";
+  EXPECT_TRUE(noOil["pbx_kind"].is_null());
+  EXPECT_EQ(failed["status"], 1) << "pTr<1";
+  EXPECT_EQ(withFormation["status"], 0);
 }
 
 }  // namespace

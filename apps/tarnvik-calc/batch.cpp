@@ -79,6 +79,9 @@ class JsonWriter final : public ReportWriter {
     line["title"] = report.record->title;
     line["message"] = Message(report);
     line["pbx_label"] = PbLabel(report);
+    line["pbx_kind"] = report.pbxKind ? nlohmann::ordered_json(report.pbxKind->kind) : nullptr;
+    line["pbx_unit"] = report.pbxKind ? nlohmann::ordered_json(report.pbxKind->unit) : nullptr;
+    line["status"] = static_cast<int>(report.status);
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
       const Quantity value = report.run.outputs ? report.run.outputs->values[i] : std::nullopt;
       line[std::string(kOutputFields[i].column)] = value ? nlohmann::ordered_json(*value) : nullptr;
@@ -95,6 +98,8 @@ class JsonWriter final : public ReportWriter {
     if (tuningColumn_) {
       const std::string tuning = TuningText(report.calculationCase);
       line["tuning"] = tuning.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(tuning);
+      const OilTuning* inForce = TuningInForce(report.calculationCase.selection);
+      line["tuning_parameters"] = inForce ? TuningJson(*inForce) : nullptr;
     }
     // Replace invalid UTF-8 in titles rather than failing the whole batch.
     out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
@@ -175,8 +180,11 @@ class TextWriter final : public ReportWriter {
 
 CaseReport CalculateCase(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
                          UnitSystem units) {
-  CaseReport report{number, &record, calculationCase, {}, units, {}};
-  report.run = PresentRun(Calculate(report.calculationCase), report.calculationCase.gorMode, units);
+  CaseReport report{number, &record, calculationCase, {}, units, {}, {}, {}};
+  const CalculationOutcome outcome = Calculate(report.calculationCase);
+  report.run = PresentRun(outcome, report.calculationCase.gorMode, units);
+  report.pbxKind = PbxKindOf(outcome, report.calculationCase.gorMode, units);
+  report.status = outcome.zFactorStatus;
   // The caption names its unit ("Bubble Point Pressure, bara" in metric units).
   if (report.run.pbCaption) report.pbLabel = CaptionInUnits(*report.run.pbCaption, units);
   return report;
@@ -219,6 +227,27 @@ nlohmann::ordered_json WarningsJson(const std::vector<Diagnostic>& warnings, Gor
     array.push_back(std::move(item));
   }
   return array;
+}
+
+nlohmann::ordered_json TuningJson(const OilTuning& tuning) {
+  const TuningFields fields = TuningFieldsOf(tuning);
+  nlohmann::ordered_json out;
+  out["version"] = fields.version;
+  out["family"] = OilCorrelationName(tuning.family);
+  for (const TuningNumber& n : fields.numbers) out[std::string(n.name)] = n.value;
+  const auto nodes = [](const std::vector<MapNode>& map) {
+    auto list = nlohmann::ordered_json::array();
+    for (const MapNode& node : map) list.push_back({node.x, node.y});
+    return list;
+  };
+  if (fields.version >= 2) {
+    out["rs_map"] = nodes(fields.rsMap);
+    out["low_rs_map"] = nodes(fields.lowRsMap);
+    out["bo_map"] = nodes(fields.boMap);
+    out["viscosity_curve"] = nodes(fields.viscosityCurve);
+    out["gas_correction"] = nodes(fields.gasCorrection);
+  }
+  return out;
 }
 
 std::string TuningText(const CalculationCase& c) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,6 +24,8 @@ struct CaseReport {
   RunOutput run;
   UnitSystem units = UnitSystem::Field;  // of the values in `run`
   std::string pbLabel;                   // the caption of pbx, in those units; empty without oil
+  std::optional<PbxKind> pbxKind;        // what pbx holds, in those units; none without oil
+  ZFactorStatus status = ZFactorStatus::Success;
 };
 
 // The run of a case made from a record (model/case_entry.h), for the writers below.
@@ -56,6 +59,9 @@ std::string ColumnName(std::string_view column, std::string_view unit, UnitSyste
 
 // The tuning of a case in words (present/selection_texts.h), empty when it runs untuned.
 std::string TuningText(const CalculationCase& calculationCase);
+
+// A tuning's parameters as JSON: version, family, its numbers and the nodes of its maps.
+nlohmann::ordered_json TuningJson(const OilTuning& tuning);
 
 // Appends the value of one field as a CSV cell: shown text or full-precision number.
 void AppendCsvValue(std::string& row, const DisplayedOutputs& outputs, std::size_t field, Values values);

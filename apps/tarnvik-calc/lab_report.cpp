@@ -32,6 +32,7 @@ struct Row {
   double rankedScore = 0;
   std::string dataRange;
   std::string outside;
+  Diagnostics outsideData;
   const OilTuning* tuning = nullptr;
 };
 
@@ -47,6 +48,7 @@ std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFi
     row.rankedScore = f.rankedScore;
     row.dataRange = DataFitText(LabDataFit(f));
     row.outside = WarningCodes(f.outsideData, GorSelectorMode::Gor);
+    row.outsideData = f.outsideData;
     rows.push_back(row);
     if (fit && fit->tuning.family == f.family) {
       Row tuned = row;
@@ -59,27 +61,6 @@ std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFi
     }
   }
   return rows;
-}
-
-Json TuningJson(const OilTuning& tuning) {
-  const TuningFields fields = TuningFieldsOf(tuning);
-  Json out;
-  out["version"] = fields.version;
-  out["family"] = OilCorrelationName(tuning.family);
-  for (const TuningNumber& n : fields.numbers) out[std::string(n.name)] = n.value;
-  const auto nodes = [](const std::vector<MapNode>& map) {
-    Json list = Json::array();
-    for (const MapNode& node : map) list.push_back({node.x, node.y});
-    return list;
-  };
-  if (fields.version >= 2) {
-    out["rs_map"] = nodes(fields.rsMap);
-    out["low_rs_map"] = nodes(fields.lowRsMap);
-    out["bo_map"] = nodes(fields.boMap);
-    out["viscosity_curve"] = nodes(fields.viscosityCurve);
-    out["gas_correction"] = nodes(fields.gasCorrection);
-  }
-  return out;
 }
 
 Json ResidualsJson(const LabComparison& comparison, UnitSystem units) {
@@ -199,7 +180,9 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
       }
       if (row.tuning) line["tuning"] = TuningJson(*row.tuning);
       line["data_range"] = row.dataRange;
-      line["outside_data"] = row.outside;
+      auto outside = Json::array();
+      for (const Diagnostic& d : row.outsideData) outside.push_back(WarningCode(d, GorSelectorMode::Gor));
+      line["outside_data"] = std::move(outside);
       line["separator_adjusted"] = ranking.separatorAdjusted;
       line["residuals"] = ResidualsJson(*row.comparison, units_);
       out_ << line.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';

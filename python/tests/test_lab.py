@@ -88,7 +88,7 @@ def test_rank_oil_gives_the_figures_of_tarnvik_calc(case):
     for row, line in zip(rows, expected, strict=True):
         assert [row[key] for key in ("rank", "family", "score", "data_range", "separator_adjusted")] == [
             line[key] for key in ("rank", "family", "score", "data_range", "separator_adjusted")]
-        assert ";".join(row["outside_data"]) == line["outside_data"]
+        assert row["outside_data"] == line["outside_data"]
         assert all(row[name] == line[name] for name in PROPERTIES)
         assert row["ranked_score"] == line["ranked_score"]
         assert row["residuals"] == [dict(item, family=row["family"], tuned=False, unit=row["residuals"][i]["unit"])

@@ -81,4 +81,9 @@ RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode,
   return output;
 }
 
+std::optional<PbxKind> PbxKindOf(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
+  if (!outcome.oilComputed) return std::nullopt;
+  return PbxKind{gorMode == GorSelectorMode::Gor ? "pb" : "rsb", FieldInfo(OutputField::PbOrRsb, gorMode, system).unit};
+}
+
 }  // namespace tarnvik

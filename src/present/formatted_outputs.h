@@ -74,4 +74,13 @@ struct RunOutput {
 
 RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
 
+// What pbx holds, for programs: "pb", the bubble-point pressure (GOR mode), or "rsb", the
+// GOR at the bubble point (bubble-point mode), with its unit in `system`; none without oil.
+struct PbxKind {
+  std::string_view kind;
+  std::string_view unit;
+};
+std::optional<PbxKind> PbxKindOf(const CalculationOutcome& outcome, GorSelectorMode gorMode,
+                                 UnitSystem system = UnitSystem::Field);
+
 }  // namespace tarnvik
