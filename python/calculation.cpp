@@ -7,6 +7,10 @@
 #include <string>
 
 #include "bindings.h"
+#include "model/case_entry.h"
+#include "present/input_texts.h"
+#include "present/output_fields.h"
+#include "present/warning_texts.h"
 #include "python_case.h"
 #include "results.h"
 
@@ -64,6 +68,16 @@ std::vector<py::ssize_t> Broadcast(std::array<Operand, kOperandCount>& operands,
 
 }  // namespace
 
+void RefuseImpossible(const CalculationCase& c, UnitSystem units) {
+  const std::vector<ImpossibleInput> impossible = ImpossibleInputs(c.inputs);
+  if (impossible.empty()) return;
+  const ImpossibleInput& first = impossible.front();
+  const InputText& text = InputTextOf(first.field, c.gorMode, c.waterMode);
+  throw py::value_error(std::string(text.name) + ": " +
+                        InputValueText(first.field, first.value, c.gorMode, c.waterMode, units) + " is impossible (" +
+                        std::string(first.why) + ")");
+}
+
 py::array ArrayOf(const py::handle& value, std::string_view name) {
   try {
     return py::array_t<double, py::array::forcecast>(py::reinterpret_borrow<py::object>(value));
@@ -77,20 +91,71 @@ ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape) {
   valuesShape.insert(valuesShape.end(), shape.begin(), shape.end());
   std::vector<py::ssize_t> masksShape{static_cast<py::ssize_t>(kMaskRows)};
   masksShape.insert(masksShape.end(), shape.begin(), shape.end());
-  return {py::array_t<double>(valuesShape), py::array_t<std::int8_t>(shape), py::array_t<std::uint32_t>(masksShape)};
+  return {py::array_t<double>(valuesShape), py::array_t<std::int8_t>(shape), py::array_t<std::uint32_t>(masksShape),
+          py::array_t<bool>(shape)};
 }
 
-BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units)
-    : values_(blocks.values.mutable_data()),
+std::uint16_t WarningLog::KindOf(std::uint64_t key, const Kind& kind) {
+  for (std::size_t i = 0; i < table_.size(); ++i) {
+    if (table_[i].key == key) return static_cast<std::uint16_t>(i);
+  }
+  table_.push_back(kind);
+  return static_cast<std::uint16_t>(table_.size() - 1);
+}
+
+void WarningLog::Add(std::size_t element, const Diagnostic& d, GorSelectorMode gorMode, UnitSystem units) {
+  // What makes two warnings of one kind: everything but the value.
+  const auto index = [](auto value) { return static_cast<std::uint64_t>(value); };
+  const std::uint64_t key = index(d.kind) | index(d.quantity) << 4 | (d.input ? index(*d.input) + 1 : 0) << 12 |
+                            (d.output ? index(*d.output) + 1 : 0) << 16 | index(d.field) << 22 |
+                            (d.correlation ? index(*d.correlation) + 1 : 0) << 28 | index(d.side) << 36 |
+                            index(d.lowIncluded) << 37 | index(gorMode) << 38 | index(units) << 39;
+  const std::uint16_t found = KindOf(key, Kind{key, d, gorMode, units, std::nullopt});
+  elements_.push_back(element);
+  kinds_.push_back(found);
+  values_.push_back(WarningValue(d, gorMode, units));
+}
+
+void WarningLog::AddImpossible(std::size_t element, const ImpossibleInput& input, GorSelectorMode gorMode,
+                               WaterSelectorMode waterMode, UnitSystem units) {
+  const std::uint64_t key = std::uint64_t{1} << 63 | static_cast<std::uint64_t>(input.field) << 40 |
+                            static_cast<std::uint64_t>(std::hash<std::string_view>{}(input.why) & 0xffffffff);
+  const std::uint16_t found = KindOf(key, Kind{key, {}, gorMode, units, input, waterMode});
+  elements_.push_back(element);
+  kinds_.push_back(found);
+  values_.push_back(FromField(input.value, InputTextOf(input.field, gorMode, waterMode).dimension, units));
+}
+
+py::tuple WarningLog::ToPython() const {
+  py::list kinds;
+  for (const Kind& kind : table_) {
+    py::dict prototype = kind.impossible ? ImpossibleDict(*kind.impossible, kind.gorMode, kind.waterMode, kind.units)
+                                         : WarningDict(kind.warning, kind.gorMode, kind.units);
+    kinds.append(prototype);
+  }
+  return py::make_tuple(py::array_t<std::uint64_t>(py::ssize_t(elements_.size()), elements_.data()),
+                        py::array_t<std::uint16_t>(py::ssize_t(kinds_.size()), kinds_.data()),
+                        py::array_t<double>(py::ssize_t(values_.size()), values_.data()), kinds);
+}
+
+BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units, WarningLog* warnings)
+    : warnings_(warnings),
+      values_(blocks.values.mutable_data()),
       status_(blocks.status.mutable_data()),
       masks_(blocks.masks.mutable_data()),
+      oil_(blocks.oil.mutable_data()),
       count_(static_cast<std::size_t>(blocks.status.size())),
       units_(units) {}
 
-void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode) {
+void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode,
+                        const Diagnostics& blank) {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   status_[element] = static_cast<std::int8_t>(outcome.zFactorStatus);
+  oil_[element] = outcome.oilComputed;
   for (std::size_t row = 0; row < kMaskRows; ++row) masks_[row * count_ + element] = 0;
+  if (warnings_) {
+    for (const Diagnostic& d : blank) warnings_->Add(element, d, gorMode, units_);
+  }
   if (outcome.failed()) {
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) values_[i * count_ + element] = kNone;
     return;
@@ -100,16 +165,41 @@ void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, 
   masks_[element] = shown.outOfRange;
   masks_[count_ + element] = shown.notComputed;
   for (const Diagnostic& d : outcome.diagnostics) {
-    masks_[(2 + static_cast<std::size_t>(d.kind)) * count_ + element] |= MaskOf(d.field);
+    // A value outside a correlation's data is about an input or a quantity, not a result:
+    // the warnings say which.
+    if (d.kind != DiagnosticKind::OutsideDataRange) {
+      masks_[(2 + static_cast<std::size_t>(d.kind)) * count_ + element] |= MaskOf(d.field);
+    }
+    if (warnings_ && IsWarning(d.kind)) warnings_->Add(element, d, gorMode, units_);
   }
 }
 
-py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns) {
-  return py::module_::import("tarnvik._arrays")
-      .attr("ArrayResult")(std::move(blocks.values), std::move(blocks.status), std::move(blocks.masks), keys, columns);
+void BlockWriter::WriteInvalid(std::size_t element, const std::vector<ImpossibleInput>& inputs,
+                               const CalculationCase& c) {
+  status_[element] = kInvalidInputStatus;
+  oil_[element] = false;
+  for (std::size_t row = 0; row < kMaskRows; ++row) masks_[row * count_ + element] = 0;
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    values_[i * count_ + element] = std::numeric_limits<double>::quiet_NaN();
+  }
+  if (!warnings_) return;
+  for (const ImpossibleInput& input : inputs) {
+    warnings_->AddImpossible(element, input, c.gorMode, c.waterMode, units_);
+  }
 }
 
-py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys) {
+py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
+                           const WarningLog* warnings, GorSelectorMode gorMode, UnitSystem units) {
+  const std::string_view kind = gorMode == GorSelectorMode::Gor ? "pb" : "rsb";
+  const std::string_view unit = FieldInfo(OutputField::PbOrRsb, gorMode, units).unit;
+  return py::module_::import("tarnvik._arrays")
+      .attr("ArrayResult")(std::move(blocks.values), std::move(blocks.status), std::move(blocks.masks), keys, columns,
+                           warnings ? py::object(warnings->ToPython()) : py::object(py::none()),
+                           py::make_tuple(kind, unit), std::move(blocks.oil));
+}
+
+py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys,
+                           const Diagnostics& blank) {
   std::array<Operand, kOperandCount> operands;
   std::array<std::string_view, kOperandCount> names;
   for (std::size_t k = 0; k < kOperandCount; ++k) {
@@ -125,7 +215,8 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
   }
   const std::vector<py::ssize_t> shape = Broadcast(operands, names);
   ResultBlocks blocks = AllocateBlocks(shape);
-  BlockWriter writer(blocks, arguments.units);
+  WarningLog warnings;
+  BlockWriter writer(blocks, arguments.units, &warnings);
   const bool convert = arguments.units != UnitSystem::Field;
   const std::size_t count = static_cast<std::size_t>(blocks.status.size());
   std::array<const char*, kOperandCount> data{};
@@ -146,7 +237,11 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
         }
         InputOperand(c.inputs, k) = value;
       }
-      writer.Write(element, Calculate(c), c.gorMode);
+      if (HasImpossibleInput(c.inputs)) {
+        writer.WriteInvalid(element, ImpossibleInputs(c.inputs), c);
+      } else {
+        writer.Write(element, Calculate(c), c.gorMode, blank);
+      }
       // The next element in C order: the last index moves fastest.
       for (std::size_t d = shape.size(); d-- > 0;) {
         for (std::size_t k = 0; k < kOperandCount; ++k) {
@@ -160,20 +255,26 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
       }
     }
   }
-  return MakeArrayResult(std::move(blocks), keys, py::none());
+  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings, base.gorMode, arguments.units);
 }
 
 py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices) {
   const CaseArguments arguments = ReadCaseArguments(inputs, choices);
   CalculationCase start;
+  Diagnostics blank;
   if (base.is_none()) {
     RequireEveryInput(arguments);
   } else {
-    start = CaseOf(base, "case").calculation;
+    const PythonCase& from = CaseOf(base, "case");
+    start = from.calculation;
+    // The inputs its file left blank, unless given here.
+    for (const Diagnostic& d : BlankInputs(from.record)) {
+      if (!arguments.Given(static_cast<std::size_t>(*d.input))) blank.push_back(d);
+    }
   }
   CalculationCase c = WithChoices(start, arguments);
   for (std::size_t k = 0; k < kOperandCount; ++k) {
-    if (arguments.Given(k) && IsArrayLike(arguments.numbers[k])) return CalculateArrays(c, arguments);
+    if (arguments.Given(k) && IsArrayLike(arguments.numbers[k])) return CalculateArrays(c, arguments, {}, blank);
   }
   for (std::size_t k = 0; k < kOperandCount; ++k) {
     if (arguments.Given(k)) {
@@ -181,7 +282,8 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
                                              c.gorMode, arguments.units);
     }
   }
-  return py::cast(MakeScalarResult(Calculate(c), c.gorMode, arguments.units));
+  RefuseImpossible(c, arguments.units);
+  return py::cast(MakeScalarResult(Calculate(c), c.gorMode, arguments.units, blank));
 }
 
 void BindCalculation(py::module_& module) {

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "calc/calculation_run.h"
+#include "calc/input_checks.h"
 #include "case_arguments.h"
+#include "results.h"
 
 namespace tarnvik::python {
 
@@ -18,14 +20,43 @@ namespace py = pybind11;
 
 // Rows of the mask block: the fields out of range, those not computed, then one row per
 // diagnostic kind.
-inline constexpr std::size_t kMaskRows = 6;
+inline constexpr std::size_t kMaskRows = 2 + kDiagnosticKindNames.size();
 
 // The results of many runs: values (21, *shape) in display units, NaN where there is
-// none; the z-factor status per element; the masks (kMaskRows, *shape).
+// none; the status per element (the z-factor's, or invalid inputs); the masks
+// (kMaskRows, *shape) of the diagnostics about results.
 struct ResultBlocks {
   py::array_t<double> values;
   py::array_t<std::int8_t> status;
   py::array_t<std::uint32_t> masks;
+  py::array_t<bool> oil;  // per element, whether oil was computed (pbx is then pb or rsb)
+};
+
+// The warnings of many runs, compactly: per warning its element, the kind of warning (an
+// index into `kinds`, each a warning with its value left out) and its value in display
+// units. Memory is 18 bytes a warning however many elements there are.
+class WarningLog {
+ public:
+  void Add(std::size_t element, const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem units);
+  void AddImpossible(std::size_t element, const ImpossibleInput& input, GorSelectorMode gorMode,
+                     WaterSelectorMode waterMode, UnitSystem units);
+  // (elements, kind indices, values, kinds as dicts): what tarnvik.ArrayResult reads.
+  py::tuple ToPython() const;
+
+ private:
+  struct Kind {
+    std::uint64_t key;
+    Diagnostic warning;
+    GorSelectorMode gorMode;
+    UnitSystem units;
+    std::optional<ImpossibleInput> impossible;
+    WaterSelectorMode waterMode = WaterSelectorMode::Salinity;
+  };
+  std::uint16_t KindOf(std::uint64_t key, const Kind& kind);
+  std::vector<std::uint64_t> elements_;
+  std::vector<std::uint16_t> kinds_;
+  std::vector<double> values_;
+  std::vector<Kind> table_;
 };
 
 ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape);
@@ -34,20 +65,27 @@ ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape);
 // without the GIL.
 class BlockWriter {
  public:
-  explicit BlockWriter(ResultBlocks& blocks, UnitSystem units = UnitSystem::Field);
-  void Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode);
+  explicit BlockWriter(ResultBlocks& blocks, UnitSystem units = UnitSystem::Field, WarningLog* warnings = nullptr);
+  void Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode,
+             const Diagnostics& blank = {});
+  // An element whose inputs no reservoir can have: no run, every value NaN.
+  void WriteInvalid(std::size_t element, const std::vector<ImpossibleInput>& inputs, const CalculationCase& c);
 
  private:
+  WarningLog* warnings_;
   double* values_;
   std::int8_t* status_;
   std::uint32_t* masks_;
+  bool* oil_;
   std::size_t count_;
   UnitSystem units_;
 };
 
 // A tarnvik.ArrayResult over the blocks, with key columns (pressure, note, family, ...)
 // before the values and the value columns a frame shows (None: all 21).
-py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns);
+// `gorMode` and `units` say what pbx holds and in which unit.
+py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
+                           const WarningLog* warnings, GorSelectorMode gorMode, UnitSystem units);
 
 // calculate(case, inputs, choices): the 11 input arguments and the 5 choices over a case
 // to start from (None: the start-up selection, every input given).
@@ -55,7 +93,12 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
 
 // The case with the given inputs, of which at least one is an array; `keys` become the
 // result's key columns.
-py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys = {});
+py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys = {},
+                           const Diagnostics& blank = {});
+
+// Refuses, with a ValueError naming the input and its value in `units`, a case whose inputs
+// no reservoir can have (calc/input_checks.h).
+void RefuseImpossible(const CalculationCase& calculationCase, UnitSystem units);
 
 // An argument as an array of doubles; refuses what numpy cannot read as numbers.
 py::array ArrayOf(const py::handle& value, std::string_view name);

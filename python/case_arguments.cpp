@@ -4,6 +4,7 @@
 
 #include <pybind11/numpy.h>
 
+#include <cmath>
 #include <string>
 
 #include "present/selection_texts.h"
@@ -135,15 +136,17 @@ CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choice
   arguments.gas = GasOf(choices[1]);
   arguments.rock = RockOf(choices[2]);
   arguments.formation = FormationOf(choices[3]);
-  if (choices.size() == kChoiceArguments.size() && !choices[4].is_none()) {
-    const std::string units = py::str(choices[4]);
-    if (units == "metric") {
-      arguments.units = UnitSystem::Metric;
-    } else if (units != "field") {
-      throw py::value_error("units: \"" + units + "\" is neither \"field\" nor \"metric\"");
-    }
-  }
+  if (choices.size() == kChoiceArguments.size()) arguments.units = UnitsOf(choices[4]);
   return arguments;
+}
+
+UnitSystem UnitsOf(const py::handle& value) {
+  if (value.is_none()) return UnitSystem::Field;
+  if (!PyUnicode_Check(value.ptr())) throw py::value_error("units: expected \"field\" or \"metric\"");
+  const std::string units = py::str(value);
+  if (units == "metric") return UnitSystem::Metric;
+  if (units != "field") throw py::value_error("units: \"" + units + "\" is neither \"field\" nor \"metric\"");
+  return UnitSystem::Field;
 }
 
 double FieldInput(double value, std::size_t index, GorSelectorMode gorMode, UnitSystem units) {
@@ -183,11 +186,21 @@ CalculationCase WithChoices(CalculationCase base, const CaseArguments& arguments
 
 bool IsArrayLike(const py::handle& value) {
   if (PyFloat_Check(value.ptr()) || PyLong_Check(value.ptr())) return false;
-  if (py::isinstance<py::array>(value)) return true;
+  // A 0-d array is one number.
+  if (py::isinstance<py::array>(value)) return py::reinterpret_borrow<py::array>(value).ndim() > 0;
   return PySequence_Check(value.ptr()) && !PyUnicode_Check(value.ptr()) && !PyBytes_Check(value.ptr());
 }
 
 double NumberOf(const py::handle& value, std::string_view name) {
+  const double number = ReadNumber(value, name);
+  if (!std::isfinite(number)) {
+    throw py::value_error(std::string(name) + ": " + Shortened(py::repr(py::float_(number))) +
+                          " is not a finite number");
+  }
+  return number;
+}
+
+double ReadNumber(const py::handle& value, std::string_view name) {
   if (PyFloat_Check(value.ptr())) return PyFloat_AS_DOUBLE(value.ptr());
   if (PyUnicode_Check(value.ptr()) || PyBytes_Check(value.ptr())) {
     throw py::value_error(std::string(name) + ": expected a number, got the text " + Shortened(py::repr(value)));

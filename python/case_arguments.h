@@ -86,8 +86,13 @@ std::optional<OilCorrelation> OilFamilyOf(const py::handle& value, std::string_v
 // True when the value is an array or a sequence of numbers rather than one number.
 bool IsArrayLike(const py::handle& value);
 
-// One number; refuses anything else, naming the argument.
+// One finite number; refuses anything else (NaN and infinities too), naming the argument.
 double NumberOf(const py::handle& value, std::string_view name);
+// The same, NaN and infinities taken as they are.
+double ReadNumber(const py::handle& value, std::string_view name);
+
+// The units= argument: None or "field", or "metric".
+UnitSystem UnitsOf(const py::handle& value);
 
 // Input `index` given in `units` in the field units a case holds.
 double FieldInput(double value, std::size_t index, GorSelectorMode gorMode, UnitSystem units);

@@ -26,7 +26,10 @@ PYBIND11_MODULE(_tarnvik, module) {
   module.attr("GOR_AT_BUBBLE_POINT_FIELD") = GorAtBubblePointDescription();
   py::list statuses;
   for (std::size_t i = 0; i < kZFactorStatusNames.size(); ++i) {
-    statuses.append(py::make_tuple(kZFactorStatusNames[i], i, ZFactorMessage(static_cast<ZFactorStatus>(i))));
+    const std::string_view message = i == static_cast<std::size_t>(kInvalidInputStatus)
+                                         ? std::string_view("Invalid input: no run")
+                                         : ZFactorMessage(static_cast<ZFactorStatus>(i));
+    statuses.append(py::make_tuple(kZFactorStatusNames[i], i, message));
   }
   module.attr("Z_FACTOR_STATUSES") = py::tuple(statuses);
   py::list kinds;

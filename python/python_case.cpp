@@ -14,6 +14,21 @@
 namespace tarnvik::python {
 namespace {
 
+// A title as Python text: a file's bytes that are not UTF-8 (an older editor's Latin-1, say)
+// become lone surrogates, as Python's own os.fsdecode makes them, so that the title
+// writes back byte for byte.
+py::str TitleText(const std::string& title) {
+  return py::reinterpret_steal<py::str>(
+      PyUnicode_DecodeUTF8(title.data(), static_cast<Py_ssize_t>(title.size()), "surrogateescape"));
+}
+
+std::string TitleBytes(const py::handle& title) {
+  const py::object bytes =
+      py::reinterpret_steal<py::object>(PyUnicode_AsEncodedString(title.ptr(), "utf-8", "surrogateescape"));
+  if (!bytes) throw py::error_already_set();
+  return bytes.cast<std::string>();
+}
+
 constexpr const char* kCaseDoc =
     R"(One case: the nine inputs, what the fifth and eighth are, the correlations and a title.
 
@@ -94,7 +109,7 @@ PythonCase NewCase(const py::object& base, const py::tuple& inputs, const py::tu
   if (arguments.formation) formation = *arguments.formation;
   if (!title.is_none()) {
     if (!py::isinstance<py::str>(title)) throw py::value_error("title: expected a text");
-    record.title = title.cast<std::string>();
+    record.title = TitleBytes(title);
   }
   return MakeCase(std::move(record), formation, std::move(lab), gas);
 }
@@ -109,7 +124,7 @@ py::dict AsDict(const PythonCase& c) {
   const bool salinity = c.calculation.waterMode == WaterSelectorMode::Salinity;
   const CorrelationSelection& selection = c.calculation.selection;
   py::dict values;
-  values["title"] = c.record.title;
+  values["title"] = TitleText(c.record.title);
   values["api"] = in.apiGravity;
   values["gas_gravity"] = in.gasGravity;
   values["temperature"] = in.temperatureF;

@@ -3,8 +3,11 @@
 #include <cctype>
 #include <string>
 
+#include "present/input_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
+#include "present/unit_texts.h"
+#include "present/warning_texts.h"
 
 namespace tarnvik::python {
 namespace {
@@ -17,6 +20,20 @@ volume), or None where there is none: not computed in this run (no oil, say), ou
 correlation's domain, or not computable although its fluid is present; the last two are
 named in out_of_range. On a z-factor failure at the reservoir pressure every value is
 None, and status and message say which failure it was.)";
+
+// What a diagnostic is about: a result's column, or for a value outside a correlation's
+// data (and a blank input) the quantity's or input's name ("api", "pressure").
+std::string DiagnosticSubject(const Diagnostic& d, GorSelectorMode gorMode) {
+  if (d.kind == DiagnosticKind::OutsideDataRange || d.kind == DiagnosticKind::Blank) {
+    return std::string(DescribeWarning(d, gorMode).name);
+  }
+  return std::string(InfoOf(d.field).column);
+}
+
+// The window's caption of pbx in the result's units ("Bubble Point Pressure, bara").
+std::string PbLabel(const ScalarResult& result) {
+  return result.pbCaption ? CaptionInUnits(*result.pbCaption, result.units) : std::string();
+}
 
 std::string Describe(const OutputFieldInfo& info) {
   std::string text(info.caption);
@@ -31,13 +48,22 @@ py::object ValueOf(const ScalarResult& result, std::size_t field) {
   return value ? py::object(py::float_(*value)) : py::none();
 }
 
-py::tuple Diagnostics(const ScalarResult& result) {
+py::tuple DiagnosticPairs(const ScalarResult& result) {
   py::tuple items(result.diagnostics.size());
   for (std::size_t i = 0; i < result.diagnostics.size(); ++i) {
     const Diagnostic& d = result.diagnostics[i];
-    items[i] = py::make_tuple(kDiagnosticKindNames[static_cast<std::size_t>(d.kind)], InfoOf(d.field).column);
+    items[i] =
+        py::make_tuple(kDiagnosticKindNames[static_cast<std::size_t>(d.kind)], DiagnosticSubject(d, result.gorMode));
   }
   return items;
+}
+
+py::list WarningList(const ScalarResult& result) {
+  py::list warnings;
+  for (const Diagnostic& d : result.diagnostics) {
+    if (IsWarning(d.kind)) warnings.append(WarningDict(d, result.gorMode, result.units));
+  }
+  return warnings;
 }
 
 // The run as a JSON line of tarnvik-calc holds it: message, pbx_label, the 21 values and
@@ -45,9 +71,13 @@ py::tuple Diagnostics(const ScalarResult& result) {
 py::dict AsDict(const ScalarResult& result) {
   py::dict values;
   values["message"] = ZFactorMessage(result.status);
-  values["pbx_label"] = result.pbCaption.value_or("");
+  values["pbx_label"] = PbLabel(result);
+  values["pbx_kind"] = result.pbxKind ? py::object(py::str(result.pbxKind->kind)) : py::object(py::none());
+  values["pbx_unit"] = result.pbxKind ? py::object(py::str(result.pbxKind->unit)) : py::object(py::none());
+  values["status"] = static_cast<int>(result.status);
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) values[py::str(kOutputFields[i].column)] = ValueOf(result, i);
   values["out_of_range"] = FieldNames(result.shown.outOfRange | result.shown.notComputed);
+  values["warnings"] = WarningList(result);
   return values;
 }
 
@@ -66,14 +96,46 @@ std::string Repr(const ScalarResult& result) {
 
 }  // namespace
 
-ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorMode, UnitSystem units) {
+ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorMode, UnitSystem units,
+                              const Diagnostics& blank) {
   ScalarResult result;
   result.status = outcome.zFactorStatus;
   result.gorMode = gorMode;
+  result.units = units;
   result.pbCaption = PbCaption(outcome, gorMode);
+  result.pbxKind = PbxKindOf(outcome, gorMode, units);
   if (!outcome.failed()) result.shown = ValuesToShow(outcome, gorMode, units);
-  result.diagnostics = std::move(outcome.diagnostics);
+  result.diagnostics = blank;
+  result.diagnostics.insert(result.diagnostics.end(), outcome.diagnostics.begin(), outcome.diagnostics.end());
   return result;
+}
+
+py::dict WarningDict(const Diagnostic& d, GorSelectorMode gorMode, UnitSystem units) {
+  const WarningRecord record = DescribeWarning(d, gorMode, units);
+  py::dict item;
+  item[record.input ? "input" : "output"] = std::string(record.name);
+  item["value"] = record.value;
+  item["low"] = record.low ? py::object(py::float_(*record.low)) : py::object(py::none());
+  item["high"] = record.high ? py::object(py::float_(*record.high)) : py::object(py::none());
+  item["unit"] = record.unit;
+  item["correlation"] = record.correlation ? py::object(py::str(*record.correlation)) : py::object(py::none());
+  item["kind"] = std::string(record.kind);
+  return item;
+}
+
+py::dict ImpossibleDict(const ImpossibleInput& input, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+                        UnitSystem units) {
+  const InputText& text = InputTextOf(input.field, gorMode, waterMode);
+  py::dict item;
+  item["input"] = std::string(text.name);
+  item["value"] = FromField(input.value, text.dimension, units);
+  item["low"] = py::none();
+  item["high"] = py::none();
+  item["unit"] = std::string(UnitIn(text, units));
+  item["correlation"] = py::none();
+  item["kind"] = "impossible";
+  item["why"] = std::string(input.why);
+  return item;
 }
 
 py::tuple FieldNames(FieldMask mask) {
@@ -116,8 +178,24 @@ void BindResult(py::module_& module) {
       "message", [](const ScalarResult& r) { return ZFactorMessage(r.status); },
       "The z-factor failure in words (\"pTr<1: z-factor Routine FAILS\", ...); \"\" when there was none.");
   cls.def_property_readonly(
-      "pbx_label", [](const ScalarResult& r) { return r.pbCaption.value_or(""); },
-      "The window's caption of pbx: \"Bubble Point Pressure, psia\" or \"     GOR MCF/STB\"; \"\" without oil.");
+      "pbx_label", &PbLabel,
+      "The window's caption of pbx in the result's units: \"Bubble Point Pressure, psia\" (bara) or \"     GOR "
+      "MCF/STB\" (sm3/sm3); \"\" without oil. Programs read pbx_kind and pbx_unit instead.");
+  cls.def_property_readonly(
+      "pbx_kind",
+      [](const ScalarResult& r) { return r.pbxKind ? py::object(py::str(r.pbxKind->kind)) : py::object(py::none()); },
+      "What pbx holds: \"pb\", the bubble-point pressure (the GOR was given), or \"rsb\", the GOR at the bubble "
+      "point (the bubble point was given); None without oil.");
+  cls.def_property_readonly(
+      "pbx_unit",
+      [](const ScalarResult& r) { return r.pbxKind ? py::object(py::str(r.pbxKind->unit)) : py::object(py::none()); },
+      "The unit of pbx (psia, bara, MCF/STB or sm3/sm3); None without oil.");
+  cls.def_property_readonly("warnings", &WarningList,
+                            "What to be wary of, the values still given: a list of dicts with the keys of "
+                            "tarnvik-calc's JSON warnings: \"input\" (its name) or \"output\" (a result's), value, "
+                            "low, high (None where the range has no end), unit, correlation (None where no one "
+                            "correlation applies) and kind (\"outside_data_range\", \"unphysical\", or \"blank\" for "
+                            "an input a case file left blank, read as 0).");
   cls.def_property_readonly(
       "out_of_range", [](const ScalarResult& r) { return FieldNames(r.shown.outOfRange | r.shown.notComputed); },
       "Names of the quantities without a value although their fluid is present: outside a correlation's "
@@ -126,12 +204,13 @@ void BindResult(py::module_& module) {
       "not_computed", [](const ScalarResult& r) { return FieldNames(r.shown.notComputed); },
       "Names of the quantities that could not be computed although their fluid is present (gas and total "
       "compressibility when the z-factor fails at both p - 5 and p + 5 psia).");
-  cls.def_property_readonly("diagnostics", &Diagnostics,
-                            "What the run said about its results: (kind, name) pairs in field order, kind one of "
-                            "\"not_finite\", \"not_computed\", \"outside_data_range\", \"unphysical\".");
+  cls.def_property_readonly("diagnostics", &DiagnosticPairs,
+                            "What the run said about its results: (kind, name) pairs, kind one of \"not_finite\", "
+                            "\"not_computed\", \"outside_data_range\", \"unphysical\", \"blank\"; the name a result's "
+                            "column, or the input or quantity a warning is about (\"api\", \"pressure\").");
   cls.def("as_dict", &AsDict,
-          "The results as a dict: message, pbx_label, the 21 quantities and out_of_range, as a JSON line of "
-          "tarnvik-calc holds them.");
+          "The results as a dict: message, pbx_label, pbx_kind, pbx_unit, status, the 21 quantities, out_of_range "
+          "and warnings, as a JSON line of tarnvik-calc holds them.");
   cls.def("__repr__", &Repr);
 }
 

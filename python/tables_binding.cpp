@@ -6,6 +6,7 @@
 #include "bindings.h"
 #include "calc/pressure_table.h"
 #include "calculation.h"
+#include "model/case_entry.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -35,31 +36,35 @@ int PointsOf(const py::handle& value) {
   return static_cast<int>(points);
 }
 
-std::optional<double> BoundOf(const py::handle& value, std::string_view name) {
+// A pressure bound given in `units`, in psia.
+std::optional<double> BoundOf(const py::handle& value, std::string_view name, UnitSystem units) {
   if (value.is_none()) return std::nullopt;
-  return NumberOf(value, name);
+  return ToField(NumberOf(value, name), Dimension::Pressure, units);
 }
 
-py::object TableAt(const PythonCase& c, const py::object& pressures) {
-  if (!IsArrayLike(pressures)) throw py::value_error("pressures: expected a sequence of pressures [psia]");
+py::object TableAt(const PythonCase& c, const py::object& pressures, UnitSystem units) {
+  if (!IsArrayLike(pressures)) throw py::value_error("pressures: expected a sequence of pressures");
   CaseArguments arguments;
   for (auto& number : arguments.numbers) number = py::none();
   arguments.numbers[kPressureInput] = ArrayOf(pressures, "pressures");
+  arguments.units = units;
   py::dict keys;
   keys["pressure"] = arguments.numbers[kPressureInput];
-  return CalculateArrays(c.calculation, arguments, keys);
+  return CalculateArrays(c.calculation, arguments, keys, BlankInputs(c.record));
 }
 
 py::object PressureTable(const py::object& caseObject, const py::object& pressures, const py::object& pmin,
-                         const py::object& pmax, const py::object& points) {
+                         const py::object& pmax, const py::object& points, const py::object& unitsObject) {
   const PythonCase& c = CaseOf(caseObject, "case");
+  const UnitSystem units = UnitsOf(unitsObject);
   if (!pressures.is_none()) {
     if (!pmin.is_none() || !pmax.is_none() || !points.is_none()) {
       throw py::value_error("give pressures, or pmin, pmax and points, not both");
     }
-    return TableAt(c, pressures);
+    return TableAt(c, pressures, units);
   }
-  const tarnvik::PressureRange range{BoundOf(pmin, "pmin"), BoundOf(pmax, "pmax"), PointsOf(points)};
+  RefuseImpossible(c.calculation, units);
+  const tarnvik::PressureRange range{BoundOf(pmin, "pmin", units), BoundOf(pmax, "pmax", units), PointsOf(points)};
   std::string error;
   tarnvik::PressureTable table;
   {
@@ -70,40 +75,49 @@ py::object PressureTable(const py::object& caseObject, const py::object& pressur
 
   const py::ssize_t rows = static_cast<py::ssize_t>(table.rows.size());
   ResultBlocks blocks = AllocateBlocks({rows});
-  BlockWriter writer(blocks);
+  WarningLog warnings;
+  BlockWriter writer(blocks, units, &warnings);
+  const Diagnostics blank = BlankInputs(c.record);
   py::array_t<double> pressure(rows);
   py::list notes;
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     const PressureRow& row = table.rows[i];
-    writer.Write(i, row.outcome, c.calculation.gorMode);
-    pressure.mutable_at(static_cast<py::ssize_t>(i)) = row.pressure;
+    writer.Write(i, row.outcome, c.calculation.gorMode, blank);
+    pressure.mutable_at(static_cast<py::ssize_t>(i)) = KeyFromField(row.pressure, Dimension::Pressure, units);
     notes.append(PressureRowNote(row.atBubblePoint, row.atReservoirPressure));
   }
   py::dict keys;
   keys["pressure"] = pressure;
   keys["note"] = notes;
-  return MakeArrayResult(std::move(blocks), keys, py::none());
+  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings, c.calculation.gorMode, units);
 }
 
-py::object CompareOil(const py::object& caseObject) {
+py::object CompareOil(const py::object& caseObject, const py::object& unitsObject) {
   const PythonCase& c = CaseOf(caseObject, "case");
-  std::array<FamilyRow, kOilCorrelationCount> rows;
+  const UnitSystem units = UnitsOf(unitsObject);
+  RefuseImpossible(c.calculation, units);
+  std::vector<FamilyRow> rows;
   {
     py::gil_scoped_release release;
     rows = CompareOilFamilies(c.calculation);
   }
-  ResultBlocks blocks = AllocateBlocks({kOilCorrelationCount});
-  BlockWriter writer(blocks);
+  ResultBlocks blocks = AllocateBlocks({static_cast<py::ssize_t>(rows.size())});
+  WarningLog warnings;
+  BlockWriter writer(blocks, units, &warnings);
+  const Diagnostics blank = BlankInputs(c.record);
   py::list families;
+  py::array_t<bool> tuned(static_cast<py::ssize_t>(rows.size()));
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    writer.Write(i, rows[i].outcome, c.calculation.gorMode);
+    writer.Write(i, rows[i].outcome, c.calculation.gorMode, blank);
     families.append(OilCorrelationName(rows[i].family));
+    tuned.mutable_at(static_cast<py::ssize_t>(i)) = rows[i].tuned;
   }
   py::list columns;
   for (const OutputField field : kComparisonFields) columns.append(InfoOf(field).column);
   py::dict keys;
   keys["family"] = families;
-  return MakeArrayResult(std::move(blocks), keys, py::tuple(columns));
+  keys["tuned"] = tuned;
+  return MakeArrayResult(std::move(blocks), keys, py::tuple(columns), &warnings, c.calculation.gorMode, units);
 }
 
 }  // namespace
@@ -111,24 +125,31 @@ py::object CompareOil(const py::object& caseObject) {
 void BindTables(py::module_& module) {
   module.def("pressure_table", &PressureTable, py::arg("case"), py::arg("pressures") = py::none(), py::kw_only(),
              py::arg("pmin") = py::none(), py::arg("pmax") = py::none(), py::arg("points") = py::none(),
+             py::arg("units") = py::none(),
              R"(The case calculated at a series of pressures, every other input unchanged.
 
 case: a tarnvik.Case.
-pressures: the pressures [psia] of the rows, in their order; or else
-pmin, pmax [psia], points: `points` evenly spaced pressures (2 to 2000, default 50) from
-    pmin (default 14.7 psia) to pmax (default: the larger of the reservoir pressure and
-    1.25 times the bubble-point pressure), plus rows at the bubble point and at the
-    reservoir pressure, which the key column `note` names.
+pressures: the pressures [psia, or bara with units="metric"] of the rows, in their
+    order; or else
+pmin, pmax [psia or bara], points: `points` evenly spaced pressures (2 to 2000, default
+    50) from pmin (default 14.7 psia) to pmax (default: the larger of the reservoir
+    pressure and 1.25 times the bubble-point pressure), plus rows at the bubble point and
+    at the reservoir pressure, which the key column `note` names.
+units: "field" (the default) or "metric", for the pressures and the results.
 
-Returns an ArrayResult with one element per row and the key column `pressure` [psia]
-(and `note`). A z-factor failure at one pressure marks that row only (its status).
-Raises ValueError for a range that makes no table.)");
-  module.def("compare_oil", &CompareOil, py::arg("case"),
+Returns an ArrayResult with one element per row and the key column `pressure` (and
+`note`). A z-factor failure at one pressure marks that row only (its status).
+Raises ValueError for a range that makes no table, or a case with an impossible input.)");
+  module.def("compare_oil", &CompareOil, py::arg("case"), py::kw_only(), py::arg("units") = py::none(),
              R"(The case calculated with each of the nine oil families, Standing first.
 
-Returns an ArrayResult with one element per family and the key column `family`
-("Standing", "Vazquez/Beggs", ...); its frame shows the oil results compared: pbx, rs,
-bo, oil_viscosity, co and oil_density.)");
+units: "field" (the default) or "metric", for the results.
+
+Returns an ArrayResult with one element per row and the key columns `family`
+("Standing", "Vazquez/Beggs", ...) and `tuned`: the family the case is tuned for runs
+tuned, as the case does, and its published form (tuned False) follows it. Its frame
+shows the oil results compared: pbx, rs, bo, oil_viscosity, co and oil_density.
+Raises ValueError for a case with an impossible input.)");
   module.attr("DEFAULT_TABLE_POINTS") = kDefaultTablePoints;
 }
 

@@ -576,4 +576,24 @@ TEST_F(CliTest, StandardInputFormationLinesAndMachineFields) {
   EXPECT_EQ(withFormation["status"], 0);
 }
 
+// What scripts read back: pressures as a reader types them, and every unit the metric
+// export names.
+TEST_F(CliTest, MetricAndTextNumbersReadAsTyped) {
+  const CliRun text = Run({"--table", "--pmin", "14.7", "--pmax", "5000", "--points", "4", kTypical});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_EQ(text.out.find("1676.4666"), std::string::npos) << "evenly spaced pressures to a tenth of a psi";
+  EXPECT_NE(text.out.find("1676.5 "), std::string::npos) << text.out;
+
+  const CliRun metric =
+      Run({"--units", "metric", "--format", "csv", "--table", "--pmin", "1", "--points", "2", kTypical});
+  ASSERT_EQ(metric.exitCode, 0) << metric.err;
+  EXPECT_NE(metric.out.find("black oil\",1,,"), std::string::npos) << "1 bara, not 0.9999999999999999: " << metric.out;
+
+  const fs::path one = Write("one.csv", Lines(ReadFile(kTypical)).front() + "\n");
+  const CliRun exported = Run({"--units", "metric", "--export-eclipse", (dir_ / "pvt.inc").string(), one.string()});
+  ASSERT_EQ(exported.exitCode, 0) << exported.err;
+  EXPECT_NE(exported.out.find(" bara, Rs "), std::string::npos) << exported.out;
+  EXPECT_EQ(exported.out.find("psi"), std::string::npos) << "adjustments and notes in bar: " << exported.out;
+}
+
 }  // namespace

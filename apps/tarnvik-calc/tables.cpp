@@ -13,6 +13,7 @@
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
+#include "present/table_messages.h"
 #include "present/warning_texts.h"
 #include "warnings_json.h"
 
@@ -61,8 +62,9 @@ class RowWriter : public TableReportWriter {
     impurities_ = ImpuritiesDescription(c.inputs.impurities);
     std::vector<Row> rows;
     rows.reserve(table.rows.size());
+    pressureDecimals_ = PressureDecimals(table, units_);
     for (const PressureRow& row : table.rows) {
-      const double pressure = FromField(row.pressure, Dimension::Pressure, units_);
+      const double pressure = KeyFromField(row.pressure, Dimension::Pressure, units_);
       rows.push_back(MakeRow({FormatShortest(pressure), Note(row)}, row.outcome, c.gorMode, units_));
       rows.back().pressure = pressure;
     }
@@ -70,19 +72,15 @@ class RowWriter : public TableReportWriter {
   }
 
   void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
-                       const std::array<FamilyRow, kOilCorrelationCount>& families) override {
+                       const std::vector<FamilyRow>& families) override {
     tuning_ = TuningText(c);
     impurities_ = ImpuritiesDescription(c.inputs.impurities);
     std::vector<Row> rows;
-    const std::optional<FamilyRow> untuned = UntunedFamilyRow(c);
     for (const FamilyRow& family : families) {
+      // The published form of a tuned family goes by its plain name.
       std::string name(OilCorrelationName(family.family));
       rows.push_back(MakeRow({family.tuned ? name + " (tuned)" : name}, family.outcome, c.gorMode, units_));
       rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
-      if (family.tuned && untuned) {
-        rows.push_back(MakeRow({name}, untuned->outcome, c.gorMode, units_));
-        rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
-      }
     }
     Write(number, record, rows);
   }
@@ -110,6 +108,7 @@ class RowWriter : public TableReportWriter {
   std::ostream& out_;
   UnitSystem units_;
   bool tuningColumn_;
+  int pressureDecimals_ = 1;
   std::string tuning_;      // the case's tuning in words; empty when it runs untuned
   std::string impurities_;  // the gas impurities and their corrections; empty without
 };
@@ -224,6 +223,8 @@ class TextTableWriter final : public RowWriter {
     TextTable table(header);
     for (const Row& row : rows) {
       std::vector<std::string> line = row.keys;
+      // A reader's pressures: to the decimals that tell the rows apart.
+      if (row.pressure) line.front() = FormatFixed(*row.pressure, pressureDecimals_);
       if (kind_ == TableKind::Comparison) line.push_back(row.dataRange);
       if (!row.message.empty()) {
         line.push_back(row.message);
@@ -307,15 +308,19 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
   if (tables.deadOil) {
     out << " (dead oil, " << tables.deadOilTable.size() << " PVDO rows)\n";
   } else {
+    const DeckUnits& u = DeckUnitsOf(request.units);
     out << " (" << tables.liveOil.size() << " PVTO records, " << tables.gas.size() << " PVDG rows; bubble point "
-        << FormatShortest(tables.bubblePoint) << " psia, Rs " << FormatShortest(tables.initialRs) << " MSCF/STB)\n";
+        << FormatSignificant(tables.bubblePoint, 6) << ' ' << u.pressure << ", Rs "
+        << FormatSignificant(tables.initialRs, 6) << ' ' << u.gasRatio << ")\n";
   }
   if (!request.deckPath.empty()) out << "  Wrote " << request.deckPath << ": an example model that includes them\n";
   for (const std::string& note : tables.notes) out << "  Note: " << note << '\n';
   if (!tables.adjustments.empty()) {
     out << "  Adjusted from the correlations' values, so that the tables describe a physical fluid "
            "(listed in the file; --strict-tables refuses instead):\n";
-    for (const TableAdjustment& adjustment : tables.adjustments) out << "    " << AdjustmentText(adjustment) << '\n';
+    for (const TableAdjustment& adjustment : tables.adjustments) {
+      out << "    " << AdjustmentText(adjustment, request.units) << '\n';
+    }
   }
 }
 

@@ -17,7 +17,7 @@ class TableReportWriter {
   virtual void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
                           const PressureTable& table) = 0;
   virtual void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
-                               const std::array<FamilyRow, kOilCorrelationCount>& rows) = 0;
+                               const std::vector<FamilyRow>& rows) = 0;
 };
 
 enum class TableKind { Pressure, Comparison };

@@ -24,6 +24,25 @@ def _diagnostics(masks):
     )
 
 
+_NO_WARNINGS = (np.zeros(0, np.uint64), np.zeros(0, np.uint16), np.zeros(0), [])
+# Warnings about inputs and quantities rather than results: their subjects come from the
+# warnings, not from the masks.
+_SUBJECT_KINDS = ("blank", "outside_data_range")
+
+
+def merge_warnings(parts):
+    """One warning log from (warnings, rows) parts: each part's elements put at its rows."""
+    elements, kinds, values, prototypes = [], [], [], []
+    for (part_elements, part_kinds, part_values, part_prototypes), rows in parts:
+        elements.append(np.asarray(rows)[part_elements.astype(np.intp)].astype(np.uint64))
+        kinds.append(part_kinds.astype(np.uint32) + len(prototypes))
+        values.append(part_values)
+        prototypes.extend(part_prototypes)
+    if not elements:
+        return _NO_WARNINGS
+    return np.concatenate(elements), np.concatenate(kinds), np.concatenate(values), prototypes
+
+
 def _per_element(codes, describe):
     """An object array holding describe(code) for each element, built once per distinct code.
 
@@ -51,10 +70,15 @@ class ArrayResult:
     attributes too, and come first in to_frame().
     """
 
-    def __init__(self, values, status, masks, keys, columns):
+    def __init__(self, values, status, masks, keys, columns, warnings=None, pbx=("pb", "psia"), oil=None):
         self._values = values
         self._masks = masks
         self._status = status
+        self._warnings = _NO_WARNINGS if warnings is None else warnings
+        # What pbx holds and its unit: for the whole call, or per element (a frame of both kinds).
+        self._pbx = pbx
+        # Where oil was computed (pbx_kind then says what pbx holds, even where pbx is NaN).
+        self._oil = ~np.isnan(values[_NAMES.index("pbx")]) if oil is None else oil
         self.keys = {name: np.array(column) for name, column in keys.items()}
         self.columns = tuple(columns) if columns is not None else _NAMES
         self._described = {}
@@ -75,13 +99,46 @@ class ArrayResult:
 
     @property
     def status(self):
-        """The z-factor status per element: int8 array of tarnvik.ZFactorStatus values (0 is SUCCESS)."""
+        """The status per element: int8 array of tarnvik.ZFactorStatus values. 0 is SUCCESS; 1 to 3
+        a z-factor failure at the reservoir pressure; INVALID_INPUT an element with an input no
+        reservoir can have (NaN, infinite, negative, a porosity or Swc above 100 %), not run, its
+        values NaN and its warnings saying which input and why."""
         return self._status
 
     @property
     def message(self):
-        """The z-factor failure per element in words ('' where there was none): object array."""
+        """The failure per element in words ('' where there was none): object array."""
         return _MESSAGES[self._status]
+
+    def _pbx_property(self, which):
+        described = np.asarray(self._pbx[which], dtype=object)
+        return np.where(self._oil, np.broadcast_to(described, self._oil.shape), None)
+
+    @property
+    def pbx_kind(self):
+        """Per element, what pbx holds: "pb", the bubble-point pressure (the GOR was given), or
+        "rsb", the GOR at the bubble point (the bubble point was given); None without oil."""
+        return self._pbx_property(0)
+
+    @property
+    def pbx_unit(self):
+        """Per element, the unit of pbx (psia, bara, MCF/STB or sm3/sm3); None without oil."""
+        return self._pbx_property(1)
+
+    @property
+    def warnings(self):
+        """Per element, what to be wary of: object array of lists of dicts, each with the keys of
+        tarnvik.Result.warnings ("input" or "output", value, low, high, unit, correlation, kind);
+        kind "impossible" (with "why") for the inputs of an INVALID_INPUT element."""
+        if "warnings" not in self._described:
+            elements, kinds, values, prototypes = self._warnings
+            lists = np.empty(self._status.size, dtype=object)
+            for i in range(lists.size):
+                lists[i] = []
+            for element, kind, value in zip(elements.tolist(), kinds.tolist(), values.tolist()):
+                lists[element].append(dict(prototypes[kind], value=value))
+            self._described["warnings"] = lists.reshape(self.shape)
+        return self._described["warnings"]
 
     def _describe(self, key, rows, describe):
         if key not in self._described:
@@ -103,12 +160,27 @@ class ArrayResult:
 
     @property
     def diagnostics(self):
-        """Per element, what its run said about its results: tuples of (kind, name) pairs."""
-        return self._describe("diagnostics", slice(_FIRST_KIND, None), _diagnostics)
+        """Per element, what its run said: tuples of (kind, name) pairs as tarnvik.Result.diagnostics
+        has them, the name a result's column, or for a blank input or a value outside a
+        correlation's data the input or quantity it is about ("api", "pressure")."""
+        if "diagnostics" not in self._described:
+            about_results = self._describe("results", slice(_FIRST_KIND, None), _diagnostics).reshape(-1)
+            elements, kinds, _, prototypes = self._warnings
+            subjects = [(p["kind"], p.get("input") or p.get("output")) for p in prototypes]
+            extra = {}
+            for element, kind in zip(elements.tolist(), kinds.tolist()):
+                if subjects[kind][0] in _SUBJECT_KINDS:
+                    extra.setdefault(element, []).append(subjects[kind])
+            pairs = about_results.copy()
+            for element, found in extra.items():
+                pairs[element] = tuple(found) + about_results[element]
+            self._described["diagnostics"] = pairs.reshape(self.shape)
+        return self._described["diagnostics"]
 
     def to_frame(self, index=None):
         """The results as a pandas DataFrame, one row per element (in C order): the key columns,
-        status, message, the value columns and out_of_range."""
+        status, message, the value columns, pbx_kind and pbx_unit (after them, where pbx is
+        one: "pb" or "rsb" and its unit, None without oil), out_of_range and warnings."""
         import pandas as pd
 
         data = {name: column.reshape(-1) for name, column in self.keys.items()}
@@ -116,7 +188,11 @@ class ArrayResult:
         data["message"] = self.message.reshape(-1)
         for name in self.columns:
             data[name] = getattr(self, name).reshape(-1)
+        if "pbx" in self.columns:
+            data["pbx_kind"] = self.pbx_kind.reshape(-1)
+            data["pbx_unit"] = self.pbx_unit.reshape(-1)
         data["out_of_range"] = self.out_of_range.reshape(-1)
+        data["warnings"] = self.warnings.reshape(-1)
         return pd.DataFrame(data, index=index)
 
     def __repr__(self):

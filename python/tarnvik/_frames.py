@@ -3,12 +3,13 @@
 import numpy as np
 
 from . import _tarnvik
-from ._arrays import ArrayResult
+from ._arrays import ArrayResult, merge_warnings
 
 _INPUTS = ("api", "gas_gravity", "temperature", "pressure", "gor", "bubble_point", "porosity", "swc", "salinity",
            "water_gravity", "wor", "co2", "h2s", "n2")
 _IMPURITIES = ("co2", "h2s", "n2")
 _CHOICES = ("oil", "gas", "rock", "formation")
+_OPTIONS = ("units",)
 _PAIRS = (("gor", "bubble_point"), ("salinity", "water_gravity"))
 # Each member of a pair, and the pair's key column (named for its first member).
 _PARTNER = {member: pair[0] for pair in _PAIRS for member in pair}
@@ -17,6 +18,14 @@ _PARTNER = {member: pair[0] for pair in _PAIRS for member in pair}
 def _choice(value):
     """A correlation named in a cell; None for an empty cell (the default applies)."""
     return None if value is None or (isinstance(value, float) and np.isnan(value)) else value
+
+
+def _column(frame, name):
+    """A column of numbers as floats, an empty cell (NaN, None, pandas.NA) as NaN."""
+    try:
+        return frame[name].to_numpy(dtype=float, na_value=np.nan)
+    except (TypeError, ValueError) as error:
+        raise ValueError(f"column {name!r}: not numbers ({error})") from None
 
 
 def calculate_frame(frame, **options):
@@ -34,21 +43,29 @@ def calculate_frame(frame, **options):
 
     A case file as a frame: pandas.DataFrame([c.as_dict() for c in tarnvik.read_cases(path)]).
 
+    units="metric" reads the columns in metric units and reports in them, as calculate does.
+    A pandas Series is one case (df.iloc[0]). A row with an empty (NaN, NA) input cell, or
+    an impossible value, is not run: its status is INVALID_INPUT and its warnings say which
+    input and why; an empty co2, h2s or n2 cell is none of that gas.
+
     Returns a DataFrame with the frame's index: status, message, the 21 quantities in
-    their display units (NaN where there is none) and out_of_range.
-    Raises ValueError as calculate does, and for an argument that is also a column.
+    their display units (NaN where there is none), pbx_kind, out_of_range and warnings.
+    Raises ValueError as calculate does, for an argument that is also a column, and for a
+    column that does not hold numbers.
     """
     import pandas as pd
 
     from . import calculate
 
-    unknown = sorted(set(options) - set(_INPUTS) - set(_CHOICES))
+    if isinstance(frame, pd.Series):
+        frame = frame.to_frame().T.infer_objects()
+    unknown = sorted(set(options) - set(_INPUTS) - set(_CHOICES) - set(_OPTIONS))
     if unknown:
         raise ValueError(f"{', '.join(unknown)}: not an argument of calculate")
     both = sorted(set(options) & set(frame.columns))
     if both:
         raise ValueError(f"{', '.join(both)}: given both as a column and as an argument")
-    numbers = {name: frame[name].to_numpy(dtype=float) for name in _INPUTS if name in frame.columns}
+    numbers = {name: _column(frame, name) for name in _INPUTS if name in frame.columns}
     # An empty cell of an impurity is a gas without it (a frame of sweet and sour cases).
     for name in _IMPURITIES:
         if name in numbers:
@@ -60,7 +77,9 @@ def calculate_frame(frame, **options):
     # a pair of columns a row fills (a frame of cases of both kinds has both columns).
     keys = pd.DataFrame({name: frame[name].to_numpy() for name in _CHOICES if name in frame.columns})
     for first, second in _PAIRS:
-        if first in numbers and second in numbers:
+        if first in numbers and second in numbers and len(frame) == 0:
+            del numbers[second]  # no row to fill either
+        elif first in numbers and second in numbers:
             given = ~np.isnan(numbers[first])
             twice = given & ~np.isnan(numbers[second])
             if twice.any():
@@ -74,6 +93,9 @@ def calculate_frame(frame, **options):
     values = np.full((len(_tarnvik.FIELDS), count), np.nan)
     status = np.zeros(count, dtype=np.int8)
     masks = np.zeros((2 + len(_tarnvik.DIAGNOSTIC_KINDS), count), dtype=np.uint32)
+    pbx = (np.full(count, None, dtype=object), np.full(count, None, dtype=object))
+    oil = np.zeros(count, dtype=bool)
+    warnings = []
     for key, rows in keys.groupby(list(keys.columns), sort=False, dropna=False).indices.items():
         key = dict(zip(keys.columns, key if isinstance(key, tuple) else (key,)))
         arguments = {name: _choice(key[name]) for name in _CHOICES if name in key}
@@ -86,7 +108,10 @@ def calculate_frame(frame, **options):
         values[:, rows] = part._values
         status[rows] = part.status
         masks[:, rows] = part._masks
-    return ArrayResult(values, status, masks, {}, None).to_frame(index=frame.index)
+        pbx[0][rows], pbx[1][rows] = part._pbx
+        oil[rows] = part._oil
+        warnings.append((part._warnings, rows))
+    return ArrayResult(values, status, masks, {}, None, merge_warnings(warnings), pbx, oil).to_frame(index=frame.index)
 
 
 def lab_residuals(case, lab=None):

@@ -27,7 +27,10 @@ def test_a_case_from_its_own_arguments_is_the_same_case(oracle_cases):
     for case in oracle_cases:
         again = tarnvik.Case(**case.as_dict())
         assert again.as_dict() == case.as_dict()
-        assert tarnvik.calculate(again).as_dict() == tarnvik.calculate(case).as_dict()
+        # Only the case read from a file can say which of its boxes were blank.
+        ran, ran_again = tarnvik.calculate(case).as_dict(), tarnvik.calculate(again).as_dict()
+        ran["warnings"] = [w for w in ran["warnings"] if w["kind"] != "blank"]
+        assert ran_again == ran
 
 
 def test_arguments_replace_those_of_the_case(typical):

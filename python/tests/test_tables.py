@@ -16,6 +16,7 @@ def check_rows(result, lines, keys):
             assert getattr(result, key)[i] == line[key], (i, key)
         assert result.message[i] == line["message"]
         assert list(result.out_of_range[i]) == line["out_of_range"]
+        assert result.warnings[i] == line["warnings"], i
         for key in result.columns:
             assert same(getattr(result, key)[i], line[key]), (i, key)
 

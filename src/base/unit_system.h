@@ -6,6 +6,7 @@
 // correlations' own, 60 °F and 14.696 psia, whichever system is shown.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace tarnvik {
@@ -96,6 +97,16 @@ constexpr double ToField(double value, Dimension dimension, UnitSystem system) {
   if (system == UnitSystem::Field) return value;
   const Conversion c = MetricConversion(dimension);
   return (value - c.offset) / c.scale;
+}
+
+// A field value in `system` for a key a user reads (a table's pressure), rounded to 12
+// significant digits: a value typed in `system` and held in field units comes back as
+// typed (1 bara, not 0.9999999999999999).
+inline double KeyFromField(double fieldValue, Dimension dimension, UnitSystem system) {
+  const double value = FromField(fieldValue, dimension, system);
+  if (system == UnitSystem::Field || value == 0 || !std::isfinite(value)) return value;
+  const double scale = std::pow(10.0, 11 - std::floor(std::log10(std::fabs(value))));
+  return std::round(value * scale) / scale;
 }
 
 }  // namespace tarnvik

@@ -1,34 +1,61 @@
 #include "calc/input_checks.h"
 
+#include <array>
 #include <cmath>
 
 namespace tarnvik {
+namespace {
+
+// What no reservoir can have, per input: below `low` or above `high`.
+struct Limits {
+  InputField field;
+  double InputSet::*value;
+  double low;
+  std::string_view belowWhy;
+  double high = HUGE_VAL;
+  std::string_view aboveWhy = {};
+};
+
+constexpr std::array<Limits, 9> kLimits = {{
+    {InputField::ApiGravity, &InputSet::apiGravity, 0, "below 0"},
+    {InputField::GasGravity, &InputSet::gasGravity, 0, "below 0"},
+    {InputField::Temperature, &InputSet::temperatureF, -459.67, "below absolute zero"},
+    {InputField::Pressure, &InputSet::pressure, 0, "below 0"},
+    {InputField::GorOrPb, &InputSet::gorOrPb, 0, "below 0"},
+    {InputField::Porosity, &InputSet::porosity, 0, "below 0", 100, "above 100 %"},
+    {InputField::Swc, &InputSet::swc, 0, "below 0", 100, "above 100 %"},
+    {InputField::SalinityOrSg, &InputSet::salinityOrSg, 0, "below 0"},
+    {InputField::Wor, &InputSet::wor, 0, "below 0"},
+}};
+
+// Within the limits and finite (false for NaN).
+bool Possible(const Limits& limits, double value) {
+  return value >= limits.low && value <= limits.high && value < HUGE_VAL;
+}
+
+}  // namespace
 
 std::vector<ImpossibleInput> ImpossibleInputs(const InputSet& in) {
   std::vector<ImpossibleInput> found;
-  const auto check = [&](InputField field, double value, double low, std::string_view belowWhy, double high,
-                         std::string_view aboveWhy) {
+  for (const Limits& limits : kLimits) {
+    const double value = in.*limits.value;
+    if (Possible(limits, value)) continue;
+    std::string_view why = value < limits.low ? limits.belowWhy : limits.aboveWhy;
     if (std::isnan(value)) {
-      found.push_back({field, value, "not a number"});
+      why = "not a number";
     } else if (!std::isfinite(value)) {
-      found.push_back({field, value, "not a finite number"});
-    } else if (value < low) {
-      found.push_back({field, value, belowWhy});
-    } else if (value > high) {
-      found.push_back({field, value, aboveWhy});
+      why = "not a finite number";
     }
-  };
-  constexpr double kNone = HUGE_VAL;
-  check(InputField::ApiGravity, in.apiGravity, 0, "below 0", kNone, "");
-  check(InputField::GasGravity, in.gasGravity, 0, "below 0", kNone, "");
-  check(InputField::Temperature, in.temperatureF, -459.67, "below absolute zero", kNone, "");
-  check(InputField::Pressure, in.pressure, 0, "below 0", kNone, "");
-  check(InputField::GorOrPb, in.gorOrPb, 0, "below 0", kNone, "");
-  check(InputField::Porosity, in.porosity, 0, "below 0", 100, "above 100 %");
-  check(InputField::Swc, in.swc, 0, "below 0", 100, "above 100 %");
-  check(InputField::SalinityOrSg, in.salinityOrSg, 0, "below 0", kNone, "");
-  check(InputField::Wor, in.wor, 0, "below 0", kNone, "");
+    found.push_back({limits.field, value, why});
+  }
   return found;
+}
+
+bool HasImpossibleInput(const InputSet& in) {
+  for (const Limits& limits : kLimits) {
+    if (!Possible(limits, in.*limits.value)) return true;
+  }
+  return false;
 }
 
 }  // namespace tarnvik

@@ -24,4 +24,7 @@ struct ImpossibleInput {
 
 std::vector<ImpossibleInput> ImpossibleInputs(const InputSet& inputs);
 
+// Whether any input is impossible, without saying which (for millions of cases).
+bool HasImpossibleInput(const InputSet& inputs);
+
 }  // namespace tarnvik

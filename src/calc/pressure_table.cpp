@@ -87,21 +87,20 @@ CalculationCase WithOilFamily(const CalculationCase& c, OilCorrelation family) {
   return other;
 }
 
-std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const CalculationCase& c) {
-  std::array<FamilyRow, kOilCorrelationCount> rows;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    rows[i].family = static_cast<OilCorrelation>(i);
-    rows[i].outcome = Calculate(WithOilFamily(c, rows[i].family));
-    rows[i].tuned = TunesFamily(c.selection.oilTuning, rows[i].family);
+std::vector<FamilyRow> CompareOilFamilies(const CalculationCase& c) {
+  std::vector<FamilyRow> rows;
+  for (std::size_t i = 0; i < kOilCorrelationCount; ++i) {
+    const auto family = static_cast<OilCorrelation>(i);
+    const CalculationCase withFamily = WithOilFamily(c, family);
+    const bool tuned = TunesFamily(c.selection.oilTuning, family);
+    rows.push_back({family, Calculate(withFamily), tuned, false});
+    if (tuned) {
+      CalculationCase published = withFamily;
+      published.selection.oilTuning = OilTuning{};
+      rows.push_back({family, Calculate(published), false, true});
+    }
   }
   return rows;
-}
-
-std::optional<FamilyRow> UntunedFamilyRow(const CalculationCase& c) {
-  if (!TuningInForce(c.selection)) return std::nullopt;
-  CalculationCase untuned = c;
-  untuned.selection.oilTuning = OilTuning{};
-  return FamilyRow{untuned.selection.oilCorrelation, Calculate(untuned), false};
 }
 
 }  // namespace tarnvik

@@ -70,16 +70,14 @@ inline constexpr std::array<OutputField, 6> kComparisonFields = {OutputField::Pb
 struct FamilyRow {
   OilCorrelation family = OilCorrelation::Standing;
   CalculationOutcome outcome;
-  bool tuned = false;  // the family ran tuned to lab data
+  bool tuned = false;    // the family ran tuned to lab data
+  bool untuned = false;  // the tuned family as published, beside its tuned row
 };
 
-// The case run once with each of the nine oil families, Standing first; with tuning in
-// force, the tuned family's row is tuned, as the case's own run is.
-std::array<FamilyRow, kOilCorrelationCount> CompareOilFamilies(const CalculationCase& calculationCase);
-
-// With tuning in force, the tuned family untuned, to show beside its tuned row; empty
-// otherwise.
-std::optional<FamilyRow> UntunedFamilyRow(const CalculationCase& calculationCase);
+// The case run once with each of the nine oil families, Standing first; the family the
+// case's tuning is for runs tuned, as the case's own run does, and its published form
+// follows it (ten rows).
+std::vector<FamilyRow> CompareOilFamilies(const CalculationCase& calculationCase);
 
 // The case with another oil family.
 CalculationCase WithOilFamily(const CalculationCase& calculationCase, OilCorrelation family);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 #include "base/units.h"
@@ -28,6 +29,32 @@ std::string Number(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.6g", value);
   return text;
+}
+
+// A field value in `units`, with its unit: "3163.2 psia", "218.1 bara".
+std::string Amount(double fieldValue, Dimension dimension, UnitSystem units) {
+  const DeckUnits& u = DeckUnitsOf(units);
+  const char* unit = "";
+  switch (dimension) {
+    case Dimension::Pressure:
+      unit = u.pressure;
+      break;
+    case Dimension::GasLiquidRatio:
+      unit = u.gasRatio;
+      break;
+    case Dimension::LiquidRatio:
+      unit = u.liquidFactor;
+      break;
+    case Dimension::GasVolumeFactor:
+      unit = u.gasFactor;
+      break;
+    case Dimension::InverseCompressibility:
+      unit = u.compressibility;
+      break;
+    default:
+      break;
+  }
+  return Number(FromField(fieldValue, dimension, units)) + " " + unit;
 }
 
 CalculationOutcome Run(const CalculationCase& c, GorSelectorMode mode, double gorOrPb, double pressure) {
@@ -73,7 +100,7 @@ std::string ZFailure(const std::string& where, const CalculationOutcome& outcome
 // or rises, it is that row's shrunk at the floor instead: Bo(p₁) exp(−c (p − p₁)).
 // `correlationBefore` is the row before's Bo from the correlations, for the message.
 void FloorCompressibility(TableAdjustment where, const OilPoint& before, double correlationBefore, OilPoint& point,
-                          BlackOilTables& t) {
+                          BlackOilTables& t, UnitSystem units) {
   const double dp = point.pressure - before.pressure;
   if (!(std::log(before.bo / point.bo) / dp < kMinimumOilCompressibility)) return;
   const double floored = before.bo * std::exp(-kMinimumOilCompressibility * dp);
@@ -82,8 +109,8 @@ void FloorCompressibility(TableAdjustment where, const OilPoint& before, double 
   where.before = point.bo;
   where.after = floored;
   where.reason = "the correlations' oil compressibility from the row before is " +
-                 Number(std::log(correlationBefore / point.bo) / dp) + " 1/psi; raised to " +
-                 Number(kMinimumOilCompressibility) + " 1/psi";
+                 Amount(std::log(correlationBefore / point.bo) / dp, Dimension::InverseCompressibility, units) +
+                 "; raised to " + Amount(kMinimumOilCompressibility, Dimension::InverseCompressibility, units);
   t.adjustments.push_back(std::move(where));
   point.bo = floored;
 }
@@ -98,7 +125,7 @@ void AppendOilPoint(const CalculationOutcome& outcome, double p, const BlackOilO
   const double correlationBo = point.bo;
   if (!rows.empty()) {
     where.row = int(rows.size()) + 1;
-    FloorCompressibility(std::move(where), rows.back(), correlationBefore, point, t);
+    FloorCompressibility(std::move(where), rows.back(), correlationBefore, point, t, o.units);
   }
   correlationBefore = correlationBo;
   rows.push_back(point);
@@ -122,7 +149,9 @@ bool BuildLiveOilRecord(const CalculationCase& c, const BlackOilOptions& o, doub
   for (double p : pressures) {
     const CalculationOutcome outcome = Run(c, GorSelectorMode::Gor, gorMcf, p);
     if (outcome.failed()) {
-      error = ZFailure("PVTO at Rs " + Number(gorMcf) + " MSCF/STB and " + Number(p) + " psia", outcome);
+      error = ZFailure("PVTO at Rs " + Amount(gorMcf, Dimension::GasLiquidRatio, o.units) + " and " +
+                           Amount(p, Dimension::Pressure, o.units),
+                       outcome);
       return false;
     }
     TableAdjustment where;
@@ -145,7 +174,7 @@ bool BuildLiveOilRecord(const CalculationCase& c, const BlackOilOptions& o, doub
 // the bubble point. Where the correlations break this (volatile oils at high Rs), the
 // record's Bo is lowered to that bound (never by more than half the released gas's
 // volume), its undersaturated branch scaled with it, and the records above follow.
-void LimitSaturatedSteps(BlackOilTables& t) {
+void LimitSaturatedSteps(BlackOilTables& t, UnitSystem units) {
   for (std::size_t i = 1; i < t.liveOil.size(); ++i) {
     LiveOilRecord& record = t.liveOil[i];
     const OilPoint& below = t.liveOil[i - 1].points.front();
@@ -162,12 +191,14 @@ void LimitSaturatedSteps(BlackOilTables& t) {
     if (!(limit > 0) || !(step > 0) || step <= limit) continue;
     const double bo = below.bo + limit;
     const double scale = bo / saturated.bo;
-    t.adjustments.push_back(
-        {"PVTO", int(i) + 1, record.rs, 1, saturated.pressure, "Bo", saturated.bo, bo,
-         "the saturated Bo rises " + Number(step) + " RB/STB from the record below; the gas released between them " +
-             "takes up " + Number(released) + " RB/STB, and the oil and its gas must expand at least as much as the " +
-             "oil alone would (" + Number(compressed) + " RB/STB at " + Number(co) +
-             " 1/psi); the record's undersaturated Bo is scaled by " + Number(scale)});
+    t.adjustments.push_back({"PVTO", int(i) + 1, record.rs, 1, saturated.pressure, "Bo", saturated.bo, bo,
+                             "the saturated Bo rises " + Amount(step, Dimension::LiquidRatio, units) +
+                                 " from the record below; the gas released between them takes up " +
+                                 Amount(released, Dimension::LiquidRatio, units) +
+                                 ", and the oil and its gas must expand at least as much as the oil alone would (" +
+                                 Amount(compressed, Dimension::LiquidRatio, units) + " at " +
+                                 Amount(co, Dimension::InverseCompressibility, units) +
+                                 "); the record's undersaturated Bo is scaled by " + Number(scale)});
     for (OilPoint& point : record.points) point.bo *= scale;
   }
 }
@@ -231,8 +262,9 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
   double saturatedTop = std::max(t.reservoirPressure, pb);
   if (!(saturatedTop < top)) {
     saturatedTop = (t.reservoirPressure + top) / 2;
-    t.notes.push_back("PVTO: the saturated curve ends at " + Number(saturatedTop) +
-                      " psia, below the bubble point of " + Number(pb) + " psia, which the tables cannot reach");
+    t.notes.push_back("PVTO: the saturated curve ends at " + Amount(saturatedTop, Dimension::Pressure, o.units) +
+                      ", below the bubble point of " + Amount(pb, Dimension::Pressure, o.units) +
+                      ", which the tables cannot reach");
   }
   std::size_t number = 0;
   for (double p :
@@ -242,12 +274,12 @@ bool BuildLiveOil(const CalculationCase& c, const BlackOilOptions& o, double pb,
     const double rs = p == pb ? rsb : Value(Run(c, GorSelectorMode::BubblePoint, p, p).results.rsb);
     if (!BuildLiveOilRecord(c, o, rs, top, ++number, t, error)) return false;
   }
-  LimitSaturatedSteps(t);
+  LimitSaturatedSteps(t, o.units);
   HoldSaturatedViscosity(t);
   for (double p : WithPressures(Pressures(o.minimumPressure, top, o.gasRows), o.gasPressures)) {
     const CalculationOutcome outcome = CalculateAt(c, p);
     if (outcome.failed()) {
-      error = ZFailure("PVDG at " + Number(p) + " psia", outcome);
+      error = ZFailure("PVDG at " + Amount(p, Dimension::Pressure, o.units), outcome);
       return false;
     }
     t.gas.push_back({p, Value(outcome.results.bg), Value(outcome.results.muG)});
@@ -263,7 +295,7 @@ bool BuildDeadOil(const CalculationCase& c, const BlackOilOptions& o, double top
   for (double p : Pressures(o.minimumPressure, top, o.deadOilRows)) {
     const CalculationOutcome outcome = CalculateAt(c, p);
     if (outcome.failed()) {
-      error = ZFailure("PVDO at " + Number(p) + " psia", outcome);
+      error = ZFailure("PVDO at " + Amount(p, Dimension::Pressure, o.units), outcome);
       return false;
     }
     TableAdjustment where;
@@ -321,6 +353,12 @@ BlackOilTables AsWritten(const BlackOilTables& tables, int digits) {
   return t;
 }
 
+const DeckUnits& DeckUnitsOf(UnitSystem system) {
+  static constexpr DeckUnits kField{"FIELD", "psia", "MSCF/STB", "RB/STB", "RB/MSCF", "1/psi", "lb/ft3", "ft", "STB/d"};
+  static constexpr DeckUnits kMetric{"METRIC", "bara", "sm3/sm3", "rm3/sm3", "rm3/sm3", "1/bar", "kg/m3", "m", "sm3/d"};
+  return system == UnitSystem::Metric ? kMetric : kField;
+}
+
 BlackOilTables InUnits(const BlackOilTables& fieldTables, UnitSystem system) {
   BlackOilTables t = fieldTables;
   if (system == UnitSystem::Field) return t;
@@ -361,7 +399,10 @@ bool Finish(const BlackOilOptions& o, BlackOilTables& t, std::string& error) {
   // Strict tables are the correlations' own or none: where a value had to be adjusted,
   // they are refused, naming it.
   if (o.strict && !t.adjustments.empty()) {
-    error = AdjustmentText(t.adjustments.front()) + "; the tables would have to be adjusted there (" +
+    TableAdjustment first = t.adjustments.front();
+    first.pressure = FromField(first.pressure, Dimension::Pressure, o.units);
+    first.rs = FromField(first.rs, Dimension::GasLiquidRatio, o.units);
+    error = AdjustmentText(first, o.units) + "; the tables would have to be adjusted there (" +
             std::to_string(t.adjustments.size()) + (t.adjustments.size() == 1 ? " value" : " values") +
             "), which --strict-tables refuses";
     return false;
@@ -418,7 +459,8 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
     return false;
   }
   if (!(in.pressure > o.minimumPressure) || !std::isfinite(in.pressure)) {
-    error = "the reservoir pressure must be above " + Number(o.minimumPressure) + " psia, not " + Number(in.pressure);
+    error = "the reservoir pressure must be above " + Amount(o.minimumPressure, Dimension::Pressure, o.units) +
+            ", not " + Amount(in.pressure, Dimension::Pressure, o.units);
     return false;
   }
   const CalculationOutcome reservoir = Calculate(c);
@@ -456,22 +498,24 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   std::string why;
   const double top = Reach(c, in.pressure, wanted, why);
   if (!(top > in.pressure)) {
-    error = "PVDG above " + Number(in.pressure) + " psia: the gas's z-factor fails just above the reservoir " +
-            "pressure (" + why + "): the tables cannot reach beyond it";
+    error = "PVDG above " + Amount(in.pressure, Dimension::Pressure, o.units) +
+            ": the gas's z-factor fails just above the reservoir " + "pressure (" + why +
+            "): the tables cannot reach beyond it";
     return false;
   }
   if (top < wanted) {
-    t.notes.push_back("the tables end at " + Number(top) + " psia, where the gas's z-factor fails above (" + why +
-                      "), instead of at " + Number(wanted) + " psia");
+    t.notes.push_back("the tables end at " + Amount(top, Dimension::Pressure, o.units) +
+                      ", where the gas's z-factor fails above (" + why + "), instead of at " +
+                      Amount(wanted, Dimension::Pressure, o.units));
   }
   if (t.deadOil) {
     if (!BuildDeadOil(c, o, top, t, error)) return false;
     return Finish(o, t, error);
   }
   if (!(r.pb > o.minimumPressure)) {
-    error = "PVTO record 1: the bubble-point pressure of the case is " + Number(r.pb) + " psia, not above " +
-            Number(o.minimumPressure) +
-            " psia, the lowest table pressure: the oil has no saturated range to tabulate (a GOR this small gives " +
+    error = "PVTO record 1: the bubble-point pressure of the case is " + Amount(r.pb, Dimension::Pressure, o.units) +
+            ", not above " + Amount(o.minimumPressure, Dimension::Pressure, o.units) +
+            ", the lowest table pressure: the oil has no saturated range to tabulate (a GOR this small gives " +
             "no bubble point above stock-tank conditions); give a GOR of 0 to export it as a dead oil";
     return false;
   }

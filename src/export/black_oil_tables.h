@@ -113,7 +113,24 @@ struct BlackOilOptions {
   // the evenly spaced ones: a laboratory report's (IncludeLabPressures).
   std::vector<double> saturatedPressures;
   std::vector<double> gasPressures;
+  // The units the notes, the adjustments' reasons and the errors name values in (the
+  // tables themselves are built in FIELD units).
+  UnitSystem units = UnitSystem::Field;
 };
+
+// The unit texts of a simulator's unit set.
+struct DeckUnits {
+  const char* keyword;  // FIELD, METRIC
+  const char* pressure;
+  const char* gasRatio;
+  const char* liquidFactor;
+  const char* gasFactor;
+  const char* compressibility;
+  const char* density;
+  const char* length;
+  const char* rate;
+};
+const DeckUnits& DeckUnitsOf(UnitSystem system);
 
 // The pressures of a laboratory report the tables should hold rows at, so that a model
 // tuned to it carries its measurements into the deck exactly: those at or below the

@@ -18,21 +18,6 @@ namespace {
 std::string Number(double value) { return TableNumber(value, 8); }
 
 // The keyword and unit names of the deck's unit set.
-struct DeckUnits {
-  const char* keyword;
-  const char* pressure;
-  const char* gasRatio;
-  const char* liquidFactor;
-  const char* gasFactor;
-  const char* compressibility;
-  const char* density;
-  const char* length;
-  const char* rate;
-};
-constexpr DeckUnits kFieldDeck{"FIELD", "psia", "MSCF/STB", "RB/STB", "RB/MSCF", "1/psi", "lb/ft3", "ft", "STB/d"};
-constexpr DeckUnits kMetricDeck{"METRIC", "bara", "sm3/sm3", "rm3/sm3", "rm3/sm3", "1/bar", "kg/m3", "m", "sm3/d"};
-
-const DeckUnits& UnitsOf(UnitSystem system) { return system == UnitSystem::Metric ? kMetricDeck : kFieldDeck; }
 
 // A text for a comment or the TITLE line: one line of printable ASCII.
 std::string OneLine(std::string_view text, std::size_t limit) {
@@ -140,7 +125,7 @@ double InitialOilFactorAt(const BlackOilTables& t, double p) {
 
 std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, std::string_view description,
                               UnitSystem system) {
-  const DeckUnits& u = UnitsOf(system);
+  const DeckUnits& u = DeckUnitsOf(system);
   const Columns columns(t.significantDigits);
   std::string out;
   out += std::string("-- Black-oil tables written by Tarnvik, ") + u.keyword + " units\n";
@@ -185,7 +170,7 @@ std::string EclipseTablesText(const BlackOilTables& t, std::string_view title, s
 }
 
 std::string AdjustmentText(const TableAdjustment& adjustment, UnitSystem system) {
-  const DeckUnits& u = UnitsOf(system);
+  const DeckUnits& u = DeckUnitsOf(system);
   std::string where = adjustment.table;
   if (adjustment.record > 0) {
     where += " record " + std::to_string(adjustment.record) + " (Rs " + Number(adjustment.rs) + " " + u.gasRatio + ")";
@@ -202,7 +187,7 @@ std::vector<std::string_view> EclipseKeywords(const BlackOilTables& tables) {
 
 std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title,
                             UnitSystem system) {
-  const DeckUnits& u = UnitsOf(system);
+  const DeckUnits& u = DeckUnitsOf(system);
   // The model is laid out in field units and each number written in the deck's own.
   const auto in = [system](double fieldValue, Dimension dimension) {
     return Number(FromField(fieldValue, dimension, system));
@@ -337,6 +322,7 @@ bool BuildExportTables(const CalculationCase& c, bool strict, const std::optiona
                        BlackOilTables& tables, BlackOilTables& written, std::string& error) {
   BlackOilOptions options;
   options.strict = strict;
+  options.units = units;
   if (lab && TuningInForce(c.selection)) IncludeLabPressures(*lab, options);
   if (!BuildBlackOilTables(c, options, tables, error)) return false;
   if (const std::string gas = ImpuritiesDescription(c.inputs.impurities); !gas.empty()) {
@@ -346,7 +332,7 @@ bool BuildExportTables(const CalculationCase& c, bool strict, const std::optiona
   if (!error.empty()) return false;
   written = InUnits(tables, units);
   if (written.significantDigits == 0) {
-    error = "the tables in " + std::string(UnitsOf(units).keyword) +
+    error = "the tables in " + std::string(DeckUnitsOf(units).keyword) +
             " units cannot be written in order: " + CheckBlackOilTables(AsWritten(written, 17));
     return false;
   }
@@ -359,7 +345,7 @@ bool PreviewEclipseExport(const CalculationCase& c, UnitSystem units, ExportPrev
                           const std::optional<LabData>& lab) {
   BlackOilTables tables, written;
   if (!BuildExportTables(c, false, lab, units, tables, written, error)) return false;
-  const DeckUnits& u = UnitsOf(units);
+  const DeckUnits& u = DeckUnitsOf(units);
   preview = ExportPreview{};
   preview.units = u.keyword;
   for (const std::string_view keyword : EclipseKeywords(written)) preview.keywords.emplace_back(keyword);
@@ -387,14 +373,14 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
         "the tables and the deck would be the same file (" + request.tablesPath + "): give the deck a name of its own";
     return outcome;
   }
-  BlackOilTables written;
-  if (!BuildExportTables(c, request.strict, request.lab, request.units, tables, written, outcome.error)) {
+  BlackOilTables fieldTables;
+  if (!BuildExportTables(c, request.strict, request.lab, request.units, fieldTables, tables, outcome.error)) {
     return outcome;
   }
-  if (withDeck) outcome.error = CheckExampleDeck(tables);
+  if (withDeck) outcome.error = CheckExampleDeck(fieldTables);
   if (!outcome.error.empty()) return outcome;
   const std::string text =
-      EclipseTablesText(written, request.title, CorrelationsDescription(c.selection), request.units);
+      EclipseTablesText(tables, request.title, CorrelationsDescription(c.selection), request.units);
   std::string deck;
   if (withDeck) {
     const std::filesystem::path deckPath(request.deckPath);
@@ -402,7 +388,7 @@ ExportOutcome ExportEclipse(const CalculationCase& c, const EclipseExport& reque
     const std::filesystem::path base = std::filesystem::absolute(deckPath, failure).parent_path();
     std::filesystem::path include = std::filesystem::absolute(tablesPath, failure).lexically_relative(base);
     if (include.empty()) include = std::filesystem::absolute(tablesPath, failure);
-    deck = ExampleDeckText(tables, include.generic_string(), request.title, request.units);
+    deck = ExampleDeckText(fieldTables, include.generic_string(), request.title, request.units);
   }
   // Both files are written in full before either takes its place.
   PendingFile tablesFile, deckFile;

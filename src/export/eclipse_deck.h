@@ -79,7 +79,8 @@ bool PreviewEclipseExport(const CalculationCase& calculationCase, UnitSystem uni
 // the same file, or either file cannot be written in full; `error` then says why. Each
 // file goes to a temporary file of a unique name beside it, and both are complete before
 // either is renamed into place. Only when the deck's rename fails after the tables' has
-// succeeded is one file written and not the other; the outcome says which.
+// succeeded is one file written and not the other; the outcome says which. `tables` are
+// left as written: in the request's units.
 ExportOutcome ExportEclipse(const CalculationCase& calculationCase, const EclipseExport& request,
                             BlackOilTables& tables);
 

@@ -43,12 +43,6 @@ namespace {
 
 enum Tab { PressureTab, FamilyTab, PlotTab, LabTab };
 
-// Enough decimals to tell neighbouring pressures apart: one for a step of a psi or more.
-int DecimalsForStep(double step) {
-  if (!(step > 0) || !std::isfinite(step)) return 1;
-  return std::clamp(int(std::ceil(-std::log10(step))) + 1, 1, 6);
-}
-
 std::vector<OutputField> AllFields() {
   std::vector<OutputField> fields;
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) fields.push_back(static_cast<OutputField>(i));
@@ -388,13 +382,11 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   plotMessage_->setVisible(noPoint);
   plotStack_->setVisible(!noPoint);
   showPlots(c, table, range.points);
-  const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
-  const int decimals =
-      DecimalsForStep(FromField(table.maximum - table.minimum, Dimension::PressureDifference, system_) / gaps);
+  const int decimals = PressureDecimals(table, system_);
   std::vector<ResultTableModel::Row> rows;
   rows.reserve(table.rows.size());
   for (PressureRow& row : table.rows) {
-    const double pressure = FromField(row.pressure, Dimension::Pressure, system_);
+    const double pressure = KeyFromField(row.pressure, Dimension::Pressure, system_);
     rows.push_back({{QString::number(pressure, 'f', decimals)},
                     pressure,
                     std::move(row.outcome),
@@ -432,7 +424,7 @@ void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& tabl
 }
 
 void TablesWindow::showFamilyTable(const CalculationCase& c) {
-  std::array<FamilyRow, kOilCorrelationCount> families = CompareOilFamilies(c);
+  std::vector<FamilyRow> families = CompareOilFamilies(c);
   const OilCorrelation caseFamily = EffectiveOilCorrelation(c.selection.oilCorrelation);
   QString caption =
       tr("The case with each oil family, at the reservoir pressure, %1.").arg(Pressure(c.inputs.pressure, system_));
@@ -440,7 +432,6 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
     caption += tr(" Not computed: %1").arg(FromView(ZFactorMessage(families.front().outcome.zFactorStatus)));
   }
   std::vector<ResultTableModel::Row> rows;
-  std::optional<FamilyRow> untuned = UntunedFamilyRow(c);
   for (FamilyRow& family : families) {
     // Whether the case's inputs lie inside the family's published data, and what does not.
     const FamilyFit fit = OilFamilyFit(c, family.family);
@@ -450,15 +441,11 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
     }
     const QString name = FromView(OilCorrelationName(family.family));
     // The tuned family's row is tuned, as the case's run is; its published form follows.
-    rows.push_back({{family.tuned ? tr("%1 (tuned)").arg(name) : name},
-                    std::nullopt,
-                    std::move(family.outcome),
-                    data,
-                    family.family == caseFamily});
-    if (family.tuned && untuned) {
-      rows.push_back({{tr("%1 (untuned)").arg(name)}, std::nullopt, std::move(untuned->outcome), data, false});
-      untuned.reset();
-    }
+    const QString label = family.tuned     ? tr("%1 (tuned)").arg(name)
+                          : family.untuned ? tr("%1 (untuned)").arg(name)
+                                           : name;
+    rows.push_back(
+        {{label}, std::nullopt, std::move(family.outcome), data, family.family == caseFamily && !family.untuned});
   }
   familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()},
                          tr("Inputs and the family's data"), std::move(rows), c.gorMode, system_);

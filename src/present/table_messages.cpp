@@ -1,5 +1,6 @@
 #include "present/table_messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,13 @@ std::string FailedRowsText(const PressureTable& table) {
             (f.rows == 1 ? " at " + Psia(f.lowest) : " from " + Psia(f.lowest) + " to " + Psia(f.highest)) + " psia";
   }
   return text;
+}
+
+int PressureDecimals(const PressureTable& table, UnitSystem system) {
+  const double gaps = table.rows.size() > 1 ? double(table.rows.size() - 1) : 1.0;
+  const double step = FromField(table.maximum - table.minimum, Dimension::PressureDifference, system) / gaps;
+  if (!(step > 0) || !std::isfinite(step)) return 1;
+  return std::clamp(int(std::ceil(-std::log10(step))) + 1, 1, 6);
 }
 
 }  // namespace tarnvik

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/unit_system.h"
 #include "calc/pressure_table.h"
 
 namespace tarnvik {
@@ -12,5 +13,9 @@ namespace tarnvik {
 // the pressures it happened at ("2 of 52 rows could not be computed: pPr>20.5: z-factor
 // Routine FAILS from 13600 to 14000 psia").
 std::string FailedRowsText(const PressureTable& table);
+
+// The decimals of a table's pressures in `system`: enough to tell evenly spaced neighbours
+// apart, one for a step of a psi (or bar) or more.
+int PressureDecimals(const PressureTable& table, UnitSystem system);
 
 }  // namespace tarnvik

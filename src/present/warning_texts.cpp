@@ -224,6 +224,10 @@ std::string WarningCodes(const std::vector<Diagnostic>& warnings, GorSelectorMod
   return codes;
 }
 
+double WarningValue(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
+  return d.kind == DiagnosticKind::Blank ? 0 : Shown(d, d.value, mode, system);
+}
+
 WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode, UnitSystem system) {
   WarningRecord record;
   if (d.kind == DiagnosticKind::Blank) {
@@ -237,7 +241,7 @@ WarningRecord DescribeWarning(const Diagnostic& d, GorSelectorMode mode, UnitSys
   const bool unphysical = d.kind == DiagnosticKind::Unphysical;
   record.input = !unphysical && d.input.has_value();
   record.name = unphysical ? FieldInfo(d.field, mode).column : QuantityInfo(d.quantity).code;
-  record.value = Shown(d, d.value, mode, system);
+  record.value = WarningValue(d, mode, system);
   if (std::isfinite(d.range.low)) record.low = Shown(d, d.range.low, mode, system);
   if (std::isfinite(d.range.high)) record.high = Shown(d, d.range.high, mode, system);
   record.unit = UnitOf(d, mode, system);

@@ -73,6 +73,8 @@ struct WarningRecord {
 };
 WarningRecord DescribeWarning(const Diagnostic& warning, GorSelectorMode gorMode,
                               UnitSystem system = UnitSystem::Field);
+// Its value alone, as DescribeWarning gives it, without building any text (for millions).
+double WarningValue(const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
 
 // The ranges of the correlations in force that an input box's value is checked against,
 // one line each, for its tooltip:
