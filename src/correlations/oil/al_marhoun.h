@@ -10,6 +10,8 @@
 // average error 0.03 % (pb), −0.01 % (Bo).
 // Reference: M.A. Al-Marhoun, "PVT Correlations for Middle East Crude Oils", JPT 40(5)
 // (1988) 650–666, doi:10.2118/13718-PA.
+// Example: none found in the paper or a textbook reproduction (the searches are listed in
+// tests/correlations/oil_test.cpp).
 #pragma once
 
 namespace tarnvik {

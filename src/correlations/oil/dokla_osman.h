@@ -9,6 +9,8 @@
 // Data: 51 bottom-hole samples of U.A.E. reservoirs (ranges: correlations/validity_ranges.cpp).
 // Reference: M.E. Dokla, M.E. Osman, "Correlation of PVT Properties for UAE Crudes", SPE
 // Formation Evaluation 7(1) (1992) 41–46, doi:10.2118/20989-PA.
+// Example: none found in the paper or a textbook reproduction (the searches are listed in
+// tests/correlations/oil_test.cpp).
 #pragma once
 
 namespace tarnvik {

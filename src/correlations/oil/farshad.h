@@ -10,6 +10,8 @@
 // correlations/validity_ranges.cpp).
 // Reference: F. Farshad, J.L. LeBlanc, J.D. Garber, J.G. Osorio, "Empirical PVT
 // Correlations for Colombian Crude Oils", SPE 36105 (1996), doi:10.2118/36105-MS.
+// Example: none found in the paper or a textbook reproduction (the searches are listed in
+// tests/correlations/oil_test.cpp).
 // Notes: the Bo group takes log10 of F squared (2 log10 F), not the square of the logarithm.
 #pragma once
 

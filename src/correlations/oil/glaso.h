@@ -9,6 +9,11 @@
 // average error 1.28 % (pb), −0.43 % (Bo).
 // Reference: Ø. Glaso, "Generalized Pressure-Volume-Temperature Correlations", JPT 32(5)
 // (1980) 785–795, doi:10.2118/8016-PA.
+// Examples (T. Ahmed, "Reservoir Engineering Handbook", 4th ed., Example 2-20, and
+// "Equations of State and PVT Analysis"): γg 0.851, 47.1 °API, 250 °F at 2391.7 psia →
+// Rs 737 SCF/STB, and at Rs 751 → Bo 1.473 RB/STB; γg 0.911, 48.6 °API, 260 °F at
+// 2065.7 psia → Rs 686 SCF/STB (these equations give 686.7; the book rounds its
+// intermediate steps), and at Rs 693 → Bo 1.461 RB/STB.
 // Notes: needs T > 0 °F and 14.1811 − 3.3093 log10 p ≥ 0 (p ≤ about 2.0e4 psia); log10 is
 // formed as ln x / ln 10.
 #pragma once

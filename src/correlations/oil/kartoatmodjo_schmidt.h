@@ -10,6 +10,8 @@
 // ranges: correlations/validity_ranges.cpp).
 // Reference: T. Kartoatmodjo, Z. Schmidt, "Large Data Bank Improves Crude Physical Property
 // Correlations", Oil & Gas Journal 92(27) (1994) 51–55.
+// Example: none found in the paper or a textbook reproduction (the searches are listed in
+// tests/correlations/oil_test.cpp).
 // Notes: the API split is strict. γg is used as entered, without the separator correction.
 #pragma once
 

@@ -11,6 +11,8 @@
 // API ≤ 30, a non-negative bracket. The API split is strict.
 // Reference: D.A. Obomanu, G.A. Okpobiri, "Correlating the PVT Properties of Nigerian
 // Crudes", J. Energy Resour. Technol. 109(4) (1987) 214–217, doi:10.1115/1.3231349.
+// Example: none found in the paper or a textbook reproduction (the searches are listed in
+// tests/correlations/oil_test.cpp).
 // The data ranges of the fit are not stated in what we could consult, so none is checked.
 #pragma once
 

@@ -10,6 +10,8 @@
 // correlations/validity_ranges.cpp); average error −0.17 % (pb).
 // Reference: G.E. Petrosky, F.F. Farshad, "Pressure-Volume-Temperature Correlations for
 // Gulf of Mexico Crude Oils", SPE 26644 (1993), doi:10.2118/26644-MS.
+// Example: none found in the paper or a textbook reproduction (the searches are listed in
+// tests/correlations/oil_test.cpp).
 // Notes: needs T > 0 °F. The exponents 0.5774 and 1.73184 of the two directions are not
 // exact reciprocals; each direction keeps its own. A small Rsb gives a negative pb.
 #pragma once

@@ -14,6 +14,10 @@
 // correlations/validity_ranges.cpp).
 // Reference: M. Vazquez, H.D. Beggs, "Correlations for Fluid Physical Property Prediction",
 // JPT 32(6) (1980) 968–970, doi:10.2118/6719-PA.
+// Example of co (J. Wolcott, "Applied Waterflood Field Development", 2009, in SI units):
+// Rs 298.9 SCF/STB, 194 °F, γg 0.75, 34.97 °API, 1450.4 psia → co 2.004e-5 /psi (these
+// equations give 2.037e-5; the book's SI coefficients are rounded). No worked example of
+// Rs, pb or Bo was found.
 // Notes: the API split is strict, so API = 30 takes the heavy-oil constants. γg is used as
 // entered, without the paper's correction to a 100 psig separator. Rs uses exp() while the
 // stored pb inverse uses powers of ten with 10.393 and 11.172.
