@@ -72,10 +72,8 @@ void RefuseImpossible(const CalculationCase& c, UnitSystem units) {
   const std::vector<ImpossibleInput> impossible = ImpossibleInputs(c.inputs);
   if (impossible.empty()) return;
   const ImpossibleInput& first = impossible.front();
-  const InputText& text = InputTextOf(first.field, c.gorMode, c.waterMode);
-  throw py::value_error(std::string(text.name) + ": " +
-                        InputValueText(first.field, first.value, c.gorMode, c.waterMode, units) + " is impossible (" +
-                        std::string(first.why) + ")");
+  throw py::value_error(std::string(InputTextOf(first.field, c.gorMode, c.waterMode).name) + ": " +
+                        ImpossibleInputText(first, c.gorMode, c.waterMode, units));
 }
 
 py::array ArrayOf(const py::handle& value, std::string_view name) {

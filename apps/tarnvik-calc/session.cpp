@@ -112,9 +112,8 @@ void Session::ProcessEntry(const std::string& where, std::size_t number, const C
   if (!Prepare(entry, p, error)) return Refuse(where, error);
   const CalculationCase& c = p.calculationCase;
   if (const auto impossible = ImpossibleInputs(c.inputs); !impossible.empty()) {
-    const ImpossibleInput& first = impossible.front();
-    return Refuse(where, InputValueText(first.field, first.value, c.gorMode, c.waterMode, UnitSystem::Field) +
-                             " is impossible (" + std::string(first.why) + "); the record is skipped");
+    return Refuse(where, ImpossibleInputText(impossible.front(), c.gorMode, c.waterMode, UnitSystem::Field) +
+                             "; the record is skipped");
   }
   if (o.rankOil) {
     rankingWriter_->Write(number, entry.record, *p.ranking, p.fit);

@@ -38,10 +38,10 @@ QString NotARegularFile(const QString& path) {
 }  // namespace
 
 bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString& error) {
-  std::vector<CaseFileEntry> cases;
+  std::vector<CaseEntry> cases;
   if (!ReadCaseFile(path, cases, error)) return false;
   records.clear();
-  for (CaseFileEntry& entry : cases) records.push_back(std::move(entry.record));
+  for (CaseEntry& entry : cases) records.push_back(std::move(entry.record));
   return true;
 }
 
@@ -68,28 +68,25 @@ bool ReadSmallFile(const QString& path, qint64 maxBytes, const QString& kind, QB
   return true;
 }
 
-bool ReadCaseFile(const QString& path, std::vector<CaseFileEntry>& cases, QString& error) {
+bool ReadCaseFile(const QString& path, std::vector<CaseEntry>& cases, QString& error) {
   QByteArray bytes;
   if (!ReadSmallFile(path, kMaxCaseFileBytes, Tr("case file"), bytes, error)) return false;
 
   std::istringstream stream(bytes.toStdString());
-  CaseRecordReader reader(stream);
-  std::vector<CaseFileEntry> parsed;
-  CaseRecord record;
-  CaseRecordReader::Entry entry;
-  while (reader.Next(record, entry)) {
-    if (!entry.ok) {
-      error = Tr("line %1: %2").arg(entry.line).arg(QString::fromStdString(entry.error));
+  CaseEntryReader reader(stream);
+  std::vector<CaseEntry> parsed;
+  CaseEntry entry;
+  CaseEntryReader::Outcome outcome;
+  while (reader.Next(entry, outcome)) {
+    if (!outcome.ok) {
+      // A line saved with the record names its own line.
+      error = outcome.error.starts_with("line ")
+                  ? QString::fromStdString(outcome.error)
+                  : Tr("line %1: %2").arg(outcome.line).arg(QString::fromStdString(outcome.error));
       return false;
     }
-    CaseLab lab;
-    std::string why;
-    GasImpurities gas;
-    if (!ReadCaseLab(entry.attached, lab, why) || !ReadCaseGas(entry.attached, gas, why)) {
-      error = QString::fromStdString(why);  // "line N: ..." with the file's line
-      return false;
-    }
-    parsed.push_back({std::move(record), std::move(lab), gas});
+    parsed.push_back(std::move(entry));
+    entry = CaseEntry{};
   }
   if (parsed.empty()) {
     error = Tr("the file holds no case");

@@ -1,6 +1,6 @@
-// Reading and writing a case file chosen by the user. The record itself is encoded by
-// io/case_record.h, the lab data and tuning saved after it by model/case_lab.h; this adds
-// the file: regular files only, a size limit, atomic replacement, errors in words.
+// Reading and writing a case file chosen by the user. The cases themselves are read and
+// written by model/case_entry.h, as every face reads them; this adds the file: regular
+// files only, a size limit, atomic replacement, errors in words.
 #pragma once
 #include <QString>
 #include <vector>
@@ -8,8 +8,7 @@
 #include <string>
 
 #include "io/case_record.h"
-#include "model/case_gas.h"
-#include "model/case_lab.h"
+#include "model/case_entry.h"
 
 namespace tarnvik {
 
@@ -27,16 +26,9 @@ bool ReadSmallFile(const QString& path, qint64 maxBytes, const QString& kind, QB
 // `records` is then unchanged.
 bool ReadCaseFile(const QString& path, std::vector<CaseRecord>& records, QString& error);
 
-// A case as a file holds it: its record and the lab data and tuning saved with it.
-struct CaseFileEntry {
-  CaseRecord record;
-  CaseLab lab;
-  GasImpurities gas;
-};
-
-// The same, with each record's lab data and tuning; a line attached to a record that does
-// not read fails the whole file, naming the line.
-bool ReadCaseFile(const QString& path, std::vector<CaseFileEntry>& cases, QString& error);
+// The same, each record with the lines saved with it; a line attached to a record that
+// does not read fails the whole file, naming the line.
+bool ReadCaseFile(const QString& path, std::vector<CaseEntry>& cases, QString& error);
 
 // Writes the record whole, or leaves an existing file as it was.
 bool WriteCaseFile(const QString& path, const CaseRecord& record, QString& error);

@@ -41,6 +41,7 @@
 #include "gui/window_print.h"
 #include "io/number_text.h"
 #include "model/case_sheet.h"
+#include "present/input_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -359,8 +360,8 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     return selector;
   };
   const QIcon partlyRead = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-  for (int i = 0; i < int(kInputTexts.size()); ++i) {
-    const InputText& row = kInputTexts[i];
+  for (int i = 0; i < int(kInputBoxes.size()); ++i) {
+    const InputBox& row = kInputBoxes[i];
     const int line = i + 1 + (i > GasGravity ? 1 : 0);  // the gas impurities' row follows the gas gravity
     if (i == kGorOrPbBox) {
       gorSelector_ = makeSelector(
@@ -710,7 +711,7 @@ void MainWindow::setUnits(UnitSystem system) {
 void MainWindow::showUnits() {
   const UnitSystem system = model_.units();
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    const InputText& row = kInputTexts[i];
+    const InputBox& row = kInputBoxes[i];
     if (boxCaptions_[i] != nullptr) {
       boxCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
     }
@@ -819,11 +820,17 @@ void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warni
   for (const Diagnostic& d : warnings) {
     if (d.kind == DiagnosticKind::OutsideDataRange && d.input && std::size_t(*d.input) == index) outside.push_back(d);
   }
-  boxMarks_[index]->setVisible(partly);
+  const CalculationCase c = model_.currentCase();
+  // A value no reservoir has is marked as a partly read one is: the run goes ahead with it,
+  // and the status says the results are not to be trusted.
+  std::optional<ImpossibleInput> impossible;
+  for (const ImpossibleInput& input : ImpossibleInputs(c.inputs)) {
+    if (std::size_t(input.field) == index) impossible = input;
+  }
+  boxMarks_[index]->setVisible(partly || impossible);
   rangeMarks_[index]->setVisible(!outside.empty());
   QPalette palette = QApplication::palette(box);
-  QString toolTip = Translated("MainWindow", kInputTexts[index].toolTip);
-  const CalculationCase c = model_.currentCase();
+  QString toolTip = Translated("MainWindow", kInputBoxes[index].toolTip);
   if (const std::string ranges = InputRangesText(static_cast<InputField>(index), c); !ranges.empty()) {
     toolTip += tr("\n\nThe data of the correlations in force:\n%1").arg(QString::fromStdString(ranges));
   }
@@ -841,6 +848,14 @@ void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warni
     const QString read = QString::fromStdString(FormatShortest(ParseNumber(text)));
     toolTip += tr("\n\nRead as %1: only the number at the start of the text counts.").arg(read);
     boxMarks_[index]->setToolTip(tr("Read as %1").arg(read));
+  }
+  if (impossible) {
+    palette.setColor(QPalette::Base, kPartlyReadTint);
+    palette.setColor(QPalette::Text, Qt::black);
+    const QString why =
+        QString::fromStdString(ImpossibleInputText(*impossible, c.gorMode, c.waterMode, model_.units()));
+    toolTip += tr("\n\n%1: the results are not to be trusted.").arg(why);
+    boxMarks_[index]->setToolTip(partly ? boxMarks_[index]->toolTip() + QStringLiteral("; ") + why : why);
   }
   box->setPalette(palette);
   box->setToolTip(toolTip);
@@ -965,7 +980,7 @@ void MainWindow::openCase() {
 bool MainWindow::openPath(const QString& path) { return settleUnsavedChanges() && openSettled(path); }
 
 bool MainWindow::openSettled(const QString& path) {
-  std::vector<CaseFileEntry> records;
+  std::vector<CaseEntry> records;
   QString error;
   if (!ReadCaseFile(path, records, error)) {
     dialogs_->showError(this, tr("Open File"),
@@ -976,14 +991,13 @@ bool MainWindow::openSettled(const QString& path) {
   std::size_t chosen = 0;
   if (records.size() > 1) {
     QStringList titles;
-    for (const CaseFileEntry& entry : records) titles << QString::fromStdString(entry.record.title);
+    for (const CaseEntry& entry : records) titles << QString::fromStdString(entry.record.title);
     const int picked = dialogs_->chooseRecord(this, QFileInfo(path).fileName(), titles);
     if (picked < 0 || picked >= int(records.size())) return false;
     chosen = std::size_t(picked);
   }
   // A file of several cases is not the file a save writes: the case becomes a new one.
-  model_.open(records[chosen].record, records[chosen].lab, records[chosen].gas,
-              records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
+  model_.open(records[chosen], records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
   RememberFile(path);
   updateRecentMenu();
   showInputs();

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "calc/calculation_run.h"
+#include "calc/input_checks.h"
 #include "io/number_text.h"
 #include "present/blank_reasons.h"
+#include "present/input_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -66,7 +68,7 @@ CalculationCase CaseFromRecord(const CaseRecord& record, CorrelationSelection se
 
 RunOutput RunCase(const CalculationCase& c) { return PresentRun(Calculate(c), c.gorMode); }
 
-CaseModel::CaseModel() : savedRecord_(recordToSave()) {}
+CaseModel::CaseModel() : saved_(entryToSave()) {}
 
 void CaseModel::chooseOil(OilCorrelation family) {
   if (!TunesFamily(selection_.oilTuning, family)) selection_.oilTuning = OilTuning{};
@@ -148,6 +150,10 @@ const RunOutput& CaseModel::calculate() {
   inputs_ = c.inputs;
   inputsFilled_ = true;
   lastCase_ = c;
+  // What the numbers were read from: blank boxes, and values no reservoir has (the run
+  // goes ahead, as typed, but says so).
+  lastBlank_ = BlankInputs(recordToSave());
+  lastImpossible_ = ImpossibleInputs(c.inputs);
   const CalculationOutcome outcome = Calculate(c);
   run_ = PresentRun(outcome, c.gorMode, units_);
   lastRunFailed_ = !run_.outputs;
@@ -175,7 +181,19 @@ void CaseModel::updateStatus() {
     failure = std::string(*run_.message) + ". " +
               ZFactorExplanation(lastStatus_, lastCase_->inputs, lastCase_->selection.gasCharacterisation, units_);
   }
-  status_ = StatusText(failure ? std::optional<std::string_view>(*failure) : std::nullopt, shown, shownMode_);
+  status_.clear();
+  if (lastCase_) {
+    for (const ImpossibleInput& input : lastImpossible_) {
+      status_ +=
+          (status_.empty() ? "" : "; ") + ImpossibleInputText(input, lastCase_->gorMode, lastCase_->waterMode, units_);
+    }
+    if (!status_.empty()) status_ += ": the results are not to be trusted";
+    const std::string blank = WarningSentences(lastBlank_, lastCase_->gorMode, units_);
+    if (!blank.empty()) status_ += (status_.empty() ? "" : ". ") + blank;
+  }
+  const std::string run =
+      StatusText(failure ? std::optional<std::string_view>(*failure) : std::nullopt, shown, shownMode_);
+  if (!run.empty()) status_ += (status_.empty() ? "" : ". ") + run;
   if (shown != nullptr) {
     for (const std::string& more :
          {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_, units_)}) {
@@ -215,29 +233,8 @@ bool CaseModel::applyTuning(std::optional<OilCorrelation> family, OilTuningFit& 
 
 void CaseModel::removeTuning() { selection_.oilTuning = OilTuning{}; }
 
-void CaseModel::open(const CaseRecord& record, const CaseLab& lab, std::string path) {
-  open(record, std::move(path));
-  lab_ = lab.data;
-  selection_.oilTuning = lab.tuning;
-  // The tuning names its family; a record whose caption names another is made to agree.
-  if (lab.tuning.active && !TuningInForce(selection_)) chooseOil(lab.tuning.family);
-  savedRecord_ = recordToSave();
-  savedLab_ = labToSave();
-  savedGas_ = gasToSave();
-}
-
-void CaseModel::open(const CaseRecord& record, const CaseLab& lab, const GasImpurities& gas, std::string path) {
-  open(record, lab, std::move(path));
-  // A content of 0 shows as a blank box, as in a new case.
-  const double values[] = {gas.co2, gas.h2s, gas.n2};
-  for (std::size_t i = 0; i < kImpurityCount; ++i) impurityBoxes_[i] = values[i] != 0 ? BoxText(values[i]) : "";
-  inputs_.impurities = gas;
-  savedGas_ = gasToSave();
-}
-
-void CaseModel::open(const CaseRecord& record, std::string path) {
-  lab_.reset();
-  selection_.oilTuning = OilTuning{};
+void CaseModel::open(const CaseEntry& entry, std::string path) {
+  const CaseRecord& record = entry.record;
   title_ = record.title;
   gorSelector_ = record.gorSelector;
   waterSelector_ = record.waterSelector;
@@ -248,7 +245,20 @@ void CaseModel::open(const CaseRecord& record, std::string path) {
   for (std::size_t i = 0; i < kInputCount; ++i) {
     boxes_[i] = {record.numbers[i] ? BoxText(*record.numbers[i]) : std::string(), UnitSystem::Field};
   }
+  // A content of 0 shows as a blank box, as in a new case.
+  const GasImpurities& gas = entry.gas;
+  const double contents[] = {gas.co2, gas.h2s, gas.n2};
+  for (std::size_t i = 0; i < kImpurityCount; ++i) impurityBoxes_[i] = contents[i] != 0 ? BoxText(contents[i]) : "";
+  inputs_.impurities = gas;
+  selection_.oilTuning = OilTuning{};
   ApplyRecordSelection(record, selection_, captions_);
+  // A file without a formation line leaves the formation type chosen, as a caption the
+  // record does not name leaves its choice.
+  if (entry.formation != FormationType::None) selection_.formationType = entry.formation;
+  lab_ = entry.lab.data;
+  selection_.oilTuning = entry.lab.tuning;
+  // The tuning names its family; a record whose caption names another is made to agree.
+  if (entry.lab.tuning.active && !TuningInForce(selection_)) chooseOil(entry.lab.tuning.family);
   markSaved(std::move(path));
 }
 
@@ -276,15 +286,19 @@ GasImpurities CaseModel::gasToSave() const {
   return {ParseNumber(impurityBoxes_[0]), ParseNumber(impurityBoxes_[1]), ParseNumber(impurityBoxes_[2])};
 }
 
-std::string CaseModel::fileToSave() const {
-  return WriteCaseRecord(recordToSave()) + WriteCaseGas(gasToSave()) + WriteCaseLab(labToSave());
+FormationType CaseModel::formationToSave() const {
+  return UsesFormationType(selection_.rockCorrelation) ? selection_.formationType : FormationType::None;
 }
+
+CaseEntry CaseModel::entryToSave() const {
+  return CaseEntry{recordToSave(), labToSave(), gasToSave(), formationToSave()};
+}
+
+std::string CaseModel::fileToSave() const { return WriteCaseEntry(entryToSave()); }
 
 void CaseModel::markSaved(std::string path) {
   filePath_ = std::move(path);
-  savedRecord_ = recordToSave();
-  savedLab_ = labToSave();
-  savedGas_ = gasToSave();
+  saved_ = entryToSave();
 }
 
 }  // namespace tarnvik

@@ -12,8 +12,10 @@
 
 #include "base/unit_system.h"
 #include "calc/calculation_case.h"
+#include "calc/input_checks.h"
 #include "calc/oil_tuning_fit.h"
 #include "io/case_record.h"
+#include "model/case_entry.h"
 #include "model/case_gas.h"
 #include "model/case_lab.h"
 #include "present/formatted_outputs.h"
@@ -139,7 +141,9 @@ class CaseModel {
   // the current unit system; empty before a run set them.
   std::string pbCaption() const;
   std::string_view pbUnit() const;
-  // The status line: a z-factor failure, the results out of range or not computed, why a
+  // The status line: the inputs of the last calculation that were blank (read as 0) or
+  // impossible (a negative GOR, a porosity above 100 %: the results are not to be
+  // trusted), a z-factor failure, the results out of range or not computed, why a
   // compressibility is blank, and the warnings of the run that gave the values shown.
   const std::string& status() const { return status_; }
 
@@ -148,14 +152,14 @@ class CaseModel {
   bool inputsFilled() const { return inputsFilled_; }
   const std::optional<CalculationCase>& lastCase() const { return lastCase_; }
 
-  // Takes a case record: title, selector texts, the nine numbers (into the boxes and the
-  // input set) and the correlations its captions name. Results and status stay. `path`
-  // becomes the case's file, and what is open counts as saved.
-  void open(const CaseRecord& record, std::string path = {});
-  // The same with the lab data and tuning saved with the record (model/case_lab.h).
-  void open(const CaseRecord& record, const CaseLab& lab, std::string path = {});
-  // The same with the gas impurities saved with it too (model/case_gas.h).
-  void open(const CaseRecord& record, const CaseLab& lab, const GasImpurities& gas, std::string path = {});
+  // Takes a case as its file holds it (model/case_entry.h): title, selector texts, the
+  // nine numbers (into the boxes and the input set), the correlations its captions name,
+  // the gas impurities, the formation type where it has one, and the lab data and tuning
+  // (a tuning of another family than the caption names puts its family in force).
+  // Results and status stay. `path` becomes the case's file, and what is open counts as
+  // saved.
+  void open(const CaseEntry& entry, std::string path = {});
+  void open(const CaseRecord& record, std::string path = {}) { open(CaseEntry{record}, std::move(path)); }
   // The record a save writes: title, selector texts and captions as they are, and the
   // numbers the boxes hold, read by the same text-to-number rule as a calculation (a
   // blank box: a number never filled).
@@ -166,6 +170,11 @@ class CaseModel {
   // The gas impurities a save writes after the record: what the row holds, read as a
   // calculation reads it.
   GasImpurities gasToSave() const;
+  // The formation type a save writes: the one in force where the rock correlation reads
+  // one (Newman, Yale et al.), else none.
+  FormationType formationToSave() const;
+  // All of it as a case file holds it, and the file's text.
+  CaseEntry entryToSave() const;
   std::string fileToSave() const;
   // The case was saved to `path`: it becomes the case's file, and what is typed now counts
   // as saved.
@@ -175,9 +184,7 @@ class CaseModel {
   const std::string& filePath() const { return filePath_; }
   // True when a save would write something other than what was last opened or saved (for
   // a new case: other than the empty window).
-  bool modified() const {
-    return recordToSave() != savedRecord_ || labToSave() != savedLab_ || gasToSave() != savedGas_;
-  }
+  bool modified() const { return entryToSave() != saved_; }
 
  private:
   // A box's text and the unit system it was typed in.
@@ -192,7 +199,7 @@ class CaseModel {
   std::string gorSelector_{kGorSelectorPrompt};
   std::string waterSelector_{kWaterSelectorPrompt};
   std::array<TypedBox, kInputCount> boxes_;
-  std::array<std::string, kImpurityCount> impurityBoxes_;  // before savedRecord_, which reads them
+  std::array<std::string, kImpurityCount> impurityBoxes_;  // before saved_, which reads them
   CorrelationSelection selection_;
   SelectionCaptions captions_;
 
@@ -208,11 +215,12 @@ class CaseModel {
   bool inputsFilled_ = false;
   std::optional<CalculationCase> lastCase_;
   std::optional<CalculationCase> shownCase_;
+  // The inputs of the last calculation that were blank, and those no reservoir has.
+  Diagnostics lastBlank_;
+  std::vector<ImpossibleInput> lastImpossible_;
   std::string filePath_;
-  CaseRecord savedRecord_;
   std::optional<LabData> lab_;
-  CaseLab savedLab_;
-  GasImpurities savedGas_;
+  CaseEntry saved_;  // last: what a save writes reads everything above
 };
 
 }  // namespace tarnvik

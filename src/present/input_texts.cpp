@@ -5,7 +5,7 @@
 namespace tarnvik {
 namespace {
 
-constexpr std::array<InputText, 11> kInputTexts = {{
+constexpr std::array<InputText, 11> kInputBoxes = {{
     {"api", "API gravity", Dimension::Plain, "°API", "°API"},
     {"gas_gravity", "Gas gravity", Dimension::Plain, "", ""},
     {"temperature", "Temperature", Dimension::Temperature, "°F", "°C"},
@@ -22,9 +22,9 @@ constexpr std::array<InputText, 11> kInputTexts = {{
 }  // namespace
 
 const InputText& InputTextOf(InputField field, GorSelectorMode gorMode, WaterSelectorMode waterMode) {
-  if (field == InputField::GorOrPb && gorMode == GorSelectorMode::BubblePoint) return kInputTexts[9];
-  if (field == InputField::SalinityOrSg && waterMode == WaterSelectorMode::SpecificGravity) return kInputTexts[10];
-  return kInputTexts[static_cast<std::size_t>(field)];
+  if (field == InputField::GorOrPb && gorMode == GorSelectorMode::BubblePoint) return kInputBoxes[9];
+  if (field == InputField::SalinityOrSg && waterMode == WaterSelectorMode::SpecificGravity) return kInputBoxes[10];
+  return kInputBoxes[static_cast<std::size_t>(field)];
 }
 
 std::string InputValueText(InputField field, double fieldValue, GorSelectorMode gorMode, WaterSelectorMode waterMode,
@@ -35,6 +35,12 @@ std::string InputValueText(InputField field, double fieldValue, GorSelectorMode 
   const std::string_view unit = UnitIn(text, system);
   if (!unit.empty()) out.append(" ").append(unit);
   return out;
+}
+
+std::string ImpossibleInputText(const ImpossibleInput& input, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+                                UnitSystem system) {
+  return InputValueText(input.field, input.value, gorMode, waterMode, system) + " is impossible (" +
+         std::string(input.why) + ")";
 }
 
 }  // namespace tarnvik

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/unit_system.h"
+#include "calc/input_checks.h"
 #include "calc/input_set.h"
 #include "calc/selector_modes.h"
 
@@ -30,5 +31,9 @@ constexpr std::string_view UnitIn(const InputText& text, UnitSystem system) {
 // "Temperature 80 °F", "Porosity -5 %", in `system`'s units from a field value.
 std::string InputValueText(InputField field, double fieldValue, GorSelectorMode gorMode, WaterSelectorMode waterMode,
                            UnitSystem system);
+
+// "GOR at the bubble point -0.5 MCF/STB is impossible (below 0)".
+std::string ImpossibleInputText(const ImpossibleInput& input, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+                                UnitSystem system);
 
 }  // namespace tarnvik

@@ -9,7 +9,7 @@
 
 namespace tarnvik {
 
-struct InputText {
+struct InputBox {
   std::string_view box;      // object name of the input box
   std::string_view label;    // object name of its label; empty where a selector stands in
   std::string_view caption;  // the label as the window shows it, blanks included
@@ -18,7 +18,7 @@ struct InputText {
 };
 
 // In the order the calculation reads them.
-inline constexpr std::array<InputText, 9> kInputTexts = {{
+inline constexpr std::array<InputBox, 9> kInputBoxes = {{
     {"apix", "Label1", "   API Gravity", "°API", "Stock-tank oil gravity, °API. A value above 0 means oil is present."},
     {"ggx", "Label2", "  Gas Gravity", "air = 1",
      "Gas specific gravity relative to air (air = 1). A value above 0 means gas is present."},

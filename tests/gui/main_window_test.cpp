@@ -180,6 +180,17 @@ TEST_F(WindowTest, MarksStaleResultsAndBoxesReadInPart) {
   EXPECT_EQ(Status(), "");
 }
 
+// A value no reservoir has is marked as a box read in part, and the run says so.
+TEST_F(WindowTest, MarksImpossibleValuesAndSaysTheResultsAreNotToBeTrusted) {
+  Calculate({{"35", "0.75", "200", "3000", "0.5", "-5", "25", "3", "0.5"}});
+  EXPECT_TRUE(Find<QAction>(window_.get(), "phixPartlyRead")->isVisible());
+  EXPECT_TRUE(Box("phix")->toolTip().contains("Porosity -5 % is impossible (below 0)"));
+  EXPECT_TRUE(Status().startsWith("Porosity -5 % is impossible (below 0): the results are not to be trusted"))
+      << Status().toStdString();
+  Type("phix", "20");
+  EXPECT_FALSE(Find<QAction>(window_.get(), "phixPartlyRead")->isVisible());
+}
+
 // A blank co, cg or cf, or a total compressibility that leaves one out, comes with its
 // reason in the status line.
 TEST_F(WindowTest, BlankCompressibilitiesSayWhy) {

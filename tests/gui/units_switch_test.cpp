@@ -92,7 +92,7 @@ TEST_F(UnitsSwitchTest, AUnitsRoundTripSavesEveryCaseFileAsItWas) {
   files.push_back(QByteArray(kBubblePointRecord).replace("Bubble Point Pressure psia", "gor mcf/stb"));
   {
     CaseModel tuned;
-    std::vector<CaseFileEntry> entries;
+    std::vector<CaseEntry> entries;
     QString error;
     ASSERT_TRUE(ReadCaseFile(QStringLiteral(TARNVIK_EXAMPLES "/lab/good-oil-case.csv"), entries, error));
     tuned.open(entries.front().record);

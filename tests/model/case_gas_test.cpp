@@ -98,7 +98,7 @@ TEST(CaseGasTest, TheModelTypesSavesAndOpensThem) {
       << sheet;
 
   CaseModel reopened;
-  reopened.open(record, CaseLab{}, GasImpurities{5, 10, 0}, "sour.csv");
+  reopened.open(CaseEntry{record, CaseLab{}, GasImpurities{5, 10, 0}}, "sour.csv");
   EXPECT_EQ(reopened.impurityBox(0), " 5");
   EXPECT_EQ(reopened.impurityBox(1), " 10");
   EXPECT_EQ(reopened.impurityBox(2), "") << "0 shows blank, as in a new case";
