@@ -31,11 +31,12 @@ inline std::string Quoted(const std::string& arg) {
 }
 
 // Runs `program` with `args` through the shell, its output and errors captured in files
-// of `dir`.
+// of `dir`; `input`, when given, is the file its standard input reads.
 inline ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                             const std::filesystem::path& dir) {
+                             const std::filesystem::path& dir, const std::filesystem::path& input = {}) {
   std::string command = Quoted(program);
   for (const auto& arg : args) command.append(" ").append(Quoted(arg));
+  if (!input.empty()) command.append(" <").append(Quoted(input.string()));
   command.append(" >").append(Quoted((dir / "out").string()));
   command.append(" 2>").append(Quoted((dir / "err").string()));
   const int status = std::system(command.c_str());

@@ -1,5 +1,6 @@
 // tarnvik-calc: the PVT calculator for batches and scripts.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -23,7 +24,7 @@ constexpr const char* kDescription =
     R"(tarnvik-calc: PVT properties of oil, gas, water and rock from empirical correlations.
 
 Reads case files, one case record per line, and for each record does what the desktop
-window does on "open case, then calculate". A record has fifteen comma-separated fields:
+window does on "open case, then calculate"; a FILE of "-" is standard input. A record has fifteen comma-separated fields:
   1 title  2 GOR/bubble-point selector  3 water selector  4 oil correlation
   5 gas characterisation  6 rock correlation   (texts, in double quotation marks)
   7 API gravity (deg API)   8 gas gravity (air = 1)   9 temperature (deg F)
@@ -117,6 +118,9 @@ Exit status: 0 when every record was computed, 1 when a record was malformed (re
 as FILE:LINE: on standard error and skipped), a file could not be read, an export was
 refused or the output could not be written, 2 for bad options.)";
 
+// How messages name standard input, read for a FILE of "-".
+constexpr std::string_view kStandardInputName = "(standard input)";
+
 // What --tune holds when no family follows it.
 constexpr std::string_view kBestRanked =
     "\x01"
@@ -190,7 +194,7 @@ int Run(int argc, char** argv) {
         ->type_name("MOL%");
   }
   std::vector<std::string> files;
-  app.add_option("FILE", files, "Case files, one record per line")->required();
+  app.add_option("FILE", files, "Case files, one record per line; - reads standard input")->required();
 
   std::string labPath;
   app.add_option("--lab", labPath, "Lab data file for every case (a laboratory report; see the README)")
@@ -270,6 +274,10 @@ int Run(int argc, char** argv) {
     return 2;
   }
 
+  if (std::count(files.begin(), files.end(), "-") > 1) {
+    std::cerr << "tarnvik-calc: standard input (-) can be read only once\n";
+    return 2;
+  }
   const Format format = formatName == "csv" ? Format::Csv : formatName == "json" ? Format::Json : Format::Text;
   std::optional<tarnvik::OilCorrelation> tuneFamily;
   if (tuneText && *tuneText != kBestRanked) {
@@ -367,13 +375,20 @@ int Run(int argc, char** argv) {
   tarnvik::CalculationCase exportCase;
   std::string exportWhere, malformedWhere;
   std::size_t exportNumber = 0;
-  for (const std::string& file : files) {
-    std::ifstream input(file, std::ios::binary);
-    if (!input) {
-      std::cerr << file << ": cannot open: " << std::strerror(errno) << '\n';
-      status = 1;
-      continue;
+  for (const std::string& name : files) {
+    // "-" is standard input, named in messages as grep and diff name it.
+    const bool standardInput = name == "-";
+    const std::string file = standardInput ? std::string(kStandardInputName) : name;
+    std::ifstream opened;
+    if (!standardInput) {
+      opened.open(name, std::ios::binary);
+      if (!opened) {
+        std::cerr << file << ": cannot open: " << std::strerror(errno) << '\n';
+        status = 1;
+        continue;
+      }
     }
+    std::istream& input = standardInput ? std::cin : opened;
     tarnvik::CaseRecordReader reader(input);
     tarnvik::CaseRecordReader::Entry entry;
     while (reader.Next(record, entry)) {
