@@ -49,13 +49,17 @@ class BlockWriter {
 // before the values and the value columns a frame shows (None: all 21).
 py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns);
 
-// calculate(case, inputs, choices): the 11 input arguments and the 5 choices over a case
-// to start from (None: the start-up selection, every input given).
-py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices);
+// calculate(case, inputs, choices, threads): the 14 input arguments and the 5 choices over
+// a case to start from (None: the start-up selection, every input given); arrays of cases
+// run on `threads` threads (None: every core).
+py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices,
+                          const py::object& threads);
 
-// The case with the given inputs, of which at least one is an array; `keys` become the
+// The case with the given inputs, of which at least one is an array, on up to `threads`
+// threads (each element's results are the same whatever the number); `keys` become the
 // result's key columns.
-py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys = {});
+py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys = {},
+                           int threads = 1);
 
 // An argument as an array of doubles; refuses what numpy cannot read as numbers.
 py::array ArrayOf(const py::handle& value, std::string_view name);

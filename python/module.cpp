@@ -15,6 +15,7 @@ using namespace tarnvik::python;
 
 PYBIND11_MODULE(_tarnvik, module) {
   module.doc() = "Tarnvik's calculation core; use it through the package tarnvik.";
+  module.attr("__version__") = TARNVIK_VERSION;
   BindCase(module);
   BindLab(module);
   BindResult(module);

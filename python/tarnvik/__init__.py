@@ -65,6 +65,8 @@ __doc__ += "".join(
     "when the bubble point was given.)\n"
 )
 
+__version__ = _tarnvik.__version__
+
 Case.__module__ = LabReport.__module__ = Result.__module__ = __name__
 
 
@@ -115,7 +117,8 @@ class ExportError(RuntimeError):
 
 def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pressure=None, gor=None,
               bubble_point=None, porosity=None, swc=None, salinity=None, water_gravity=None, wor=None,
-              co2=None, h2s=None, n2=None, oil=None, gas=None, rock=None, formation=None, units=None):
+              co2=None, h2s=None, n2=None, oil=None, gas=None, rock=None, formation=None, units=None,
+              threads=None):
     """Calculates the 21 quantities for one case, or for arrays of cases.
 
     Inputs (field units, or metric with units="metric"; each a number, or an array of
@@ -145,6 +148,11 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
         formation  for Newman and Yale et al.: "Consolidated Sands", "Friable Sands",
                    "Unconsolidated Sands", "Carbonates", or "" for none (the default)
 
+    Threads: for arrays, the number of threads the cases run on (None, the default:
+    every core this process may use; 1 for one). Each thread takes a contiguous run of
+    the elements, and every element's results are bit for bit those of one thread and of
+    a scalar call.
+
     Units: "field" (the default) or "metric": temperature in °C, pressure and
     bubble_point in bara, gor in sm3/sm3, wor in sm3/sm3 given, and the results reported
     in metric units (sm3/sm3, rm3/sm3, bara, 1e-5/bar, kg/m3; see help(tarnvik)). A case's
@@ -160,7 +168,8 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
     out_of_range, not_computed and diagnostics. When any input is an array, the inputs
     are broadcast as numpy broadcasts them and a tarnvik.ArrayResult comes back: each
     quantity a float array of the broadcast shape, NaN where there is none, a status
-    array, and the diagnostics per element. The GIL is released while the cases run.
+    array, and the diagnostics per element. The GIL is released while the cases run,
+    so other Python threads go on meanwhile.
 
     Raises ValueError for a missing input, both members of a pair, a correlation that
     names nothing, a value that is not a number, or arrays that do not broadcast.
@@ -170,4 +179,5 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
         (api, gas_gravity, temperature, pressure, gor, bubble_point, porosity, swc, salinity, water_gravity, wor,
          co2, h2s, n2),
         (oil, gas, rock, formation, units),
+        threads,
     )

@@ -19,7 +19,7 @@ def _choice(value):
     return None if value is None or (isinstance(value, float) and np.isnan(value)) else value
 
 
-def calculate_frame(frame, **options):
+def calculate_frame(frame, *, threads=None, **options):
     """Calculates every row of a pandas DataFrame: tarnvik.calculate over its columns.
 
     Columns named as calculate's arguments are the inputs, one case per row: api,
@@ -33,6 +33,8 @@ def calculate_frame(frame, **options):
     other NaN.
 
     A case file as a frame: pandas.DataFrame([c.as_dict() for c in tarnvik.read_cases(path)]).
+
+    threads: the threads the rows run on, as calculate's (None, the default: every core).
 
     Returns a DataFrame with the frame's index: status, message, the 21 quantities in
     their display units (NaN where there is none) and out_of_range.
@@ -67,7 +69,7 @@ def calculate_frame(frame, **options):
                 raise ValueError(f"row {frame.index[np.argmax(twice)]!r}: give either {first} or {second}, not both")
             keys[first] = np.where(given, first, second)
     if keys.empty:
-        return calculate(**numbers, **options).to_frame(index=frame.index)
+        return calculate(**numbers, **options, threads=threads).to_frame(index=frame.index)
 
     # One array call for each combination, its rows put back in place.
     count = len(frame)
@@ -82,7 +84,7 @@ def calculate_frame(frame, **options):
             if pair in key and key[pair] != name:
                 continue
             arguments[name] = column[rows]
-        part = calculate(**arguments, **options)
+        part = calculate(**arguments, **options, threads=threads)
         values[:, rows] = part._values
         status[rows] = part.status
         masks[:, rows] = part._masks
