@@ -71,6 +71,7 @@ class ElementInputs {
 
 template <typename Body>
 void ElementInputs::Run(std::size_t first, std::size_t last, Body& body) const {
+  if (first >= last) return;  // an empty run, or an empty array (a dimension of 0)
   const std::size_t n = operands_.size();
   std::vector<const char*> data(n, nullptr);
   std::vector<double> values(n);

@@ -22,6 +22,7 @@ PYBIND11_MODULE(_tarnvik, module) {
   BindCalculation(module);
   BindTables(module);
   BindExport(module);
+  BindProperties(module);
 
   module.attr("FIELDS") = FieldDescriptions();
   module.attr("GOR_AT_BUBBLE_POINT_FIELD") = GorAtBubblePointDescription();

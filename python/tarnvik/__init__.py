@@ -80,6 +80,10 @@ def __getattr__(name):
         from ._frames import calculate_frame
 
         return calculate_frame
+    if name == "properties":
+        import importlib
+
+        return importlib.import_module(".properties", __name__)
     if name == "lab_residuals":
         from ._frames import lab_residuals
 

@@ -117,3 +117,10 @@ def test_the_interpreter_runs_other_threads_meanwhile():
 def test_a_thread_count_that_is_not_a_whole_positive_number_is_refused(threads):
     with pytest.raises(ValueError, match="threads: expected a whole number"):
         tarnvik.calculate(**spread(10, seed=2), threads=threads)
+
+
+@pytest.mark.parametrize("shape", [(0,), (3, 0), (0, 5)])
+def test_empty_arrays_give_empty_results_on_any_number_of_threads(shape):
+    many = tarnvik.calculate(**dict(spread(1, seed=2), api=np.zeros(shape) + 35), threads=2)
+    assert many.shape == shape and many.bo.shape == shape
+    assert tarnvik.properties.z(0.7, 200, np.zeros(shape), threads=2).shape == shape
