@@ -8,6 +8,7 @@
 
 #include "bindings.h"
 #include "element_loop.h"
+#include "object_states.h"
 #include "python_case.h"
 #include "results.h"
 
@@ -52,9 +53,11 @@ void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, 
   }
 }
 
-py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns) {
+py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
+                           GorSelectorMode gorMode, UnitSystem units) {
   return py::module_::import("tarnvik._arrays")
-      .attr("ArrayResult")(std::move(blocks.values), std::move(blocks.status), std::move(blocks.masks), keys, columns);
+      .attr("ArrayResult")(std::move(blocks.values), std::move(blocks.status), std::move(blocks.masks), keys, columns,
+                           UnitsOf(gorMode, units), units == UnitSystem::Metric ? "metric" : "field");
 }
 
 py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys,
@@ -85,7 +88,7 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
     }
     writer.Write(element, Calculate(in, base.gorMode, base.waterMode, base.selection), base.gorMode);
   });
-  return MakeArrayResult(std::move(blocks), keys, py::none());
+  return MakeArrayResult(std::move(blocks), keys, py::none(), base.gorMode, arguments.units);
 }
 
 py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices,

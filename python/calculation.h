@@ -46,8 +46,10 @@ class BlockWriter {
 };
 
 // A tarnvik.ArrayResult over the blocks, with key columns (pressure, note, family, ...)
-// before the values and the value columns a frame shows (None: all 21).
-py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns);
+// before the values and the value columns a frame shows (None: all 21), the values shown
+// for that GOR mode in those units.
+py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
+                           GorSelectorMode gorMode, UnitSystem units = UnitSystem::Field);
 
 // calculate(case, inputs, choices, threads): the 14 input arguments and the 5 choices over
 // a case to start from (None: the start-up selection, every input given); arrays of cases

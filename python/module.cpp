@@ -5,6 +5,7 @@
 #include "bindings.h"
 #include "correlations/gas/z_factor.h"
 #include "lab_binding.h"
+#include "object_states.h"
 #include "present/run_messages.h"
 #include "python_case.h"
 #include "results.h"
@@ -23,6 +24,7 @@ PYBIND11_MODULE(_tarnvik, module) {
   BindTables(module);
   BindExport(module);
   BindProperties(module);
+  BindStates(module);
 
   module.attr("FIELDS") = FieldDescriptions();
   module.attr("GOR_AT_BUBBLE_POINT_FIELD") = GorAtBubblePointDescription();

@@ -70,6 +70,7 @@ ScalarResult MakeScalarResult(CalculationOutcome&& outcome, GorSelectorMode gorM
   ScalarResult result;
   result.status = outcome.zFactorStatus;
   result.gorMode = gorMode;
+  result.units = units;
   result.pbCaption = PbCaption(outcome, gorMode);
   if (!outcome.failed()) result.shown = ValuesToShow(outcome, gorMode, units);
   result.diagnostics = std::move(outcome.diagnostics);

@@ -27,6 +27,7 @@ struct ScalarResult {
   DisplayValues shown;  // empty on a z-factor failure
   ZFactorStatus status = ZFactorStatus::Success;
   GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
+  UnitSystem units = UnitSystem::Field;  // of the values shown
   std::optional<std::string_view> pbCaption;
   Diagnostics diagnostics;
 };

@@ -82,7 +82,7 @@ py::object PressureTable(const py::object& caseObject, const py::object& pressur
   py::dict keys;
   keys["pressure"] = pressure;
   keys["note"] = notes;
-  return MakeArrayResult(std::move(blocks), keys, py::none());
+  return MakeArrayResult(std::move(blocks), keys, py::none(), c.calculation.gorMode);
 }
 
 py::object CompareOil(const py::object& caseObject) {
@@ -103,7 +103,7 @@ py::object CompareOil(const py::object& caseObject) {
   for (const OutputField field : kComparisonFields) columns.append(InfoOf(field).column);
   py::dict keys;
   keys["family"] = families;
-  return MakeArrayResult(std::move(blocks), keys, py::tuple(columns));
+  return MakeArrayResult(std::move(blocks), keys, py::tuple(columns), c.calculation.gorMode);
 }
 
 }  // namespace
