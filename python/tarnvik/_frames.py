@@ -94,7 +94,7 @@ def calculate_frame(frame, *, threads=None, **options):
             if units.setdefault(name, unit) != unit:
                 units[name] = " or ".join(sorted({units[name], unit}))
     system = "metric" if options.get("units") == "metric" else "field"
-    return ArrayResult(values, status, masks, {}, None, units, system).to_frame(index=frame.index)
+    return ArrayResult(values, status, masks, {}, None, units or None, system).to_frame(index=frame.index)
 
 
 def lab_residuals(case, lab=None):
