@@ -165,7 +165,7 @@ def gas_viscosity(gas_gravity, temperature, pressure, *, gas=None, co2=None, h2s
 
 def cg(gas_gravity, temperature, pressure, *, gas=None, co2=None, h2s=None, n2=None, units=None, threads=None):
     """The gas compressibility [microsips = 1e-6/psi; 1e-5/bar with units="metric"], from z at
-    the pressure and 2.5 psia either side.
+    the pressure and 5 psia either side.
 
     gas_gravity [air = 1], temperature [°F; °C], pressure [psia; bara]; gas "wet" (the
     default) or "dry"; co2, h2s, n2 [mol %], 0 by default.

@@ -52,7 +52,7 @@ OilState CalculateOilState(const InputSet& inputs, GorSelectorMode gorMode, OilC
 
 // The gas step alone, at the inputs' pressure: z and Bg (status says a z-factor failure,
 // which leaves the rest not computed), the gas viscosity, and the gas compressibility
-// from z at p ∓ 2.5 psia (not computed when the z-factor fails on both sides). Units as
+// from z at p ∓ 5 psia (not computed when the z-factor fails on both sides). Units as
 // the results'.
 struct GasState {
   ZFactorStatus status = ZFactorStatus::Success;
