@@ -9,6 +9,7 @@ namespace pybind = pybind11;
 
 void BindCalculation(pybind::module_& module);
 void BindExport(pybind::module_& module);
+void BindProperties(pybind::module_& module);
 void BindTables(pybind::module_& module);
 
 }  // namespace tarnvik::python

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "bindings.h"
+#include "element_loop.h"
 #include "model/case_entry.h"
+#include "object_states.h"
 #include "present/input_texts.h"
 #include "present/output_fields.h"
 #include "present/warning_texts.h"
@@ -15,58 +17,6 @@
 #include "results.h"
 
 namespace tarnvik::python {
-namespace {
-
-// One input of an array call: an array read through its strides in the broadcast shape
-// (0 along a dimension it is broadcast over), or one number for every element.
-struct Operand {
-  std::optional<py::array> array;
-  std::vector<py::ssize_t> strides;  // bytes, per dimension of the broadcast shape
-  double scalar = 0;
-
-  bool IsArray() const { return array.has_value(); }
-};
-
-std::string ShapeText(const py::array& array) {
-  std::string text = "(";
-  for (py::ssize_t d = 0; d < array.ndim(); ++d) text.append(std::to_string(array.shape(d))).append(",");
-  if (array.ndim() > 1) text.pop_back();
-  return text + ")";
-}
-
-// The broadcast shape of the array operands, and each one's strides in it.
-std::vector<py::ssize_t> Broadcast(std::array<Operand, kOperandCount>& operands,
-                                   const std::array<std::string_view, kOperandCount>& names) {
-  py::ssize_t ndim = 0;
-  for (const Operand& o : operands) {
-    if (o.IsArray()) ndim = std::max(ndim, o.array->ndim());
-  }
-  std::vector<py::ssize_t> shape(static_cast<std::size_t>(ndim), 1);
-  std::array<std::size_t, kOperandCount> setBy{};
-  for (std::size_t k = 0; k < kOperandCount; ++k) {
-    Operand& o = operands[k];
-    if (!o.IsArray()) continue;
-    const py::ssize_t offset = ndim - o.array->ndim();
-    o.strides.assign(shape.size(), 0);
-    for (py::ssize_t d = 0; d < o.array->ndim(); ++d) {
-      const py::ssize_t size = o.array->shape(d);
-      auto& target = shape[static_cast<std::size_t>(d + offset)];
-      if (size == 1) continue;
-      if (target != 1 && target != size) {
-        const std::size_t other = setBy[static_cast<std::size_t>(d + offset)];
-        throw py::value_error(std::string(names[other]) + " of shape " + ShapeText(*operands[other].array) + " and " +
-                              std::string(names[k]) + " of shape " + ShapeText(*o.array) +
-                              " do not broadcast together");
-      }
-      target = size;
-      setBy[static_cast<std::size_t>(d + offset)] = k;
-      o.strides[static_cast<std::size_t>(d + offset)] = o.array->strides(d);
-    }
-  }
-  return shape;
-}
-
-}  // namespace
 
 void RefuseImpossible(const CalculationCase& c, UnitSystem units) {
   const std::vector<ImpossibleInput> impossible = ImpossibleInputs(c.inputs);
@@ -136,9 +86,16 @@ py::tuple WarningLog::ToPython() const {
                         py::array_t<double>(py::ssize_t(values_.size()), values_.data()), kinds);
 }
 
-BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units, WarningLog* warnings)
-    : warnings_(warnings),
-      values_(blocks.values.mutable_data()),
+void WarningLog::Append(const WarningLog& other) {
+  std::vector<std::uint16_t> kinds;
+  for (const Kind& kind : other.table_) kinds.push_back(KindOf(kind.key, kind));
+  elements_.insert(elements_.end(), other.elements_.begin(), other.elements_.end());
+  for (const std::uint16_t kind : other.kinds_) kinds_.push_back(kinds[kind]);
+  values_.insert(values_.end(), other.values_.begin(), other.values_.end());
+}
+
+BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units)
+    : values_(blocks.values.mutable_data()),
       status_(blocks.status.mutable_data()),
       masks_(blocks.masks.mutable_data()),
       oil_(blocks.oil.mutable_data()),
@@ -146,14 +103,12 @@ BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units, WarningLog* war
       units_(units) {}
 
 void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode,
-                        const Diagnostics& blank) {
+                        WarningLog& warnings, const Diagnostics& blank) {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
   status_[element] = static_cast<std::int8_t>(outcome.zFactorStatus);
   oil_[element] = outcome.oilComputed;
   for (std::size_t row = 0; row < kMaskRows; ++row) masks_[row * count_ + element] = 0;
-  if (warnings_) {
-    for (const Diagnostic& d : blank) warnings_->Add(element, d, gorMode, units_);
-  }
+  for (const Diagnostic& d : blank) warnings.Add(element, d, gorMode, units_);
   if (outcome.failed()) {
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) values_[i * count_ + element] = kNone;
     return;
@@ -168,95 +123,72 @@ void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, 
     if (d.kind != DiagnosticKind::OutsideDataRange) {
       masks_[(2 + static_cast<std::size_t>(d.kind)) * count_ + element] |= MaskOf(d.field);
     }
-    if (warnings_ && IsWarning(d.kind)) warnings_->Add(element, d, gorMode, units_);
+    if (IsWarning(d.kind)) warnings.Add(element, d, gorMode, units_);
   }
 }
 
 void BlockWriter::WriteInvalid(std::size_t element, const std::vector<ImpossibleInput>& inputs,
-                               const CalculationCase& c) {
+                               const CalculationCase& c, WarningLog& warnings) {
   status_[element] = kInvalidInputStatus;
   oil_[element] = false;
   for (std::size_t row = 0; row < kMaskRows; ++row) masks_[row * count_ + element] = 0;
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     values_[i * count_ + element] = std::numeric_limits<double>::quiet_NaN();
   }
-  if (!warnings_) return;
-  for (const ImpossibleInput& input : inputs) {
-    warnings_->AddImpossible(element, input, c.gorMode, c.waterMode, units_);
-  }
+  for (const ImpossibleInput& input : inputs) warnings.AddImpossible(element, input, c.gorMode, c.waterMode, units_);
 }
 
 py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
                            const WarningLog* warnings, GorSelectorMode gorMode, UnitSystem units) {
-  const std::string_view kind = gorMode == GorSelectorMode::Gor ? "pb" : "rsb";
-  const std::string_view unit = FieldInfo(OutputField::PbOrRsb, gorMode, units).unit;
+  const auto [kind, unit] = PbxKindWithOil(gorMode, units);
   return py::module_::import("tarnvik._arrays")
       .attr("ArrayResult")(std::move(blocks.values), std::move(blocks.status), std::move(blocks.masks), keys, columns,
-                           warnings ? py::object(warnings->ToPython()) : py::object(py::none()),
-                           py::make_tuple(kind, unit), std::move(blocks.oil));
+                           UnitsOf(gorMode, units), units == UnitSystem::Metric ? "metric" : "field",
+                           py::arg("warnings") = warnings ? py::object(warnings->ToPython()) : py::object(py::none()),
+                           py::arg("pbx") = py::make_tuple(kind, unit), py::arg("oil") = std::move(blocks.oil));
 }
 
 py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys,
-                           const Diagnostics& blank) {
-  std::array<Operand, kOperandCount> operands;
-  std::array<std::string_view, kOperandCount> names;
+                           const Diagnostics& blank, int threads) {
+  ElementInputs inputs;
   for (std::size_t k = 0; k < kOperandCount; ++k) {
-    names[k] = InputName(k, base.gorMode, base.waterMode);
+    const std::string_view name = InputName(k, base.gorMode, base.waterMode);
     const py::object& given = arguments.numbers[k];
     if (given.is_none()) {
-      operands[k].scalar = InputOperand(base.inputs, k);
+      inputs.AddScalar(InputOperand(base.inputs, k));
     } else if (IsArrayLike(given)) {
-      operands[k].array = ArrayOf(given, names[k]);
+      inputs.AddArray(ArrayOf(given, name), name);
     } else {
-      operands[k].scalar = FieldInput(NumberOf(given, names[k]), k, base.gorMode, arguments.units);
+      inputs.AddScalar(FieldInput(NumberOf(given, name), k, base.gorMode, arguments.units));
     }
   }
-  const std::vector<py::ssize_t> shape = Broadcast(operands, names);
-  ResultBlocks blocks = AllocateBlocks(shape);
-  WarningLog warnings;
-  BlockWriter writer(blocks, arguments.units, &warnings);
-  const bool convert = arguments.units != UnitSystem::Field;
-  const std::size_t count = static_cast<std::size_t>(blocks.status.size());
-  std::array<const char*, kOperandCount> data{};
+  inputs.Broadcast();
+  ResultBlocks blocks = AllocateBlocks(inputs.shape());
+  BlockWriter writer(blocks, arguments.units);
+  std::array<bool, kOperandCount> convert{};
   for (std::size_t k = 0; k < kOperandCount; ++k) {
-    if (operands[k].IsArray()) data[k] = static_cast<const char*>(operands[k].array->data());
+    convert[k] = inputs.IsArray(k) && arguments.units != UnitSystem::Field;
   }
-  {
-    py::gil_scoped_release release;
-    CalculationCase c = base;
-    std::vector<py::ssize_t> index(shape.size(), 0);
-    std::array<py::ssize_t, kOperandCount> offsets{};
-    for (std::size_t element = 0; element < count; ++element) {
-      for (std::size_t k = 0; k < kOperandCount; ++k) {
-        double value = operands[k].scalar;
-        if (data[k] != nullptr) {
-          std::memcpy(&value, data[k] + offsets[k], sizeof value);
-          if (convert) value = FieldInput(value, k, c.gorMode, arguments.units);
-        }
-        InputOperand(c.inputs, k) = value;
-      }
-      if (HasImpossibleInput(c.inputs)) {
-        writer.WriteInvalid(element, ImpossibleInputs(c.inputs), c);
-      } else {
-        writer.Write(element, Calculate(c), c.gorMode, blank);
-      }
-      // The next element in C order: the last index moves fastest.
-      for (std::size_t d = shape.size(); d-- > 0;) {
-        for (std::size_t k = 0; k < kOperandCount; ++k) {
-          if (data[k] != nullptr) offsets[k] += operands[k].strides[d];
-        }
-        if (++index[d] < shape[d]) break;
-        for (std::size_t k = 0; k < kOperandCount; ++k) {
-          if (data[k] != nullptr) offsets[k] -= operands[k].strides[d] * shape[d];
-        }
-        index[d] = 0;
-      }
+  // Each run gathers its own warnings; in run order they are in element order.
+  std::vector<WarningLog> warnings(inputs.Runs(threads));
+  inputs.ForEachRun(threads, [&](std::size_t run, std::size_t element, const double* values) {
+    InputSet in = base.inputs;
+    for (std::size_t k = 0; k < kOperandCount; ++k) {
+      InputOperand(in, k) = convert[k] ? FieldInput(values[k], k, base.gorMode, arguments.units) : values[k];
     }
-  }
-  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings, base.gorMode, arguments.units);
+    if (HasImpossibleInput(in)) {
+      writer.WriteInvalid(element, ImpossibleInputs(in), base, warnings[run]);
+    } else {
+      writer.Write(element, Calculate(in, base.gorMode, base.waterMode, base.selection), base.gorMode, warnings[run],
+                   blank);
+    }
+  });
+  for (std::size_t run = 1; run < warnings.size(); ++run) warnings.front().Append(warnings[run]);
+  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings.front(), base.gorMode, arguments.units);
 }
 
-py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices) {
+py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices,
+                          const py::object& threads) {
   const CaseArguments arguments = ReadCaseArguments(inputs, choices);
   CalculationCase start;
   Diagnostics blank;
@@ -272,7 +204,9 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
   }
   CalculationCase c = WithChoices(start, arguments);
   for (std::size_t k = 0; k < kOperandCount; ++k) {
-    if (arguments.Given(k) && IsArrayLike(arguments.numbers[k])) return CalculateArrays(c, arguments, {}, blank);
+    if (arguments.Given(k) && IsArrayLike(arguments.numbers[k])) {
+      return CalculateArrays(c, arguments, {}, blank, ThreadsOf(threads));
+    }
   }
   for (std::size_t k = 0; k < kOperandCount; ++k) {
     if (arguments.Given(k)) {
@@ -286,7 +220,9 @@ py::object CalculateCases(const py::object& base, const py::tuple& inputs, const
 
 void BindCalculation(py::module_& module) {
   module.def("_calculate", &CalculateCases, py::arg("case"), py::arg("inputs"), py::arg("choices"),
-             "calculate() behind tarnvik.calculate: a case or None, the 14 input arguments and the 5 choices.");
+             py::arg("threads") = py::none(),
+             "calculate() behind tarnvik.calculate: a case or None, the 14 input arguments, the 5 choices and the "
+             "threads for arrays (None: every core).");
 }
 
 }  // namespace tarnvik::python

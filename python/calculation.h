@@ -40,6 +40,8 @@ class WarningLog {
   void Add(std::size_t element, const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem units);
   void AddImpossible(std::size_t element, const ImpossibleInput& input, GorSelectorMode gorMode,
                      WaterSelectorMode waterMode, UnitSystem units);
+  // Another log's warnings after these (of elements after these).
+  void Append(const WarningLog& other);
   // (elements, kind indices, values, kinds as dicts): what tarnvik.ArrayResult reads.
   py::tuple ToPython() const;
 
@@ -61,18 +63,19 @@ class WarningLog {
 
 ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape);
 
-// Writes runs into blocks by element index; touches no Python object, so it may run
-// without the GIL.
+// Writes runs into blocks by element index, and their warnings (and `blank`, the inputs
+// the case's file left blank) into a log; touches no Python object, so it may run without
+// the GIL, on several threads for different elements, each with a log of its own.
 class BlockWriter {
  public:
-  explicit BlockWriter(ResultBlocks& blocks, UnitSystem units = UnitSystem::Field, WarningLog* warnings = nullptr);
-  void Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode,
+  explicit BlockWriter(ResultBlocks& blocks, UnitSystem units = UnitSystem::Field);
+  void Write(std::size_t element, const CalculationOutcome& outcome, GorSelectorMode gorMode, WarningLog& warnings,
              const Diagnostics& blank = {});
   // An element whose inputs no reservoir can have: no run, every value NaN.
-  void WriteInvalid(std::size_t element, const std::vector<ImpossibleInput>& inputs, const CalculationCase& c);
+  void WriteInvalid(std::size_t element, const std::vector<ImpossibleInput>& inputs, const CalculationCase& c,
+                    WarningLog& warnings);
 
  private:
-  WarningLog* warnings_;
   double* values_;
   std::int8_t* status_;
   std::uint32_t* masks_;
@@ -82,19 +85,23 @@ class BlockWriter {
 };
 
 // A tarnvik.ArrayResult over the blocks, with key columns (pressure, note, family, ...)
-// before the values and the value columns a frame shows (None: all 21).
-// `gorMode` and `units` say what pbx holds and in which unit.
+// before the values and the value columns a frame shows (None: all 21), the values shown
+// for that GOR mode in those units (which also say what pbx holds).
 py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
                            const WarningLog* warnings, GorSelectorMode gorMode, UnitSystem units);
 
-// calculate(case, inputs, choices): the 11 input arguments and the 5 choices over a case
-// to start from (None: the start-up selection, every input given).
-py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices);
+// calculate(case, inputs, choices, threads): the 14 input arguments and the 5 choices over
+// a case to start from (None: the start-up selection, every input given); arrays of cases
+// run on `threads` threads (None: every core).
+py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices,
+                          const py::object& threads);
 
-// The case with the given inputs, of which at least one is an array; `keys` become the
-// result's key columns.
+// The case with the given inputs, of which at least one is an array, on up to `threads`
+// threads (each element's results are the same whatever the number); `keys` become the
+// result's key columns, `blank` the warnings of every element about the inputs the case's
+// file left blank.
 py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arguments, const py::dict& keys = {},
-                           const Diagnostics& blank = {});
+                           const Diagnostics& blank = {}, int threads = 1);
 
 // Refuses, with a ValueError naming the input and its value in `units`, a case whose inputs
 // no reservoir can have (calc/input_checks.h).

@@ -266,6 +266,7 @@ temperature, the measured bubble point and GOR, an optional separator test, API 
 gravity, then a table of points by pressure (see the README). The report is held in
 field units whatever the file's units.
 
+path: the file (str or path-like).
 Raises ValueError naming the line and column ("line 12, column 2 (bo): ...") when the
 file is not a valid lab file, OSError when it cannot be read.)");
   module.def("rank_oil", &RankOil, py::arg("case"), py::arg("lab") = py::none(),

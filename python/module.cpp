@@ -5,6 +5,7 @@
 #include "bindings.h"
 #include "correlations/gas/z_factor.h"
 #include "lab_binding.h"
+#include "object_states.h"
 #include "present/run_messages.h"
 #include "python_case.h"
 #include "results.h"
@@ -15,12 +16,15 @@ using namespace tarnvik::python;
 
 PYBIND11_MODULE(_tarnvik, module) {
   module.doc() = "Tarnvik's calculation core; use it through the package tarnvik.";
+  module.attr("__version__") = TARNVIK_VERSION;
   BindCase(module);
   BindLab(module);
   BindResult(module);
   BindCalculation(module);
   BindTables(module);
   BindExport(module);
+  BindProperties(module);
+  BindStates(module);
 
   module.attr("FIELDS") = FieldDescriptions();
   module.attr("GOR_AT_BUBBLE_POINT_FIELD") = GorAtBubblePointDescription();

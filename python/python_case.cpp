@@ -364,8 +364,10 @@ Raises OSError when the file cannot be read.)");
 The file is replaced whole or not at all. A case read from a file is written with the
 file's own texts. Each record is followed by the case's lab data and tuning, as the
 window saves them (a case without either is its record alone). The formation type is
-not part of a case file. Raises ValueError
-when an item is not a Case, OSError when the file cannot be written.)");
+not part of a case file.
+
+path: the file (str or path-like); cases: an iterable of tarnvik.Case.
+Raises ValueError when an item is not a Case, OSError when the file cannot be written.)");
 }
 
 }  // namespace tarnvik::python

@@ -37,7 +37,7 @@ struct ScalarResult {
   DisplayValues shown;  // empty on a z-factor failure
   ZFactorStatus status = ZFactorStatus::Success;
   GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
-  UnitSystem units = UnitSystem::Field;
+  UnitSystem units = UnitSystem::Field;  // of the values shown
   std::optional<std::string_view> pbCaption;
   std::optional<PbxKind> pbxKind;
   Diagnostics diagnostics;  // with the inputs a case file left blank first

@@ -76,13 +76,13 @@ py::object PressureTable(const py::object& caseObject, const py::object& pressur
   const py::ssize_t rows = static_cast<py::ssize_t>(table.rows.size());
   ResultBlocks blocks = AllocateBlocks({rows});
   WarningLog warnings;
-  BlockWriter writer(blocks, units, &warnings);
+  BlockWriter writer(blocks, units);
   const Diagnostics blank = BlankInputs(c.record);
   py::array_t<double> pressure(rows);
   py::list notes;
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     const PressureRow& row = table.rows[i];
-    writer.Write(i, row.outcome, c.calculation.gorMode, blank);
+    writer.Write(i, row.outcome, c.calculation.gorMode, warnings, blank);
     pressure.mutable_at(static_cast<py::ssize_t>(i)) = KeyFromField(row.pressure, Dimension::Pressure, units);
     notes.append(PressureRowNote(row.atBubblePoint, row.atReservoirPressure));
   }
@@ -103,12 +103,12 @@ py::object CompareOil(const py::object& caseObject, const py::object& unitsObjec
   }
   ResultBlocks blocks = AllocateBlocks({static_cast<py::ssize_t>(rows.size())});
   WarningLog warnings;
-  BlockWriter writer(blocks, units, &warnings);
+  BlockWriter writer(blocks, units);
   const Diagnostics blank = BlankInputs(c.record);
   py::list families;
   py::array_t<bool> tuned(static_cast<py::ssize_t>(rows.size()));
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    writer.Write(i, rows[i].outcome, c.calculation.gorMode, blank);
+    writer.Write(i, rows[i].outcome, c.calculation.gorMode, warnings, blank);
     families.append(OilCorrelationName(rows[i].family));
     tuned.mutable_at(static_cast<py::ssize_t>(i)) = rows[i].tuned;
   }

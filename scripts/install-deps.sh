@@ -11,6 +11,8 @@ packages=(
   xvfb xauth dpkg-dev
   libopm-simulators-bin libopm-common-bin openmpi-bin python3
   pybind11-dev python3-dev python3-numpy python3-pytest python3-pandas
+  python3-matplotlib python3-dask python3-distributed python3-nbconvert jupyter-nbconvert python3-ipykernel
+  python3-mypy python3-venv python3-pip
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the source format check, the unit, window, end-to-end and
-# Python module (pytest) tests in a release build and again under AddressSanitizer and
+# Python module tests (pytest, the example notebook, the Dask study, the type stubs, the
+# install into a virtual environment) in a release build and again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the real desktop program under Xvfb, the Debian packages,
 # then each fuzzer for 20 seconds.
 set -euo pipefail
@@ -35,6 +36,10 @@ rm -rf "$unpacked" && dpkg-deb -x "$module_deb" "$unpacked"
 PYTHONPATH="$unpacked/usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
   "import tarnvik; r = tarnvik.calculate(api=35, gas_gravity=0.75, temperature=200, pressure=3000, gor=0.5, porosity=20, swc=25, salinity=3, wor=0.5); assert round(r.bo, 3) == 1.284, r" ||
   { echo "the module in $module_deb does not import and calculate"; exit 1; }
+module_contents=$(dpkg-deb --contents "$module_deb")
+for file in tarnvik/__init__.pyi tarnvik/properties.pyi tarnvik/py.typed; do
+  grep -q "/$file\$" <<<"$module_contents" || { echo "$module_deb lacks $file"; exit 1; }
+done
 echo "$(basename "$module_deb"): $(dpkg-deb --field "$module_deb" Depends)"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -195,6 +195,29 @@ TEST_F(CliTest, MachineReadableOutputCarriesNumbers) {
   EXPECT_EQ(Run({"--values", "full", kTypical}).exitCode, 2) << "full values are for CSV";
 }
 
+// "-" reads the records from standard input, as a pipe gives them: the same output as the
+// file, between other files too, and messages that name standard input.
+TEST_F(CliTest, DashReadsStandardInput) {
+  const CliRun file = Run({"--format", "csv", kTypical});
+  const CliRun piped = Run({"--format", "csv", "-"}, kTypical);
+  ASSERT_EQ(piped.exitCode, 0) << piped.err;
+  EXPECT_EQ(piped.out, file.out);
+
+  const std::string record = Lines(ReadFile(kTypical)).front() + "\n";
+  const fs::path two = Write("two.csv", record + "\"bad\"\n");
+  const CliRun mixed = Run({"--format", "csv", kTypical, "-", kTypical}, two);
+  EXPECT_EQ(mixed.exitCode, 1) << "a malformed record on standard input";
+  EXPECT_NE(mixed.err.find("(standard input):2: "), std::string::npos) << mixed.err;
+  // The example file holds two records: 1 and 2, then 3 and the malformed 4 from standard
+  // input, then 5 and 6.
+  const std::vector<std::string> rows = Lines(mixed.out);
+  ASSERT_EQ(rows.size(), 6u) << mixed.out;
+  EXPECT_EQ(rows[3].substr(0, 2), "3,");
+  EXPECT_EQ(rows[4].substr(0, 2), "5,");
+
+  EXPECT_EQ(Run({"-", "-"}, kTypical).exitCode, 2) << "standard input is read once";
+}
+
 TEST_F(CliTest, OptionsOverrideTheRecordsCorrelations) {
   const auto glasoDry = Write("glaso.csv",
                               "\"t\",\"GOR MCF/STB\",\"\",\"Glaso : North Sea Crudes\",\"Dry Gas\",\"Newman\","

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <tuple>
@@ -286,6 +287,10 @@ int TakeTexts(const Texts& t, Options& o) {
   if (!t.gas.empty()) o.overrides.gas = t.gas == "dry" ? GasCharacterisation::DryGas : GasCharacterisation::WetGas;
   if (t.rock) o.overrides.rock = RockOption(*t.rock);
   if (!t.formation.empty()) o.overrides.formation = FormationTypeFromCaption(t.formation);
+  if (std::count(o.files.begin(), o.files.end(), "-") > 1) {
+    std::cerr << "tarnvik-calc: standard input (-) can be read once only\n";
+    return 2;
+  }
   return -1;
 }
 

@@ -10,13 +10,18 @@ One case:
 
 Many cases: give any input as a numpy array (or a list); the inputs broadcast against
 each other as numpy broadcasts them, and every quantity comes back as an array of the
-broadcast shape (tarnvik.ArrayResult). With pandas, tarnvik.calculate_frame maps the
-columns of a DataFrame. tarnvik.Case holds one case (tarnvik.read_cases reads a case
-file); tarnvik.pressure_table, tarnvik.compare_oil and tarnvik.export_eclipse take one.
+broadcast shape (tarnvik.ArrayResult), computed on every core (threads=1 for one).
+With pandas, tarnvik.calculate_frame maps the columns of a DataFrame, and every result
+has to_frame(). tarnvik.Case holds one case (tarnvik.read_cases reads a case file);
+tarnvik.pressure_table, tarnvik.compare_oil and tarnvik.export_eclipse take one, and
+tarnvik.pressure_tables takes many. tarnvik.properties gives one property at a time
+(properties.z(gas_gravity, temperature, pressure), properties.bo(...), ...). Results,
+cases and lab reports pickle, so they travel to worker processes (multiprocessing, Dask).
 
 Lab data: tarnvik.read_lab reads a lab file (a laboratory report, tarnvik.LabReport);
-tarnvik.rank_oil ranks the nine oil families against it (tarnvik.lab_residuals gives every
-measured point against every family as a DataFrame); tarnvik.tune returns the case
+tarnvik.rank_oil ranks the nine oil families against it (tarnvik.rank_oil_frame as a
+DataFrame; tarnvik.lab_residuals gives every measured point against every family as a
+DataFrame); tarnvik.tune returns the case
 with a family tuned to it and in force, which every calculation from the case then
 uses, and which write_cases saves with its lab data:
 
@@ -33,29 +38,16 @@ The results, in the units the window shows them:
 """
 
 import enum as _enum
+import inspect as _inspect
 
-from . import _tarnvik
-from ._tarnvik import (
-    DEFAULT_TABLE_POINTS,
-    FIELDS,
-    GOR_AT_BUBBLE_POINT_FIELD,
-    Case,
-    LabReport,
-    Result,
-    compare_oil,
-    export_eclipse,
-    pressure_table,
-    rank_oil,
-    read_cases,
-    read_lab,
-    tune,
-    write_cases,
-)
+from . import _display, _states, _tarnvik
+from ._tarnvik import DEFAULT_TABLE_POINTS, FIELDS, GOR_AT_BUBBLE_POINT_FIELD, Case, LabReport, Result
 
 __all__ = [
     "ArrayResult", "Case", "DEFAULT_TABLE_POINTS", "ExportError", "FIELDS", "GOR_AT_BUBBLE_POINT_FIELD",
     "LabReport", "Result", "ZFactorStatus", "calculate", "calculate_frame", "compare_oil", "export_eclipse",
-    "lab_residuals", "pressure_table", "rank_oil", "read_cases", "read_lab", "tune", "write_cases",
+    "lab_residuals", "pressure_table", "pressure_tables", "properties", "rank_oil", "rank_oil_frame", "read_cases",
+    "read_lab", "tune", "write_cases",
 ]
 
 __doc__ += "".join(
@@ -65,11 +57,79 @@ __doc__ += "".join(
     "when the bubble point was given.)\n"
 )
 
+__version__ = _tarnvik.__version__
+
 Case.__module__ = LabReport.__module__ = Result.__module__ = __name__
+Result.to_frame = _display.result_frame
+Result._repr_html_ = _display.result_html
+
+
+def _described_by(extension_function):
+    """Gives a wrapper the docstring of the extension's function, without pybind11's signature
+    line (the wrapper's own signature is the real one)."""
+
+    def describe(function):
+        text = extension_function.__doc__ or ""
+        head, _, rest = text.partition("\n\n")
+        function.__doc__ = rest if head.startswith(extension_function.__name__ + "(") else text
+        return function
+
+    return describe
+
+
+@_described_by(_tarnvik.read_cases)
+def read_cases(path, *, errors="raise"):
+    return _tarnvik.read_cases(path, errors=errors)
+
+
+@_described_by(_tarnvik.write_cases)
+def write_cases(path, cases):
+    return _tarnvik.write_cases(path, cases)
+
+
+@_described_by(_tarnvik.pressure_table)
+def pressure_table(case, pressures=None, *, pmin=None, pmax=None, points=None, units=None):
+    return _tarnvik.pressure_table(case, pressures, pmin=pmin, pmax=pmax, points=points, units=units)
+
+
+@_described_by(_tarnvik.compare_oil)
+def compare_oil(case, *, units=None):
+    return _tarnvik.compare_oil(case, units=units)
+
+
+@_described_by(_tarnvik.export_eclipse)
+def export_eclipse(case, path, deck=None, *, strict=False, units=None):
+    return _tarnvik.export_eclipse(case, path, deck, strict=strict, units=units)
+
+
+@_described_by(_tarnvik.read_lab)
+def read_lab(path):
+    return _tarnvik.read_lab(path)
+
+
+@_described_by(_tarnvik.rank_oil)
+def rank_oil(case, lab=None):
+    return _tarnvik.rank_oil(case, lab)
+
+
+@_described_by(_tarnvik.tune)
+def tune(case, lab=None, family=None):
+    return _tarnvik.tune(case, lab, family)
+
+
+# Case(...) as help() and inspect.signature show it: the case to start from, then calculate's
+# inputs and correlations, and a title, all keywords.
+Case.__signature__ = _inspect.Signature(
+    [_inspect.Parameter("case", _inspect.Parameter.POSITIONAL_ONLY, default=None)] + [
+        _inspect.Parameter(name, _inspect.Parameter.KEYWORD_ONLY, default=None)
+        for name in ("api", "gas_gravity", "temperature", "pressure", "gor", "bubble_point", "porosity", "swc",
+                     "salinity", "water_gravity", "wor", "co2", "h2s", "n2", "oil", "gas", "rock", "formation",
+                     "title")
+    ])
 
 
 def __getattr__(name):
-    """ArrayResult and calculate_frame, with numpy, load on first use: one case needs neither."""
+    """ArrayResult, the frames and properties, with numpy, load on first use: one case needs none."""
     if name == "ArrayResult":
         from ._arrays import ArrayResult
 
@@ -78,10 +138,14 @@ def __getattr__(name):
         from ._frames import calculate_frame
 
         return calculate_frame
-    if name == "lab_residuals":
-        from ._frames import lab_residuals
+    if name == "properties":
+        import importlib
 
-        return lab_residuals
+        return importlib.import_module(".properties", __name__)
+    if name in ("lab_residuals", "pressure_tables", "rank_oil_frame"):
+        from . import _frames
+
+        return getattr(_frames, name)
     raise AttributeError(f"module 'tarnvik' has no attribute {name!r}")
 
 
@@ -115,7 +179,8 @@ class ExportError(RuntimeError):
 
 def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pressure=None, gor=None,
               bubble_point=None, porosity=None, swc=None, salinity=None, water_gravity=None, wor=None,
-              co2=None, h2s=None, n2=None, oil=None, gas=None, rock=None, formation=None, units=None):
+              co2=None, h2s=None, n2=None, oil=None, gas=None, rock=None, formation=None, units=None,
+              threads=None):
     """Calculates the 21 quantities for one case, or for arrays of cases.
 
     Inputs (field units, or metric with units="metric"; each a number, or an array of
@@ -145,6 +210,11 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
         formation  for Newman and Yale et al.: "Consolidated Sands", "Friable Sands",
                    "Unconsolidated Sands", "Carbonates", or "" for none (the default)
 
+    Threads: for arrays, the number of threads the cases run on (None, the default:
+    every core this process may use; 1 for one). Each thread takes a contiguous run of
+    the elements, and every element's results are bit for bit those of one thread and of
+    a scalar call.
+
     Units: "field" (the default) or "metric": temperature in °C, pressure and
     bubble_point in bara, gor in sm3/sm3, wor in sm3/sm3 given, and the results reported
     in metric units (sm3/sm3, rm3/sm3, bara, 1e-5/bar, kg/m3; see help(tarnvik)). A case's
@@ -160,7 +230,8 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
     out_of_range, not_computed and diagnostics. When any input is an array, the inputs
     are broadcast as numpy broadcasts them and a tarnvik.ArrayResult comes back: each
     quantity a float array of the broadcast shape, NaN where there is none, a status
-    array, and the diagnostics per element. The GIL is released while the cases run.
+    array, and the diagnostics per element. The GIL is released while the cases run,
+    so other Python threads go on meanwhile.
 
     Raises ValueError for a missing input, both members of a pair, a correlation that
     names nothing, a value that is not a number, or arrays that do not broadcast.
@@ -170,4 +241,5 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
         (api, gas_gravity, temperature, pressure, gor, bubble_point, porosity, swc, salinity, water_gravity, wor,
          co2, h2s, n2),
         (oil, gas, rock, formation, units),
+        threads,
     )

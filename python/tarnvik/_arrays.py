@@ -1,5 +1,7 @@
 """tarnvik.ArrayResult: the results of many runs as numpy arrays."""
 
+import html
+
 import numpy as np
 
 from . import _tarnvik
@@ -24,7 +26,7 @@ def _diagnostics(masks):
     )
 
 
-_NO_WARNINGS = (np.zeros(0, np.uint64), np.zeros(0, np.uint16), np.zeros(0), [])
+_NO_WARNINGS: tuple = (np.zeros(0, np.uint64), np.zeros(0, np.uint16), np.zeros(0), [])
 # Warnings about inputs and quantities rather than results: their subjects come from the
 # warnings, not from the masks.
 _SUBJECT_KINDS = ("blank", "outside_data_range")
@@ -67,10 +69,13 @@ class ArrayResult:
     all of its values NaN and is said in status and message.
 
     Key columns (pressure and note of a pressure table, family of a comparison) are
-    attributes too, and come first in to_frame().
+    attributes too, and come first in to_frame(). units maps each quantity to its unit
+    (unit_system says which system); to_frame() carries them in the frame's attrs.
+    Results pickle (to worker processes, say) and show as a table in Jupyter.
     """
 
-    def __init__(self, values, status, masks, keys, columns, warnings=None, pbx=("pb", "psia"), oil=None):
+    def __init__(self, values, status, masks, keys, columns, units=None, unit_system="field", *, warnings=None,
+                 pbx=("pb", "psia"), oil=None):
         self._values = values
         self._masks = masks
         self._status = status
@@ -81,7 +86,14 @@ class ArrayResult:
         self._oil = ~np.isnan(values[_NAMES.index("pbx")]) if oil is None else oil
         self.keys = {name: np.array(column) for name, column in keys.items()}
         self.columns = tuple(columns) if columns is not None else _NAMES
+        self.units = dict(units) if units is not None else _tarnvik._units(True, unit_system)
+        self.unit_system = unit_system
         self._described = {}
+
+    def __getstate__(self):
+        state = dict(self.__dict__)
+        state["_described"] = {}  # computed again on demand
+        return state
 
     def __getattr__(self, name):
         keys = self.__dict__.get("keys", {})
@@ -177,23 +189,61 @@ class ArrayResult:
             self._described["diagnostics"] = pairs.reshape(self.shape)
         return self._described["diagnostics"]
 
-    def to_frame(self, index=None):
+    def to_frame(self, index=None, *, unit_names=False):
         """The results as a pandas DataFrame, one row per element (in C order): the key columns,
         status, message, the value columns, pbx_kind and pbx_unit (after them, where pbx is
-        one: "pb" or "rsb" and its unit, None without oil), out_of_range and warnings."""
+        one: "pb" or "rsb" and its unit, None without oil), out_of_range and warnings.
+
+        The frame's attrs["units"] maps each value column to its unit ("" for z);
+        unit_names=True puts the units in the column names too ("bo [RB/STB]").
+        """
+        return self._frame(None, index, unit_names)
+
+    def _frame(self, elements, index, unit_names):
+        """The frame of the elements at the given flat positions (None: all)."""
         import pandas as pd
 
-        data = {name: column.reshape(-1) for name, column in self.keys.items()}
-        data["status"] = self._status.reshape(-1)
-        data["message"] = self.message.reshape(-1)
+        def flat(array):
+            array = array.reshape(-1)
+            return array if elements is None else array[elements]
+
+        data = {name: flat(column) for name, column in self.keys.items()}
+        data["status"] = flat(self._status)
+        data["message"] = _MESSAGES[data["status"]]
         for name in self.columns:
-            data[name] = getattr(self, name).reshape(-1)
+            data[name] = flat(getattr(self, name))
         if "pbx" in self.columns:
-            data["pbx_kind"] = self.pbx_kind.reshape(-1)
-            data["pbx_unit"] = self.pbx_unit.reshape(-1)
-        data["out_of_range"] = self.out_of_range.reshape(-1)
-        data["warnings"] = self.warnings.reshape(-1)
-        return pd.DataFrame(data, index=index)
+            data["pbx_kind"] = flat(self.pbx_kind)
+            data["pbx_unit"] = flat(self.pbx_unit)
+        if elements is None:
+            data["out_of_range"] = self.out_of_range.reshape(-1)
+        else:
+            masks = self._masks.reshape(self._masks.shape[0], -1)[:, elements]
+            data["out_of_range"] = _per_element(masks[_OUT_OF_RANGE:_NOT_COMPUTED + 1],
+                                                lambda m: _names(m[0] | m[1]))
+        data["warnings"] = flat(self.warnings)
+        units = {name: self.units[name] for name in self.columns}
+        if unit_names:
+            data = {f"{name} [{units[name]}]" if units.get(name) else name: column for name, column in data.items()}
+        frame = pd.DataFrame(data, index=index)
+        frame.attrs["units"] = units
+        frame.attrs["unit_system"] = self.unit_system
+        return frame
+
+    def _repr_html_(self):
+        """Jupyter's view: the first and last rows as a table, with the units in the header."""
+        try:
+            import pandas as pd
+        except ImportError:
+            return None
+        count = int(self._status.size)
+        shown = np.arange(count) if count <= 20 else np.r_[0:10, count - 10:count]
+        frame = self._frame(shown, shown, True)
+        frame.index.name = "element" if self._status.ndim == 1 else f"element (C order of {self.shape})"
+        with pd.option_context("display.max_rows", 20, "display.max_columns", 40):
+            table = frame._repr_html_()
+        more = f"<p>{count:,} elements; the first and last 10 shown</p>" if count > 20 else ""
+        return f"<p>{html.escape(repr(self))}</p>{table}{more}"
 
     def __repr__(self):
         failed = int(np.count_nonzero(self._status))

@@ -69,17 +69,13 @@ void CalculateSaturatedOilCompressibility(const InputSet& in, OilCorrelation fam
 bool CalculateGas(const InputSet& in, GorSelectorMode gorMode, const CorrelationSelection& selection,
                   CalculationOutcome& outcome) {
   ResultSet& r = outcome.results;
-  double z = 0, bg = 0;
-  const GasTuning* tuning = GasTuningInForce(selection);
-  CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, z, bg, outcome.zFactorStatus, selection.gasCharacterisation,
-              in.impurities, tuning);
+  const GasState gas = CalculateGasState(in, selection.gasCharacterisation, GasTuningInForce(selection));
+  outcome.zFactorStatus = gas.status;
   if (outcome.failed()) return false;
-  r.z = z;
-  r.bg = bg;
-  double muG = 0;
-  CalcGasViscosity(in.gasGravity, in.temperatureF, bg, muG, in.impurities);
-  r.muG = muG;
-  CalculateGasCompressibility(in, selection.gasCharacterisation, tuning, z, r.cg);
+  r.z = gas.z;
+  r.bg = gas.bg;
+  r.muG = gas.muG;
+  r.cg = gas.cg;
   if (!r.cg) outcome.diagnostics.push_back({DiagnosticKind::NotComputed, OutputField::Cg});
   // Below the bubble point the oil loses gas as pressure falls; with no oil present
   // there is no Bo to relate it to, and an oil without gas in solution has none to lose,
@@ -100,17 +96,12 @@ double WaterBubblePoint(const InputSet& in, GorSelectorMode gorMode, const Resul
 
 void CalculateWaterAndRock(const InputSet& in, double salinity, double waterBubblePoint,
                            const CorrelationSelection& selection, ResultSet& r) {
-  const double p = in.pressure, t = in.temperatureF;
-  double rsw = 0, bw = 0, muW = 0, cw = 0;
-  CalcWaterSolutionGas(p, waterBubblePoint, t, salinity, rsw);
-  CalcWaterFvf(p, t, bw, salinity);
-  CalcWaterViscosity(t, muW, salinity, p);
-  CalcFormationCompressibility(in.porosity, p, r.cf, selection.rockCorrelation, selection.formationType);
-  CalcWaterCompressibility(t, p, cw, waterBubblePoint, salinity, rsw);
-  r.rsw = rsw;
-  r.bw = bw;
-  r.muW = muW;
-  r.cw = cw;
+  const WaterState water = CalculateWaterState(in.pressure, in.temperatureF, salinity, waterBubblePoint);
+  CalcFormationCompressibility(in.porosity, in.pressure, r.cf, selection.rockCorrelation, selection.formationType);
+  r.rsw = water.rsw;
+  r.bw = water.bw;
+  r.muW = water.muW;
+  r.cw = water.cw;
 }
 
 void NoteNotFinite(const ResultSet& r, GorSelectorMode gorMode, Diagnostics& diagnostics) {
@@ -153,6 +144,25 @@ OilState CalculateOilState(const InputSet& in, GorSelectorMode gorMode, OilCorre
   CalcOilFvf(in.gasGravity, t, in.apiGravity, rs, oil.bo, p, pb, oil.co, family, tuning);
   CalcOilViscosity(in.apiGravity, t, rs, oil.muO, p, pb, tuning);
   return oil;
+}
+
+GasState CalculateGasState(const InputSet& in, GasCharacterisation characterisation, const GasTuning* tuning) {
+  GasState gas;
+  CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, gas.z, gas.bg, gas.status, characterisation, in.impurities,
+              tuning);
+  if (gas.status != ZFactorStatus::Success) return gas;
+  CalcGasViscosity(in.gasGravity, in.temperatureF, gas.bg, gas.muG, in.impurities);
+  CalculateGasCompressibility(in, characterisation, tuning, gas.z, gas.cg);
+  return gas;
+}
+
+WaterState CalculateWaterState(double p, double t, double salinity, double waterBubblePoint) {
+  WaterState water;
+  CalcWaterSolutionGas(p, waterBubblePoint, t, salinity, water.rsw);
+  CalcWaterFvf(p, t, water.bw, salinity);
+  CalcWaterViscosity(t, water.muW, salinity, p);
+  CalcWaterCompressibility(t, p, water.cw, waterBubblePoint, salinity, water.rsw);
+  return water;
 }
 
 bool IsDeadOil(const InputSet& in, GorSelectorMode gorMode) {

@@ -50,6 +50,31 @@ struct OilState {
 OilState CalculateOilState(const InputSet& inputs, GorSelectorMode gorMode, OilCorrelation family,
                            const OilTuning* tuning = nullptr);
 
+// The gas step alone, at the inputs' pressure: z and Bg (status says a z-factor failure,
+// which leaves the rest not computed), the gas viscosity, and the gas compressibility
+// from z at p ∓ 5 psia (not computed when the z-factor fails on both sides). Units as
+// the results'.
+struct GasState {
+  ZFactorStatus status = ZFactorStatus::Success;
+  double z = 0;
+  double bg = 0;   // RB/MCF
+  double muG = 0;  // cp
+  Quantity cg;     // 1/psi
+};
+GasState CalculateGasState(const InputSet& inputs, GasCharacterisation characterisation,
+                           const GasTuning* tuning = nullptr);
+
+// The water step alone: water of working salinity `salinity` [% NaCl] at `pressure`
+// [psia] and `temperatureF`, holding the gas it held at `waterBubblePoint` [psia]. Units
+// as the results'.
+struct WaterState {
+  double rsw = 0;  // SCF/STB
+  double bw = 0;   // RB/STB
+  double muW = 0;  // cp
+  double cw = 0;   // 1/psi
+};
+WaterState CalculateWaterState(double pressure, double temperatureF, double salinity, double waterBubblePoint);
+
 // An oil with no gas in solution: oil and gas present, GOR mode, a GOR of 0. Its bubble
 // point is atmospheric pressure (14.7 psia), its Rs 0 at every pressure, and above 14.7
 // psia its Bo and viscosity follow the undersaturated correlations.

@@ -81,9 +81,13 @@ RunOutput PresentRun(const CalculationOutcome& outcome, GorSelectorMode gorMode,
   return output;
 }
 
+PbxKind PbxKindWithOil(GorSelectorMode gorMode, UnitSystem system) {
+  return PbxKind{gorMode == GorSelectorMode::Gor ? "pb" : "rsb", FieldInfo(OutputField::PbOrRsb, gorMode, system).unit};
+}
+
 std::optional<PbxKind> PbxKindOf(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
   if (!outcome.oilComputed) return std::nullopt;
-  return PbxKind{gorMode == GorSelectorMode::Gor ? "pb" : "rsb", FieldInfo(OutputField::PbOrRsb, gorMode, system).unit};
+  return PbxKindWithOil(gorMode, system);
 }
 
 }  // namespace tarnvik

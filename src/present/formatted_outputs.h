@@ -82,5 +82,7 @@ struct PbxKind {
 };
 std::optional<PbxKind> PbxKindOf(const CalculationOutcome& outcome, GorSelectorMode gorMode,
                                  UnitSystem system = UnitSystem::Field);
+// What pbx holds where there is oil.
+PbxKind PbxKindWithOil(GorSelectorMode gorMode, UnitSystem system = UnitSystem::Field);
 
 }  // namespace tarnvik
