@@ -7,13 +7,18 @@
 #include <cmath>
 #include <string>
 
+#include "present/input_texts.h"
 #include "present/selection_texts.h"
 
 namespace tarnvik::python {
 namespace {
 
-constexpr std::size_t kFifth = 4;   // GOR or bubble-point pressure
-constexpr std::size_t kEighth = 7;  // salinity or water specific gravity
+constexpr std::size_t kFifth = static_cast<std::size_t>(InputField::GorOrPb);
+constexpr std::size_t kEighth = static_cast<std::size_t>(InputField::SalinityOrSg);
+
+// The operand each argument of kInputArguments gives: the members of a pair give the same.
+constexpr std::array<std::size_t, kInputArguments.size()> kOperandOfArgument = {0, 1, 2, 3, 4, 4,  5,
+                                                                                6, 7, 7, 8, 9, 10, 11};
 
 // A value's text in a message, cut short.
 std::string Shortened(const py::str& text) {
@@ -111,9 +116,8 @@ void ReadPair(const py::tuple& inputs, std::size_t first, Mode firstMode, Mode s
 }  // namespace
 
 std::string_view InputName(std::size_t index, GorSelectorMode gorMode, WaterSelectorMode waterMode) {
-  if (index == kFifth) return gorMode == GorSelectorMode::Gor ? "gor" : "bubble_point";
-  if (index == kEighth) return waterMode == WaterSelectorMode::Salinity ? "salinity" : "water_gravity";
-  return kInputArguments[index < kFifth ? index : index < kEighth ? index + 1 : index + 2];  // co2, h2s, n2 too
+  if (index < kInputCount) return InputTextOf(static_cast<InputField>(index), gorMode, waterMode).name;
+  return kInputArguments[kInputArguments.size() - (kOperandCount - index)];  // co2, h2s, n2
 }
 
 CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choices) {
@@ -124,14 +128,18 @@ CaseArguments ReadCaseArguments(const py::tuple& inputs, const py::tuple& choice
   }
   CaseArguments arguments;
   for (auto& number : arguments.numbers) number = py::none();
-  for (std::size_t i = 0; i < kFifth; ++i) arguments.numbers[i] = inputs[i];
-  ReadPair(inputs, 4, GorSelectorMode::Gor, GorSelectorMode::BubblePoint, arguments.numbers[kFifth], arguments.gorMode);
-  arguments.numbers[5] = inputs[6];
-  arguments.numbers[6] = inputs[7];
-  ReadPair(inputs, 8, WaterSelectorMode::Salinity, WaterSelectorMode::SpecificGravity, arguments.numbers[kEighth],
-           arguments.waterMode);
-  arguments.numbers[8] = inputs[10];
-  for (std::size_t i = kInputCount; i < kOperandCount; ++i) arguments.numbers[i] = inputs[i + 2];
+  for (std::size_t i = 0; i < kInputArguments.size(); ++i) {
+    const std::size_t operand = kOperandOfArgument[i];
+    if (operand == kFifth) {
+      ReadPair(inputs, i++, GorSelectorMode::Gor, GorSelectorMode::BubblePoint, arguments.numbers[operand],
+               arguments.gorMode);
+    } else if (operand == kEighth) {
+      ReadPair(inputs, i++, WaterSelectorMode::Salinity, WaterSelectorMode::SpecificGravity, arguments.numbers[operand],
+               arguments.waterMode);
+    } else {
+      arguments.numbers[operand] = inputs[i];
+    }
+  }
   arguments.oil = OilFamilyOf(choices[0], "oil");
   arguments.gas = GasOf(choices[1]);
   arguments.rock = RockOf(choices[2]);
@@ -151,7 +159,7 @@ UnitSystem UnitsOf(const py::handle& value) {
 
 double FieldInput(double value, std::size_t index, GorSelectorMode gorMode, UnitSystem units) {
   if (index >= kInputCount) return value;  // mol % in either system
-  return ToField(value, InputDimension(index, gorMode), units);
+  return ToField(value, InputTextOf(static_cast<InputField>(index), gorMode).dimension, units);
 }
 
 void RequireEveryInput(const CaseArguments& arguments) {

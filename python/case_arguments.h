@@ -31,16 +31,12 @@ inline constexpr std::size_t kOperandCount = kInputCount + 3;
 // read once here, it applies to one case and to arrays alike.
 inline constexpr std::array<std::string_view, 5> kChoiceArguments = {"oil", "gas", "rock", "formation", "units"};
 
-// The members of an input set in input order.
-inline constexpr std::array<double InputSet::*, kInputCount> kInputMembers = {
-    &InputSet::apiGravity, &InputSet::gasGravity, &InputSet::temperatureF, &InputSet::pressure, &InputSet::gorOrPb,
-    &InputSet::porosity,   &InputSet::swc,        &InputSet::salinityOrSg, &InputSet::wor};
+inline constexpr std::size_t kPressureInput = static_cast<std::size_t>(InputField::Pressure);
 
-inline constexpr std::size_t kPressureInput = 3;
-
-// Number `index` (0–11) of an input set: the nine inputs, then the impurities.
+// Number `index` (0–11) of an input set: the nine inputs by their InputField, then the
+// impurities.
 inline double& InputOperand(InputSet& in, std::size_t index) {
-  if (index < kInputCount) return in.*kInputMembers[index];
+  if (index < kInputCount) return InputValue(in, static_cast<InputField>(index));
   double GasImpurities::*const members[] = {&GasImpurities::co2, &GasImpurities::h2s, &GasImpurities::n2};
   return in.impurities.*members[index - kInputCount];
 }

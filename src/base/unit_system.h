@@ -6,8 +6,9 @@
 // correlations' own, 60 °F and 14.696 psia, whichever system is shown.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
+
+#include "base/rounding.h"
 
 namespace tarnvik {
 
@@ -104,9 +105,7 @@ constexpr double ToField(double value, Dimension dimension, UnitSystem system) {
 // typed (1 bara, not 0.9999999999999999).
 inline double KeyFromField(double fieldValue, Dimension dimension, UnitSystem system) {
   const double value = FromField(fieldValue, dimension, system);
-  if (system == UnitSystem::Field || value == 0 || !std::isfinite(value)) return value;
-  const double scale = std::pow(10.0, 11 - std::floor(std::log10(std::fabs(value))));
-  return std::round(value * scale) / scale;
+  return system == UnitSystem::Field ? value : RoundSignificant(value, 12);
 }
 
 }  // namespace tarnvik

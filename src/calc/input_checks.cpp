@@ -9,7 +9,6 @@ namespace {
 // What no reservoir can have, per input: below `low` or above `high`.
 struct Limits {
   InputField field;
-  double InputSet::*value;
   double low;
   std::string_view belowWhy;
   double high = HUGE_VAL;
@@ -17,15 +16,15 @@ struct Limits {
 };
 
 constexpr std::array<Limits, 9> kLimits = {{
-    {InputField::ApiGravity, &InputSet::apiGravity, 0, "below 0"},
-    {InputField::GasGravity, &InputSet::gasGravity, 0, "below 0"},
-    {InputField::Temperature, &InputSet::temperatureF, -459.67, "below absolute zero"},
-    {InputField::Pressure, &InputSet::pressure, 0, "below 0"},
-    {InputField::GorOrPb, &InputSet::gorOrPb, 0, "below 0"},
-    {InputField::Porosity, &InputSet::porosity, 0, "below 0", 100, "above 100 %"},
-    {InputField::Swc, &InputSet::swc, 0, "below 0", 100, "above 100 %"},
-    {InputField::SalinityOrSg, &InputSet::salinityOrSg, 0, "below 0"},
-    {InputField::Wor, &InputSet::wor, 0, "below 0"},
+    {InputField::ApiGravity, 0, "below 0"},
+    {InputField::GasGravity, 0, "below 0"},
+    {InputField::Temperature, -459.67, "below absolute zero"},
+    {InputField::Pressure, 0, "below 0"},
+    {InputField::GorOrPb, 0, "below 0"},
+    {InputField::Porosity, 0, "below 0", 100, "above 100 %"},
+    {InputField::Swc, 0, "below 0", 100, "above 100 %"},
+    {InputField::SalinityOrSg, 0, "below 0"},
+    {InputField::Wor, 0, "below 0"},
 }};
 
 // Within the limits and finite (false for NaN).
@@ -38,7 +37,7 @@ bool Possible(const Limits& limits, double value) {
 std::vector<ImpossibleInput> ImpossibleInputs(const InputSet& in) {
   std::vector<ImpossibleInput> found;
   for (const Limits& limits : kLimits) {
-    const double value = in.*limits.value;
+    const double value = InputValue(in, limits.field);
     if (Possible(limits, value)) continue;
     std::string_view why = value < limits.low ? limits.belowWhy : limits.aboveWhy;
     if (std::isnan(value)) {
@@ -53,7 +52,7 @@ std::vector<ImpossibleInput> ImpossibleInputs(const InputSet& in) {
 
 bool HasImpossibleInput(const InputSet& in) {
   for (const Limits& limits : kLimits) {
-    if (!Possible(limits, in.*limits.value)) return true;
+    if (!Possible(limits, InputValue(in, limits.field))) return true;
   }
   return false;
 }

@@ -2,6 +2,7 @@
 // impurities (0 unless given).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "correlations/gas/gas_impurities.h"
@@ -38,5 +39,18 @@ struct InputSet {
 
   friend bool operator==(const InputSet&, const InputSet&) = default;
 };
+
+inline constexpr std::size_t kInputFieldCount = 9;
+
+// The input of a field: the one index of the nine inputs, wherever a face numbers them.
+constexpr double& InputValue(InputSet& in, InputField field) {
+  constexpr double InputSet::*kMembers[kInputFieldCount] = {
+      &InputSet::apiGravity, &InputSet::gasGravity, &InputSet::temperatureF, &InputSet::pressure, &InputSet::gorOrPb,
+      &InputSet::porosity,   &InputSet::swc,        &InputSet::salinityOrSg, &InputSet::wor};
+  return in.*kMembers[static_cast<std::size_t>(field)];
+}
+constexpr double InputValue(const InputSet& in, InputField field) {
+  return InputValue(const_cast<InputSet&>(in), field);
+}
 
 }  // namespace tarnvik

@@ -1,5 +1,6 @@
 #include "io/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -289,6 +290,13 @@ std::string FormatFixed(double value, int decimals) {
   std::string text(buffer.data(), end);
   if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
   return text;
+}
+
+std::string FormatPlainDigits(double value, int digits) {
+  if (!std::isfinite(value)) return FormatShortest(value);
+  int decimals = 0;
+  if (value != 0) decimals = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  return PlainDigits(FormatDecimals(value, std::clamp(decimals, 0, 15)));
 }
 
 std::string FormatSignificant(double value, int digits) {

@@ -55,6 +55,11 @@ std::string PlainDigits(std::string_view shown);
 // reads back as ±inf; NaN gives an empty text.
 std::string FormatShortest(double value);
 
+// A value to at most `digits` significant digits as plain text, the rest rounded away but
+// never the whole part, no exponent, no trailing zeros: 48.1, 0.02, 8123, 12346 (4),
+// -5.3. ±inf and NaN as FormatShortest writes them. For numbers in sentences.
+std::string FormatPlainDigits(double value, int digits);
+
 // The shortest text that reads back as the same double, with an exponent where that is
 // shorter (1e-05, 2203.284178810125): numbers for programs and spreadsheets. ±inf and NaN
 // give an empty text.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/rounding.h"
 #include "calc/calculation_run.h"
 #include "calc/input_checks.h"
 #include "io/number_text.h"
@@ -29,14 +30,16 @@ InputSet ReadInputs(const std::array<std::string_view, kInputCount>& boxes) {
   };
 }
 
-InputSet InputsOf(const std::array<std::optional<double>, kInputCount>& n) {
-  const auto v = [&](std::size_t i) { return n[i].value_or(0.0); };
-  return InputSet{v(0), v(1), v(2), v(3), v(4), v(5), v(6), v(7), v(8)};
+InputSet InputsOf(const std::array<std::optional<double>, kInputCount>& numbers) {
+  InputSet in;
+  for (std::size_t i = 0; i < kInputCount; ++i) InputValue(in, static_cast<InputField>(i)) = numbers[i].value_or(0.0);
+  return in;
 }
 
 std::array<std::optional<double>, kInputCount> NumbersOf(const InputSet& in) {
-  return {in.apiGravity, in.gasGravity, in.temperatureF, in.pressure, in.gorOrPb,
-          in.porosity,   in.swc,        in.salinityOrSg, in.wor};
+  std::array<std::optional<double>, kInputCount> numbers;
+  for (std::size_t i = 0; i < kInputCount; ++i) numbers[i] = InputValue(in, static_cast<InputField>(i));
+  return numbers;
 }
 
 std::string BoxText(double value) {
@@ -92,11 +95,7 @@ namespace {
 
 // A value converted for a box of the other unit system, to six significant digits in the
 // box's usual form. Only shown: a calculation and a save read the text as typed.
-std::string ConvertedBoxText(double value) {
-  if (value == 0 || !std::isfinite(value)) return BoxText(value);
-  const double scale = std::pow(10.0, 5 - std::floor(std::log10(std::abs(value))));
-  return BoxText(std::round(value * scale) / scale);
-}
+std::string ConvertedBoxText(double value) { return BoxText(RoundSignificant(value, 6)); }
 
 }  // namespace
 
@@ -109,7 +108,7 @@ void CaseModel::setUnits(UnitSystem system) {
 std::string CaseModel::box(std::size_t index) const {
   const TypedBox& box = boxes_[index];
   if (box.system == units_) return box.text;
-  const Dimension dimension = InputDimension(index, GorModeFromText(gorSelector_));
+  const Dimension dimension = InputTextOf(static_cast<InputField>(index), GorModeFromText(gorSelector_)).dimension;
   if (dimension == Dimension::Plain || box.text.find_first_not_of(" \t") == std::string::npos) return box.text;
   return ConvertedBoxText(FromField(ToField(ParseNumber(box.text), dimension, box.system), dimension, units_));
 }
@@ -134,7 +133,8 @@ CalculationCase CaseModel::currentCase() const {
   double* values[] = {&inputs.apiGravity, &inputs.gasGravity, &inputs.temperatureF, &inputs.pressure, &inputs.gorOrPb,
                       &inputs.porosity,   &inputs.swc,        &inputs.salinityOrSg, &inputs.wor};
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    *values[i] = ToField(ParseNumber(boxes_[i].text), InputDimension(i, gorMode), boxes_[i].system);
+    *values[i] = ToField(ParseNumber(boxes_[i].text), InputTextOf(static_cast<InputField>(i), gorMode).dimension,
+                         boxes_[i].system);
   }
   inputs.impurities = gasToSave();
   return {inputs, gorMode, WaterModeFromText(waterSelector_), selection_};

@@ -23,7 +23,7 @@
 
 namespace tarnvik {
 
-inline constexpr std::size_t kInputCount = 9;
+inline constexpr std::size_t kInputCount = kInputFieldCount;
 
 // Reads the nine box texts (apix, ggx, tx, px, bpx, phix, swcx, saltx, worx) by the
 // text-to-number rule: the leading numeric part, 0 when there is none.

@@ -77,12 +77,7 @@ std::string StatusText(std::optional<std::string_view> failure, const DisplayedO
 
 namespace {
 
-// A value to four significant digits, as plain text.
-std::string FourDigits(double value) {
-  if (value == 0 || !std::isfinite(value)) return FormatShortest(value);
-  const double scale = std::pow(10.0, 3 - std::floor(std::log10(std::abs(value))));
-  return FormatShortest(std::round(value * scale) / scale);
-}
+std::string FourDigits(double value) { return FormatPlainDigits(value, 4); }
 
 std::string TwoDecimals(double value) { return FormatShortest(std::round(value * 100) / 100); }
 

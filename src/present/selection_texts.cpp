@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "io/number_text.h"
+
 namespace tarnvik {
 namespace {
 
@@ -80,11 +82,7 @@ std::string CorrelationsDescription(const CorrelationSelection& selection) {
 }
 
 std::string TuningDescription(const OilTuning& tuning) {
-  const auto factor = [](double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.5g", value);
-    return std::string(text);
-  };
+  const auto factor = [](double value) { return FormatSignificant(value, 5); };
   const std::string family(OilCorrelationName(tuning.family));
   if (tuning.pressureMap.empty()) {
     return family + " tuned to lab data: pressure scale " + factor(tuning.pressureScale) + ", pressure exponent " +

@@ -41,21 +41,6 @@ std::string CaptionInUnits(std::string_view fieldCaption, UnitSystem system) {
   return text;
 }
 
-Dimension InputDimension(std::size_t box, GorSelectorMode mode) {
-  switch (box) {
-    case 2:
-      return Dimension::Temperature;
-    case 3:
-      return Dimension::Pressure;
-    case 4:
-      return mode == GorSelectorMode::Gor ? Dimension::GasLiquidRatio : Dimension::Pressure;
-    case 8:
-      return Dimension::LiquidRatio;
-    default:
-      return Dimension::Plain;
-  }
-}
-
 std::string_view GorSelectorShown(std::string_view caseText, UnitSystem system) {
   if (system == UnitSystem::Field) return caseText;
   if (caseText == kGorSelectorItems[0]) return kMetricGorModeText;

@@ -17,11 +17,6 @@ namespace tarnvik {
 // A Field caption with its unit parts in `system`'s units.
 std::string CaptionInUnits(std::string_view fieldCaption, UnitSystem system);
 
-// What an input box holds, for converting it: the fifth box a GOR or a pressure by the
-// selector's mode; API, gas gravity, porosity, Swc and salinity or water gravity are the
-// same in both systems.
-Dimension InputDimension(std::size_t box, GorSelectorMode mode);
-
 // The GOR selector: its text as shown in `system`, from the text the case holds (the
 // Field text, which case files keep), and back. Only the two items have metric forms
 // ("GOR sm3/sm3", "Bubble Point Pressure bara"); any other text is the same in both.

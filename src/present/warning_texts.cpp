@@ -34,27 +34,11 @@ constexpr std::array<RangedQuantityInfo, kRangedQuantityCount> kQuantities = {{
     {"n2", "N2", "mol %", 1},
 }};
 
-// A pattern text as a plain decimal: ".5" → "0.5", "-13." → "-13", "." → "0".
-std::string Plain(std::string text) {
-  if (!text.empty() && text.back() == '.') text.pop_back();
-  if (text.empty() || text == "-") return "0";
-  if (text.front() == '.') return "0" + text;
-  if (text.starts_with("-.")) return "-0" + text.substr(1);
-  return text;
-}
-
 constexpr int kTypedDigits = 7;    // enough for a typed value, few enough for a derived salinity
 constexpr int kDerivedDigits = 4;  // a value the run derived
 constexpr int kLimitDigits = 6;    // the published limits
 
-// A decimal text with at most `digits` significant digits, no exponent, no trailing zeros:
-// 48.1, 0.02, 8123, -5.3.
-std::string Number(double value, int digits) {
-  if (!std::isfinite(value)) return FormatShortest(value);
-  int decimals = 0;
-  if (value != 0) decimals = digits - 1 - static_cast<int>(std::floor(std::log10(std::fabs(value))));
-  return Plain(FormatDecimals(value, std::clamp(decimals, 0, 15)));
-}
+std::string Number(double value, int digits) { return FormatPlainDigits(value, digits); }
 
 std::string Possessive(std::string_view authors) {
   return std::string(authors) + (authors.ends_with('s') ? "'" : "'s");
@@ -91,7 +75,7 @@ std::string UnitOf(const Diagnostic& d, GorSelectorMode mode, UnitSystem system 
 std::string ValueText(const Diagnostic& d, GorSelectorMode mode, UnitSystem system = UnitSystem::Field) {
   const double shown = Shown(d, d.value, mode, system);
   if (d.kind == DiagnosticKind::Unphysical) {
-    return Plain(FormatDecimals(shown, FieldInfo(d.field, mode, system).decimals));
+    return PlainDigits(FormatDecimals(shown, FieldInfo(d.field, mode, system).decimals));
   }
   return Number(shown, d.input ? kTypedDigits : kDerivedDigits);
 }
