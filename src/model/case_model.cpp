@@ -101,7 +101,7 @@ std::string ConvertedBoxText(double value) { return BoxText(RoundSignificant(val
 
 void CaseModel::setUnits(UnitSystem system) {
   units_ = system;
-  if (shownOutcome_) shown_ = FormatOutputs(*shownOutcome_, shownMode_, units_);
+  if (shownRun_) shown_ = FormatOutputs(shownRun_->outcome, shownMode(), units_);
   updateStatus();
 }
 
@@ -148,24 +148,15 @@ bool CaseModel::readyToCalculate() const {
 const RunOutput& CaseModel::calculate() {
   const CalculationCase c = currentCase();
   inputs_ = c.inputs;
-  inputsFilled_ = true;
-  lastCase_ = c;
-  // What the numbers were read from: blank boxes, and values no reservoir has (the run
-  // goes ahead, as typed, but says so).
-  lastBlank_ = BlankInputs(recordToSave());
-  lastImpossible_ = ImpossibleInputs(c.inputs);
-  const CalculationOutcome outcome = Calculate(c);
-  run_ = PresentRun(outcome, c.gorMode, units_);
-  lastRunFailed_ = !run_.outputs;
-  lastStatus_ = outcome.zFactorStatus;
+  // The run goes ahead as typed; the status says what its numbers were read from.
+  attempted_ = Run{c, Calculate(c), BlankInputs(recordToSave()), ImpossibleInputs(c.inputs)};
+  run_ = PresentRun(attempted_->outcome, c.gorMode, units_);
   // The caption and unit of the bubble-point/GOR field go with its value: a failed run
   // that leaves earlier values on screen leaves their caption too.
   if (run_.pbCaption && (run_.outputs || !shown_)) pbMode_ = c.gorMode;
   if (run_.outputs) {
     shown_ = *run_.outputs;
-    shownOutcome_ = outcome;
-    shownMode_ = c.gorMode;
-    shownCase_ = c;
+    shownRun_ = attempted_;
   }
   updateStatus();
   return run_;
@@ -177,26 +168,27 @@ void CaseModel::updateStatus() {
   const DisplayedOutputs* shown = shown_ ? &*shown_ : nullptr;
   // A z-factor failure: the program's message, then what it means for this case.
   std::optional<std::string> failure;
-  if (lastRunFailed_ && run_.message && lastCase_) {
-    failure = std::string(*run_.message) + ". " +
-              ZFactorExplanation(lastStatus_, lastCase_->inputs, lastCase_->selection.gasCharacterisation, units_);
-  }
   status_.clear();
-  if (lastCase_) {
-    for (const ImpossibleInput& input : lastImpossible_) {
-      status_ +=
-          (status_.empty() ? "" : "; ") + ImpossibleInputText(input, lastCase_->gorMode, lastCase_->waterMode, units_);
+  if (attempted_) {
+    const CalculationCase& c = attempted_->calculationCase;
+    if (attempted_->outcome.failed()) {
+      failure =
+          std::string(ZFactorMessage(attempted_->outcome.zFactorStatus)) + ". " +
+          ZFactorExplanation(attempted_->outcome.zFactorStatus, c.inputs, c.selection.gasCharacterisation, units_);
+    }
+    for (const ImpossibleInput& input : attempted_->impossible) {
+      status_ += (status_.empty() ? "" : "; ") + ImpossibleInputText(input, c.gorMode, c.waterMode, units_);
     }
     if (!status_.empty()) status_ += ": the results are not to be trusted";
-    const std::string blank = WarningSentences(lastBlank_, lastCase_->gorMode, units_);
+    const std::string blank = WarningSentences(attempted_->blank, c.gorMode, units_);
     if (!blank.empty()) status_ += (status_.empty() ? "" : ". ") + blank;
   }
   const std::string run =
-      StatusText(failure ? std::optional<std::string_view>(*failure) : std::nullopt, shown, shownMode_);
+      StatusText(failure ? std::optional<std::string_view>(*failure) : std::nullopt, shown, shownMode());
   if (!run.empty()) status_ += (status_.empty() ? "" : ". ") + run;
   if (shown != nullptr) {
     for (const std::string& more :
-         {BlankReasons(*shownCase_, *shown), WarningSentences(shown->warnings, shownMode_, units_)}) {
+         {BlankReasons(shownRun_->calculationCase, *shown), WarningSentences(shown->warnings, shownMode(), units_)}) {
       if (!more.empty()) status_ += (status_.empty() ? "" : ". ") + more;
     }
   }
@@ -239,7 +231,6 @@ void CaseModel::open(const CaseEntry& entry, std::string path) {
   gorSelector_ = record.gorSelector;
   waterSelector_ = record.waterSelector;
   inputs_ = InputsOf(record.numbers);
-  inputsFilled_ = true;
   impurityBoxes_ = {};
   // A number never filled (a box saved blank) opens as a blank box.
   for (std::size_t i = 0; i < kInputCount; ++i) {

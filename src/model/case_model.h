@@ -126,16 +126,20 @@ class CaseModel {
 
   // What the results area shows; these outlive a failed calculation.
   const std::optional<DisplayedOutputs>& shown() const { return shown_; }
-  GorSelectorMode shownMode() const { return shownMode_; }
+  GorSelectorMode shownMode() const {
+    return shownRun_ ? shownRun_->calculationCase.gorMode : GorSelectorMode::BubblePoint;
+  }
   // The warnings a run of the case typed now would give (values outside the data of a
   // correlation in force, unphysical results): what the boxes are marked by as they are
   // typed, before any calculation. Empty while the z-factor fails.
   std::vector<Diagnostic> currentWarnings() const;
 
   // The case the values shown were calculated for.
-  const std::optional<CalculationCase>& shownCase() const { return shownCase_; }
+  std::optional<CalculationCase> shownCase() const {
+    return shownRun_ ? std::optional(shownRun_->calculationCase) : std::nullopt;
+  }
   // True when values are shown and the case typed now is not the one they belong to.
-  bool resultsStale() const { return shownCase_ && *shownCase_ != currentCase(); }
+  bool resultsStale() const { return shownRun_ && shownRun_->calculationCase != currentCase(); }
   // The caption beside the bubble-point/GOR result and the unit that goes with it: those
   // of the values shown (a failed run changes neither while earlier values are shown), in
   // the current unit system; empty before a run set them.
@@ -149,8 +153,9 @@ class CaseModel {
 
   // The numbers of the last calculation or open, and the case of the last calculation.
   const InputSet& inputs() const { return inputs_; }
-  bool inputsFilled() const { return inputsFilled_; }
-  const std::optional<CalculationCase>& lastCase() const { return lastCase_; }
+  std::optional<CalculationCase> lastCase() const {
+    return attempted_ ? std::optional(attempted_->calculationCase) : std::nullopt;
+  }
 
   // Takes a case as its file holds it (model/case_entry.h): title, selector texts, the
   // nine numbers (into the boxes and the input set), the correlations its captions name,
@@ -203,21 +208,23 @@ class CaseModel {
   CorrelationSelection selection_;
   SelectionCaptions captions_;
 
+  // One calculation: the case as typed then, what it gave, and what its numbers were read
+  // from (the boxes left blank, the values no reservoir has).
+  struct Run {
+    CalculationCase calculationCase;
+    CalculationOutcome outcome;
+    Diagnostics blank;
+    std::vector<ImpossibleInput> impossible;
+  };
+  std::optional<Run> attempted_;  // the last calculation
+  std::optional<Run> shownRun_;   // the last that gave values: those on screen
+  // Derived from them, kept for the references the window reads: the last run as
+  // presented, and the values on screen in units_.
   RunOutput run_;
-  bool lastRunFailed_ = false;
-  ZFactorStatus lastStatus_ = ZFactorStatus::Success;
-  std::optional<CalculationOutcome> shownOutcome_;
   std::optional<DisplayedOutputs> shown_;
-  GorSelectorMode shownMode_ = GorSelectorMode::BubblePoint;
   std::optional<GorSelectorMode> pbMode_;  // the mode of the caption beside pb/GOR, once set
   std::string status_;
   InputSet inputs_;
-  bool inputsFilled_ = false;
-  std::optional<CalculationCase> lastCase_;
-  std::optional<CalculationCase> shownCase_;
-  // The inputs of the last calculation that were blank, and those no reservoir has.
-  Diagnostics lastBlank_;
-  std::vector<ImpossibleInput> lastImpossible_;
   std::string filePath_;
   std::optional<LabData> lab_;
   CaseEntry saved_;  // last: what a save writes reads everything above
