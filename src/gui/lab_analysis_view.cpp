@@ -25,6 +25,7 @@
 #include "model/case_model.h"
 #include "model/lab_quantities.h"
 #include "model/lab_residuals.h"
+#include "present/family_overlay.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
 
@@ -45,9 +46,8 @@ constexpr std::array<LabPlot, 3> kLabPlots = {{
     {LabColumn::OilViscosity, OutputField::OilViscosity, "labViscosityChart", "Oil viscosity", "Oil viscosity"},
 }};
 
-// The curves run from atmospheric pressure to this much above the highest of the measured
-// pressures and the bubble point.
-constexpr double kPlotAboveHighest = 1.2;
+// The curves run over the families' plot range (present/family_overlay.h), which takes in
+// the measured pressures and the bubble point, at this many pressures.
 constexpr int kPlotPoints = 60;
 
 constexpr std::array<const char*, kLabPropertyCount> kPropertyShortNames = {"pb", "Rs",     "Bo", "μo",
@@ -311,33 +311,19 @@ void LabAnalysisView::showFamilyList(const OilRanking& ranking, const OilTuning*
 
 // Each family's curve at the report's conditions, the tuned one bolder, under the points.
 void LabAnalysisView::showPlots(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system) {
-  const CalculationCase& labCase = ranking.labCase;
   const LabData& compared = ranking.compared;
-  double highest = compared.bubblePoint;
-  for (const LabPoint& point : compared.points) highest = std::max(highest, point.pressure);
-  const PressureRange range{units::kAtmosphericPressure,
-                            std::max(highest * kPlotAboveHighest, 2 * units::kAtmosphericPressure), kPlotPoints};
-  std::array<PressureTable, kOilCorrelationCount> tables;
-  std::string tableError;
-  for (std::size_t f = 0; f < tables.size(); ++f) {
-    tables[f] = BuildPressureTable(WithOilFamily(labCase, static_cast<OilCorrelation>(f)), range, tableError);
-  }
-  std::optional<PressureTable> tunedTable;
-  if (tuning != nullptr) {
-    CalculationCase tunedCase = WithOilFamily(labCase, tuning->family);
-    tunedCase.selection.oilTuning = *tuning;
-    tunedTable = BuildPressureTable(tunedCase, range, tableError);
-  }
+  std::vector<double> measured;
+  for (const LabPoint& point : compared.points) measured.push_back(point.pressure);
+  const FamilyOverlay overlay =
+      BuildFamilyOverlay(ranking.labCase, PressureRange{std::nullopt, std::nullopt, kPlotPoints}, tuning, measured);
   for (std::size_t i = 0; i < kLabPlots.size(); ++i) {
     const LabPlot& plot = kLabPlots[i];
     const LabQuantity& q = LabQuantityOf(plot.column);
     const auto curve = [&](const PressureTable& table) {
       QList<QPointF> points;
-      for (const PressureRow& row : table.rows) {
-        if (row.outcome.failed()) continue;
-        const Quantity value = ResultValue(row.outcome.results, plot.field, GorSelectorMode::Gor);
-        if (!value || !std::isfinite(*value)) continue;
-        points.append(QPointF(FromField(row.pressure, Dimension::Pressure, system), LabValueIn(*value, q, system)));
+      for (const CurvePoint& point : CurveOf(table, plot.field, GorSelectorMode::Gor)) {
+        points.append(
+            QPointF(FromField(point.pressure, Dimension::Pressure, system), LabValueIn(point.value, q, system)));
       }
       return points;
     };
@@ -350,13 +336,13 @@ void LabAnalysisView::showPlots(const OilRanking& ranking, const OilTuning* tuni
             QPointF(FromField(point.pressure, Dimension::Pressure, system), LabValueIn(*value, q, system)));
       }
     }
-    for (std::size_t f = 0; f < tables.size(); ++f) data.families[f] = curve(tables[f]);
-    if (tunedTable) {
-      data.tuned = curve(*tunedTable);
+    for (std::size_t f = 0; f < overlay.families.size(); ++f) data.families[f] = curve(overlay.families[f]);
+    if (overlay.tuned) {
+      data.tuned = curve(*overlay.tuned);
       data.tunedFamily = tuning->family;
     }
-    data.lowestPressure = FromField(range.minimum.value_or(0), Dimension::Pressure, system);
-    data.highestPressure = FromField(range.maximum.value_or(1), Dimension::Pressure, system);
+    data.lowestPressure = FromField(overlay.range.minimum.value_or(0), Dimension::Pressure, system);
+    data.highestPressure = FromField(overlay.range.maximum.value_or(1), Dimension::Pressure, system);
     QChart& chart = *chartViews_[i]->chart();
     chart.setTitle(ranking.separatorAdjusted ? tr("%1: lab data at separator conditions").arg(tr(plot.title))
                                              : tr(plot.title));

@@ -32,6 +32,7 @@
 #include "gui/user_dialogs.h"
 #include "io/number_text.h"
 #include "model/case_model.h"
+#include "present/family_overlay.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -404,19 +405,13 @@ void TablesWindow::showRangeError(const QString& error) {
 }
 
 void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& table, int points) {
-  // The families share the case's pressures, so their curves line up.
-  std::array<PressureTable, kOilCorrelationCount> familyTables;
-  if (!table.rows.empty()) {
-    const PressureRange shared{table.minimum, table.maximum, points};
-    std::string error;
-    for (std::size_t i = 0; i < familyTables.size(); ++i) {
-      familyTables[i] = BuildPressureTable(WithOilFamily(c, static_cast<OilCorrelation>(i)), shared, error);
-    }
-  }
+  // The families follow the case's table, so their curves line up with its own.
+  FamilyOverlay overlay;
+  if (!table.rows.empty()) overlay = BuildFamilyOverlay(c, PressureRange{table.minimum, table.maximum, points});
   for (std::size_t i = 0; i < kPlots.size(); ++i) {
     QChart& chart = *chartViews_[i]->chart();
     if (kPlots[i].families) {
-      PlotFamilies(chart, kPlots[i], familyTables, c.gorMode, c.selection.oilCorrelation, system_);
+      PlotFamilies(chart, kPlots[i], overlay.families, c.gorMode, c.selection.oilCorrelation, system_);
     } else {
       PlotCase(chart, kPlots[i], table, c.gorMode, system_);
     }
