@@ -26,6 +26,7 @@
 #include "model/lab_quantities.h"
 #include "model/lab_residuals.h"
 #include "present/family_overlay.h"
+#include "present/input_texts.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
 
@@ -227,9 +228,7 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
 }
 
 void LabAnalysisView::showRanking(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system) {
-  const QString temperature =
-      QString::number(FromField(ranking.compared.temperatureF, Dimension::Temperature, system), 'g', 6) +
-      (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F"));
+  const QString temperature = QString::fromStdString(TemperatureText(ranking.compared.temperatureF, system));
   rankingCaption_->setText(
       tr("The nine oil families against the lab data at %1%2, best first. The score is the mean AARE of the "
          "bubble point, Rs, Bo and oil viscosity that were measured (Rs below a tenth of the GOR at the bubble point "

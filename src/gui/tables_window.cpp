@@ -18,7 +18,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "export/eclipse_deck.h"
 #include "gui/chart_export.h"
@@ -33,6 +32,7 @@
 #include "io/number_text.h"
 #include "model/case_model.h"
 #include "present/family_overlay.h"
+#include "present/input_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -54,11 +54,7 @@ std::string_view PressureUnit(UnitSystem system) {
   return FieldInfo(OutputField::PbOrRsb, GorSelectorMode::Gor, system).unit;
 }
 
-// A pressure [psia] in `system`'s unit, to a tenth of it, without a trailing ".0".
-QString Pressure(double psia, UnitSystem system) {
-  const double shown = FromField(psia, Dimension::Pressure, system);
-  return QString::number(std::round(shown * 10) / 10, 'g', 12) + QLatin1Char(' ') + FromView(PressureUnit(system));
-}
+QString Pressure(double psia, UnitSystem system) { return QString::fromStdString(PressureText(psia, system)); }
 
 QString CaseSummary(const CalculationCase& c, UnitSystem system) {
   const bool wet = c.selection.gasCharacterisation != GasCharacterisation::DryGas;
@@ -67,8 +63,7 @@ QString CaseSummary(const CalculationCase& c, UnitSystem system) {
   QString text =
       TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4")
           .arg(family, wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Pressure(c.inputs.pressure, system),
-               QString::number(FromField(c.inputs.temperatureF, Dimension::Temperature, system), 'g', 6) +
-                   (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F")));
+               QString::fromStdString(TemperatureText(c.inputs.temperatureF, system)));
   if (const auto pb = CaseBubblePoint(c)) text += TablesWindow::tr("; bubble point %1").arg(Pressure(*pb, system));
   return text;
 }
@@ -305,21 +300,21 @@ QWidget* TablesWindow::createPlotPage() {
 void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCase, UnitSystem system) {
   case_ = calculationCase;
   if (system != system_) {
-    // The range boxes hold pressures in the units shown: a switch converts them.
+    // The range boxes hold pressures in the units shown: a switch converts them, to
+    // millionths so that a switch back gives what was typed.
     for (QLineEdit* box : {lowest_, highest_}) {
       std::optional<double> value;
       if (ParseNumberField(box->text().toStdString(), value) && value) {
         const double psia = ToField(*value, Dimension::Pressure, system_);
-        box->setText(QString::fromStdString(
-            FormatShortest(std::round(FromField(psia, Dimension::Pressure, system) * 1e6) / 1e6)));
+        box->setText(QString::fromStdString(PressureNumberText(psia, system, 6)));
       }
     }
     system_ = system;
   }
   lowestUnit_->setText(FromView(PressureUnit(system_)));
   highestUnit_->setText(FromView(PressureUnit(system_)));
-  lowest_->setPlaceholderText(QString::fromStdString(
-      FormatShortest(std::round(FromField(units::kAtmosphericPressure, Dimension::Pressure, system_) * 1e4) / 1e4)));
+  // Atmospheric pressure to the digits that tell it from a round number of bar.
+  lowest_->setPlaceholderText(QString::fromStdString(PressureNumberText(units::kAtmosphericPressure, system_, 4)));
   prompt_->setVisible(!case_);
   caseSummary_->setVisible(case_.has_value());
   rebuild();
@@ -354,10 +349,8 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   double defaultLowest = 0, defaultHighest = 0;
   std::string error;
   const bool defaults = ResolvePressureRange(c, PressureRange{}, defaultLowest, defaultHighest, error);
-  highest_->setPlaceholderText(defaults
-                                   ? QString::fromStdString(FormatShortest(
-                                         std::round(FromField(defaultHighest, Dimension::Pressure, system_) * 10) / 10))
-                                   : QString());
+  highest_->setPlaceholderText(defaults ? QString::fromStdString(PressureNumberText(defaultHighest, system_, 1))
+                                        : QString());
 
   PressureRange range;
   PressureTable table;
