@@ -78,6 +78,29 @@ QTableWidgetItem* Item(const QString& text, bool bold = false, Qt::Alignment ali
   return item;
 }
 
+// Whether the report lies inside a family's published data, in a word or two, and in
+// sentences for the tooltip.
+struct DataRangeWords {
+  QString text;
+  QString tip;
+};
+
+DataRangeWords DataRangeWordsOf(const FamilyRank& family, UnitSystem system) {
+  switch (LabDataFit(family)) {
+    case DataFit::Inside:
+      return {LabAnalysisView::tr("inside"),
+              LabAnalysisView::tr(
+                  "The report's API, gas gravity, temperature, GOR and bubble point lie inside the family's data.")};
+    case DataFit::Outside:
+      return {LabAnalysisView::tr("outside: %1")
+                  .arg(QString::fromStdString(WarningCodes(family.outsideData, GorSelectorMode::Gor, system))),
+              QString::fromStdString(WarningSentences(family.outsideData, GorSelectorMode::Gor, system))};
+    case DataFit::Unknown:
+      break;
+  }
+  return {LabAnalysisView::tr("unknown"), LabAnalysisView::tr("The paper gives no ranges of its data.")};
+}
+
 }  // namespace
 
 LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWidget(parent), model_(model) {
@@ -86,7 +109,19 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   outer->setContentsMargins(0, 0, 0, 0);
   auto* analysis = new QSplitter(Qt::Vertical, this);
   outer->addWidget(analysis);
-  auto* top = new QWidget(analysis);
+  analysis->addWidget(createRankingPane(analysis));
+  auto* bottom = new QWidget(analysis);
+  auto* bottomLayout = new QHBoxLayout(bottom);
+  bottomLayout->setContentsMargins(0, 0, 0, 0);
+  bottomLayout->addWidget(createTuningPane(bottom));
+  bottomLayout->addWidget(createPlotsPane(bottom), 1);
+  analysis->addWidget(bottom);
+  analysis->setStretchFactor(0, 0);
+  analysis->setStretchFactor(1, 1);
+}
+
+QWidget* LabAnalysisView::createRankingPane(QWidget* parent) {
+  auto* top = new QWidget(parent);
   auto* layout = new QVBoxLayout(top);
   layout->setContentsMargins(0, 0, 0, 0);
   rankingCaption_ = MakeLabLabel("labRankingCaption", top);
@@ -100,12 +135,11 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   ranking_->setMinimumHeight(ranking_->horizontalHeader()->minimumHeight() +
                              int(10.5 * ranking_->verticalHeader()->defaultSectionSize()) + 12);
   layout->addWidget(ranking_, 1);
-  analysis->addWidget(top);
+  return top;
+}
 
-  auto* bottom = new QWidget(analysis);
-  auto* bottomLayout = new QHBoxLayout(bottom);
-  bottomLayout->setContentsMargins(0, 0, 0, 0);
-  auto* tuning = new QGroupBox(tr("Tuning"), bottom);
+QWidget* LabAnalysisView::createTuningPane(QWidget* parent) {
+  auto* tuning = new QGroupBox(tr("Tuning"), parent);
   tuning->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 52);
   auto* tuningLayout = new QVBoxLayout(tuning);
   auto* controls = new QHBoxLayout;
@@ -140,9 +174,11 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   for (std::size_t p = 0; p < kLabPropertyCount; ++p) tuningErrors_->verticalHeaderItem(int(p))->setToolTip(Caption(p));
   tuningErrors_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   tuningLayout->addWidget(tuningErrors_, 1);
-  bottomLayout->addWidget(tuning);
+  return tuning;
+}
 
-  plots_ = new QTabWidget(bottom);
+QWidget* LabAnalysisView::createPlotsPane(QWidget* parent) {
+  plots_ = new QTabWidget(parent);
   plots_->setObjectName(QStringLiteral("labPlots"));
   for (std::size_t i = 0; i < kLabPlots.size(); ++i) {
     auto* chart = new QChart;
@@ -163,10 +199,7 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
                             "error lies beyond the tuned model's target (%1).")
                              .arg(FromView(LabTargetsText())));
   plots_->addTab(residuals_, tr("Residuals"));
-  bottomLayout->addWidget(plots_, 1);
-  analysis->addWidget(bottom);
-  analysis->setStretchFactor(0, 0);
-  analysis->setStretchFactor(1, 1);
+  return plots_;
 }
 
 QTableView* LabAnalysisView::rankingView() const { return ranking_; }
@@ -263,26 +296,13 @@ void LabAnalysisView::showRanking(const OilRanking& ranking, const OilTuning* tu
   };
   for (std::size_t i = 0; i < ranking.families.size(); ++i) {
     const FamilyRank& family = ranking.families[i];
-    QString range = tr("unknown");
-    QString rangeTip = tr("The paper gives no ranges of its data.");
-    switch (LabDataFit(family)) {
-      case DataFit::Inside:
-        range = tr("inside");
-        rangeTip = tr("The report's API, gas gravity, temperature, GOR and bubble point lie inside the family's data.");
-        break;
-      case DataFit::Outside:
-        range = tr("outside: %1")
-                    .arg(QString::fromStdString(WarningCodes(family.outsideData, GorSelectorMode::Gor, system)));
-        rangeTip = QString::fromStdString(WarningSentences(family.outsideData, GorSelectorMode::Gor, system));
-        break;
-      case DataFit::Unknown:
-        break;
-    }
+    const DataRangeWords range = DataRangeWordsOf(family, system);
     const QString name = FromView(OilCorrelationName(family.family));
-    addRow(QString::number(i + 1), name, family.errors(), family.score, family.rankedScore, range, rangeTip, false);
+    addRow(QString::number(i + 1), name, family.errors(), family.score, family.rankedScore, range.text, range.tip,
+           false);
     if (tuned && EffectiveOilCorrelation(tuning->family) == family.family) {
       const double score = LabScore(tuned->errors);
-      addRow(QString(), tr("%1 (tuned)").arg(name), tuned->errors, score, score, range, rangeTip, true);
+      addRow(QString(), tr("%1 (tuned)").arg(name), tuned->errors, score, score, range.text, range.tip, true);
     }
   }
   ranking_->resizeColumnsToContents();
