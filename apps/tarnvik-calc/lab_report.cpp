@@ -15,16 +15,9 @@
 #include "text_table.h"
 
 namespace tarnvik::batch {
-namespace {
-
-using Json = nlohmann::ordered_json;
-
-// A percentage to two decimals.
-std::string Percent(double fraction) { return FormatFixed(100 * fraction, 2); }
-std::string Value(double value) { return FormatSignificant(value, 6); }
 
 // One family's row: ranked (untuned) or tuned.
-struct Row {
+struct RankingRow {
   std::string rank;
   std::string family;
   const LabComparison* comparison = nullptr;
@@ -35,6 +28,15 @@ struct Row {
   Diagnostics outsideData;
   const OilTuning* tuning = nullptr;
 };
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+using Row = RankingRow;
+
+// A percentage to two decimals.
+std::string Percent(double fraction) { return FormatFixed(100 * fraction, 2); }
+std::string Value(double value) { return FormatSignificant(value, 6); }
 
 std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFit>& fit) {
   std::vector<Row> rows;
@@ -130,81 +132,91 @@ RankingWriter::RankingWriter(Format format, std::ostream& out, UnitSystem units,
 void RankingWriter::Write(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
                           const std::optional<OilTuningFit>& fit) {
   const std::vector<Row> rows = Rows(ranking, fit);
-  const std::string adjusted = ranking.separatorAdjusted ? "yes" : "no";
-  if (format_ == Format::Csv) {
-    for (const Row& row : rows) {
-      std::string start = std::to_string(number) + ',';
-      AppendCsvField(start, record.title);
-      start += ',' + row.rank + ',';
-      AppendCsvField(start, row.family);
-      if (allResiduals_) {
-        for (const ShownResidual& r : ShownResiduals(*row.comparison, units_)) {
-          const LabPropertyText& text = TextOf(r.property);
-          out_ << start << ',' << FormatRoundTrip(r.pressure) << ',' << text.name << ','
-               << UnitIn(*text.quantity, units_) << ',' << FormatRoundTrip(r.measured) << ','
-               << FormatRoundTrip(r.predicted) << ',' << FormatRoundTrip(r.errorPercent) << ','
-               << (r.targetPercent ? FormatRoundTrip(*r.targetPercent) : "") << ',' << (r.withinTarget ? "yes" : "no")
-               << ',' << adjusted << '\n';
-        }
-        continue;
-      }
-      std::string line = start + ',' + Percent(row.score) + ',' + Percent(row.rankedScore);
-      for (const PropertyError& e : row.comparison->errors) {
-        line += ',' + (e.points ? Percent(e.aare) : "") + ',' + (e.points ? Percent(e.maxError) : "") + ',' +
-                std::to_string(e.points);
-      }
-      line += ',';
-      if (row.tuning) AppendCsvField(line, TuningDescription(*row.tuning));
-      line += ',' + row.dataRange + ',';
-      AppendCsvField(line, row.outside);
-      out_ << line << ',' << adjusted << '\n';
-    }
+  switch (format_) {
+    case Format::Csv:
+      for (const Row& row : rows) WriteCsv(number, record, row, ranking.separatorAdjusted);
+      return;
+    case Format::Json:
+      for (const Row& row : rows) WriteJson(number, record, row, ranking.separatorAdjusted);
+      return;
+    case Format::Text:
+      break;
+  }
+  WriteText(number, record, ranking, rows, fit);
+}
+
+namespace {
+
+// The CSV row of a family's errors.
+std::string ErrorsCsv(const std::string& start, const Row& row) {
+  std::string line = start + ',' + Percent(row.score) + ',' + Percent(row.rankedScore);
+  for (const PropertyError& e : row.comparison->errors) {
+    line += ',' + (e.points ? Percent(e.aare) : "") + ',' + (e.points ? Percent(e.maxError) : "") + ',' +
+            std::to_string(e.points);
+  }
+  line += ',';
+  if (row.tuning) AppendCsvField(line, TuningDescription(*row.tuning));
+  line += ',' + row.dataRange + ',';
+  AppendCsvField(line, row.outside);
+  return line;
+}
+
+}  // namespace
+
+void RankingWriter::WriteCsv(std::size_t number, const CaseRecord& record, const Row& row, bool separatorAdjusted) {
+  const char* adjusted = separatorAdjusted ? "yes" : "no";
+  std::string start = std::to_string(number) + ',';
+  AppendCsvField(start, record.title);
+  start += ',' + row.rank + ',';
+  AppendCsvField(start, row.family);
+  if (!allResiduals_) {
+    out_ << ErrorsCsv(start, row) << ',' << adjusted << '\n';
     return;
   }
-  if (format_ == Format::Json) {
-    for (const Row& row : rows) {
-      Json line;
-      line["case"] = number;
-      line["title"] = record.title;
-      line["rank"] = row.rank.empty() ? Json(nullptr) : Json(std::stoi(row.rank));
-      line["family"] = row.family;
-      line["score"] = 100 * row.score;
-      line["ranked_score"] = 100 * row.rankedScore;
-      for (std::size_t i = 0; i < kLabPropertyCount; ++i) {
-        const PropertyError& e = row.comparison->errors[i];
-        Json item;
-        item["error"] = e.points == 0 ? Json(nullptr) : Json(100 * e.aare);
-        item["max_error"] = e.points == 0 ? Json(nullptr) : Json(100 * e.maxError);
-        item["points"] = e.points;
-        line[std::string(kLabPropertyTexts[i].name)] = item;
-      }
-      if (row.tuning) line["tuning"] = TuningJson(*row.tuning);
-      line["data_range"] = row.dataRange;
-      auto outside = Json::array();
-      for (const Diagnostic& d : row.outsideData) outside.push_back(WarningCode(d, GorSelectorMode::Gor));
-      line["outside_data"] = std::move(outside);
-      line["separator_adjusted"] = ranking.separatorAdjusted;
-      line["residuals"] = ResidualsJson(*row.comparison, units_);
-      out_ << line.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
-    }
-    return;
+  for (const ShownResidual& r : ShownResiduals(*row.comparison, units_)) {
+    const LabPropertyText& text = TextOf(r.property);
+    out_ << start << ',' << FormatRoundTrip(r.pressure) << ',' << text.name << ',' << UnitIn(*text.quantity, units_)
+         << ',' << FormatRoundTrip(r.measured) << ',' << FormatRoundTrip(r.predicted) << ','
+         << FormatRoundTrip(r.errorPercent) << ',' << (r.targetPercent ? FormatRoundTrip(*r.targetPercent) : "") << ','
+         << (r.withinTarget ? "yes" : "no") << ',' << adjusted << '\n';
   }
+}
+
+void RankingWriter::WriteJson(std::size_t number, const CaseRecord& record, const Row& row, bool separatorAdjusted) {
+  Json line;
+  line["case"] = number;
+  line["title"] = record.title;
+  line["rank"] = row.rank.empty() ? Json(nullptr) : Json(std::stoi(row.rank));
+  line["family"] = row.family;
+  line["score"] = 100 * row.score;
+  line["ranked_score"] = 100 * row.rankedScore;
+  for (std::size_t i = 0; i < kLabPropertyCount; ++i) {
+    const PropertyError& e = row.comparison->errors[i];
+    Json item;
+    item["error"] = e.points == 0 ? Json(nullptr) : Json(100 * e.aare);
+    item["max_error"] = e.points == 0 ? Json(nullptr) : Json(100 * e.maxError);
+    item["points"] = e.points;
+    line[std::string(kLabPropertyTexts[i].name)] = item;
+  }
+  if (row.tuning) line["tuning"] = TuningJson(*row.tuning);
+  line["data_range"] = row.dataRange;
+  auto outside = Json::array();
+  for (const Diagnostic& d : row.outsideData) outside.push_back(WarningCode(d, GorSelectorMode::Gor));
+  line["outside_data"] = std::move(outside);
+  line["separator_adjusted"] = separatorAdjusted;
+  line["residuals"] = ResidualsJson(*row.comparison, units_);
+  out_ << line.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+void RankingWriter::WriteText(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
+                              const std::vector<Row>& rows, const std::optional<OilTuningFit>& fit) {
   if (written_) out_ << '\n';
   written_ = true;
   out_ << "Case " << number;
   if (!record.title.empty()) out_ << ": " << record.title;
   out_ << "\n  Oil families against the lab data" << (ranking.compared.source.empty() ? "" : " of ")
        << ranking.compared.source << "\n";
-  const InputSet& in = ranking.labCase.inputs;
-  const bool metric = units_ == UnitSystem::Metric;
-  out_ << "  At " << Value(FromField(in.temperatureF, Dimension::Temperature, units_)) << (metric ? " C" : " F")
-       << ", API " << Value(in.apiGravity) << ", gas gravity " << Value(in.gasGravity) << "; bubble point "
-       << Value(FromField(ranking.compared.bubblePoint, Dimension::Pressure, units_)) << (metric ? " bara" : " psia")
-       << " at GOR "
-       << Value(FromField(ranking.compared.gor / units::kScfPerMcf, Dimension::GasLiquidRatio, units_) *
-                (metric ? 1 : units::kScfPerMcf))
-       << (metric ? " sm3/sm3" : " SCF/STB")
-       << (ranking.separatorAdjusted ? "; Rs and Bo adjusted to separator conditions" : "") << '\n';
+  WriteTextConditions(ranking);
   out_ << "  Errors: average absolute error in percent (points); Rs below a tenth of the GOR at the bubble point in "
           "percent of that GOR. Score: the mean of pb, Rs, Bo and oil viscosity; ranked by the score plus "
        << FormatSignificant(100 * kOutsideDataMargin, 3) << " points for a family outside its published data, "
@@ -220,11 +232,29 @@ void RankingWriter::Write(std::size_t number, const CaseRecord& record, const Oi
     table.Add(std::move(line));
   }
   table.Write(out_, {1, 11});
+  WriteTextResiduals(ranking, fit);
+}
+
+// The report's conditions the families were compared at, in the units asked for.
+void RankingWriter::WriteTextConditions(const OilRanking& ranking) {
+  const InputSet& in = ranking.labCase.inputs;
+  const bool metric = units_ == UnitSystem::Metric;
+  out_ << "  At " << Value(FromField(in.temperatureF, Dimension::Temperature, units_)) << (metric ? " C" : " F")
+       << ", API " << Value(in.apiGravity) << ", gas gravity " << Value(in.gasGravity) << "; bubble point "
+       << Value(FromField(ranking.compared.bubblePoint, Dimension::Pressure, units_)) << (metric ? " bara" : " psia")
+       << " at GOR "
+       << Value(FromField(ranking.compared.gor / units::kScfPerMcf, Dimension::GasLiquidRatio, units_) *
+                (metric ? 1 : units::kScfPerMcf))
+       << (metric ? " sm3/sm3" : " SCF/STB")
+       << (ranking.separatorAdjusted ? "; Rs and Bo adjusted to separator conditions" : "") << '\n';
+}
+
+// The tuning and the tuned family's residuals, or without a tuning the best family's; with
+// `allResiduals`, every other family's too.
+void RankingWriter::WriteTextResiduals(const OilRanking& ranking, const std::optional<OilTuningFit>& fit) {
   if (fit) {
     out_ << "  Tuning: " << TuningDescription(fit->tuning) << '\n';
     for (const std::string& note : fit->notes) out_ << "    " << note << '\n';
-  }
-  if (fit) {
     WriteResidualText(out_, std::string(OilCorrelationName(fit->tuning.family)), fit->untuned, &fit->tuned, units_);
   } else if (!allResiduals_) {
     const FamilyRank& best = ranking.families.front();

@@ -4,12 +4,15 @@
 #include <cstddef>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "base/unit_system.h"
 #include "batch.h"
 #include "calc/oil_tuning_fit.h"
 
 namespace tarnvik::batch {
+
+struct RankingRow;
 
 // Text: per case an aligned table of the families, best first (the tuned family in a row
 // of its own after its untuned one), then the residuals of the tuned family, untuned and
@@ -28,6 +31,13 @@ class RankingWriter {
              const std::optional<OilTuningFit>& fit);
 
  private:
+  void WriteCsv(std::size_t number, const CaseRecord& record, const RankingRow& row, bool separatorAdjusted);
+  void WriteJson(std::size_t number, const CaseRecord& record, const RankingRow& row, bool separatorAdjusted);
+  void WriteText(std::size_t number, const CaseRecord& record, const OilRanking& ranking,
+                 const std::vector<RankingRow>& rows, const std::optional<OilTuningFit>& fit);
+  void WriteTextConditions(const OilRanking& ranking);
+  void WriteTextResiduals(const OilRanking& ranking, const std::optional<OilTuningFit>& fit);
+
   Format format_;
   std::ostream& out_;
   UnitSystem units_;

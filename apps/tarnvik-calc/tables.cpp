@@ -241,70 +241,72 @@ class TextTableWriter final : public RowWriter {
   bool written_ = false;
 };
 
-}  // namespace
-
-void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,
-                       const EclipseExport& request, const BlackOilTables& tables) {
-  const std::vector<std::string_view> keywords = EclipseKeywords(tables);
+// The export's keywords, space separated: "PVTO PVDG PVTW ROCK DENSITY".
+std::string JoinedKeywords(const std::vector<std::string_view>& keywords) {
   std::string joined;
   for (const std::string_view keyword : keywords) joined.append(joined.empty() ? "" : " ").append(keyword);
-  switch (format) {
-    case Format::Csv: {
-      std::string line =
-          "case,title,tables,deck,keywords,bubble_point,initial_rs,adjustments\n" + std::to_string(number) + ',';
-      AppendCsvField(line, record.title);
-      line += ',';
-      AppendCsvField(line, request.tablesPath);
-      line += ',';
-      AppendCsvField(line, request.deckPath);
-      line += ',' + joined + ',';
-      if (!tables.deadOil)
-        line += FormatShortest(tables.bubblePoint) + ',' + FormatShortest(tables.initialRs);
-      else
-        line += ',';
-      out << line << ',' << tables.adjustments.size() << '\n';
-      return;
-    }
-    case Format::Json: {
-      nlohmann::ordered_json line;
-      line["case"] = number;
-      line["title"] = record.title;
-      line["tables"] = request.tablesPath;
-      line["deck"] = request.deckPath;
-      line["keywords"] = keywords;
-      line["dead_oil"] = tables.deadOil;
-      line["reservoir_pressure"] = tables.reservoirPressure;
-      if (!tables.deadOil) {
-        line["bubble_point"] = tables.bubblePoint;
-        line["initial_rs"] = tables.initialRs;
-      }
-      auto adjustments = nlohmann::ordered_json::array();
-      for (const TableAdjustment& a : tables.adjustments) {
-        nlohmann::ordered_json item;
-        item["table"] = a.table;
-        if (a.record > 0) {
-          item["record"] = a.record;
-          item["rs"] = a.rs;
-        }
-        item["row"] = a.row;
-        item["pressure"] = a.pressure;
-        item["quantity"] = a.quantity;
-        item["before"] = a.before;
-        item["after"] = a.after;
-        item["reason"] = a.reason;
-        adjustments.push_back(std::move(item));
-      }
-      line["adjustments"] = std::move(adjustments);
-      line["notes"] = tables.notes;
-      out << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
-      return;
-    }
-    case Format::Text:
-      break;
+  return joined;
+}
+
+void WriteExportCsv(std::ostream& out, std::size_t number, const CaseRecord& record, const EclipseExport& request,
+                    const BlackOilTables& tables) {
+  std::string line =
+      "case,title,tables,deck,keywords,bubble_point,initial_rs,adjustments\n" + std::to_string(number) + ',';
+  AppendCsvField(line, record.title);
+  line += ',';
+  AppendCsvField(line, request.tablesPath);
+  line += ',';
+  AppendCsvField(line, request.deckPath);
+  line += ',' + JoinedKeywords(EclipseKeywords(tables)) + ',';
+  if (!tables.deadOil)
+    line += FormatShortest(tables.bubblePoint) + ',' + FormatShortest(tables.initialRs);
+  else
+    line += ',';
+  out << line << ',' << tables.adjustments.size() << '\n';
+}
+
+nlohmann::ordered_json AdjustmentJson(const TableAdjustment& a) {
+  nlohmann::ordered_json item;
+  item["table"] = a.table;
+  if (a.record > 0) {
+    item["record"] = a.record;
+    item["rs"] = a.rs;
   }
+  item["row"] = a.row;
+  item["pressure"] = a.pressure;
+  item["quantity"] = a.quantity;
+  item["before"] = a.before;
+  item["after"] = a.after;
+  item["reason"] = a.reason;
+  return item;
+}
+
+void WriteExportJson(std::ostream& out, std::size_t number, const CaseRecord& record, const EclipseExport& request,
+                     const BlackOilTables& tables) {
+  nlohmann::ordered_json line;
+  line["case"] = number;
+  line["title"] = record.title;
+  line["tables"] = request.tablesPath;
+  line["deck"] = request.deckPath;
+  line["keywords"] = EclipseKeywords(tables);
+  line["dead_oil"] = tables.deadOil;
+  line["reservoir_pressure"] = tables.reservoirPressure;
+  if (!tables.deadOil) {
+    line["bubble_point"] = tables.bubblePoint;
+    line["initial_rs"] = tables.initialRs;
+  }
+  auto adjustments = nlohmann::ordered_json::array();
+  for (const TableAdjustment& a : tables.adjustments) adjustments.push_back(AdjustmentJson(a));
+  line["adjustments"] = std::move(adjustments);
+  line["notes"] = tables.notes;
+  out << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+void WriteExportText(std::ostream& out, std::size_t number, const CaseRecord& record, const EclipseExport& request,
+                     const BlackOilTables& tables) {
   out << "Case " << number;
   if (!record.title.empty()) out << ": " << record.title;
-  out << "\n  Wrote " << request.tablesPath << ": " << joined;
+  out << "\n  Wrote " << request.tablesPath << ": " << JoinedKeywords(EclipseKeywords(tables));
   if (tables.deadOil) {
     out << " (dead oil, " << tables.deadOilTable.size() << " PVDO rows)\n";
   } else {
@@ -322,6 +324,21 @@ void WriteExportReport(Format format, std::ostream& out, std::size_t number, con
       out << "    " << AdjustmentText(adjustment, request.units) << '\n';
     }
   }
+}
+
+}  // namespace
+
+void WriteExportReport(Format format, std::ostream& out, std::size_t number, const CaseRecord& record,
+                       const EclipseExport& request, const BlackOilTables& tables) {
+  switch (format) {
+    case Format::Csv:
+      return WriteExportCsv(out, number, record, request, tables);
+    case Format::Json:
+      return WriteExportJson(out, number, record, request, tables);
+    case Format::Text:
+      break;
+  }
+  WriteExportText(out, number, record, request, tables);
 }
 
 std::unique_ptr<TableReportWriter> MakeTableWriter(Format format, Values values, TableKind kind, std::ostream& out,

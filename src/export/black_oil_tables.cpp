@@ -413,6 +413,88 @@ bool Finish(const BlackOilOptions& o, BlackOilTables& t, std::string& error) {
   return false;
 }
 
+// What a black-oil description needs of the case's inputs: oil, a gas gravity and a
+// reservoir pressure above the lowest table pressure. Empty when they are there.
+std::string RefusedInputs(const InputSet& in, const BlackOilOptions& o) {
+  if (!(in.apiGravity > 0)) return "a black-oil description needs oil: the API gravity must be above 0";
+  if (!(in.gasGravity > 0)) {
+    return "a black-oil description needs the gas gravity, also for an oil without gas in solution (its Bo "
+           "correlations use it): give the gas gravity, and a GOR of 0 for a dead oil";
+  }
+  if (!(in.pressure > o.minimumPressure) || !std::isfinite(in.pressure)) {
+    return "the reservoir pressure must be above " + Amount(o.minimumPressure, Dimension::Pressure, o.units) +
+           ", not " + Amount(in.pressure, Dimension::Pressure, o.units);
+  }
+  return {};
+}
+
+// The case at the reservoir pressure, `r` its run there: the oil in place, the water (with
+// its viscosibility from runs either side), the rock and the surface densities. False
+// without a formation compressibility.
+bool DescribeReservoir(const CalculationCase& c, const ResultSet& r, BlackOilTables& t, std::string& error) {
+  const InputSet& in = c.inputs;
+  t.reservoirPressure = in.pressure;
+  t.initialBo = Value(r.bo);
+  t.porosity = in.porosity / units::kPercentPerFraction;
+  t.connateWater = in.swc / units::kPercentPerFraction;
+  t.deadOil = IsDeadOil(in, c.gorMode);
+
+  const double dp = units::kPressureStep / 2;
+  const ResultSet below = CalculateAt(c, in.pressure - dp).results;
+  const ResultSet above = CalculateAt(c, in.pressure + dp).results;
+  t.water = {in.pressure, Value(r.bw), Value(r.cw), Value(r.muW),
+             (Value(above.muW) - Value(below.muW)) / (units::kPressureStep * Value(r.muW))};
+  if (!r.cf) {
+    error = "ROCK: the formation compressibility was not computed; choose a rock-compressibility correlation";
+    return false;
+  }
+  t.rock = {in.pressure, *r.cf};
+
+  Quantity oil, gas, water;
+  const double salinity = WorkingSalinity(in.salinityOrSg, c.waterMode);
+  CalcDensities(oil, gas, water, in.apiGravity, in.gasGravity, 0.0, 1.0, 1.0, units::kStandardBg, salinity);
+  t.densities = {Value(oil), Value(water), Value(gas)};
+  return true;
+}
+
+// The highest table pressure: the options' margin above the larger of the reservoir
+// pressure and the bubble point `pb`, or where the gas's z-factor ends below that (noted).
+// False where it ends at the reservoir pressure.
+bool TablesTop(const CalculationCase& c, const BlackOilOptions& o, double pb, BlackOilTables& t, double& top,
+               std::string& error) {
+  const double p = t.reservoirPressure;
+  const double wanted = o.pressureMargin * std::max(p, t.deadOil ? p : pb);
+  std::string why;
+  top = Reach(c, p, wanted, why);
+  if (!(top > p)) {
+    error = "PVDG above " + Amount(p, Dimension::Pressure, o.units) +
+            ": the gas's z-factor fails just above the reservoir " + "pressure (" + why +
+            "): the tables cannot reach beyond it";
+    return false;
+  }
+  if (top < wanted) {
+    t.notes.push_back("the tables end at " + Amount(top, Dimension::Pressure, o.units) +
+                      ", where the gas's z-factor fails above (" + why + "), instead of at " +
+                      Amount(wanted, Dimension::Pressure, o.units));
+  }
+  return true;
+}
+
+// PVTO and PVDG of a live oil whose run at the reservoir pressure is `r`, up to `top`.
+bool BuildLiveOilTables(const CalculationCase& c, const BlackOilOptions& o, const ResultSet& r, double top,
+                        BlackOilTables& t, std::string& error) {
+  if (!(r.pb > o.minimumPressure)) {
+    error = "PVTO record 1: the bubble-point pressure of the case is " + Amount(r.pb, Dimension::Pressure, o.units) +
+            ", not above " + Amount(o.minimumPressure, Dimension::Pressure, o.units) +
+            ", the lowest table pressure: the oil has no saturated range to tabulate (a GOR this small gives " +
+            "no bubble point above stock-tank conditions); give a GOR of 0 to export it as a dead oil";
+    return false;
+  }
+  t.bubblePoint = r.pb;
+  t.initialRs = (t.reservoirPressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
+  return BuildLiveOil(c, o, r.pb, Value(r.rsb), top, t, error);
+}
+
 }  // namespace
 
 void IncludeLabPressures(const LabData& data, BlackOilOptions& options) {
@@ -447,20 +529,8 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
     error = std::move(refused);
     return false;
   }
-  const InputSet& in = c.inputs;
-  if (!(in.apiGravity > 0)) {
-    error = "a black-oil description needs oil: the API gravity must be above 0";
-    return false;
-  }
-  if (!(in.gasGravity > 0)) {
-    error =
-        "a black-oil description needs the gas gravity, also for an oil without gas in solution (its Bo "
-        "correlations use it): give the gas gravity, and a GOR of 0 for a dead oil";
-    return false;
-  }
-  if (!(in.pressure > o.minimumPressure) || !std::isfinite(in.pressure)) {
-    error = "the reservoir pressure must be above " + Amount(o.minimumPressure, Dimension::Pressure, o.units) +
-            ", not " + Amount(in.pressure, Dimension::Pressure, o.units);
+  if (std::string refused = RefusedInputs(c.inputs, o); !refused.empty()) {
+    error = std::move(refused);
     return false;
   }
   const CalculationOutcome reservoir = Calculate(c);
@@ -472,57 +542,10 @@ bool BuildBlackOilTables(const CalculationCase& c, const BlackOilOptions& o, Bla
   if (const OilTuning* tuning = TuningInForce(c.selection)) {
     t.notes.push_back("the oil is " + TuningDescription(*tuning) + " (every oil row is a run of the tuned model)");
   }
-  t.reservoirPressure = in.pressure;
-  t.initialBo = Value(r.bo);
-  t.porosity = in.porosity / units::kPercentPerFraction;
-  t.connateWater = in.swc / units::kPercentPerFraction;
-  t.deadOil = IsDeadOil(in, c.gorMode);
-
-  const double dp = units::kPressureStep / 2;
-  const ResultSet below = CalculateAt(c, in.pressure - dp).results;
-  const ResultSet above = CalculateAt(c, in.pressure + dp).results;
-  t.water = {in.pressure, Value(r.bw), Value(r.cw), Value(r.muW),
-             (Value(above.muW) - Value(below.muW)) / (units::kPressureStep * Value(r.muW))};
-  if (!r.cf) {
-    error = "ROCK: the formation compressibility was not computed; choose a rock-compressibility correlation";
-    return false;
-  }
-  t.rock = {in.pressure, *r.cf};
-
-  Quantity oil, gas, water;
-  const double salinity = WorkingSalinity(in.salinityOrSg, c.waterMode);
-  CalcDensities(oil, gas, water, in.apiGravity, in.gasGravity, 0.0, 1.0, 1.0, units::kStandardBg, salinity);
-  t.densities = {Value(oil), Value(water), Value(gas)};
-
-  const double wanted = o.pressureMargin * std::max(in.pressure, t.deadOil ? in.pressure : r.pb);
-  std::string why;
-  const double top = Reach(c, in.pressure, wanted, why);
-  if (!(top > in.pressure)) {
-    error = "PVDG above " + Amount(in.pressure, Dimension::Pressure, o.units) +
-            ": the gas's z-factor fails just above the reservoir " + "pressure (" + why +
-            "): the tables cannot reach beyond it";
-    return false;
-  }
-  if (top < wanted) {
-    t.notes.push_back("the tables end at " + Amount(top, Dimension::Pressure, o.units) +
-                      ", where the gas's z-factor fails above (" + why + "), instead of at " +
-                      Amount(wanted, Dimension::Pressure, o.units));
-  }
-  if (t.deadOil) {
-    if (!BuildDeadOil(c, o, top, t, error)) return false;
-    return Finish(o, t, error);
-  }
-  if (!(r.pb > o.minimumPressure)) {
-    error = "PVTO record 1: the bubble-point pressure of the case is " + Amount(r.pb, Dimension::Pressure, o.units) +
-            ", not above " + Amount(o.minimumPressure, Dimension::Pressure, o.units) +
-            ", the lowest table pressure: the oil has no saturated range to tabulate (a GOR this small gives " +
-            "no bubble point above stock-tank conditions); give a GOR of 0 to export it as a dead oil";
-    return false;
-  }
-  t.bubblePoint = r.pb;
-  t.initialRs = (in.pressure > r.pb ? Value(r.rsb) : Value(r.rs)) / units::kScfPerMcf;
-  if (!BuildLiveOil(c, o, r.pb, Value(r.rsb), top, t, error)) return false;
-  return Finish(o, t, error);
+  double top = 0;
+  if (!DescribeReservoir(c, r, t, error) || !TablesTop(c, o, r.pb, t, top, error)) return false;
+  const bool built = t.deadOil ? BuildDeadOil(c, o, top, t, error) : BuildLiveOilTables(c, o, r, top, t, error);
+  return built && Finish(o, t, error);
 }
 
 namespace {

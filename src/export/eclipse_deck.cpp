@@ -185,23 +185,25 @@ std::vector<std::string_view> EclipseKeywords(const BlackOilTables& tables) {
   return {"PVTO", "PVDG", "PVTW", "ROCK", "DENSITY"};
 }
 
-std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title,
-                            UnitSystem system) {
-  const DeckUnits& u = DeckUnitsOf(system);
-  // The model is laid out in field units and each number written in the deck's own.
-  const auto in = [system](double fieldValue, Dimension dimension) {
+namespace {
+
+// The example model is laid out in field units and each number written in the deck's own.
+struct DeckNumbers {
+  UnitSystem system;
+  std::string In(double fieldValue, Dimension dimension) const {
     return Number(FromField(fieldValue, dimension, system));
-  };
-  const auto depth = [&](double feet) { return in(feet, Dimension::Length); };
-  const double p = t.reservoirPressure;
-  const std::size_t pvtRows = std::max<std::size_t>(
-      {t.gas.size(), t.deadOilTable.size(),
-       t.liveOil.empty()
-           ? 0
-           : std::max_element(t.liveOil.begin(), t.liveOil.end(),
-                              [](const auto& a, const auto& b) { return a.points.size() < b.points.size(); })
-                 ->points.size(),
-       20});
+  }
+  std::string Depth(double feet) const { return In(feet, Dimension::Length); }
+};
+
+// The most rows of any PVT table (at least 20), for TABDIMS.
+std::size_t PvtRows(const BlackOilTables& t) {
+  std::size_t longestRecord = 0;
+  for (const LiveOilRecord& record : t.liveOil) longestRecord = std::max(longestRecord, record.points.size());
+  return std::max<std::size_t>({t.gas.size(), t.deadOilTable.size(), longestRecord, 20});
+}
+
+std::string RunspecSection(const BlackOilTables& t, std::string_view title, UnitSystem system) {
   const std::size_t rsRows = std::max<std::size_t>(t.liveOil.size(), 1);
   std::string out;
   out += "-- Example model written by Tarnvik: a 5 x 5 x 3 box of 100 ft x 100 ft x 20 ft cells\n";
@@ -211,78 +213,101 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
   out += "RUNSPEC\n\nTITLE\n" + OneLine(title.empty() ? std::string_view("Tarnvik black-oil model") : title, 72) +
          "\n\nDIMENS\n 5 5 3 /\n\nOIL\nWATER\n";
   if (!t.deadOil) out += "GAS\nDISGAS\n";
-  out += std::string("\n") + u.keyword +
-         "\n\nTABDIMS\n-- NTSFUN NTPVT NSSFUN NPPVT NTFIP NRPVT\n   1      1     20     " + std::to_string(pvtRows) +
+  out += std::string("\n") + DeckUnitsOf(system).keyword +
+         "\n\nTABDIMS\n-- NTSFUN NTPVT NSSFUN NPPVT NTFIP NRPVT\n   1      1     20     " + std::to_string(PvtRows(t)) +
          "    1     " + std::to_string(rsRows) + " /\n\n";
   out += "EQLDIMS\n 1 /\n\nWELLDIMS\n-- wells, connections per well, groups, wells per group\n 1 3 1 1 /\n\n";
   out += "START\n 1 JAN 2025 /\n\nUNIFOUT\n\n";
+  return out;
+}
 
-  out += "GRID\n\nDX\n 75*" + depth(100) + " /\nDY\n 75*" + depth(100) + " /\nDZ\n 75*" + depth(20) + " /\nTOPS\n 25*" +
-         depth(8000) + " /\n";
+std::string GridSection(const BlackOilTables& t, const DeckNumbers& n) {
+  std::string out = "GRID\n\nDX\n 75*" + n.Depth(100) + " /\nDY\n 75*" + n.Depth(100) + " /\nDZ\n 75*" + n.Depth(20) +
+                    " /\nTOPS\n 25*" + n.Depth(8000) + " /\n";
   out += "PORO\n 75*" + Number(t.porosity) + " /\nPERMX\n 75*100 /\nPERMY\n 75*100 /\nPERMZ\n 75*10 /\n\n";
+  return out;
+}
 
-  out += "PROPS\n\nINCLUDE\n '" + std::string(tablesInclude) + "' /\n\n";
-  // Water-oil relative permeability from the connate-water saturation of the case to 1.
-  out += "SWOF\n--       Sw      krw     krow    Pcow\n";
-  const struct {
-    double fraction, krw, krow;
-  } water[] = {{0, 0, 1},
-               {1.0 / 15, 0, 0.85},
-               {2.0 / 15, 0.01, 0.7},
-               {5.0 / 15, 0.06, 0.35},
-               {8.0 / 15, 0.15, 0.12},
-               {11.0 / 15, 0.3, 0},
-               {1, 1, 0}};
-  for (const auto& node : water) {
+// One relative-permeability node: its place from the first saturation to the last, and the
+// two relative permeabilities there.
+struct KrNode {
+  double fraction, kr, krOil;
+};
+
+// A relative-permeability table (SWOF, SGOF) from `first` to `last` saturation, no capillary pressure.
+void RelativePermeability(std::string& out, const char* keyword, const char* columns, double first, double last,
+                          std::initializer_list<KrNode> nodes) {
+  out += std::string(keyword) + "\n" + columns;
+  for (const KrNode& node : nodes) {
     char line[80];
-    std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0",
-                  t.connateWater + (1 - t.connateWater) * node.fraction, node.krw, node.krow);
+    std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0", first + (last - first) * node.fraction, node.kr,
+                  node.krOil);
     out += line;
     out += node.fraction == 1 ? " /\n\n" : "\n";
   }
+}
+
+std::string PropsSection(const BlackOilTables& t, std::string_view tablesInclude) {
+  std::string out = "PROPS\n\nINCLUDE\n '" + std::string(tablesInclude) + "' /\n\n";
+  // Water-oil relative permeability from the connate-water saturation of the case to 1.
+  RelativePermeability(out, "SWOF", "--       Sw      krw     krow    Pcow\n", t.connateWater, 1,
+                       {{0, 0, 1},
+                        {1.0 / 15, 0, 0.85},
+                        {2.0 / 15, 0.01, 0.7},
+                        {5.0 / 15, 0.06, 0.35},
+                        {8.0 / 15, 0.15, 0.12},
+                        {11.0 / 15, 0.3, 0},
+                        {1, 1, 0}});
   if (!t.deadOil) {
     // Gas-oil relative permeability from no gas to all the hydrocarbon pore space, 1 − Swc
     // (less a millionth, so that the written value never exceeds 1 − Swc as written).
-    out += "SGOF\n--       Sg      krg     krog    Pcog\n";
-    const struct {
-      double fraction, krg, krog;
-    } gas[] = {{0, 0, 1},  {1.0 / 15, 0, 0.85}, {4.0 / 15, 0.08, 0.45}, {8.0 / 15, 0.25, 0.15}, {12.0 / 15, 0.55, 0.02},
-               {1, 0.8, 0}};
-    for (const auto& node : gas) {
-      char line[80];
-      std::snprintf(line, sizeof line, " %10.6f  %7.3f  %7.3f     0.0", (1 - t.connateWater - 1e-6) * node.fraction,
-                    node.krg, node.krog);
-      out += line;
-      out += node.fraction == 1 ? " /\n\n" : "\n";
-    }
+    RelativePermeability(out, "SGOF", "--       Sg      krg     krog    Pcog\n", 0, 1 - t.connateWater - 1e-6,
+                         {{0, 0, 1},
+                          {1.0 / 15, 0, 0.85},
+                          {4.0 / 15, 0.08, 0.45},
+                          {8.0 / 15, 0.25, 0.15},
+                          {12.0 / 15, 0.55, 0.02},
+                          {1, 0.8, 0}});
   }
+  return out;
+}
 
-  out += "SOLUTION\n\nEQUIL\n";
-  const std::string pressure = in(p, Dimension::Pressure);
+std::string SolutionSection(const BlackOilTables& t, const DeckNumbers& n) {
+  std::string out = "SOLUTION\n\nEQUIL\n";
+  const std::string pressure = n.In(t.reservoirPressure, Dimension::Pressure);
   if (t.deadOil) {
-    out += "-- datum  pressure  OWC\n   " + depth(8030) + " " + pressure + " " + depth(9000) + " /\n\n";
-  } else {
-    out += "-- datum  pressure  OWC   Pcow  GOC   Pcog  RSVD table\n   " + depth(8030) + " " + pressure + " " +
-           depth(9000) + "  0     " + depth(7000) + "  0     1 /\n\n";
-    const std::string rs = in(t.initialRs, Dimension::GasLiquidRatio);
-    out += std::string("RSVD\n-- depth  Rs ") + u.gasRatio + ": the oil in place everywhere\n   " + depth(7000) + " " +
-           rs + "\n   " + depth(9000) + " " + rs + " /\n\n";
+    out += "-- datum  pressure  OWC\n   " + n.Depth(8030) + " " + pressure + " " + n.Depth(9000) + " /\n\n";
+    return out;
   }
+  out += "-- datum  pressure  OWC   Pcow  GOC   Pcog  RSVD table\n   " + n.Depth(8030) + " " + pressure + " " +
+         n.Depth(9000) + "  0     " + n.Depth(7000) + "  0     1 /\n\n";
+  const std::string rs = n.In(t.initialRs, Dimension::GasLiquidRatio);
+  out += std::string("RSVD\n-- depth  Rs ") + DeckUnitsOf(n.system).gasRatio + ": the oil in place everywhere\n   " +
+         n.Depth(7000) + " " + rs + "\n   " + n.Depth(9000) + " " + rs + " /\n\n";
+  return out;
+}
 
-  out += "SUMMARY\n\nFOPR\nFOPT\nFWPT\nFPR\nFWCT\nFOIP\nFWIP\n";
+std::string SummarySection(const BlackOilTables& t) {
+  std::string out = "SUMMARY\n\nFOPR\nFOPT\nFWPT\nFPR\nFWCT\nFOIP\nFWIP\n";
   if (!t.deadOil) out += "FGOR\nFGPT\nFGIP\nFGIPL\nFGIPG\n";
   out += "WBHP\n 'PROD' /\n\n";
+  return out;
+}
 
-  // The producer takes a few percent of the oil in place in a year, above a quarter of the
-  // initial pressure. Above the bubble point only the expansion of oil, water and rock
-  // drives it, so there it takes no more than that expansion gives over half the drop to
-  // the bubble point or that pressure limit, whichever is higher: it holds its rate all year.
+// The producer's bottom-hole pressure limit [psia]: a quarter of the initial pressure.
+double BottomHolePressure(const BlackOilTables& t) { return std::max(14.7, std::round(t.reservoirPressure / 4)); }
+
+// The producer's oil rate [STB/d]: a few percent of the oil in place in a year. Above the
+// bubble point only the expansion of oil, water and rock drives it, so there it takes no
+// more than that expansion gives over half the drop to the bubble point or the pressure
+// limit, whichever is higher: it holds its rate all year.
+double ProducerRate(const BlackOilTables& t) {
+  const double p = t.reservoirPressure;
   const double cells = 75, cellFeet3 = 100.0 * 100.0 * 20.0;
   const double poreVolume = cells * cellFeet3 * t.porosity / units::kCubicFeetPerBarrel;
   const double oilInPlace = poreVolume * (1 - t.connateWater) / t.initialBo;
-  const double bottomHolePressure = std::max(14.7, std::round(p / 4));
   double yearly = 0.04 * oilInPlace;
-  const double driveFloor = std::max(bottomHolePressure, t.deadOil ? 0.0 : t.bubblePoint);
+  const double driveFloor = std::max(BottomHolePressure(t), t.deadOil ? 0.0 : t.bubblePoint);
   if (p > driveFloor) {
     const double floor = p - (p - driveFloor) / 2;
     const double boThere = InitialOilFactorAt(t, floor);
@@ -291,14 +316,27 @@ std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesIncl
         poreVolume * (t.connateWater * t.water.compressibility + t.rock.compressibility) * (p - floor);
     yearly = std::min(yearly, expansion / boThere);
   }
-  const double rate = std::max(1.0, std::round(yearly / 365.25));
-  out += "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 " + depth(8030) + " 'OIL' /\n/\n\n";
-  out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* " + depth(0.5) + " /\n/\n\n";
+  return std::max(1.0, std::round(yearly / 365.25));
+}
+
+std::string ScheduleSection(const BlackOilTables& t, const DeckNumbers& n) {
+  const DeckUnits& u = DeckUnitsOf(n.system);
+  std::string out = "SCHEDULE\n\nWELSPECS\n 'PROD' 'G1' 3 3 " + n.Depth(8030) + " 'OIL' /\n/\n\n";
+  out += "COMPDAT\n 'PROD' 3 3 1 3 'OPEN' 1* 1* " + n.Depth(0.5) + " /\n/\n\n";
   out += std::string("WCONPROD\n-- well  status  control  oil rate ") + u.rate + "  4 defaults  BHP " + u.pressure +
-         "\n 'PROD' 'OPEN' 'ORAT' " + in(rate, Dimension::LiquidVolume) + " 4* " +
-         in(bottomHolePressure, Dimension::Pressure) + " /\n/\n\n";
+         "\n 'PROD' 'OPEN' 'ORAT' " + n.In(ProducerRate(t), Dimension::LiquidVolume) + " 4* " +
+         n.In(BottomHolePressure(t), Dimension::Pressure) + " /\n/\n\n";
   out += "TSTEP\n 12*30.4 /\n\nEND\n";
   return out;
+}
+
+}  // namespace
+
+std::string ExampleDeckText(const BlackOilTables& t, std::string_view tablesInclude, std::string_view title,
+                            UnitSystem system) {
+  const DeckNumbers numbers{system};
+  return RunspecSection(t, title, system) + GridSection(t, numbers) + PropsSection(t, tablesInclude) +
+         SolutionSection(t, numbers) + SummarySection(t) + ScheduleSection(t, numbers);
 }
 
 std::string CheckExampleDeck(const BlackOilTables& t) {

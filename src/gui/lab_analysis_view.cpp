@@ -25,6 +25,8 @@
 #include "model/case_model.h"
 #include "model/lab_quantities.h"
 #include "model/lab_residuals.h"
+#include "present/family_overlay.h"
+#include "present/input_texts.h"
 #include "present/selection_texts.h"
 #include "present/warning_texts.h"
 
@@ -45,9 +47,8 @@ constexpr std::array<LabPlot, 3> kLabPlots = {{
     {LabColumn::OilViscosity, OutputField::OilViscosity, "labViscosityChart", "Oil viscosity", "Oil viscosity"},
 }};
 
-// The curves run from atmospheric pressure to this much above the highest of the measured
-// pressures and the bubble point.
-constexpr double kPlotAboveHighest = 1.2;
+// The curves run over the families' plot range (present/family_overlay.h), which takes in
+// the measured pressures and the bubble point, at this many pressures.
 constexpr int kPlotPoints = 60;
 
 constexpr std::array<const char*, kLabPropertyCount> kPropertyShortNames = {"pb", "Rs",     "Bo", "μo",
@@ -77,6 +78,29 @@ QTableWidgetItem* Item(const QString& text, bool bold = false, Qt::Alignment ali
   return item;
 }
 
+// Whether the report lies inside a family's published data, in a word or two, and in
+// sentences for the tooltip.
+struct DataRangeWords {
+  QString text;
+  QString tip;
+};
+
+DataRangeWords DataRangeWordsOf(const FamilyRank& family, UnitSystem system) {
+  switch (LabDataFit(family)) {
+    case DataFit::Inside:
+      return {LabAnalysisView::tr("inside"),
+              LabAnalysisView::tr(
+                  "The report's API, gas gravity, temperature, GOR and bubble point lie inside the family's data.")};
+    case DataFit::Outside:
+      return {LabAnalysisView::tr("outside: %1")
+                  .arg(QString::fromStdString(WarningCodes(family.outsideData, GorSelectorMode::Gor, system))),
+              QString::fromStdString(WarningSentences(family.outsideData, GorSelectorMode::Gor, system))};
+    case DataFit::Unknown:
+      break;
+  }
+  return {LabAnalysisView::tr("unknown"), LabAnalysisView::tr("The paper gives no ranges of its data.")};
+}
+
 }  // namespace
 
 LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWidget(parent), model_(model) {
@@ -85,7 +109,19 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   outer->setContentsMargins(0, 0, 0, 0);
   auto* analysis = new QSplitter(Qt::Vertical, this);
   outer->addWidget(analysis);
-  auto* top = new QWidget(analysis);
+  analysis->addWidget(createRankingPane(analysis));
+  auto* bottom = new QWidget(analysis);
+  auto* bottomLayout = new QHBoxLayout(bottom);
+  bottomLayout->setContentsMargins(0, 0, 0, 0);
+  bottomLayout->addWidget(createTuningPane(bottom));
+  bottomLayout->addWidget(createPlotsPane(bottom), 1);
+  analysis->addWidget(bottom);
+  analysis->setStretchFactor(0, 0);
+  analysis->setStretchFactor(1, 1);
+}
+
+QWidget* LabAnalysisView::createRankingPane(QWidget* parent) {
+  auto* top = new QWidget(parent);
   auto* layout = new QVBoxLayout(top);
   layout->setContentsMargins(0, 0, 0, 0);
   rankingCaption_ = MakeLabLabel("labRankingCaption", top);
@@ -99,12 +135,11 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   ranking_->setMinimumHeight(ranking_->horizontalHeader()->minimumHeight() +
                              int(10.5 * ranking_->verticalHeader()->defaultSectionSize()) + 12);
   layout->addWidget(ranking_, 1);
-  analysis->addWidget(top);
+  return top;
+}
 
-  auto* bottom = new QWidget(analysis);
-  auto* bottomLayout = new QHBoxLayout(bottom);
-  bottomLayout->setContentsMargins(0, 0, 0, 0);
-  auto* tuning = new QGroupBox(tr("Tuning"), bottom);
+QWidget* LabAnalysisView::createTuningPane(QWidget* parent) {
+  auto* tuning = new QGroupBox(tr("Tuning"), parent);
   tuning->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 52);
   auto* tuningLayout = new QVBoxLayout(tuning);
   auto* controls = new QHBoxLayout;
@@ -139,9 +174,11 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
   for (std::size_t p = 0; p < kLabPropertyCount; ++p) tuningErrors_->verticalHeaderItem(int(p))->setToolTip(Caption(p));
   tuningErrors_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   tuningLayout->addWidget(tuningErrors_, 1);
-  bottomLayout->addWidget(tuning);
+  return tuning;
+}
 
-  plots_ = new QTabWidget(bottom);
+QWidget* LabAnalysisView::createPlotsPane(QWidget* parent) {
+  plots_ = new QTabWidget(parent);
   plots_->setObjectName(QStringLiteral("labPlots"));
   for (std::size_t i = 0; i < kLabPlots.size(); ++i) {
     auto* chart = new QChart;
@@ -162,10 +199,7 @@ LabAnalysisView::LabAnalysisView(const CaseModel& model, QWidget* parent) : QWid
                             "error lies beyond the tuned model's target (%1).")
                              .arg(FromView(LabTargetsText())));
   plots_->addTab(residuals_, tr("Residuals"));
-  bottomLayout->addWidget(plots_, 1);
-  analysis->addWidget(bottom);
-  analysis->setStretchFactor(0, 0);
-  analysis->setStretchFactor(1, 1);
+  return plots_;
 }
 
 QTableView* LabAnalysisView::rankingView() const { return ranking_; }
@@ -227,9 +261,7 @@ void LabAnalysisView::showAnalysis(UnitSystem system) {
 }
 
 void LabAnalysisView::showRanking(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system) {
-  const QString temperature =
-      QString::number(FromField(ranking.compared.temperatureF, Dimension::Temperature, system), 'g', 6) +
-      (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F"));
+  const QString temperature = QString::fromStdString(TemperatureText(ranking.compared.temperatureF, system));
   rankingCaption_->setText(
       tr("The nine oil families against the lab data at %1%2, best first. The score is the mean AARE of the "
          "bubble point, Rs, Bo and oil viscosity that were measured (Rs below a tenth of the GOR at the bubble point "
@@ -264,26 +296,13 @@ void LabAnalysisView::showRanking(const OilRanking& ranking, const OilTuning* tu
   };
   for (std::size_t i = 0; i < ranking.families.size(); ++i) {
     const FamilyRank& family = ranking.families[i];
-    QString range = tr("unknown");
-    QString rangeTip = tr("The paper gives no ranges of its data.");
-    switch (LabDataFit(family)) {
-      case DataFit::Inside:
-        range = tr("inside");
-        rangeTip = tr("The report's API, gas gravity, temperature, GOR and bubble point lie inside the family's data.");
-        break;
-      case DataFit::Outside:
-        range = tr("outside: %1")
-                    .arg(QString::fromStdString(WarningCodes(family.outsideData, GorSelectorMode::Gor, system)));
-        rangeTip = QString::fromStdString(WarningSentences(family.outsideData, GorSelectorMode::Gor, system));
-        break;
-      case DataFit::Unknown:
-        break;
-    }
+    const DataRangeWords range = DataRangeWordsOf(family, system);
     const QString name = FromView(OilCorrelationName(family.family));
-    addRow(QString::number(i + 1), name, family.errors(), family.score, family.rankedScore, range, rangeTip, false);
+    addRow(QString::number(i + 1), name, family.errors(), family.score, family.rankedScore, range.text, range.tip,
+           false);
     if (tuned && EffectiveOilCorrelation(tuning->family) == family.family) {
       const double score = LabScore(tuned->errors);
-      addRow(QString(), tr("%1 (tuned)").arg(name), tuned->errors, score, score, range, rangeTip, true);
+      addRow(QString(), tr("%1 (tuned)").arg(name), tuned->errors, score, score, range.text, range.tip, true);
     }
   }
   ranking_->resizeColumnsToContents();
@@ -311,33 +330,19 @@ void LabAnalysisView::showFamilyList(const OilRanking& ranking, const OilTuning*
 
 // Each family's curve at the report's conditions, the tuned one bolder, under the points.
 void LabAnalysisView::showPlots(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system) {
-  const CalculationCase& labCase = ranking.labCase;
   const LabData& compared = ranking.compared;
-  double highest = compared.bubblePoint;
-  for (const LabPoint& point : compared.points) highest = std::max(highest, point.pressure);
-  const PressureRange range{units::kAtmosphericPressure,
-                            std::max(highest * kPlotAboveHighest, 2 * units::kAtmosphericPressure), kPlotPoints};
-  std::array<PressureTable, kOilCorrelationCount> tables;
-  std::string tableError;
-  for (std::size_t f = 0; f < tables.size(); ++f) {
-    tables[f] = BuildPressureTable(WithOilFamily(labCase, static_cast<OilCorrelation>(f)), range, tableError);
-  }
-  std::optional<PressureTable> tunedTable;
-  if (tuning != nullptr) {
-    CalculationCase tunedCase = WithOilFamily(labCase, tuning->family);
-    tunedCase.selection.oilTuning = *tuning;
-    tunedTable = BuildPressureTable(tunedCase, range, tableError);
-  }
+  std::vector<double> measured;
+  for (const LabPoint& point : compared.points) measured.push_back(point.pressure);
+  const FamilyOverlay overlay =
+      BuildFamilyOverlay(ranking.labCase, PressureRange{std::nullopt, std::nullopt, kPlotPoints}, tuning, measured);
   for (std::size_t i = 0; i < kLabPlots.size(); ++i) {
     const LabPlot& plot = kLabPlots[i];
     const LabQuantity& q = LabQuantityOf(plot.column);
     const auto curve = [&](const PressureTable& table) {
       QList<QPointF> points;
-      for (const PressureRow& row : table.rows) {
-        if (row.outcome.failed()) continue;
-        const Quantity value = ResultValue(row.outcome.results, plot.field, GorSelectorMode::Gor);
-        if (!value || !std::isfinite(*value)) continue;
-        points.append(QPointF(FromField(row.pressure, Dimension::Pressure, system), LabValueIn(*value, q, system)));
+      for (const CurvePoint& point : CurveOf(table, plot.field, GorSelectorMode::Gor)) {
+        points.append(
+            QPointF(FromField(point.pressure, Dimension::Pressure, system), LabValueIn(point.value, q, system)));
       }
       return points;
     };
@@ -350,13 +355,13 @@ void LabAnalysisView::showPlots(const OilRanking& ranking, const OilTuning* tuni
             QPointF(FromField(point.pressure, Dimension::Pressure, system), LabValueIn(*value, q, system)));
       }
     }
-    for (std::size_t f = 0; f < tables.size(); ++f) data.families[f] = curve(tables[f]);
-    if (tunedTable) {
-      data.tuned = curve(*tunedTable);
+    for (std::size_t f = 0; f < overlay.families.size(); ++f) data.families[f] = curve(overlay.families[f]);
+    if (overlay.tuned) {
+      data.tuned = curve(*overlay.tuned);
       data.tunedFamily = tuning->family;
     }
-    data.lowestPressure = FromField(range.minimum.value_or(0), Dimension::Pressure, system);
-    data.highestPressure = FromField(range.maximum.value_or(1), Dimension::Pressure, system);
+    data.lowestPressure = FromField(overlay.range.minimum.value_or(0), Dimension::Pressure, system);
+    data.highestPressure = FromField(overlay.range.maximum.value_or(1), Dimension::Pressure, system);
     QChart& chart = *chartViews_[i]->chart();
     chart.setTitle(ranking.separatorAdjusted ? tr("%1: lab data at separator conditions").arg(tr(plot.title))
                                              : tr(plot.title));

@@ -51,6 +51,9 @@ class LabAnalysisView : public QWidget {
   void removeTuningClicked();
 
  private:
+  QWidget* createRankingPane(QWidget* parent);
+  QWidget* createTuningPane(QWidget* parent);
+  QWidget* createPlotsPane(QWidget* parent);
   void showRanking(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system);
   void showFamilyList(const OilRanking& ranking, const OilTuning* tuning);
   void showPlots(const OilRanking& ranking, const OilTuning* tuning, UnitSystem system);

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "gui/display_text.h"
+#include "present/family_overlay.h"
 #include "present/output_fields.h"
 #include "present/selection_texts.h"
 
@@ -50,13 +51,13 @@ std::string_view PressureUnit(UnitSystem system) {
 }
 
 QList<QPointF> Points(const PressureTable& table, const Curve& curve, GorSelectorMode gorMode, UnitSystem system) {
+  const double factor = FieldInfo(curve.field, gorMode, system).displayFactor;
   QList<QPointF> points;
   points.reserve(qsizetype(table.rows.size()));
-  for (const PressureRow& row : table.rows) {
-    if (row.outcome.failed()) continue;
-    const Quantity value = DisplayValue(row.outcome.results, curve.field, gorMode, system);
-    if (!value || !std::isfinite(*value) || (curve.logarithmic && *value <= 0)) continue;
-    points.append(QPointF(PressureShown(row.pressure, system), *value));
+  for (const CurvePoint& point : CurveOf(table, curve.field, gorMode)) {
+    const double value = point.value * factor;
+    if (!std::isfinite(value) || (curve.logarithmic && value <= 0)) continue;
+    points.append(QPointF(PressureShown(point.pressure, system), value));
   }
   return points;
 }

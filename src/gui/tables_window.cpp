@@ -18,7 +18,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 
 #include "export/eclipse_deck.h"
 #include "gui/chart_export.h"
@@ -32,6 +31,8 @@
 #include "gui/user_dialogs.h"
 #include "io/number_text.h"
 #include "model/case_model.h"
+#include "present/family_overlay.h"
+#include "present/input_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
@@ -53,11 +54,7 @@ std::string_view PressureUnit(UnitSystem system) {
   return FieldInfo(OutputField::PbOrRsb, GorSelectorMode::Gor, system).unit;
 }
 
-// A pressure [psia] in `system`'s unit, to a tenth of it, without a trailing ".0".
-QString Pressure(double psia, UnitSystem system) {
-  const double shown = FromField(psia, Dimension::Pressure, system);
-  return QString::number(std::round(shown * 10) / 10, 'g', 12) + QLatin1Char(' ') + FromView(PressureUnit(system));
-}
+QString Pressure(double psia, UnitSystem system) { return QString::fromStdString(PressureText(psia, system)); }
 
 QString CaseSummary(const CalculationCase& c, UnitSystem system) {
   const bool wet = c.selection.gasCharacterisation != GasCharacterisation::DryGas;
@@ -66,8 +63,7 @@ QString CaseSummary(const CalculationCase& c, UnitSystem system) {
   QString text =
       TablesWindow::tr("Oil family %1, %2 gas; reservoir %3 at %4")
           .arg(family, wet ? TablesWindow::tr("wet") : TablesWindow::tr("dry"), Pressure(c.inputs.pressure, system),
-               QString::number(FromField(c.inputs.temperatureF, Dimension::Temperature, system), 'g', 6) +
-                   (system == UnitSystem::Metric ? QStringLiteral(" °C") : QStringLiteral(" °F")));
+               QString::fromStdString(TemperatureText(c.inputs.temperatureF, system)));
   if (const auto pb = CaseBubblePoint(c)) text += TablesWindow::tr("; bubble point %1").arg(Pressure(*pb, system));
   return text;
 }
@@ -304,21 +300,21 @@ QWidget* TablesWindow::createPlotPage() {
 void TablesWindow::showCase(const std::optional<CalculationCase>& calculationCase, UnitSystem system) {
   case_ = calculationCase;
   if (system != system_) {
-    // The range boxes hold pressures in the units shown: a switch converts them.
+    // The range boxes hold pressures in the units shown: a switch converts them, to
+    // millionths so that a switch back gives what was typed.
     for (QLineEdit* box : {lowest_, highest_}) {
       std::optional<double> value;
       if (ParseNumberField(box->text().toStdString(), value) && value) {
         const double psia = ToField(*value, Dimension::Pressure, system_);
-        box->setText(QString::fromStdString(
-            FormatShortest(std::round(FromField(psia, Dimension::Pressure, system) * 1e6) / 1e6)));
+        box->setText(QString::fromStdString(PressureNumberText(psia, system, 6)));
       }
     }
     system_ = system;
   }
   lowestUnit_->setText(FromView(PressureUnit(system_)));
   highestUnit_->setText(FromView(PressureUnit(system_)));
-  lowest_->setPlaceholderText(QString::fromStdString(
-      FormatShortest(std::round(FromField(units::kAtmosphericPressure, Dimension::Pressure, system_) * 1e4) / 1e4)));
+  // Atmospheric pressure to the digits that tell it from a round number of bar.
+  lowest_->setPlaceholderText(QString::fromStdString(PressureNumberText(units::kAtmosphericPressure, system_, 4)));
   prompt_->setVisible(!case_);
   caseSummary_->setVisible(case_.has_value());
   rebuild();
@@ -353,10 +349,8 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
   double defaultLowest = 0, defaultHighest = 0;
   std::string error;
   const bool defaults = ResolvePressureRange(c, PressureRange{}, defaultLowest, defaultHighest, error);
-  highest_->setPlaceholderText(defaults
-                                   ? QString::fromStdString(FormatShortest(
-                                         std::round(FromField(defaultHighest, Dimension::Pressure, system_) * 10) / 10))
-                                   : QString());
+  highest_->setPlaceholderText(defaults ? QString::fromStdString(PressureNumberText(defaultHighest, system_, 1))
+                                        : QString());
 
   PressureRange range;
   PressureTable table;
@@ -404,19 +398,13 @@ void TablesWindow::showRangeError(const QString& error) {
 }
 
 void TablesWindow::showPlots(const CalculationCase& c, const PressureTable& table, int points) {
-  // The families share the case's pressures, so their curves line up.
-  std::array<PressureTable, kOilCorrelationCount> familyTables;
-  if (!table.rows.empty()) {
-    const PressureRange shared{table.minimum, table.maximum, points};
-    std::string error;
-    for (std::size_t i = 0; i < familyTables.size(); ++i) {
-      familyTables[i] = BuildPressureTable(WithOilFamily(c, static_cast<OilCorrelation>(i)), shared, error);
-    }
-  }
+  // The families follow the case's table, so their curves line up with its own.
+  FamilyOverlay overlay;
+  if (!table.rows.empty()) overlay = BuildFamilyOverlay(c, PressureRange{table.minimum, table.maximum, points});
   for (std::size_t i = 0; i < kPlots.size(); ++i) {
     QChart& chart = *chartViews_[i]->chart();
     if (kPlots[i].families) {
-      PlotFamilies(chart, kPlots[i], familyTables, c.gorMode, c.selection.oilCorrelation, system_);
+      PlotFamilies(chart, kPlots[i], overlay.families, c.gorMode, c.selection.oilCorrelation, system_);
     } else {
       PlotCase(chart, kPlots[i], table, c.gorMode, system_);
     }

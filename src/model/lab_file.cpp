@@ -19,9 +19,6 @@ namespace {
 
 constexpr std::string_view kMagic = "tarnvik-lab";
 
-constexpr std::size_t Index(LabKey key) { return static_cast<std::size_t>(key); }
-constexpr std::size_t Index(LabColumn column) { return static_cast<std::size_t>(column); }
-
 // The names a message lists, comma separated: the columns after pressure, or the keys.
 template <std::size_t N>
 std::string Names(const std::array<LabQuantity, N>& quantities, std::size_t from) {
@@ -29,11 +26,21 @@ std::string Names(const std::array<LabQuantity, N>& quantities, std::size_t from
   for (std::size_t i = from; i < N; ++i) names.append(i > from ? ", " : "").append(quantities[i].name);
   return names;
 }
-constexpr const auto& kKeys = kLabKeys;
-constexpr const auto& kColumns = kLabColumns;
 
-std::optional<double>* Cell(LabPoint& point, std::size_t column) {
-  return CellOf(point, static_cast<LabColumn>(column));
+std::optional<LabKey> KeyNamed(std::string_view name) {
+  std::optional<LabKey> found;
+  for (std::size_t k = 0; k < kLabKeys.size(); ++k) {
+    if (name == kLabKeys[k].name) found = static_cast<LabKey>(k);
+  }
+  return found;
+}
+
+std::optional<LabColumn> ColumnNamed(std::string_view name) {
+  std::optional<LabColumn> found;
+  for (std::size_t c = 0; c < kLabColumns.size(); ++c) {
+    if (name == kLabColumns[c].name) found = static_cast<LabColumn>(c);
+  }
+  return found;
 }
 
 std::string Shortened(std::string_view text) {
@@ -47,10 +54,27 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
+// A text without the blanks (spaces and tabs) about it.
+std::string Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+// The header's values as read, by key, with the line each was given on (0: not given).
+struct KeyValues {
+  std::array<std::optional<double>, kLabKeys.size()> values;
+  std::array<std::size_t, kLabKeys.size()> lines{};
+
+  std::optional<double>& operator[](LabKey key) { return values[static_cast<std::size_t>(key)]; }
+  std::size_t& LineOf(LabKey key) { return lines[static_cast<std::size_t>(key)]; }
+};
+
+// Reads a lab file line by line: the first line, then the header's key lines and the column
+// header row, then one row of measurements per line; then checks the whole.
 class Reader {
  public:
-  Reader(UnitSystem& units, std::string& error, const std::vector<std::size_t>* lineNumbers)
-      : units_(units), error_(error), lineNumbers_(lineNumbers) {}
+  Reader(std::string& error, const std::vector<std::size_t>* lineNumbers) : error_(error), lineNumbers_(lineNumbers) {}
 
   bool Fail(std::size_t line, std::size_t column, std::string_view name, const std::string& what) {
     if (lineNumbers_ != nullptr && line >= 1 && line <= lineNumbers_->size()) line = (*lineNumbers_)[line - 1];
@@ -63,23 +87,208 @@ class Reader {
     return false;
   }
 
+  // One line that is neither blank nor a comment, split into its fields without blanks.
+  bool Read(std::size_t line, const std::vector<std::string>& fields) {
+    line_ = line;
+    if (!sawMagic_) return ReadFirstLine(fields);
+    if (!columns_.empty()) return ReadPoint(fields);
+    if (fields[0] == "source") return ReadSource(fields);
+    if (fields[0] == LabQuantityOf(LabColumn::Pressure).name) return ReadColumnHeader(fields);
+    return ReadKey(fields);
+  }
+
+  // After the last line, `lastLine`: what the file lacks, and the rules that hold between
+  // its values.
+  bool Finish(std::size_t lastLine, LabData& result, UnitSystem& resultUnits) {
+    line_ = lastLine;
+    if (!sawMagic_) return Fail(1, 0, "", "the text is empty: a lab file starts with \"tarnvik-lab,1,field\"");
+    if (!CheckKeys()) return false;
+    TakeKeys();
+    if (data_.points.size() >= 2 && data_.points[1].pressure < data_.points[0].pressure) {
+      std::reverse(data_.points.begin(), data_.points.end());
+      std::reverse(rowLines_.begin(), rowLines_.end());
+    }
+    if (!CheckPoints()) return false;
+    result = std::move(data_);
+    resultUnits = units_;
+    return true;
+  }
+
+ private:
+  bool ReadFirstLine(const std::vector<std::string>& fields) {
+    if (fields[0] != kMagic) {
+      return Fail(line_, 1, "", "a lab file starts with \"tarnvik-lab,1,field\" or \"tarnvik-lab,1,metric\"");
+    }
+    if (fields.size() != 3) return Fail(line_, 0, "", "the first line holds three fields: tarnvik-lab,1,field");
+    if (fields[1] != std::to_string(kLabFileVersion)) {
+      return Fail(line_, 2, "version", "version " + Quoted(fields[1]) + " is not known; this program reads version 1");
+    }
+    if (fields[2] != "field" && fields[2] != "metric") {
+      return Fail(line_, 3, "units", Quoted(fields[2]) + " is neither field nor metric");
+    }
+    units_ = fields[2] == "metric" ? UnitSystem::Metric : UnitSystem::Field;
+    sawMagic_ = true;
+    return true;
+  }
+
+  bool ReadSource(const std::vector<std::string>& fields) {
+    if (fields.size() != 2) return Fail(line_, 0, "source", "a key line holds a key and one value");
+    // A carriage return inside the text (a line ends at a line feed) is a blank, as the
+    // file writes it; and like every field, it is read without blanks about it.
+    std::string source = fields[1];
+    std::replace(source.begin(), source.end(), '\r', ' ');
+    data_.source = Trimmed(source);
+    return true;
+  }
+
+  bool ReadColumnHeader(const std::vector<std::string>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      const std::optional<LabColumn> found = ColumnNamed(fields[i]);
+      if (!found || (*found == LabColumn::Pressure && i > 0)) {
+        return Fail(line_, i + 1, "",
+                    Quoted(fields[i]) + " is not a column of a lab file (" + Names(kLabColumns, 1) + ")");
+      }
+      if (std::find(columns_.begin(), columns_.end(), *found) != columns_.end()) {
+        return Fail(line_, i + 1, fields[i], "the column is named twice");
+      }
+      columns_.push_back(*found);
+    }
+    if (columns_.size() < 2) return Fail(line_, 0, "", "the header row names no column beside pressure");
+    return true;
+  }
+
+  bool ReadKey(const std::vector<std::string>& fields) {
+    const std::optional<LabKey> key = KeyNamed(fields[0]);
+    if (!key) {
+      return Fail(line_, 1, "",
+                  Quoted(fields[0]) + " is not a key of a lab file (source, " + Names(kLabKeys, 0) +
+                      ") nor the column header row, which starts with pressure");
+    }
+    const std::string_view name = LabQuantityOf(*key).name;
+    if (keys_.LineOf(*key) != 0) {
+      return Fail(line_, 1, name, "given twice (first on line " + std::to_string(keys_.LineOf(*key)) + ")");
+    }
+    if (fields.size() != 2) return Fail(line_, 0, name, "a key line holds a key and one value");
+    if (!Value(2, LabQuantityOf(*key), fields[1], keys_[*key])) return false;
+    if (!keys_[*key]) return Fail(line_, 2, name, "no value");
+    keys_.LineOf(*key) = line_;
+    return true;
+  }
+
+  // A row of measurements: its pressure, the columns it fills, and its place in the order.
+  bool ReadPoint(const std::vector<std::string>& fields) {
+    if (fields.size() > columns_.size()) {
+      return Fail(line_, columns_.size() + 1, "",
+                  "more cells than the header row names (" + std::to_string(columns_.size()) + ")");
+    }
+    LabPoint point;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+      std::optional<double> value;
+      if (!Value(i + 1, LabQuantityOf(columns_[i]), fields[i], value)) return false;
+      if (columns_[i] == LabColumn::Pressure) {
+        if (!value) return Fail(line_, i + 1, "pressure", "every row needs its pressure");
+        point.pressure = *value;
+      } else {
+        *CellOf(point, columns_[i]) = value;
+      }
+    }
+    if (!InOrder(point.pressure)) return false;
+    data_.points.push_back(point);
+    rowLines_.push_back(line_);
+    return true;
+  }
+
+  // The rows run by increasing or by decreasing pressure, as the first two set out.
+  bool InOrder(double pressure) {
+    if (data_.points.empty()) return true;
+    const double before = data_.points.back().pressure;
+    const bool rising = data_.points.size() < 2 || data_.points[1].pressure > data_.points[0].pressure;
+    if (pressure == before) {
+      return Fail(line_, 1, "pressure", "the pressure of line " + std::to_string(rowLines_.back()) + " again");
+    }
+    if (data_.points.size() >= 2 && (pressure > before) != rising) {
+      return Fail(line_, 1, "pressure",
+                  std::string("out of order: the rows run by ") + (rising ? "increasing" : "decreasing") + " pressure");
+    }
+    return true;
+  }
+
   // A cell as a value of the correlations; empty for a blank cell.
-  bool Value(std::size_t line, std::size_t column, const LabQuantity& q, std::string_view text,
-             std::optional<double>& value) {
-    if (!ParseNumberField(text, value)) return Fail(line, column, q.name, Quoted(text) + " is not a number");
+  bool Value(std::size_t column, const LabQuantity& q, std::string_view text, std::optional<double>& value) {
+    if (!ParseNumberField(text, value)) return Fail(line_, column, q.name, Quoted(text) + " is not a number");
     if (!value) return true;
-    if (!std::isfinite(*value)) return Fail(line, column, q.name, Quoted(text) + " is not a finite number");
+    if (!std::isfinite(*value)) return Fail(line_, column, q.name, Quoted(text) + " is not a finite number");
     if (q.dimension != Dimension::Temperature) {
-      if (*value < 0) return Fail(line, column, q.name, "a negative value, " + FormatShortest(*value));
-      if (*value == 0 && !q.zeroAllowed) return Fail(line, column, q.name, "must be above 0");
+      if (*value < 0) return Fail(line_, column, q.name, "a negative value, " + FormatShortest(*value));
+      if (*value == 0 && !q.zeroAllowed) return Fail(line_, column, q.name, "must be above 0");
     }
     *value = LabValueFrom(*value, q, units_);
     return true;
   }
 
-  UnitSystem& units_;
+  // The required keys, a separator test's two values together, and the column header row.
+  bool CheckKeys() {
+    for (std::size_t k = 0; k < kRequiredLabKeys; ++k) {
+      const auto key = static_cast<LabKey>(k);
+      if (!keys_[key]) {
+        return Fail(line_, 0, "", "the required key " + std::string(LabQuantityOf(key).name) + " is missing");
+      }
+    }
+    if (keys_[LabKey::SeparatorBo].has_value() != keys_[LabKey::SeparatorGor].has_value()) {
+      const LabKey given = keys_[LabKey::SeparatorBo] ? LabKey::SeparatorBo : LabKey::SeparatorGor;
+      return Fail(keys_.LineOf(given), 1, LabQuantityOf(given).name,
+                  "a separator test needs both separator_bo and separator_gor");
+    }
+    if (columns_.empty()) return Fail(line_, 0, "", "the column header row (pressure,...) is missing");
+    return true;
+  }
+
+  void TakeKeys() {
+    data_.temperatureF = *keys_[LabKey::Temperature];
+    data_.bubblePoint = *keys_[LabKey::BubblePoint];
+    data_.gor = *keys_[LabKey::Gor];
+    if (keys_[LabKey::SeparatorBo]) {
+      data_.separator = SeparatorTest{*keys_[LabKey::SeparatorBo], *keys_[LabKey::SeparatorGor]};
+    }
+    data_.apiGravity = keys_[LabKey::Api];
+    data_.gasGravity = keys_[LabKey::GasGravity];
+    data_.deadOilViscosity = keys_[LabKey::DeadOilViscosity];
+  }
+
+  std::size_t FileColumn(LabColumn column) const {
+    const auto at = std::find(columns_.begin(), columns_.end(), column);
+    return static_cast<std::size_t>(at - columns_.begin()) + 1;
+  }
+
+  // What the points may hold either side of the bubble point.
+  bool CheckPoints() {
+    for (std::size_t i = 0; i < data_.points.size(); ++i) {
+      const LabPoint& point = data_.points[i];
+      // Above the bubble point the oil holds all its gas: Rs is the GOR (to a part in a million).
+      if (point.pressure > data_.bubblePoint && point.rs && std::abs(*point.rs - data_.gor) > 1e-6 * data_.gor) {
+        return Fail(rowLines_[i], FileColumn(LabColumn::Rs), "rs",
+                    "above the bubble point Rs must be the GOR at the bubble point (gor on line " +
+                        std::to_string(keys_.LineOf(LabKey::Gor)) + ")");
+      }
+      // Below it a constant-composition expansion measures oil and gas together.
+      if (point.pressure < data_.bubblePoint && point.relativeVolume) {
+        return Fail(rowLines_[i], FileColumn(LabColumn::RelativeVolume), "relative_volume",
+                    "below the bubble point a relative volume holds the gas too, which the oil's properties "
+                    "do not: give relative volumes at and above the bubble point only");
+      }
+    }
+    return true;
+  }
+
   std::string& error_;
   const std::vector<std::size_t>* lineNumbers_;
+  UnitSystem units_ = UnitSystem::Field;
+  bool sawMagic_ = false;
+  std::size_t line_ = 0;  // the line being read; at the end, the last line
+  LabData data_;
+  KeyValues keys_;
+  std::vector<LabColumn> columns_;  // by file column
+  std::vector<std::size_t> rowLines_;
 };
 
 }  // namespace
@@ -87,14 +296,7 @@ class Reader {
 bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits, std::string& error,
                  const std::vector<std::size_t>* lineNumbers) {
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte-order mark
-  UnitSystem units = UnitSystem::Field;
-  Reader reader(units, error, lineNumbers);
-  LabData data;
-  std::array<std::optional<double>, kKeys.size()> keys;
-  std::array<std::size_t, kKeys.size()> keyLines{};
-  std::vector<std::size_t> columns;  // index into kColumns, by file column
-  std::vector<std::size_t> rowLines;
-  bool sawMagic = false;
+  Reader reader(error, lineNumbers);
   std::size_t lineNumber = 0;
   std::vector<std::string> fields;
   std::size_t pos = 0;
@@ -110,157 +312,10 @@ bool ReadLabFile(std::string_view text, LabData& result, UnitSystem& resultUnits
     std::size_t column = 0;
     std::string why;
     if (!SplitCsvLine(line, fields, column, why)) return reader.Fail(lineNumber, column, "", why);
-    for (std::string& field : fields) {
-      const auto a = field.find_first_not_of(" \t");
-      field = a == std::string::npos ? std::string() : field.substr(a, field.find_last_not_of(" \t") - a + 1);
-    }
-    if (!sawMagic) {
-      if (fields[0] != kMagic) {
-        return reader.Fail(lineNumber, 1, "",
-                           "a lab file starts with \"tarnvik-lab,1,field\" or \"tarnvik-lab,1,metric\"");
-      }
-      if (fields.size() != 3)
-        return reader.Fail(lineNumber, 0, "", "the first line holds three fields: tarnvik-lab,1,field");
-      if (fields[1] != std::to_string(kLabFileVersion)) {
-        return reader.Fail(lineNumber, 2, "version",
-                           "version " + Quoted(fields[1]) + " is not known; this program reads version 1");
-      }
-      if (fields[2] != "field" && fields[2] != "metric") {
-        return reader.Fail(lineNumber, 3, "units", Quoted(fields[2]) + " is neither field nor metric");
-      }
-      units = fields[2] == "metric" ? UnitSystem::Metric : UnitSystem::Field;
-      sawMagic = true;
-      continue;
-    }
-    if (columns.empty()) {
-      if (fields[0] == "source") {
-        if (fields.size() != 2) return reader.Fail(lineNumber, 0, "source", "a key line holds a key and one value");
-        data.source = fields[1];
-        // A carriage return inside the text (a line ends at a line feed) is a blank, as the
-        // file writes it; and like every field, it is read without blanks about it.
-        std::replace(data.source.begin(), data.source.end(), '\r', ' ');
-        const std::size_t first = data.source.find_first_not_of(" \t");
-        data.source = first == std::string::npos
-                          ? std::string()
-                          : data.source.substr(first, data.source.find_last_not_of(" \t") - first + 1);
-        continue;
-      }
-      if (fields[0] == kColumns[0].name) {
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-          std::size_t found = kColumns.size();
-          for (std::size_t k = 0; k < kColumns.size(); ++k) {
-            if (fields[i] == kColumns[k].name) found = k;
-          }
-          if (found == kColumns.size() || (found == 0 && i > 0)) {
-            return reader.Fail(lineNumber, i + 1, "",
-                               Quoted(fields[i]) + " is not a column of a lab file (" + Names(kColumns, 1) + ")");
-          }
-          for (std::size_t before : columns) {
-            if (before == found) return reader.Fail(lineNumber, i + 1, fields[i], "the column is named twice");
-          }
-          columns.push_back(found);
-        }
-        if (columns.size() < 2) return reader.Fail(lineNumber, 0, "", "the header row names no column beside pressure");
-        continue;
-      }
-      std::size_t key = kKeys.size();
-      for (std::size_t k = 0; k < kKeys.size(); ++k) {
-        if (fields[0] == kKeys[k].name) key = k;
-      }
-      if (key == kKeys.size()) {
-        return reader.Fail(lineNumber, 1, "",
-                           Quoted(fields[0]) + " is not a key of a lab file (source, " + Names(kKeys, 0) +
-                               ") nor the column header row, which starts with pressure");
-      }
-      if (keyLines[key] != 0) {
-        return reader.Fail(lineNumber, 1, kKeys[key].name,
-                           "given twice (first on line " + std::to_string(keyLines[key]) + ")");
-      }
-      if (fields.size() != 2)
-        return reader.Fail(lineNumber, 0, kKeys[key].name, "a key line holds a key and one value");
-      if (!reader.Value(lineNumber, 2, kKeys[key], fields[1], keys[key])) return false;
-      if (!keys[key]) return reader.Fail(lineNumber, 2, kKeys[key].name, "no value");
-      keyLines[key] = lineNumber;
-      continue;
-    }
-    // A row of measurements.
-    if (fields.size() > columns.size()) {
-      return reader.Fail(lineNumber, columns.size() + 1, "",
-                         "more cells than the header row names (" + std::to_string(columns.size()) + ")");
-    }
-    LabPoint point;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-      std::optional<double> value;
-      if (!reader.Value(lineNumber, i + 1, kColumns[columns[i]], fields[i], value)) return false;
-      if (columns[i] == 0) {
-        if (!value) return reader.Fail(lineNumber, i + 1, "pressure", "every row needs its pressure");
-        point.pressure = *value;
-      } else {
-        *Cell(point, columns[i]) = value;
-      }
-    }
-    if (!data.points.empty()) {
-      const double before = data.points.back().pressure;
-      const bool rising = data.points.size() < 2 || data.points[1].pressure > data.points[0].pressure;
-      if (point.pressure == before) {
-        return reader.Fail(lineNumber, 1, "pressure",
-                           "the pressure of line " + std::to_string(rowLines.back()) + " again");
-      }
-      if (data.points.size() >= 2 && (point.pressure > before) != rising) {
-        return reader.Fail(
-            lineNumber, 1, "pressure",
-            std::string("out of order: the rows run by ") + (rising ? "increasing" : "decreasing") + " pressure");
-      }
-    }
-    data.points.push_back(point);
-    rowLines.push_back(lineNumber);
+    for (std::string& field : fields) field = Trimmed(field);
+    if (!reader.Read(lineNumber, fields)) return false;
   }
-  if (!sawMagic) return reader.Fail(1, 0, "", "the text is empty: a lab file starts with \"tarnvik-lab,1,field\"");
-  for (std::size_t k = 0; k < kRequiredLabKeys; ++k) {
-    if (!keys[k])
-      return reader.Fail(lineNumber, 0, "", "the required key " + std::string(kKeys[k].name) + " is missing");
-  }
-  const std::optional<double>& separatorBo = keys[Index(LabKey::SeparatorBo)];
-  const std::optional<double>& separatorGor = keys[Index(LabKey::SeparatorGor)];
-  if (separatorBo.has_value() != separatorGor.has_value()) {
-    const std::size_t given = Index(separatorBo ? LabKey::SeparatorBo : LabKey::SeparatorGor);
-    return reader.Fail(keyLines[given], 1, kKeys[given].name,
-                       "a separator test needs both separator_bo and separator_gor");
-  }
-  if (columns.empty()) return reader.Fail(lineNumber, 0, "", "the column header row (pressure,...) is missing");
-  data.temperatureF = *keys[Index(LabKey::Temperature)];
-  data.bubblePoint = *keys[Index(LabKey::BubblePoint)];
-  data.gor = *keys[Index(LabKey::Gor)];
-  if (separatorBo) data.separator = SeparatorTest{*separatorBo, *separatorGor};
-  data.apiGravity = keys[Index(LabKey::Api)];
-  data.gasGravity = keys[Index(LabKey::GasGravity)];
-  data.deadOilViscosity = keys[Index(LabKey::DeadOilViscosity)];
-  if (data.points.size() >= 2 && data.points[1].pressure < data.points[0].pressure) {
-    std::reverse(data.points.begin(), data.points.end());
-    std::reverse(rowLines.begin(), rowLines.end());
-  }
-  const auto fileColumn = [&](LabColumn column) {
-    const auto at = std::find(columns.begin(), columns.end(), Index(column));
-    return static_cast<std::size_t>(at - columns.begin()) + 1;
-  };
-  for (std::size_t i = 0; i < data.points.size(); ++i) {
-    const LabPoint& point = data.points[i];
-    // Above the bubble point the oil holds all its gas: Rs is the GOR (to a part in a million).
-    if (point.pressure > data.bubblePoint && point.rs && std::abs(*point.rs - data.gor) > 1e-6 * data.gor) {
-      return reader.Fail(rowLines[i], fileColumn(LabColumn::Rs), "rs",
-                         "above the bubble point Rs must be the GOR at the bubble point (gor on line " +
-                             std::to_string(keyLines[Index(LabKey::Gor)]) + ")");
-    }
-    // Below it a constant-composition expansion measures oil and gas together.
-    if (point.pressure < data.bubblePoint && point.relativeVolume) {
-      return reader.Fail(rowLines[i], fileColumn(LabColumn::RelativeVolume), "relative_volume",
-                         "below the bubble point a relative volume holds the gas too, which the oil's properties "
-                         "do not: give relative volumes at and above the bubble point only");
-    }
-  }
-  result = std::move(data);
-  resultUnits = units;
-  return true;
+  return reader.Finish(lineNumber, result, resultUnits);
 }
 
 bool ReadLabFileAt(const std::string& path, LabData& data, std::string& error, int& fileError) {
@@ -305,28 +360,27 @@ std::string WriteLabFile(const LabData& data, UnitSystem units) {
     out += std::string(q.name) + "," + number(value, q) + "\r\n";
   };
   const auto values = KeyValuesOf(data);
-  for (std::size_t k = 0; k < kKeys.size(); ++k) {
-    if (values[k]) key(kKeys[k], *values[k]);
+  for (std::size_t k = 0; k < kLabKeys.size(); ++k) {
+    if (values[k]) key(kLabKeys[k], *values[k]);
   }
   // The columns any point has, in the usual order.
-  std::vector<std::size_t> columns = {0};
-  for (std::size_t c = 1; c < kColumns.size(); ++c) {
-    for (LabPoint point : data.points) {
-      if (Cell(point, c)->has_value()) {
-        columns.push_back(c);
-        break;
-      }
-    }
+  std::vector<LabColumn> columns = {LabColumn::Pressure};
+  for (std::size_t c = 1; c < kLabColumns.size(); ++c) {
+    const auto column = static_cast<LabColumn>(c);
+    const auto has = [column](const LabPoint& point) { return CellOf(point, column)->has_value(); };
+    if (std::any_of(data.points.begin(), data.points.end(), has)) columns.push_back(column);
   }
-  if (columns.size() == 1) columns.push_back(1);
+  if (columns.size() == 1) columns.push_back(LabColumn::Rs);
   for (std::size_t i = 0; i < columns.size(); ++i)
-    out += std::string(i ? "," : "") + std::string(kColumns[columns[i]].name);
+    out += std::string(i ? "," : "") + std::string(LabQuantityOf(columns[i]).name);
   out += "\r\n";
-  for (LabPoint point : data.points) {
-    out += number(point.pressure, kColumns[0]);
+  for (const LabPoint& point : data.points) {
+    out += number(point.pressure, LabQuantityOf(LabColumn::Pressure));
     for (std::size_t i = 1; i < columns.size(); ++i) {
       out += ',';
-      if (const std::optional<double>& value = *Cell(point, columns[i])) out += number(*value, kColumns[columns[i]]);
+      if (const std::optional<double>& value = *CellOf(point, columns[i])) {
+        out += number(*value, LabQuantityOf(columns[i]));
+      }
     }
     out += "\r\n";
   }

@@ -1,5 +1,7 @@
 #include "present/input_texts.h"
 
+#include <cmath>
+
 #include "io/number_text.h"
 
 namespace tarnvik {
@@ -35,6 +37,23 @@ std::string InputValueText(InputField field, double fieldValue, GorSelectorMode 
   const std::string_view unit = UnitIn(text, system);
   if (!unit.empty()) out.append(" ").append(unit);
   return out;
+}
+
+std::string PressureNumberText(double psia, UnitSystem system, int decimals) {
+  double scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  const double rounded = std::round(FromField(psia, Dimension::Pressure, system) * scale) / scale;
+  return FormatShortest(rounded == 0 ? 0.0 : rounded);  // no sign on zero
+}
+
+std::string PressureText(double psia, UnitSystem system) {
+  return PressureNumberText(psia, system, 1) + " " + std::string(UnitIn(InputTextOf(InputField::Pressure), system));
+}
+
+std::string TemperatureText(double fahrenheit, UnitSystem system) {
+  const double shown = FromField(fahrenheit, Dimension::Temperature, system);
+  return FormatSignificant(shown == 0 ? 0.0 : shown, 6) + " " +  // no sign on zero
+         std::string(UnitIn(InputTextOf(InputField::Temperature), system));
 }
 
 std::string ImpossibleInputText(const ImpossibleInput& input, GorSelectorMode gorMode, WaterSelectorMode waterMode,

@@ -32,6 +32,14 @@ constexpr std::string_view UnitIn(const InputText& text, UnitSystem system) {
 std::string InputValueText(InputField field, double fieldValue, GorSelectorMode gorMode, WaterSelectorMode waterMode,
                            UnitSystem system);
 
+// A pressure [psia] in `system`'s unit, rounded to `decimals` places and written in the
+// shortest form that reads back as that number: 2203.3 (1 place), 1.0135 (4), 14.7 (4).
+std::string PressureNumberText(double psia, UnitSystem system, int decimals);
+// As captions write them, with the unit: a pressure [psia] to a tenth ("2203.3 psia",
+// "151.9 bara") and a temperature [°F] to six significant digits ("200 °F", "93.3333 °C").
+std::string PressureText(double psia, UnitSystem system);
+std::string TemperatureText(double fahrenheit, UnitSystem system);
+
 // "GOR at the bubble point -0.5 MCF/STB is impossible (below 0)".
 std::string ImpossibleInputText(const ImpossibleInput& input, GorSelectorMode gorMode, WaterSelectorMode waterMode,
                                 UnitSystem system);

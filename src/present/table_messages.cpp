@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "io/number_text.h"
+#include "present/input_texts.h"
 #include "present/run_messages.h"
 
 namespace tarnvik {
 namespace {
 
-std::string Psia(double pressure) { return FormatShortest(std::round(pressure * 10) / 10); }
+std::string Psia(double pressure) { return PressureNumberText(pressure, UnitSystem::Field, 1); }
 
 }  // namespace
 

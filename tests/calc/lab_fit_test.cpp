@@ -1,8 +1,9 @@
 // The oil families against laboratory data: synthetic reports drawn from one family's own
 // correlations with ±3 % multiplicative noise must pick that family out; tuning to the
 // family's own numbers leaves it as it is; tuning reproduces the measured bubble point
-// exactly and every measured point within the targets, and stays physical; the separator
-// adjustment against a hand calculation.
+// exactly and every measured point within the targets, and stays physical. (The separator
+// adjustment is checked against a hand calculation with the lab files, in
+// tests/model/lab_file_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <cmath>
