@@ -12,113 +12,150 @@ namespace tarnvik::batch {
 namespace {
 
 const char* const kDescription =
-    R"(tarnvik-calc: PVT properties of oil, gas, water and rock from empirical correlations.
+    R"(tarnvik-calc: PVT properties of oil, gas, water and rock from empirical
+correlations.
 
-Reads case files, one case record per line, and for each record does what the desktop
-window does on "open case, then calculate". A record has fifteen comma-separated fields:
-  1 title  2 GOR/bubble-point selector  3 water selector  4 oil correlation
-  5 gas characterisation  6 rock correlation   (texts, in double quotation marks)
+Reads case files, one case record per line, and for each record does what the
+desktop window does on "open case, then calculate". A FILE of - reads standard
+input (once only). A record has fifteen comma-separated fields:
+  1 title   2 GOR/bubble-point selector   3 water selector   4 oil family
+  5 gas characterisation   6 rock correlation   (texts, in double quotes)
   7 API gravity (deg API)   8 gas gravity (air = 1)   9 temperature (deg F)
-  10 pressure (psia)   11 GOR at the bubble point (MCF/STB) when field 2 is exactly
-  "GOR MCF/STB", otherwise the bubble-point pressure (psia)   12 porosity (%)
-  13 connate-water saturation Swc (%)   14 salinity (% NaCl), or the water specific
-  gravity when field 3 is exactly "Water Specific Gravity"   15 water-oil ratio (STB/STB)
-Field 4 selects the oil family by its first three letters (Sta, Vaz, Gla, Al-, Pet, Dok,
-Far, Obo, Kar), field 5 wet or dry gas by "Wet"/"Dry", field 6 the rock correlation by its
-whole text ("Hall", "Van der Knaap", "Newman", "Yale et. al."). Each record starts from
-Standing, wet gas and no rock correlation; the options below override fields 4 to 6.
+  10 pressure (psia)   11 GOR at the bubble point (MCF/STB) when field 2 is
+  exactly "GOR MCF/STB", otherwise the bubble-point pressure (psia)
+  12 porosity (%)   13 connate-water saturation Swc (%)   14 salinity
+  (% NaCl), or the water specific gravity when field 3 is exactly
+  "Water Specific Gravity"   15 water-oil ratio (STB/STB)
+Field 4 selects the oil family by its first three letters (Sta, Vaz, Gla, Al-,
+Pet, Dok, Far, Obo, Kar), field 5 wet or dry gas by "Wet"/"Dry", field 6 the
+rock correlation by its whole text ("Hall", "Van der Knaap", "Newman",
+"Yale et. al."). Each record starts from Standing, wet gas and no rock
+correlation. A record may be followed by lines of its own: @gas,1,5,10,0 (CO2,
+H2S and N2 in the gas, mol %), @formation,1,Carbonates (the formation type
+Newman and Yale et al. need), and @lab and @tuning lines (lab data and the
+tuning fitted to them). The options below override fields 4 to 6 and these
+lines. A case saved with a tuning is run tuned, with no option, as the window
+and the Python module run it; --tune fits it again, and --oil naming another
+family turns it off.
 
-Output columns: rs (MCF/STB), bo (RB/STB), oil_viscosity (cp), pbx (bubble-point
-pressure, psia, in GOR mode; otherwise GOR at the bubble point, MCF/STB), z, bg (RB/MCF),
-rsw (MCF/STB), co, cg, cw (microsips, 1e-6/psi), gas_viscosity (cp), bw (RB/STB),
+A number field left blank is read as 0, and said: a warning temperature=blank
+("Temperature is blank, read as 0"). An input no reservoir can have is
+refused as an input error: a number that is not finite; a negative API
+gravity, gas gravity, pressure, GOR, bubble point, porosity, Swc, salinity,
+water specific gravity or WOR; a porosity or Swc above 100 %; a temperature
+below absolute zero. FILE:LINE: and the input are written on standard error,
+and the record is skipped.
+
+Output columns: rs (MCF/STB), bo (RB/STB), oil_viscosity (cp), pbx (the
+bubble-point pressure, psia, when the GOR was given; otherwise the GOR at the
+bubble point, MCF/STB; empty without oil), z, bg (RB/MCF), rsw (MCF/STB), co,
+cg, cw (microsips, 1e-6/psi), gas_viscosity (cp), bw (RB/STB),
 water_viscosity (cp), oil_density, gas_density, water_density (lb/ft3), cf, ct
-(microsips), so, sw, sg (% of pore volume). Text and CSV show the values as the window
-does (".5" is 0.5, "." is 0); --values full gives CSV full-precision numbers instead.
-JSON values are numbers in the same units. --units metric gives every output in metric
-units instead (case files stay in field units): rs, rsw and a GOR pbx in sm3/sm3, bo, bw
-and bg in rm3/sm3, pressures in bara, compressibilities in 1e-5/bar, densities in kg/m3;
-CSV headers then name each column's unit ("rs [sm3/sm3]"), JSON lines carry
-"units": "metric", and --pmin and --pmax are in bara. Standard conditions are the
-correlations' own, 60 deg F and 14.696 psia, in both. A value not computed is empty (null in JSON);
-a value outside a correlation's domain, or one that could not be computed although its
-fluid is present, is empty and named in out_of_range (semicolon-separated in CSV, an
-array in JSON). On a z-factor failure the values are empty and message holds it. case is
-the record's number, counted over all files, including skipped records.
+(microsips), so, sw, sg (% of pore volume), then out_of_range, warnings and
+tuning (the tuning in force in words, empty for an untuned case). case is the
+record's number, counted over all files, skipped records included. Text and
+CSV show the values as the window does (".5" is 0.5, "." is 0); --values full
+gives CSV full-precision numbers instead. JSON values are numbers in the same
+units (null where there is none); each JSON line also carries pbx_kind ("pb"
+or "rsb"; null without oil), pbx_unit, status (the z-factor's: 0 success,
+1 Tpr below 1, 2 Ppr above 20.5, 3 no convergence) and tuning_parameters (the
+tuning's numbers; null for an untuned case).
 
-warnings, the last column, names what to be wary of; the values are still given, and a
-warning never changes the exit status. It holds, semicolon-separated, every value a
-correlation in force was given outside the data its paper fitted it to, as the quantity,
-the limit crossed and the correlation (quantities: api, gas_gravity, temperature,
-pressure, pb, gor, rs, bo, tpr and ppr for the reduced temperature and pressure of the
-gas, salinity, porosity): api>48.1(Glaso) is an API gravity above Glaso's
-48.1 deg API; gor<0.02(Standing) a GOR at the bubble point below Standing's 0.02 MCF/STB;
-and every unphysical result, as its column and the limit: co<0(unphysical) a negative oil
-compressibility, pbx<=0(unphysical) a bubble point at or below 0 psia, bo<1(unphysical)
-Bo below 1 for an oil with gas in solution, z<0.2 or z>2.5, a negative saturation. Values
-and limits are in the units above. JSON gives an array of objects: "input" (a box) or
-"output" (a result or derived value), value, low, high (null where there is no limit),
-unit, correlation (author and year; null where no one correlation applies) and kind
-(outside_data_range or unphysical). Text lists them in words under the case and writes
-(unphysical) after an unphysical value.
+--units metric gives every output in metric units instead (case files stay in
+field units): rs, rsw and a GOR pbx in sm3/sm3, bo, bw and bg in rm3/sm3,
+pressures in bara, compressibilities in 1e-5/bar, densities in kg/m3; CSV
+headers then name each column's unit ("rs [sm3/sm3]"), JSON lines carry
+"units": "metric", and --pmin and --pmax are in bara. Standard conditions are
+the correlations' own, 60 deg F and 14.696 psia, in both.
 
---table writes, for each case, the results at a series of pressures: by default 50
-points from 14.7 psia to the larger of the reservoir pressure and 1.25 times the
-bubble-point pressure, plus the bubble-point and the reservoir pressures themselves
-(named in the note column); --pmin, --pmax and --points (2 to 2000) change the range.
-Each row is exactly a run of the case at that pressure. --compare-oil writes, for each
-case, one row per oil family with the oil results; its data_range column says whether the
-case's API gravity, gas gravity, temperature and GOR or bubble point lie inside that
-family's published data (inside, outside, or unknown where the paper's ranges are not
-known). Both carry the warnings of each row.
+A value not computed is empty (null in JSON). A value outside a correlation's
+domain, or one that could not be computed although its fluid is present, is
+empty and named in out_of_range (semicolon-separated in CSV, an array in
+JSON). On a z-factor failure the values are empty and message holds it.
 
---export-eclipse writes the fluid and rock description a black-oil simulator reads, for
-the one case in the input, after checking what a simulator requires (Rs and pressures
-increasing, Bo rising along the saturated curve by less than the released gas takes up
-and falling above each bubble point, Bg falling, every value finite and positive); when
-a check fails it writes nothing and says which table, row, quantity and value. Each row
-is a run of the case, except values the correlations make unphysical (Bo flat or rising
-above a bubble point, saturated Bo outgrowing the released gas, saturated oil viscosity
-rising with Rs): these are adjusted and listed, in the file and the message, or with
---strict-tables refused. An oil with a GOR of 0 gets PVDO instead of PVTO and no PVDG.
+warnings names what to be wary of; the values are still given, and a warning
+never changes the exit status. It holds, semicolon-separated: every value a
+correlation in force was given outside the data its paper fitted it to, as the
+quantity, the limit crossed and the correlation (quantities: api, gas_gravity,
+temperature, pressure, pb, gor, rs, bo, tpr and ppr for the reduced
+temperature and pressure of the gas, salinity, porosity, co2, h2s, n2):
+api>48.1(Glaso) is an API gravity above Glaso's 48.1 deg API;
+gor<0.02(Standing) a GOR at the bubble point below Standing's 0.02 MCF/STB;
+every unphysical result, as its column and the limit: co<0(unphysical) a
+negative oil compressibility, pbx<=0(unphysical) a bubble point at or below
+0 psia, bo<1(unphysical) Bo below 1 for an oil with gas in solution, z<0.2 or
+z>2.5, a negative saturation; and every blank input (temperature=blank).
+Values and limits are in the units above. JSON gives an array of objects:
+"input" (a box) or "output" (a result or derived value), value, low, high
+(null where there is no limit), unit, correlation (author and year; null where
+no one correlation applies) and kind (outside_data_range, unphysical or
+blank). Text lists them in words under the case and writes (unphysical) after
+an unphysical value.
 
---lab FILE reads a lab data file (a laboratory report: the reservoir temperature, the
-measured bubble point and GOR at it, an optional separator test and dead-oil viscosity,
-and rows of pressure with any of rs, bo, oil_viscosity, oil_compressibility, z, bg,
-relative_volume; see the README) for every case;
-without it a case file's own saved lab data (@lab lines after its record) are used.
---rank-oil writes, for each case, the nine oil families ranked against the lab data: the
-average and largest absolute error in percent of the bubble point predicted from the
-measured GOR and of Rs, Bo, oil viscosity, oil compressibility, relative volume, z and Bg
-at the measured pressures (relative to the measured value; Rs below a tenth of the GOR at
-the bubble point relative to that GOR), with the number of points, and a score, the mean
-error of pb, Rs, Bo and oil viscosity; the families are ranked by the score plus 2 points
-for a family whose published data do not cover the report (1 for unknown data), which
-data_range names. Text lists the residual of every measured value for the tuned family,
-or else the best; --residuals lists them for every family (CSV and JSON: one row each).
-With a separator test, Rs and Bo are first adjusted to separator conditions. --tune
-[FAMILY] tunes a family to the lab data (FAMILY by its first three letters; by default
-the family of the case's saved tuning, or else the best-ranked one): the measured bubble
-point at the measured GOR, and every measured Rs, saturated Bo and oil viscosity, are
-reproduced, and the undersaturated compressibility and viscosity slope fitted to the
-points above the bubble point. Every output then uses the tuned model and says so (text:
-a Tuning line; CSV and JSON: a tuning column, and in JSON tuning_parameters); with
---rank-oil the tuned family gets a row of its own, and with --compare-oil it is shown
-tuned and untuned. A tuning saved with a case (a @tuning line after its record) is used
-wherever the case is run, as the window and the Python module use it; --tune fits it
-again. A family that --oil names turns a saved tuning of another family off.
+--table writes, for each case, the results at a series of pressures: by
+default 50 points from 14.7 psia to the larger of the reservoir pressure and
+1.25 times the bubble-point pressure, plus the bubble-point and the reservoir
+pressures themselves (named in the note column); --pmin, --pmax and --points
+(2 to 2000) change the range. Each row is exactly a run of the case at that
+pressure. --compare-oil writes, for each case, one row per oil family with the
+oil results; its data_range column says whether the case's API gravity, gas
+gravity, temperature and GOR or bubble point lie inside that family's
+published data (inside, outside, or unknown where the paper's ranges are not
+known). A tuned family's row is followed by its published form. Both carry the
+warnings of each row.
 
-A record may be followed by lines of its own: its lab data and tuning (@lab, @tuning),
-its gas impurities (@gas) and its formation type (@formation,1,"Carbonates"). A FILE of
-- reads standard input. A number field left blank is read as 0 and said so (a warning
-such as temperature=blank). An input no reservoir can have (a negative API gravity, gas
-gravity, GOR, bubble point, pressure, porosity, Swc, salinity or WOR; a porosity or Swc
-above 100 %; a temperature below absolute zero) is refused: FILE:LINE: on standard
-error, and the record is skipped. At the end, standard error gets one line counting the
-records whose z-factor failed, that carry warnings, and that were refused, when any did.
+--export-eclipse writes the fluid and rock description a black-oil simulator
+reads, for the one case in the input, in FIELD units (METRIC with --units
+metric), after checking what a simulator requires (Rs and pressures
+increasing, Bo rising along the saturated curve by less than the released gas
+takes up and falling above each bubble point, Bg falling, every value finite
+and positive); when a check fails it writes nothing and says which table, row,
+quantity and value. Each row is a run of the case, except values the
+correlations make unphysical (Bo flat or rising above a bubble point,
+saturated Bo outgrowing the released gas, saturated oil viscosity rising with
+Rs): these are adjusted and listed, in the file and the message. With
+--strict-tables nothing is adjusted: wherever a value would be, the export is
+refused, naming the table, row, quantity and value, and nothing is written. An
+oil with a GOR of 0 gets PVDO instead of PVTO and no PVDG.
 
-Exit status: 0 when every record was computed, 1 when a record was malformed or refused
-(reported as FILE:LINE: on standard error and skipped), a file could not be read, an
-export was refused or the output could not be written, 2 for bad options.)";
+--lab FILE reads a lab data file (a laboratory report: the reservoir
+temperature, the measured bubble point and GOR at it, an optional separator
+test and dead-oil viscosity, and rows of pressure with any of rs, bo,
+oil_viscosity, oil_compressibility, z, bg, relative_volume; see
+docs/lab-data.md) for every case; without it a case file's own saved lab data
+(@lab lines after its record) are used. --rank-oil writes, for each case, the
+nine oil families ranked against the lab data: the average and largest
+absolute error in percent of the bubble point predicted from the measured GOR
+and of Rs, Bo, oil viscosity, oil compressibility, relative volume, z and Bg
+at the measured pressures (relative to the measured value; Rs below a tenth of
+the GOR at the bubble point relative to that GOR), with the number of points,
+and a score, the mean error of pb, Rs, Bo and oil viscosity; the families are
+ranked by the score plus 2 points for a family whose published data do not
+cover the report (1 for unknown data), which data_range names. Text lists the
+residual of every measured value for the tuned family, or else the best;
+--residuals lists them for every family (CSV and JSON: one row each). With a
+separator test, Rs and Bo are first adjusted to separator conditions.
+--tune [FAMILY] fits a tuning to the lab data (FAMILY by its first three
+letters; by default the family of the case's saved tuning, or else the
+best-ranked one; a word that names no family and no file is refused as --oil
+refuses one): the measured bubble point at the measured GOR, and every
+measured Rs, saturated Bo and oil viscosity, are reproduced, and the
+undersaturated compressibility and viscosity slope fitted to the points above
+the bubble point. Every output then uses the tuned model and says so (text: a
+Tuning line; CSV and JSON: the tuning column, and in JSON tuning_parameters);
+with --rank-oil the tuned family gets a row of its own, and with --compare-oil
+it is shown tuned and untuned.
+
+At the end, when any record had a z-factor failure, carries warnings or was
+refused, standard error gets one line: "tarnvik-calc: N records: F with a
+z-factor failure, W with warnings, R refused" (failures and warnings are
+counted for the plain calculation).
+
+Exit status: 0 when every record was computed (warnings and z-factor failures
+included), 1 when a record was malformed or refused (reported as FILE:LINE: on
+standard error and skipped), a file could not be read, an export was refused
+or the output could not be written, 2 for bad options (an unknown --oil or
+--tune family, - given twice).)";
 
 constexpr std::string_view kFamilies = "Sta, Vaz, Gla, Al-, Pet, Dok, Far, Obo, Kar";
 // What a bare --tune becomes: no family named.
@@ -160,36 +197,46 @@ struct Texts {
 
 void AddOptions(CLI::App& app, Options& o, Texts& t) {
   app.add_option("--format", t.format,
-                 "Output: text (aligned table per case, the default), csv (one row per case) or json (JSON lines)")
+                 "Output: text (an aligned table per case, the\n"
+                 "default), csv (one row per case) or json (JSON\n"
+                 "lines)")
       ->check(CLI::IsMember({"text", "csv", "json"}))
       ->type_name("text|csv|json");
   app.add_option("--values", t.values,
-                 "CSV values: shown (as the window shows them, the default) or full (full-precision numbers)")
+                 "CSV values: shown (as the window shows them, the\n"
+                 "default) or full (full-precision numbers)")
       ->check(CLI::IsMember({"shown", "full"}))
       ->type_name("shown|full");
   app.add_option("--units", t.units,
-                 "Units of the output: field (psia, °F, MCF/STB, RB/STB, lb/ft3, the default) or metric (bara, °C, "
-                 "sm3/sm3, rm3/sm3, kg/m3)")
+                 "Units of the output: field (psia, °F, MCF/STB,\n"
+                 "RB/STB, lb/ft3, the default) or metric (bara,\n"
+                 "°C, sm3/sm3, rm3/sm3, kg/m3)")
       ->check(CLI::IsMember({"field", "metric"}))
       ->type_name("field|metric");
   std::vector<std::string> formationItems(kFormationTypeItems.begin(), kFormationTypeItems.end());
   formationItems.emplace_back();  // none
   app.add_option("--formation", t.formation,
-                 "Formation type for Newman and Yale et. al.: \"Consolidated Sands\", \"Friable Sands\", "
-                 "\"Unconsolidated Sands\" or \"Carbonates\" (default: the case's @formation line, or none)")
+                 "Formation type for Newman and Yale et. al.\n"
+                 "(default: the case's @formation line, or none)")
       ->check(CLI::IsMember(formationItems))
       ->type_name("TEXT");
-  app.add_option("--gas", t.gas, "Gas characterisation for the pseudo-critical properties: wet or dry")
+  app.add_option("--gas", t.gas,
+                 "Gas characterisation for the pseudo-critical\n"
+                 "properties: wet or dry")
       ->check(CLI::IsMember({"wet", "dry"}));
   std::vector<std::string> rockItems(kRockCorrelationItems.begin(), kRockCorrelationItems.end());
   rockItems.emplace_back();  // none
   app.add_option("--rock", t.rock,
-                 "Rock compressibility: \"Hall\", \"Van der Knaap\", \"Newman\", \"Yale et. al.\" or \"\" for none")
+                 "Rock compressibility: \"Hall\", \"Van der Knaap\",\n"
+                 "\"Newman\", \"Yale et. al.\" or \"\" for none")
       ->check(CLI::IsMember(rockItems))
       ->type_name("TEXT");
   app.add_option("--oil", t.oil,
-                 "Oil family, by its first three letters: Standing, Vazquez/Beggs, Glaso, Al-Marhoun, "
-                 "Petrosky/Farshad, Dokla/Osman, Farshad, Obomanu/Okpobiri, Kartoatmodjo/Schmidt")
+                 "Oil family, by its first three letters:\n"
+                 "Standing, Vazquez/Beggs, Glaso, Al-Marhoun,\n"
+                 "Petrosky/Farshad, Dokla/Osman, Farshad,\n"
+                 "Obomanu/Okpobiri, Kartoatmodjo/Schmidt; a name\n"
+                 "that is none is refused (exit status 2)")
       ->check(CLI::Validator(
           [](const std::string& text) {
             return OilCorrelationFromCaption(text)
@@ -202,60 +249,82 @@ void AddOptions(CLI::App& app, Options& o, Texts& t) {
         std::tuple{"--h2s", &o.overrides.h2s, "Hydrogen sulphide"}, std::tuple{"--n2", &o.overrides.n2, "Nitrogen"}}) {
     app.add_option(name, *value,
                    std::string(gas) +
-                       " in the gas, mol % (default: the case's @gas line, or else 0); corrects z, "
+                       " in the gas, mol % (default:\n"
+                       "the case's @gas line, or else 0); corrects z,\n"
                        "Bg, cg, the gas density and viscosity")
         ->check(CLI::Range(0.0, 100.0))
         ->type_name("MOL%");
   }
-  app.add_option("FILE", o.files, "Case files, one record per line; - reads standard input")->required();
-  app.add_option("--lab", o.labPath, "Lab data file for every case (a laboratory report; see the README)")
+  app.add_option("FILE", o.files,
+                 "Case files, one record per line; - reads\n"
+                 "standard input (once only)")
+      ->required();
+  app.add_option("--lab", o.labPath,
+                 "Lab data file for every case (a laboratory\n"
+                 "report; see docs/lab-data.md)")
       ->type_name("FILE");
   app.add_option("--tune", t.tune,
-                 "Tune an oil family to the lab data and use the tuned model for every output (FAMILY by its first "
-                 "three letters; default: the case's saved tuning's family, or else the best-ranked)")
+                 "Fit a tuning to the lab data and use it for\n"
+                 "every output (FAMILY by its first three letters;\n"
+                 "default: the case's saved tuning's family, or\n"
+                 "else the best-ranked; a name that is none is\n"
+                 "refused). A saved tuning is used without it")
       ->type_name("[FAMILY]");
 }
 
 void AddOutputModes(CLI::App& app, Options& o) {
   auto* tableFlag = app.add_flag("--table", o.table, "Results at a series of pressures for each case");
   app.add_option("--pmin", o.range.minimum,
-                 "Lowest pressure of the table, psia (bara with --units metric; default 14.7 psia)")
+                 "Lowest pressure of the table, psia (bara with\n"
+                 "--units metric; default 14.7 psia)")
       ->needs(tableFlag)
       ->type_name("P");
   app.add_option("--pmax", o.range.maximum,
-                 "Highest pressure of the table, psia (bara with --units metric; default: the larger of the reservoir "
-                 "pressure and 1.25 pb)")
+                 "Highest pressure of the table, psia (bara with\n"
+                 "--units metric; default: the larger of the\n"
+                 "reservoir pressure and 1.25 pb)")
       ->needs(tableFlag)
       ->type_name("P");
-  app.add_option("--points", o.range.points, "Evenly spaced pressures of the table, 2 to 2000 (default 50)")
+  app.add_option("--points", o.range.points,
+                 "Evenly spaced pressures of the table, 2 to 2000\n"
+                 "(default 50)")
       ->needs(tableFlag)
       ->check(CLI::Range(kMinTablePoints, kMaxTablePoints))
       ->type_name("N");
-  auto* compareFlag =
-      app.add_flag("--compare-oil", o.compareOil, "The oil results of each case with each of the nine oil families")
-          ->excludes(tableFlag);
+  auto* compareFlag = app.add_flag("--compare-oil", o.compareOil,
+                                   "The oil results of each case with each of the\n"
+                                   "nine oil families")
+                          ->excludes(tableFlag);
   auto* rankFlag = app.add_flag("--rank-oil", o.rankOil,
-                                "The nine oil families ranked against the lab data for each case (needs lab data)")
+                                "The nine oil families ranked against the lab\n"
+                                "data for each case (needs lab data)")
                        ->excludes(tableFlag)
                        ->excludes(compareFlag);
   app.add_flag("--residuals", o.residuals,
-               "With --rank-oil: every measured value against every family (and the tuned one), one row each in CSV "
-               "and JSON, and every family's residual table in text")
+               "With --rank-oil: every measured value against\n"
+               "every family (and the tuned one), one row each\n"
+               "in CSV and JSON, and every family's residual\n"
+               "table in text")
       ->needs(rankFlag);
-  auto* exportOption =
-      app.add_option("--export-eclipse", o.exportRequest.tablesPath,
-                     "Write the case's black-oil tables (PVTO or PVDO, PVDG, PVTW, ROCK, DENSITY; ECLIPSE format, "
-                     "FIELD units) to this file; the input must hold exactly one case")
-          ->excludes(tableFlag)
-          ->excludes(compareFlag)
-          ->excludes(rankFlag)
-          ->type_name("FILE");
+  auto* exportOption = app.add_option("--export-eclipse", o.exportRequest.tablesPath,
+                                      "Write the case's black-oil tables (PVTO or PVDO,\n"
+                                      "PVDG, PVTW, ROCK, DENSITY; ECLIPSE format, FIELD\n"
+                                      "units, METRIC with --units metric) to this file;\n"
+                                      "the input must hold exactly one case")
+                           ->excludes(tableFlag)
+                           ->excludes(compareFlag)
+                           ->excludes(rankFlag)
+                           ->type_name("FILE");
   app.add_flag("--strict-tables", o.exportRequest.strict,
-               "Refuse, naming the row, where the exported tables would otherwise be adjusted to describe a "
-               "physical fluid")
+               "Adjust nothing: wherever the exported tables\n"
+               "would be adjusted to describe a physical fluid,\n"
+               "refuse, naming the table, row, quantity and\n"
+               "value, and write nothing")
       ->needs(exportOption);
   app.add_option("--deck", o.exportRequest.deckPath,
-                 "Also write an example simulation deck that includes the tables (a 5 x 5 x 3 box, one producer)")
+                 "Also write an example simulation deck that\n"
+                 "includes the tables (a 5 x 5 x 3 box, one\n"
+                 "producer)")
       ->needs(exportOption)
       ->type_name("FILE");
 }
