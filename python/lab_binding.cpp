@@ -193,16 +193,16 @@ py::list LabResiduals(const py::object& caseObject, const py::object& lab) {
 PythonCase Tune(const py::object& caseObject, const py::object& lab, const py::object& familyName) {
   const PythonCase& c = CaseOf(caseObject, "case");
   LabData data = LabOf(lab, c);
-  std::optional<OilCorrelation> family = OilFamilyOf(familyName, "family");
-  if (!family) family = Rank(c, data).families.front().family;
-  OilTuningFit fit;
+  // The rule of every face: the family named, else the saved tuning's, else the best-ranked.
+  const std::optional<OilCorrelation> family = OilFamilyOf(familyName, "family");
+  TunedEntry tuned;
   std::string error;
-  if (!TuneOilFamily(c.calculation, data, *family, fit, error)) {
-    throw py::value_error("cannot tune " + std::string(OilCorrelationName(*family)) + ": " + error);
+  if (!TuneEntry(CaseEntry{c.record, c.lab, c.gas, c.formation}, {}, data, family, tuned, error)) {
+    throw py::value_error(error);
   }
   CaseRecord record = c.record;
-  record.oilCaption = OilCorrelationItem(*family);
-  return MakeCase(std::move(record), c.formation, CaseLab{std::move(data), fit.tuning}, c.gas);
+  record.oilCaption = OilCorrelationItem(tuned.calculationCase.selection.oilCorrelation);
+  return MakeCase(std::move(record), c.formation, CaseLab{std::move(tuned.lab), tuned.fit.tuning}, c.gas);
 }
 
 }  // namespace
@@ -263,7 +263,7 @@ oil_compressibility [1/psi], z and bg [RB/MCF], None where not measured.)");
 
 A lab file is comma-separated text: "tarnvik-lab,1,field" (or metric), the reservoir
 temperature, the measured bubble point and GOR, an optional separator test, API and gas
-gravity, then a table of points by pressure (see the README). The report is held in
+gravity, then a table of points by pressure (see docs/lab-data.md). The report is held in
 field units whatever the file's units.
 
 path: the file (str or path-like).
@@ -300,7 +300,8 @@ case: the tarnvik.Case to tune.
 lab: a lab file's path or a tarnvik.LabReport; None (the default) uses the case's own
     lab data, a ValueError when it carries none.
 family: the family to tune by name ("Standing", "Glaso", ...; the first three letters
-    decide); None (the default) tunes the best-ranked family (rank_oil).
+    decide); None (the default) fits the case's saved tuning's family again, or, without
+    one, the best-ranked family (rank_oil), as tarnvik-calc --tune does.
 
 The tuned family gives the measured bubble point at the measured GOR and passes through
 every measured Rs, saturated Bo and oil viscosity (a monotone map of pressure for Rs; a

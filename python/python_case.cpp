@@ -183,11 +183,7 @@ py::list ReadCases(const py::object& file, const py::object& errorsArgument) {
       cases.append(MakeCase(std::move(entry.record), entry.formation, std::move(entry.lab), entry.gas));
       continue;
     }
-    // A malformed record names its field; a line after it names itself ("line N: ...").
-    const std::string where = outcome.error.starts_with("line ")
-                                  ? path + ": " + outcome.error + ", in the lines saved with the record on line " +
-                                        std::to_string(outcome.line)
-                                  : path + ":" + std::to_string(outcome.line) + ": " + outcome.error;
+    const std::string where = path + ":" + std::to_string(outcome.line) + ": " + outcome.error;
     if (errors == "raise") throw py::value_error(where + " (errors=\"warn\" skips such records)");
     if (PyErr_WarnEx(PyExc_UserWarning, (where + "; the record is skipped").c_str(), 1) != 0) {
       throw py::error_already_set();
@@ -362,9 +358,9 @@ Raises OSError when the file cannot be read.)");
              R"(Writes cases to a case file, one record per line (CR LF), as read_cases reads them.
 
 The file is replaced whole or not at all. A case read from a file is written with the
-file's own texts. Each record is followed by the case's lab data and tuning, as the
-window saves them (a case without either is its record alone). The formation type is
-not part of a case file.
+file's own texts. Each record is followed by the lines the window saves after it: the gas
+impurities, the formation type, and the lab data and tuning (a case without any is its
+record alone, the fifteen fields as always).
 
 path: the file (str or path-like); cases: an iterable of tarnvik.Case.
 Raises ValueError when an item is not a Case, OSError when the file cannot be written.)");

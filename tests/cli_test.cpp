@@ -263,7 +263,7 @@ TEST_F(CliTest, GasImpuritiesComeFromTheFileOrTheOptions) {
   const auto bad = Write("bad.csv", record + "@gas,1,5,ten,0\r\n" + record);
   const CliRun refused = Run({"--format", "csv", bad.string()});
   EXPECT_EQ(refused.exitCode, 1);
-  EXPECT_NE(refused.err.find("line 2: the H2S content \"ten\" is not a number from 0 to 100"), std::string::npos)
+  EXPECT_NE(refused.err.find("bad.csv:2: the H2S content \"ten\" is not a number from 0 to 100"), std::string::npos)
       << refused.err;
   EXPECT_NE(refused.out.find("\n2,Sour gas"), std::string::npos) << "the next record still runs";
   EXPECT_EQ(Run({"--co2", "-1", sweet.string()}).exitCode, 2);
@@ -597,6 +597,23 @@ TEST_F(CliTest, StandardInputFormationLinesAndMachineFields) {
   EXPECT_TRUE(noOil["pbx_kind"].is_null());
   EXPECT_EQ(failed["status"], 1) << "pTr<1";
   EXPECT_EQ(withFormation["status"], 0);
+}
+
+// Tables and comparisons carry what a case's line carries, and count in the summary.
+TEST_F(CliTest, TableRowsCarryTheFieldsAndWarningsOfACase) {
+  const auto file =
+      Write("blank.csv", "\"b\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"\",\"\",\"\",35,0.75,200,3000,0.5,20,25,3,\r\n");
+  for (const char* mode : {"--table", "--compare-oil"}) {
+    SCOPED_TRACE(mode);
+    const CliRun run = Run({mode, "--format", "json", file.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto line = nlohmann::json::parse(Lines(run.out).front());
+    EXPECT_EQ(line["pbx_kind"], "pb");
+    EXPECT_EQ(line["status"], 0);
+    EXPECT_EQ(line["warnings"][0]["kind"], "blank");
+    EXPECT_EQ(line["warnings"][0]["input"], "wor");
+    EXPECT_NE(run.err.find("1 record: 0 with a z-factor failure, 1 with warnings"), std::string::npos) << run.err;
+  }
 }
 
 // What scripts read back: pressures as a reader types them, and every unit the metric

@@ -45,7 +45,7 @@ class ReportWriter {
 };
 
 // Values in `units`; in metric units CSV headers name each column's unit ("rs [sm3/sm3]")
-// and each JSON line says "units": "metric" (the units are those the README lists).
+// and each JSON line says "units": "metric" (the units are those docs/units.md lists).
 // `tuningColumn`: CSV and JSON carry a last column `tuning` (--tune): the tuning in words
 // for a case run tuned, empty (null) otherwise. Text says it under the correlations.
 std::unique_ptr<ReportWriter> MakeWriter(Format format, Values values, std::ostream& out,

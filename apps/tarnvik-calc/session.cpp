@@ -135,9 +135,9 @@ void Session::ProcessEntry(const std::string& where, std::size_t number, const C
       status_ = 1;
       return;
     }
-    tableWriter_->WriteTable(number, entry.record, c, table);
+    Count(tableWriter_->WriteTable(number, entry.record, c, table));
   } else if (o.compareOil) {
-    tableWriter_->WriteComparison(number, entry.record, c, CompareOilFamilies(c));
+    Count(tableWriter_->WriteComparison(number, entry.record, c, CompareOilFamilies(c)));
   } else {
     CaseReport report = CalculateCase(number, entry.record, c, o.units);
     if (report.run.outputs) {
@@ -149,6 +149,11 @@ void Session::ProcessEntry(const std::string& where, std::size_t number, const C
     failed_ += report.run.message.has_value();
     writer_->Write(report);
   }
+}
+
+void Session::Count(const TableRecordSummary& summary) {
+  failed_ += summary.failed;
+  warned_ += summary.warned;
 }
 
 int Session::FinishExport() {

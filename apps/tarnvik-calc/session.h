@@ -34,6 +34,8 @@ class Session {
   bool Prepare(const CaseEntry& entry, Prepared& prepared, std::string& error) const;
   void ProcessEntry(const std::string& where, std::size_t number, const CaseEntry& entry);
   void Refuse(const std::string& where, const std::string& why);
+  // A table's or comparison's record in the summary line's counts.
+  void Count(const TableRecordSummary& summary);
   int FinishExport();
 
   const Options& options_;

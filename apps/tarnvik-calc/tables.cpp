@@ -9,6 +9,7 @@
 
 #include "io/csv_field.h"
 #include "io/number_text.h"
+#include "model/case_entry.h"
 #include "present/impurity_texts.h"
 #include "present/output_fields.h"
 #include "present/run_messages.h"
@@ -36,19 +37,32 @@ struct Row {
   DisplayedOutputs outputs;
   GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
   std::string dataRange;  // comparison: whether the case's boxes lie inside the family's data
+  ZFactorStatus status = ZFactorStatus::Success;
+  std::optional<PbxKind> pbx;
 };
 
 std::string Note(const PressureRow& row) { return PressureRowNote(row.atBubblePoint, row.atReservoirPressure); }
 
-Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode,
-            UnitSystem units) {
-  Row row{std::move(keys), {}, {}, {}, gorMode, {}};
+// `blank`: the inputs the record left blank, said first among the row's warnings.
+Row MakeRow(std::vector<std::string> keys, const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem units,
+            const Diagnostics& blank) {
+  Row row{std::move(keys), {}, {}, {}, gorMode, {}, outcome.zFactorStatus, PbxKindOf(outcome, gorMode, units)};
   if (outcome.failed()) {
     row.message = ZFactorMessage(outcome.zFactorStatus);
   } else {
     row.outputs = FormatOutputs(outcome, gorMode, units);
+    row.outputs.warnings.insert(row.outputs.warnings.begin(), blank.begin(), blank.end());
   }
   return row;
+}
+
+TableRecordSummary SummaryOf(const std::vector<Row>& rows) {
+  TableRecordSummary summary;
+  for (const Row& row : rows) {
+    summary.failed = summary.failed || !row.message.empty();
+    summary.warned = summary.warned || !row.outputs.warnings.empty();
+  }
+  return summary;
 }
 
 class RowWriter : public TableReportWriter {
@@ -56,8 +70,9 @@ class RowWriter : public TableReportWriter {
   RowWriter(Values values, TableKind kind, std::ostream& out, UnitSystem units, bool tuningColumn)
       : values_(values), kind_(kind), out_(out), units_(units), tuningColumn_(tuningColumn) {}
 
-  void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
-                  const PressureTable& table) override {
+  TableRecordSummary WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& c,
+                                const PressureTable& table) override {
+    const Diagnostics blank = BlankInputs(record);
     tuning_ = TuningText(c);
     impurities_ = ImpuritiesDescription(c.inputs.impurities);
     std::vector<Row> rows;
@@ -65,28 +80,32 @@ class RowWriter : public TableReportWriter {
     pressureDecimals_ = PressureDecimals(table, units_);
     for (const PressureRow& row : table.rows) {
       const double pressure = KeyFromField(row.pressure, Dimension::Pressure, units_);
-      rows.push_back(MakeRow({FormatShortest(pressure), Note(row)}, row.outcome, c.gorMode, units_));
+      rows.push_back(MakeRow({FormatShortest(pressure), Note(row)}, row.outcome, c.gorMode, units_, blank));
       rows.back().pressure = pressure;
     }
-    Write(number, record, rows);
+    Write(number, record, c, rows);
+    return SummaryOf(rows);
   }
 
-  void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
-                       const std::vector<FamilyRow>& families) override {
+  TableRecordSummary WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& c,
+                                     const std::vector<FamilyRow>& families) override {
+    const Diagnostics blank = BlankInputs(record);
     tuning_ = TuningText(c);
     impurities_ = ImpuritiesDescription(c.inputs.impurities);
     std::vector<Row> rows;
     for (const FamilyRow& family : families) {
       // The published form of a tuned family goes by its plain name.
       std::string name(OilCorrelationName(family.family));
-      rows.push_back(MakeRow({family.tuned ? name + " (tuned)" : name}, family.outcome, c.gorMode, units_));
+      rows.push_back(MakeRow({family.tuned ? name + " (tuned)" : name}, family.outcome, c.gorMode, units_, blank));
       rows.back().dataRange = DataFitText(OilFamilyFit(c, family.family).fit);
     }
-    Write(number, record, rows);
+    Write(number, record, c, rows);
+    return SummaryOf(rows);
   }
 
  protected:
-  virtual void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) = 0;
+  virtual void Write(std::size_t number, const CaseRecord& record, const CalculationCase& c,
+                     const std::vector<Row>& rows) = 0;
 
   std::vector<std::string> KeyColumns() const {
     if (kind_ == TableKind::Pressure) return {ColumnName("pressure", PressureUnit(), units_), "note"};
@@ -133,7 +152,8 @@ class CsvTableWriter final : public RowWriter {
   }
 
  private:
-  void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) override {
+  void Write(std::size_t number, const CaseRecord& record, const CalculationCase& /*calculationCase*/,
+             const std::vector<Row>& rows) override {
     std::string line;
     for (const Row& row : rows) {
       line = std::to_string(number);
@@ -168,7 +188,8 @@ class JsonTableWriter final : public RowWriter {
   using RowWriter::RowWriter;
 
  private:
-  void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) override {
+  void Write(std::size_t number, const CaseRecord& record, const CalculationCase& c,
+             const std::vector<Row>& rows) override {
     const auto keys = KeyColumns();
     for (const Row& row : rows) {
       nlohmann::ordered_json line;
@@ -178,6 +199,9 @@ class JsonTableWriter final : public RowWriter {
         line[kind_ == TableKind::Pressure && i == 0 ? "pressure" : keys[i]] = row.keys[i];
       if (row.pressure) line["pressure"] = *row.pressure;
       line["message"] = row.message;
+      line["pbx_kind"] = row.pbx ? nlohmann::ordered_json(row.pbx->kind) : nullptr;
+      line["pbx_unit"] = row.pbx ? nlohmann::ordered_json(row.pbx->unit) : nullptr;
+      line["status"] = static_cast<int>(row.status);
       for (OutputField field : Fields()) {
         const Quantity value = row.outputs.values[IndexOf(field)];
         line[std::string(InfoOf(field).column)] = value ? nlohmann::ordered_json(*value) : nullptr;
@@ -188,8 +212,11 @@ class JsonTableWriter final : public RowWriter {
       if (kind_ == TableKind::Comparison) line["data_range"] = row.dataRange;
       line["warnings"] = WarningsJson(row.outputs.warnings, row.gorMode, units_);
       if (units_ == UnitSystem::Metric) line["units"] = "metric";
-      if (tuningColumn_)
+      if (tuningColumn_) {
         line["tuning"] = tuning_.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(tuning_);
+        const OilTuning* inForce = TuningInForce(c.selection);
+        line["tuning_parameters"] = inForce ? TuningJson(*inForce) : nullptr;
+      }
       out_ << line.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
     }
   }
@@ -201,7 +228,8 @@ class TextTableWriter final : public RowWriter {
   using RowWriter::RowWriter;
 
  private:
-  void Write(std::size_t number, const CaseRecord& record, const std::vector<Row>& rows) override {
+  void Write(std::size_t number, const CaseRecord& record, const CalculationCase& /*calculationCase*/,
+             const std::vector<Row>& rows) override {
     if (number > 1 || written_) out_ << '\n';
     written_ = true;
     out_ << "Case " << number;

@@ -11,13 +11,21 @@
 
 namespace tarnvik::batch {
 
+// What a record's rows said, for the summary line: whether any row's z-factor failed, and
+// whether any carries warnings (a blank input of the record's among them).
+struct TableRecordSummary {
+  bool failed = false;
+  bool warned = false;
+};
+
 class TableReportWriter {
  public:
   virtual ~TableReportWriter() = default;
-  virtual void WriteTable(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
-                          const PressureTable& table) = 0;
-  virtual void WriteComparison(std::size_t number, const CaseRecord& record, const CalculationCase& calculationCase,
-                               const std::vector<FamilyRow>& rows) = 0;
+  virtual TableRecordSummary WriteTable(std::size_t number, const CaseRecord& record,
+                                        const CalculationCase& calculationCase, const PressureTable& table) = 0;
+  virtual TableRecordSummary WriteComparison(std::size_t number, const CaseRecord& record,
+                                             const CalculationCase& calculationCase,
+                                             const std::vector<FamilyRow>& rows) = 0;
 };
 
 enum class TableKind { Pressure, Comparison };

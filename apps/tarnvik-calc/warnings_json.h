@@ -1,6 +1,7 @@
 // The warnings of a run as a JSON array of objects: input or output (its code or column),
 // value, low, high (null where the range has no end), unit, correlation (null where no one
-// correlation applies) and kind ("outside_data_range" or "unphysical").
+// correlation applies) and kind ("outside_data_range", "unphysical", or "blank" for an
+// input the case file left blank, read as 0).
 #pragma once
 
 #include <nlohmann/json.hpp>

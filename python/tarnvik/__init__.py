@@ -234,7 +234,11 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
     so other Python threads go on meanwhile.
 
     Raises ValueError for a missing input, both members of a pair, a correlation that
-    names nothing, a value that is not a number, or arrays that do not broadcast.
+    names nothing, a value that is not a number, or arrays that do not broadcast; and, for
+    one case, an input no reservoir has (NaN or infinite, a negative GOR, pressure,
+    gravity, porosity, Swc, salinity or WOR, a porosity or Swc above 100 %, a temperature
+    below absolute zero). In an array call such an element is not run: its status is
+    ZFactorStatus.INVALID_INPUT, its values NaN, and its warnings say which input and why.
     """
     return _tarnvik._calculate(
         case,

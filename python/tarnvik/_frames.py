@@ -50,7 +50,8 @@ def calculate_frame(frame, *, threads=None, **options):
     threads: the threads the rows run on, as calculate's (None, the default: every core).
 
     Returns a DataFrame with the frame's index: status, message, the 21 quantities in
-    their display units (NaN where there is none), pbx_kind, out_of_range and warnings.
+    their display units (NaN where there is none), pbx_kind, pbx_unit, out_of_range and
+    warnings.
     Raises ValueError as calculate does, for an argument that is also a column, and for a
     column that does not hold numbers.
     """
@@ -157,7 +158,7 @@ def pressure_tables(cases, pressures=None, *, pmin=None, pmax=None, points=None,
     threads: the cases run on this many threads (None, the default: every core).
 
     Returns a DataFrame with a MultiIndex (case: the position in `cases`, row) and the
-    columns title, then those of pressure_table(case).to_frame(): pressure [psia], note,
+    columns title, then those of pressure_table(case).to_frame(): pressure [psia or bara], note,
     status, message, the 21 quantities in their display units and out_of_range;
     attrs["units"] maps each quantity to its unit, and unit_names=True puts the units in
     the column names too. Raises ValueError, naming the case, for a range that makes no

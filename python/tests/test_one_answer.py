@@ -163,3 +163,12 @@ def test_a_title_that_is_not_utf8_reads_and_writes_back_byte_for_byte(tmp_path):
     assert case.title == "Caf\udce9 field" and "Caf" in repr(case)
     tarnvik.write_cases(tmp_path / "again.csv", [case, tarnvik.Case(case, title=case.title)])
     assert (tmp_path / "again.csv").read_bytes() == record * 2
+
+
+def test_tuning_again_fits_the_saved_family_as_the_command_line_does(tmp_path):
+    glaso = tarnvik.tune(tarnvik.read_cases(LAB_CASE)[0], LAB, family="Glaso")
+    path = typical_file(glaso, tmp_path)
+    again = tarnvik.tune(tarnvik.read_cases(path)[0])
+    assert again.oil == "Glaso"
+    (line,) = run_calc("--tune", path)
+    assert line["tuning_parameters"]["family"] == "Glaso" and line["pbx"] == tarnvik.calculate(again).pbx

@@ -79,10 +79,9 @@ bool ReadCaseFile(const QString& path, std::vector<CaseEntry>& cases, QString& e
   CaseEntryReader::Outcome outcome;
   while (reader.Next(entry, outcome)) {
     if (!outcome.ok) {
-      // A line saved with the record names its own line.
-      error = outcome.error.starts_with("line ")
-                  ? QString::fromStdString(outcome.error)
-                  : Tr("line %1: %2").arg(outcome.line).arg(QString::fromStdString(outcome.error));
+      // "line 3: field 9 ..." or "line 3, column 2 ..."
+      const QString pattern = outcome.error.starts_with("column ") ? Tr("line %1, %2") : Tr("line %1: %2");
+      error = pattern.arg(outcome.line).arg(QString::fromStdString(outcome.error));
       return false;
     }
     parsed.push_back(std::move(entry));

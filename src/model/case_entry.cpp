@@ -1,5 +1,7 @@
 #include "model/case_entry.h"
 
+#include <cctype>
+
 #include "io/csv_field.h"
 #include "io/csv_line.h"
 #include "model/case_model.h"
@@ -80,7 +82,24 @@ bool CaseEntryReader::Next(CaseEntry& entry, Outcome& outcome) {
   if (!records_.Next(record, read)) return false;
   outcome = {read.ok, read.line, read.error};
   entry.line = read.line;
-  if (outcome.ok && !ReadCaseEntry(record, read.attached, entry, outcome.error)) outcome.ok = false;
+  if (outcome.ok && !ReadCaseEntry(record, read.attached, entry, outcome.error)) {
+    outcome.ok = false;
+    // A line saved with the record names itself ("line 7: ...", "line 7, column 2 ..."):
+    // the outcome's line is it.
+    std::size_t digits = 0;
+    if (outcome.error.starts_with("line ")) {
+      std::size_t line = 0;
+      for (std::size_t i = 5; i < outcome.error.size() && std::isdigit(static_cast<unsigned char>(outcome.error[i]));
+           ++i, ++digits) {
+        line = line * 10 + static_cast<std::size_t>(outcome.error[i] - '0');
+      }
+      if (digits > 0 &&
+          (outcome.error.compare(5 + digits, 2, ": ") == 0 || outcome.error.compare(5 + digits, 2, ", ") == 0)) {
+        outcome.line = line;
+        outcome.error.erase(0, 5 + digits + 2);
+      }
+    }
+  }
   return true;
 }
 

@@ -54,8 +54,8 @@ class CaseEntryReader {
   explicit CaseEntryReader(std::istream& input) : records_(input) {}
   struct Outcome {
     bool ok = false;
-    std::size_t line = 0;
-    std::string error;  // when not ok: what is wrong, without the line
+    std::size_t line = 0;  // the record's line, or that of the line after it that does not read
+    std::string error;     // when not ok: what is wrong, without the line
   };
   // False at the end of the stream.
   bool Next(CaseEntry& entry, Outcome& outcome);

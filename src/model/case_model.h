@@ -164,7 +164,11 @@ class CaseModel {
   // Results and status stay. `path` becomes the case's file, and what is open counts as
   // saved.
   void open(const CaseEntry& entry, std::string path = {});
-  void open(const CaseRecord& record, std::string path = {}) { open(CaseEntry{record}, std::move(path)); }
+  void open(const CaseRecord& record, std::string path = {}) {
+    CaseEntry entry;
+    entry.record = record;
+    open(entry, std::move(path));
+  }
   // The record a save writes: title, selector texts and captions as they are, and the
   // numbers the boxes hold, read by the same text-to-number rule as a calculation (a
   // blank box: a number never filled).
