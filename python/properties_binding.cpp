@@ -10,10 +10,12 @@
 
 #include "bindings.h"
 #include "calc/calculation_run.h"
+#include "calc/input_checks.h"
 #include "calc/routines.h"
 #include "calculation.h"
 #include "case_arguments.h"
 #include "element_loop.h"
+#include "present/input_texts.h"
 #include "present/output_fields.h"
 
 namespace tarnvik::python {
@@ -119,16 +121,29 @@ py::dict RunProperties(const std::string& stepName, const py::tuple& inputs, con
   base.inputs = InputSet{};
   ElementInputs elements;
   std::array<bool, kOperandCount> convert{};
+  std::array<bool, kOperandCount> given{};
   for (std::size_t k = 0; k < kOperandCount; ++k) {
     const std::string_view name = InputName(k, base.gorMode, base.waterMode);
-    const py::object& given = arguments.numbers[k];
-    if (given.is_none()) {
+    const py::object& number = arguments.numbers[k];
+    given[k] = !number.is_none();
+    if (number.is_none()) {
       elements.AddScalar(0);
-    } else if (IsArrayLike(given)) {
-      elements.AddArray(ArrayOf(given, name), name);
+    } else if (IsArrayLike(number)) {
+      elements.AddArray(ArrayOf(number, name), name);
       convert[k] = arguments.units != UnitSystem::Field;
     } else {
-      elements.AddScalar(FieldInput(NumberOf(given, name), k, base.gorMode, arguments.units));
+      const double value = FieldInput(NumberOf(number, name), k, base.gorMode, arguments.units);
+      if (k < kInputCount && !PossibleInput(static_cast<InputField>(k), value)) {
+        std::vector<ImpossibleInput> impossible;
+        InputSet one;
+        InputValue(one, static_cast<InputField>(k)) = value;
+        for (const ImpossibleInput& input : ImpossibleInputs(one)) {
+          if (static_cast<std::size_t>(input.field) != k) continue;
+          throw py::value_error(std::string(name) + ": " +
+                                ImpossibleInputText(input, base.gorMode, base.waterMode, arguments.units));
+        }
+      }
+      elements.AddScalar(value);
     }
   }
   elements.Broadcast();
@@ -145,10 +160,15 @@ py::dict RunProperties(const std::string& stepName, const py::tuple& inputs, con
   const bool waterBubblePointGiven = arguments.gorMode.has_value();
   elements.ForEach(threads, [&](std::size_t element, const double* values) {
     InputSet in = base.inputs;
+    bool possible = true;
     for (std::size_t k = 0; k < kOperandCount; ++k) {
       InputOperand(in, k) = convert[k] ? FieldInput(values[k], k, base.gorMode, arguments.units) : values[k];
+      if (k < kInputCount && given[k])
+        possible = possible && PossibleInput(static_cast<InputField>(k), InputOperand(in, k));
     }
-    const StepValues results = RunStep(step, base, in, waterBubblePointGiven);
+    // An element with an input no reservoir has is not run: NaN, as calculate leaves it.
+    const StepValues results =
+        possible ? RunStep(step, base, in, waterBubblePointGiven) : StepValues{kNone, kNone, kNone, kNone, kNone};
     for (std::size_t i = 0; i < outputs.size(); ++i) {
       // As a run shows them: a value that is not finite, or not once scaled, is none.
       const double shown = results[i] * factors[i];

@@ -159,3 +159,12 @@ def test_numbers_give_floats_and_arrays_give_arrays_of_the_broadcast_shape():
 def test_bad_arguments_are_refused_with_the_reason(call, message):
     with pytest.raises(ValueError, match=message):
         call()
+
+
+def test_inputs_no_reservoir_has_are_refused_alone_and_left_unrun_in_arrays():
+    with pytest.raises(ValueError, match="gor"):
+        properties.bo(35, 0.75, 200, 3000, gor=-0.5)
+    with pytest.raises(ValueError, match="temperature"):
+        properties.z(0.75, -500, 3000)
+    bo = properties.bo(35, 0.75, 200, 3000, gor=np.array([0.5, -0.5, np.nan, 0.5]))
+    assert np.isnan(bo[1:3]).all() and bo[0] == bo[3] == properties.bo(35, 0.75, 200, 3000, gor=0.5)

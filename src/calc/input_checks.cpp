@@ -50,6 +50,8 @@ std::vector<ImpossibleInput> ImpossibleInputs(const InputSet& in) {
   return found;
 }
 
+bool PossibleInput(InputField field, double value) { return Possible(kLimits[static_cast<std::size_t>(field)], value); }
+
 bool HasImpossibleInput(const InputSet& in) {
   for (const Limits& limits : kLimits) {
     if (!Possible(limits, InputValue(in, limits.field))) return true;

@@ -26,5 +26,7 @@ std::vector<ImpossibleInput> ImpossibleInputs(const InputSet& inputs);
 
 // Whether any input is impossible, without saying which (for millions of cases).
 bool HasImpossibleInput(const InputSet& inputs);
+// Whether one input's value is possible.
+bool PossibleInput(InputField field, double value);
 
 }  // namespace tarnvik
