@@ -674,7 +674,6 @@ void MainWindow::calculate() {
   emit calculated();
 }
 
-// The boxes, selectors and title as the model holds them (after a window load or an open).
 // The boxes, selectors and title as the model holds them (after a window load, an open or
 // a switch of units), without taking them back as typed.
 void MainWindow::showInputs() {
