@@ -38,6 +38,7 @@
 #include "gui/selection_dialog.h"
 #include "gui/tables_window.h"
 #include "gui/user_dialogs.h"
+#include "gui/widget_factory.h"
 #include "gui/window_print.h"
 #include "io/number_text.h"
 #include "model/case_sheet.h"
@@ -64,13 +65,6 @@ const QColor kOutsideDataTint(214, 229, 250);
 // Background of an unphysical result; its frame is dashed as well.
 const QString kUnphysicalStyle = QStringLiteral("QLabel { background: #f6d5d9; border: 2px dashed #a3303c; }");
 
-QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 QLabel* MakeValueField(const QString& name, QWidget* parent) {
   auto* field = MakeLabel(name, QString(), parent);
   field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -83,13 +77,6 @@ QLabel* MakeValueField(const QString& name, QWidget* parent) {
   // changes the window's size.
   field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9 + 2 * field->frameWidth() + 6);
   return field;
-}
-
-QLabel* MakeUnitLabel(const QString& unit, QWidget* parent) {
-  auto* label = new QLabel(unit, parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setForegroundRole(QPalette::PlaceholderText);
-  return label;
 }
 
 QString FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
@@ -130,17 +117,16 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   columns->addLayout(left, 0);
 
   auto* right = new QVBoxLayout;
-  auto* separator = MakeLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
+  QLabel* separator =
+      MakeMutedLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
   separator->setAlignment(Qt::AlignCenter);
-  separator->setForegroundRole(QPalette::PlaceholderText);
   right->addWidget(separator);
   right->addWidget(createOutputPanel(content_));
   auto* actions = new QHBoxLayout;
-  hint_ = MakeLabel(
+  hint_ = MakeMutedLabel(
       QStringLiteral("hint"),
       tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
   hint_->setWordWrap(true);
-  hint_->setForegroundRole(QPalette::PlaceholderText);
   actions->addWidget(hint_, 1);
   auto* select = new QPushButton(tr("&Select Correlations"), content_);
   select->setObjectName(QStringLiteral("Command3"));
@@ -359,7 +345,6 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     selector->setCompleter(nullptr);
     return selector;
   };
-  const QIcon partlyRead = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (int i = 0; i < int(kInputBoxes.size()); ++i) {
     const InputBox& row = kInputBoxes[i];
     const int line = i + 1 + (i > GasGravity ? 1 : 0);  // the gas impurities' row follows the gas gravity
@@ -372,18 +357,10 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
           "wtrpk", tr("What the box beside holds: \"Water Specific Gravity\" for the water specific gravity; any "
                       "other text for the salinity in percent NaCl."));
     }
-    auto* box = new QLineEdit(group);
-    box->setObjectName(FromView(row.box));
-    box->setToolTip(Translated("MainWindow", row.toolTip));
-    box->setAlignment(Qt::AlignRight);
+    QLineEdit* box = MakeNumberBox(FromView(row.box), Translated("MainWindow", row.toolTip), group);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
-    boxMarks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
-    boxMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("PartlyRead"));
-    boxMarks_[i]->setVisible(false);
-    rangeMarks_[i] =
-        box->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), QLineEdit::LeadingPosition);
-    rangeMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("OutsideData"));
-    rangeMarks_[i]->setVisible(false);
+    boxMarks_[i] = AddBoxSign(box, QStyle::SP_MessageBoxWarning, QStringLiteral("PartlyRead"));
+    rangeMarks_[i] = AddBoxSign(box, QStyle::SP_MessageBoxInformation, QStringLiteral("OutsideData"));
     connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculateIfReady);
     boxes_[i] = box;
     if (!row.label.empty()) {
@@ -422,7 +399,7 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
   fluids->setObjectName(QStringLiteral("Frame1"));
   auto* fluidLayout = new QHBoxLayout(fluids);
   fluidLayout->setContentsMargins(6, 0, 6, 0);
-  fluidLayout->addWidget(new QLabel(tr("Fluids:"), fluids));
+  fluidLayout->addWidget(MakeLabel(QString(), tr("Fluids:"), fluids));
   oilCheck_ = new QCheckBox(tr("Oil"), fluids);
   gasCheck_ = new QCheckBox(tr("Gas"), fluids);
   waterCheck_ = new QCheckBox(tr("Water"), fluids);
