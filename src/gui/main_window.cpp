@@ -364,9 +364,9 @@ QWidget* MainWindow::createInputPanel(QWidget* parent) {
     connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculateIfReady);
     boxes_[i] = box;
     if (!row.label.empty()) {
-      boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption), group);
+      boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption.field), group);
       grid->addWidget(boxCaptions_[i], line, 0);
-      boxUnits_[i] = MakeUnitLabel(FromView(row.unit), group);
+      boxUnits_[i] = MakeUnitLabel(FromView(row.unit.field), group);
       grid->addWidget(boxUnits_[i], line, 2);
     } else {
       grid->addWidget(i == kGorOrPbBox ? gorSelector_ : waterSelector_, line, 0);
@@ -453,7 +453,7 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
     for (int i = 0; i < int(rows.size()); ++i) {
       const ResultLabel& output = rows[i];
       const OutputFieldInfo& info = InfoOf(output.field);
-      QLabel* caption = MakeLabel(FromView(output.label), Translated("MainWindow", output.caption), group);
+      QLabel* caption = MakeLabel(FromView(output.label), Translated("MainWindow", output.caption.field), group);
       QLabel* value = MakeValueField(FromView(info.control), group);
       value->setToolTip(Translated("MainWindow", info.caption));
       value->installEventFilter(this);
@@ -467,7 +467,7 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
         int width = 0;
         for (const auto mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
           for (const auto system : {UnitSystem::Field, UnitSystem::Metric}) {
-            const QString text = WithUnitSymbols(QString::fromStdString(CaptionInUnits(PbCaption(mode), system)));
+            const QString text = WithUnitSymbols(FromView(PbCaption(mode, system)));
             width = std::max(width, metrics.horizontalAdvance(text));
           }
         }
@@ -494,13 +494,13 @@ QWidget* MainWindow::createOutputPanel(QWidget* parent) {
   const int line = int(kRockResultLabels.size());
   QWidget* group = rock->parentWidget();
   rock->addWidget(
-      MakeLabel(FromView(kSaturationsLabel.label), Translated("MainWindow", kSaturationsLabel.caption), group), line,
-      0);
+      MakeLabel(FromView(kSaturationsLabel.label), Translated("MainWindow", kSaturationsLabel.caption.field), group),
+      line, 0);
   auto* saturations = new QGridLayout;
   saturations->setVerticalSpacing(1);
   for (int i = 0; i < int(kSaturationLabels.size()); ++i) {
     const ResultLabel& phase = kSaturationLabels[i];
-    QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption), group);
+    QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption.field), group);
     caption->setAlignment(Qt::AlignCenter);
     QLabel* value = MakeValueField(FromView(InfoOf(phase.field).control), group);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
@@ -689,9 +689,9 @@ void MainWindow::showUnits() {
   for (std::size_t i = 0; i < kInputCount; ++i) {
     const InputBox& row = kInputBoxes[i];
     if (boxCaptions_[i] != nullptr) {
-      boxCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
+      boxCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", row.caption.in(system))));
     }
-    if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(CaptionInUnits(row.unit, system)));
+    if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(row.unit.in(system)));
   }
   {
     // Renaming the current item would put its text into the selector and the case: the
@@ -708,7 +708,7 @@ void MainWindow::showUnits() {
     for (const ResultLabel& row : rows) {
       const std::size_t i = IndexOf(row.field);
       if (outputCaptions_[i] != nullptr) {
-        outputCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
+        outputCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", row.caption.in(system))));
       }
       if (row.field != OutputField::PbOrRsb) {
         outputUnits_[i]->setText(UnitText(FieldInfo(row.field, GorSelectorMode::Gor, system).unit));
