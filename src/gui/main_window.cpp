@@ -294,30 +294,24 @@ void MainWindow::createMenus() {
   version->addAction(aboutAction_);
 }
 
+// Each button is a menu command's: it triggers that command's action, keys and all.
 void MainWindow::createToolBar() {
   toolBar_ = addToolBar(tr("Toolbar"));
   toolBar_->setObjectName(QStringLiteral("Toolbar1"));
   toolBar_->setMovable(false);
   toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   toolBar_->setIconSize(QSize(20, 20));
-  const struct {
-    const char* key;
-    const char* text;
-    const char* icon;
-  } buttons[] = {{"Open", "Open File", ":/icons/open.svg"},
-                 {"Save", "Save File", ":/icons/save.svg"},
-                 {"Print", "Print", ":/icons/print.svg"},
-                 {"Exit", "Exit", ":/icons/exit.svg"}};
-  for (const auto& button : buttons) {
-    QAction* action = toolBar_->addAction(QIcon(QString::fromLatin1(button.icon)), tr(button.text));
-    action->setObjectName(QString::fromLatin1(button.key));
-    action->setData(QString::fromLatin1(button.key));
-  }
+  const auto addButton = [this](QAction* command, const char* name, const QString& text, const char* icon) {
+    QAction* button = toolBar_->addAction(QIcon(QString::fromLatin1(icon)), text);
+    button->setObjectName(QString::fromLatin1(name));
+    connect(button, &QAction::triggered, command, &QAction::trigger);
+  };
+  addButton(openAction_, "Open", tr("Open File"), ":/icons/open.svg");
+  addButton(saveAction_, "Save", tr("Save File"), ":/icons/save.svg");
+  addButton(printAction_, "Print", tr("Print"), ":/icons/print.svg");
+  addButton(exitAction_, "Exit", tr("Exit"), ":/icons/exit.svg");
   toolBar_->addSeparator();
-  QAction* tables = toolBar_->addAction(QIcon(QStringLiteral(":/icons/tables.svg")), tr("Tables and Plots"));
-  tables->setObjectName(QStringLiteral("Tables"));
-  tables->setData(QStringLiteral("Tables"));
-  connect(toolBar_, &QToolBar::actionTriggered, this, &MainWindow::onToolbarAction);
+  addButton(tablesAction_, "Tables", tr("Tables and Plots"), ":/icons/tables.svg");
 }
 
 QWidget* MainWindow::createInputPanel(QWidget* parent) {
@@ -1050,21 +1044,6 @@ void MainWindow::showAbout() {
          "under the GNU GPL version 3). The command-line calculator uses CLI11 (BSD 3-clause licence) and "
          "JSON for Modern C++ (MIT licence).</p>")
           .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
-}
-
-void MainWindow::onToolbarAction(QAction* action) {
-  const QString key = action->data().toString();
-  if (key == QLatin1String("Open")) {
-    openCase();
-  } else if (key == QLatin1String("Save")) {
-    saveCase();
-  } else if (key == QLatin1String("Print")) {
-    printWindow();
-  } else if (key == QLatin1String("Exit")) {
-    exitProgram();
-  } else if (key == QLatin1String("Tables")) {
-    showTables();
-  }
 }
 
 // After settling unsaved changes, unloads the selection dialog, then (through `exiting`)

@@ -92,7 +92,6 @@ class MainWindow : public QMainWindow {
   QWidget* createOutputPanel(QWidget* parent);
   void setBoxShown(int box, bool shown);
   void applyFluidChecks();
-  void onToolbarAction(QAction* action);
   void discardSelectionDialog();
   void placeSelectionDialog();
   void refreshTables();
