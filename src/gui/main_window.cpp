@@ -29,6 +29,7 @@
 #include <string>
 
 #include "gui/case_file.h"
+#include "gui/case_file_actions.h"
 #include "gui/case_report.h"
 #include "gui/display_text.h"
 #include "gui/elided_label.h"
@@ -88,6 +89,10 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   setObjectName(QStringLiteral("mox"));
   setAcceptDrops(true);
 
+  caseFiles_ = new CaseFileActions(model_, *dialogs_, this);
+  connect(caseFiles_, &CaseFileActions::opened, this, &MainWindow::showOpened);
+  connect(caseFiles_, &CaseFileActions::saved, this, &MainWindow::updateTitle);
+  connect(caseFiles_, &CaseFileActions::labEditsToShow, this, &MainWindow::showLabData);
   createActions();
   createMenus();
   createToolBar();
@@ -219,11 +224,6 @@ void MainWindow::createActions() {
     connect(made, &QAction::triggered, this, slot);
     return made;
   };
-  openAction_ = action("a7", tr("&Open"), QKeySequence::Open, &MainWindow::openCase);
-  saveAction_ = action("saveAction", tr("&Save"), QKeySequence::Save, &MainWindow::saveCase);
-  // Bound explicitly: the platform's Save As key is empty outside GNOME and KDE.
-  saveAsAction_ =
-      action("a8", tr("Save &As.."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveCaseAs);
   printAction_ = action("a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
   reportAction_ = action("reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
                          &MainWindow::exportReport);
@@ -252,17 +252,11 @@ void MainWindow::createActions() {
 void MainWindow::createMenus() {
   QMenu* files = menuBar()->addMenu(tr("&Files"));
   files->setObjectName(QStringLiteral("a1"));
-  files->addAction(openAction_);
-  recentMenu_ = files->addMenu(tr("Open &Recent"));
-  recentMenu_->setObjectName(QStringLiteral("recentMenu"));
-  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
-  files->addAction(saveAction_);
-  files->addAction(saveAsAction_);
+  caseFiles_->addTo(files);
   files->addAction(printAction_);
   files->addAction(reportAction_);
   files->addSeparator();
   files->addAction(exitAction_);
-  updateRecentMenu();
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->setObjectName(QStringLiteral("editMenu"));
@@ -306,8 +300,8 @@ void MainWindow::createToolBar() {
     button->setObjectName(QString::fromLatin1(name));
     connect(button, &QAction::triggered, command, &QAction::trigger);
   };
-  addButton(openAction_, "Open", tr("Open File"), ":/icons/open.svg");
-  addButton(saveAction_, "Save", tr("Save File"), ":/icons/save.svg");
+  addButton(caseFiles_->openAction(), "Open", tr("Open File"), ":/icons/open.svg");
+  addButton(caseFiles_->saveAction(), "Save", tr("Save File"), ":/icons/save.svg");
   addButton(printAction_, "Print", tr("Print"), ":/icons/print.svg");
   addButton(exitAction_, "Exit", tr("Exit"), ":/icons/exit.svg");
   toolBar_->addSeparator();
@@ -605,6 +599,7 @@ void MainWindow::showTables() {
   if (tablesWindow_ == nullptr) {
     tablesWindow_ = new TablesWindow(*dialogs_, model_, this);
     connect(tablesWindow_, &TablesWindow::labChanged, this, &MainWindow::labChanged);
+    caseFiles_->setLabPage(tablesWindow_->labPage());
     // Below and right of the window, all of it on the screen: smaller than its own size
     // where the screen is (its tables and plots then scroll or shrink).
     const QRect frame = frameGeometry();
@@ -901,110 +896,20 @@ void MainWindow::updateTitle() {
   setWindowModified(model_.modified());
 }
 
-void MainWindow::updateRecentMenu() {
-  recentMenu_->clear();
-  const QStringList files = RecentFiles();
-  for (int i = 0; i < files.size(); ++i) {
-    QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
-    connect(action, &QAction::triggered, this, [this, path = files[i]] { openPath(path); });
-  }
-  recentMenu_->setEnabled(!files.isEmpty());
-}
-
-bool MainWindow::settleUnsavedChanges() {
-  // A long title is elided: the question and its buttons stay on the screen.
-  const QString name = fontMetrics().elidedText(
-      model_.filePath().empty() ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
-                                : FileName(model_.filePath()),
-      Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
-  // Lab data typed on the Lab data page that do not read yet are in no case to save: the
-  // user corrects them (Save or Cancel shows the page) or lets them go.
-  if (tablesWindow_ != nullptr && tablesWindow_->labPage()->editPending()) {
-    if (dialogs_->askUnsaved(this, tr("%1 (lab data typed that do not read yet)").arg(name)) !=
-        UserDialogs::Unsaved::Discard) {
-      showLabData();
-      return false;
-    }
-    tablesWindow_->labPage()->discardEdits();
-  }
-  if (!model_.modified()) return true;
-  switch (dialogs_->askUnsaved(this, name)) {
-    case UserDialogs::Unsaved::Save:
-      saveCase();
-      return !model_.modified();
-    case UserDialogs::Unsaved::Discard:
-      return true;
-    case UserDialogs::Unsaved::Cancel:
-      break;
-  }
-  return false;
-}
-
-void MainWindow::openCase() {
-  if (!settleUnsavedChanges()) return;
-  const QString path = dialogs_->openFileName(this, tr("PVT File Selector"), LastFolder());
-  // Settled once: a second question would offer to save the changes just discarded.
-  if (!path.isEmpty()) openSettled(path);
-}
-
-bool MainWindow::openPath(const QString& path) { return settleUnsavedChanges() && openSettled(path); }
-
-bool MainWindow::openSettled(const QString& path) {
-  std::vector<CaseEntry> records;
-  QString error;
-  if (!ReadCaseFile(path, records, error)) {
-    dialogs_->showError(this, tr("Open File"),
-                        tr("The case file \"%1\" could not be opened: %2.\n\nNothing was changed.")
-                            .arg(QDir::toNativeSeparators(path), error));
-    return false;
-  }
-  std::size_t chosen = 0;
-  if (records.size() > 1) {
-    QStringList titles;
-    for (const CaseEntry& entry : records) titles << QString::fromStdString(entry.record.title);
-    const int picked = dialogs_->chooseRecord(this, QFileInfo(path).fileName(), titles);
-    if (picked < 0 || picked >= int(records.size())) return false;
-    chosen = std::size_t(picked);
-  }
-  // A file of several cases is not the file a save writes: the case becomes a new one.
-  model_.open(records[chosen], records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
-  RememberFile(path);
-  updateRecentMenu();
+void MainWindow::showOpened() {
   showInputs();
   showCaptions();
   if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
   inputsChanged();
-  return true;
 }
 
-void MainWindow::saveCase() {
-  if (model_.filePath().empty()) {
-    saveCaseAs();
-  } else {
-    saveTo(QString::fromStdString(model_.filePath()));
-  }
-}
+void MainWindow::openCase() { caseFiles_->openCase(); }
 
-void MainWindow::saveCaseAs() {
-  const QString suggested = model_.filePath().empty() ? LastFolder() : QString::fromStdString(model_.filePath());
-  const QString path = dialogs_->saveFileName(this, tr("PVT File Selector"), suggested, QString());
-  if (!path.isEmpty()) saveTo(path);
-}
+bool MainWindow::openPath(const QString& path) { return caseFiles_->openPath(path); }
 
-bool MainWindow::saveTo(const QString& path) {
-  QString error;
-  // The record, and the lab data and tuning after it when the case has any.
-  if (!WriteCaseFileText(path, model_.fileToSave(), error)) {
-    dialogs_->showError(this, tr("Save File"),
-                        tr("The case could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
-    return false;
-  }
-  model_.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
-  RememberFile(path);
-  updateRecentMenu();
-  updateTitle();
-  return true;
-}
+void MainWindow::saveCase() { caseFiles_->saveCase(); }
+
+void MainWindow::saveCaseAs() { caseFiles_->saveCaseAs(); }
 
 void MainWindow::printWindow() {
   // The page shows the heading instead of the toolbar; the window itself stays as it is.
@@ -1049,7 +954,7 @@ void MainWindow::showAbout() {
 // After settling unsaved changes, unloads the selection dialog, then (through `exiting`)
 // the splash window, then this window, and ends the event loop.
 void MainWindow::exitProgram() {
-  if (exiting_ || !settleUnsavedChanges()) return;
+  if (exiting_ || !caseFiles_->settleUnsavedChanges()) return;
   exiting_ = true;
   delete selectionDialog_;
   if (tablesWindow_ != nullptr) tablesWindow_->close();

@@ -22,6 +22,7 @@ class QToolBar;
 
 namespace tarnvik {
 
+class CaseFileActions;
 class ElidedLabel;
 class GasImpuritiesRow;
 
@@ -97,6 +98,8 @@ class MainWindow : public QMainWindow {
   void refreshTables();
   void labChanged();
   void showInputs();
+  // After an open: the case's inputs, captions and selection.
+  void showOpened();
   void showCaptions();
   void showResults();
   // After anything typed or chosen: marks boxes read only in part, marks results that
@@ -113,15 +116,9 @@ class MainWindow : public QMainWindow {
   // (a status line shown, a longer caption); never shrinks it.
   void growToContent();
   void updateTitle();
-  void updateRecentMenu();
   // Captions and units of inputs and results, and the GOR selector's items, in the units
   // in force.
   void showUnits();
-  // Asks what to do with unsaved changes; false when the user keeps them (cancels).
-  bool settleUnsavedChanges();
-  // Opens `path` once unsaved changes are settled.
-  bool openSettled(const QString& path);
-  bool saveTo(const QString& path);
 
   std::unique_ptr<UserDialogs> dialogs_;
   CaseModel model_;
@@ -129,9 +126,7 @@ class MainWindow : public QMainWindow {
   QPointer<TablesWindow> tablesWindow_;
   bool exiting_ = false;
 
-  QAction* openAction_ = nullptr;
-  QAction* saveAction_ = nullptr;
-  QAction* saveAsAction_ = nullptr;
+  CaseFileActions* caseFiles_ = nullptr;
   QAction* printAction_ = nullptr;
   QAction* reportAction_ = nullptr;
   QAction* exitAction_ = nullptr;
@@ -141,7 +136,6 @@ class MainWindow : public QMainWindow {
   QAction* aboutAction_ = nullptr;
   QAction* selectAction_ = nullptr;
   QAction* calculateAction_ = nullptr;
-  QMenu* recentMenu_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   QWidget* content_ = nullptr;
