@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,6 +35,7 @@
 #include "gui/gas_impurities_row.h"
 #include "gui/lab_data_page.h"
 #include "gui/recent_files.h"
+#include "gui/results_panel.h"
 #include "gui/selection_dialog.h"
 #include "gui/tables_window.h"
 #include "gui/user_dialogs.h"
@@ -44,8 +44,6 @@
 #include "io/number_text.h"
 #include "model/case_sheet.h"
 #include "present/input_texts.h"
-#include "present/output_fields.h"
-#include "present/run_messages.h"
 #include "present/selection_texts.h"
 #include "present/selector_texts.h"
 #include "present/unit_texts.h"
@@ -63,23 +61,6 @@ constexpr int kGorOrPbBox = GorOrPb;
 const QColor kPartlyReadTint(255, 236, 179);
 // Background of a box outside the data of a correlation in force, with a sign of its own.
 const QColor kOutsideDataTint(214, 229, 250);
-// Background of an unphysical result; its frame is dashed as well.
-const QString kUnphysicalStyle = QStringLiteral("QLabel { background: #f6d5d9; border: 2px dashed #a3303c; }");
-
-QLabel* MakeValueField(const QString& name, QWidget* parent) {
-  auto* field = MakeLabel(name, QString(), parent);
-  field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  field->setBackgroundRole(QPalette::Base);
-  field->setAutoFillBackground(true);
-  field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  // Wide enough for the longest text a pattern gives ("-12345.67"), so a new value never
-  // changes the window's size.
-  field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9 + 2 * field->frameWidth() + 6);
-  return field;
-}
-
 QString FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
 }  // namespace
@@ -126,7 +107,8 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
       MakeMutedLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
   separator->setAlignment(Qt::AlignCenter);
   right->addWidget(separator);
-  right->addWidget(createOutputPanel(content_));
+  results_ = new ResultsPanel(model_, content_);
+  right->addWidget(results_);
   auto* actions = new QHBoxLayout;
   hint_ = MakeMutedLabel(
       QStringLiteral("hint"),
@@ -429,82 +411,6 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
   return panel;
 }
 
-QWidget* MainWindow::createOutputPanel(QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
-
-  auto addGroup = [&](const QString& title, const auto& rows, int row, int column) {
-    auto* group = new QGroupBox(title, panel);
-    auto* layout = new QGridLayout(group);
-    layout->setVerticalSpacing(2);
-    for (int i = 0; i < int(rows.size()); ++i) {
-      const ResultLabel& output = rows[i];
-      const OutputFieldInfo& info = InfoOf(output.field);
-      QLabel* caption = MakeLabel(FromView(output.label), Translated("MainWindow", output.caption.field), group);
-      QLabel* value = MakeValueField(FromView(info.control), group);
-      value->setToolTip(Translated("MainWindow", info.caption));
-      value->installEventFilter(this);
-      QLabel* unit = MakeUnitLabel(UnitText(info.unit), group);
-      if (output.field == OutputField::PbOrRsb) {
-        // Room for either caption a run may set.
-        pbCaption_ = caption;
-        pbUnit_ = unit;
-        unit->clear();
-        const QFontMetrics metrics = caption->fontMetrics();
-        int width = 0;
-        for (const auto mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
-          for (const auto system : {UnitSystem::Field, UnitSystem::Metric}) {
-            const QString text = WithUnitSymbols(FromView(PbCaption(mode, system)));
-            width = std::max(width, metrics.horizontalAdvance(text));
-          }
-        }
-        caption->setMinimumWidth(width);
-      }
-      outputs_[IndexOf(output.field)] = value;
-      outputUnits_[IndexOf(output.field)] = unit;
-      if (output.field != OutputField::PbOrRsb) outputCaptions_[IndexOf(output.field)] = caption;
-      layout->addWidget(caption, i, 0);
-      layout->addWidget(value, i, 1);
-      layout->addWidget(unit, i, 2);
-    }
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(int(rows.size()), 1);
-    grid->addWidget(group, row, column);
-    return layout;
-  };
-  addGroup(tr("Oil"), kOilResultLabels, 0, 0);
-  addGroup(tr("Gas"), kGasResultLabels, 0, 1);
-  addGroup(tr("Water"), kWaterResultLabels, 1, 0);
-  QGridLayout* rock = addGroup(tr("Rock and totals"), kRockResultLabels, 1, 1);
-
-  // Saturations: one caption over three values.
-  const int line = int(kRockResultLabels.size());
-  QWidget* group = rock->parentWidget();
-  rock->addWidget(
-      MakeLabel(FromView(kSaturationsLabel.label), Translated("MainWindow", kSaturationsLabel.caption.field), group),
-      line, 0);
-  auto* saturations = new QGridLayout;
-  saturations->setVerticalSpacing(1);
-  for (int i = 0; i < int(kSaturationLabels.size()); ++i) {
-    const ResultLabel& phase = kSaturationLabels[i];
-    QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption.field), group);
-    caption->setAlignment(Qt::AlignCenter);
-    QLabel* value = MakeValueField(FromView(InfoOf(phase.field).control), group);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
-    value->setToolTip(Translated("MainWindow", InfoOf(phase.field).caption));
-    value->installEventFilter(this);
-    outputs_[IndexOf(phase.field)] = value;
-    saturations->addWidget(caption, 0, i);
-    saturations->addWidget(value, 1, i);
-  }
-  rock->addLayout(saturations, line, 1);
-  rock->addWidget(MakeUnitLabel(QStringLiteral("%"), group), line, 2, Qt::AlignBottom);
-  rock->setRowStretch(line, 0);
-  rock->setRowStretch(line + 1, 1);
-  return panel;
-}
-
 void MainWindow::setBoxShown(int box, bool shown) {
   boxes_[box]->setVisible(shown);
   if (boxUnits_[box] != nullptr) boxUnits_[box]->setVisible(shown);
@@ -516,8 +422,7 @@ void MainWindow::applyFluidChecks() {
   setBoxShown(Api, shown.oil);
   gorSelector_->setVisible(shown.oil);
   setBoxShown(GorOrPb, shown.oil);
-  outputs_[IndexOf(OutputField::PbOrRsb)]->setVisible(shown.oil);
-  pbUnit_->setVisible(shown.oil);
+  results_->setOilShown(shown.oil);
   gasGravityLabel_->setVisible(shown.gasGravityAndSwc);
   setBoxShown(GasGravity, shown.gasGravityAndSwc);
   impurities_->caption()->setVisible(shown.gasGravityAndSwc);
@@ -572,7 +477,7 @@ void MainWindow::placeSelectionDialog() {
   const QSize size = selectionDialog_->frameGeometry().size();
   const QScreen* screen = this->screen();
   const QRect available = screen != nullptr ? screen->availableGeometry() : frame.adjusted(-2000, -2000, 2000, 2000);
-  const QPoint results = outputs_[0]->parentWidget()->mapToGlobal(QPoint(0, 0));
+  const QPoint results = results_->mapToGlobal(QPoint(0, 0));
   const QPoint candidates[] = {QPoint(frame.right() + 8, frame.top()),
                                QPoint(frame.left() - 8 - size.width(), frame.top()),
                                QPoint(frame.right() - size.width(), std::max(frame.top(), results.y()))};
@@ -693,21 +598,7 @@ void MainWindow::showUnits() {
     gorSelector_->setEditText(QString::fromStdString(model_.gorSelectorShown()));
     gorSelector_->lineEdit()->setCursorPosition(0);
   }
-  const auto relabel = [&](const auto& rows) {
-    for (const ResultLabel& row : rows) {
-      const std::size_t i = IndexOf(row.field);
-      if (outputCaptions_[i] != nullptr) {
-        outputCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", row.caption.in(system))));
-      }
-      if (row.field != OutputField::PbOrRsb) {
-        outputUnits_[i]->setText(UnitText(FieldInfo(row.field, GorSelectorMode::Gor, system).unit));
-      }
-    }
-  };
-  relabel(kOilResultLabels);
-  relabel(kGasResultLabels);
-  relabel(kWaterResultLabels);
-  relabel(kRockResultLabels);
+  results_->showUnits();
 }
 
 void MainWindow::showCaptions() {
@@ -727,17 +618,7 @@ void MainWindow::showCaptions() {
 }
 
 void MainWindow::showResults() {
-  if (!model_.pbCaption().empty()) {
-    pbCaption_->setText(WithUnitSymbols(QString::fromStdString(model_.pbCaption())));
-    pbUnit_->setText(UnitText(model_.pbUnit()));
-  }
-  if (!model_.shown()) {
-    for (QLabel* output : outputs_) output->clear();
-  }
-  if (const auto& shown = model_.shown()) {
-    for (std::size_t i = 0; i < kOutputFieldCount; ++i) outputs_[i]->setText(QString::fromStdString(shown->texts[i]));
-  }
-  markResults();
+  results_->showResults();
   inputsChanged();
 }
 
@@ -751,13 +632,7 @@ void MainWindow::inputsChanged() {
     selectionDialog_->showFits(fits, c.gorMode, model_.units());
   }
   // Results of earlier inputs are greyed and slanted until the next calculation.
-  const bool stale = model_.resultsStale();
-  for (QLabel* output : outputs_) {
-    QFont font = output->font();
-    font.setItalic(stale);
-    output->setFont(font);
-    output->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
-  }
+  results_->markStale(model_.resultsStale());
   showStatus();
   updateTitle();
   // The ranking against lab data is for the case as typed.
@@ -824,26 +699,6 @@ void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warni
   }
   box->setPalette(palette);
   box->setToolTip(toolTip);
-}
-
-void MainWindow::markResults() {
-  const auto& shown = model_.shown();
-  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
-    QLabel* output = outputs_[i];
-    const auto field = static_cast<OutputField>(i);
-    QString toolTip = Translated("MainWindow", InfoOf(field).caption);
-    bool unphysical = false;
-    if (shown) {
-      for (const Diagnostic& d : shown->warnings) {
-        if (d.kind != DiagnosticKind::Unphysical || d.field != field) continue;
-        unphysical = true;
-        toolTip += tr("\n\nUnphysical: %1.")
-                       .arg(QString::fromStdString(WarningSentence(d, model_.shownMode(), model_.units())));
-      }
-    }
-    output->setStyleSheet(unphysical ? kUnphysicalStyle : QString());
-    output->setToolTip(toolTip);
-  }
 }
 
 void MainWindow::showStatus() {
@@ -989,17 +844,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (urls.size() != 1 || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();
   openPath(urls.first().toLocalFile());
-}
-
-// A double click on a result selects the whole value, not the digits after the point.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick) {
-    if (auto* label = qobject_cast<QLabel*>(watched)) {
-      label->setSelection(0, int(label->text().size()));
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tarnvik

@@ -25,6 +25,7 @@ namespace tarnvik {
 class CaseFileActions;
 class ElidedLabel;
 class GasImpuritiesRow;
+class ResultsPanel;
 
 class SelectionDialog;
 class TablesWindow;
@@ -81,7 +82,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -90,7 +90,6 @@ class MainWindow : public QMainWindow {
   void createToolBar();
   QWidget* createInputPanel(QWidget* parent);
   QWidget* createSidePanel(QWidget* parent);
-  QWidget* createOutputPanel(QWidget* parent);
   void setBoxShown(int box, bool shown);
   void applyFluidChecks();
   void discardSelectionDialog();
@@ -106,8 +105,6 @@ class MainWindow : public QMainWindow {
   // belong to earlier inputs, and updates the title's unsaved-changes mark.
   void inputsChanged();
   void markBox(std::size_t index, const std::vector<Diagnostic>& warnings);
-  // Unphysical results tinted, with a dashed frame, and their tooltip saying why.
-  void markResults();
   void showStatus();
   // The status line at the height of its text, at most about three lines; beyond that it
   // scrolls, and its tooltip holds it whole.
@@ -157,16 +154,12 @@ class MainWindow : public QMainWindow {
   QLabel* gasGravityLabel_ = nullptr;
   QLabel* swcLabel_ = nullptr;
   QLabel* worLabel_ = nullptr;
-  std::array<QLabel*, kOutputFieldCount> outputs_{};
-  std::array<QLabel*, kOutputFieldCount> outputCaptions_{};  // none for pb/GOR (the run sets it) and saturations
-  std::array<QLabel*, kOutputFieldCount> outputUnits_{};
   QAction* fieldUnitsAction_ = nullptr;
   QAction* metricUnitsAction_ = nullptr;
-  QLabel* pbCaption_ = nullptr;
-  QLabel* pbUnit_ = nullptr;
   ElidedLabel* oilCaption_ = nullptr;
   ElidedLabel* gasCaption_ = nullptr;
   ElidedLabel* rockCaption_ = nullptr;
+  ResultsPanel* results_ = nullptr;
   QLabel* hint_ = nullptr;
   QPushButton* calculateButton_ = nullptr;
   QScrollArea* statusScroll_ = nullptr;
