@@ -3,37 +3,27 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
-#include <QSignalBlocker>
-#include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <string>
 
-#include "gui/case_file.h"
 #include "gui/case_file_actions.h"
 #include "gui/case_report.h"
-#include "gui/display_text.h"
 #include "gui/elided_label.h"
-#include "gui/gas_impurities_row.h"
-#include "gui/lab_data_page.h"
+#include "gui/input_panel.h"
 #include "gui/recent_files.h"
 #include "gui/results_panel.h"
 #include "gui/selection_dialog.h"
@@ -41,29 +31,11 @@
 #include "gui/user_dialogs.h"
 #include "gui/widget_factory.h"
 #include "gui/window_print.h"
-#include "io/number_text.h"
 #include "model/case_sheet.h"
-#include "present/input_texts.h"
 #include "present/selection_texts.h"
-#include "present/selector_texts.h"
-#include "present/unit_texts.h"
 #include "present/warning_texts.h"
-#include "present/window_texts.h"
 
 namespace tarnvik {
-namespace {
-
-enum Box { Api, GasGravity, Temperature, Pressure, GorOrPb, Porosity, Swc, SalinityOrSg, Wor };
-constexpr int kGorOrPbBox = GorOrPb;
-
-// Background of a box whose text is read only in part; the sign inside the box says it
-// too, for those who do not tell the colours apart.
-const QColor kPartlyReadTint(255, 236, 179);
-// Background of a box outside the data of a correlation in force, with a sign of its own.
-const QColor kOutsideDataTint(214, 229, 250);
-QString FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
-
-}  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(std::move(dialogs)) {
@@ -71,9 +43,6 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   setAcceptDrops(true);
 
   caseFiles_ = new CaseFileActions(model_, *dialogs_, this);
-  connect(caseFiles_, &CaseFileActions::opened, this, &MainWindow::showOpened);
-  connect(caseFiles_, &CaseFileActions::saved, this, &MainWindow::updateTitle);
-  connect(caseFiles_, &CaseFileActions::labEditsToShow, this, &MainWindow::showLabData);
   createActions();
   createMenus();
   createToolBar();
@@ -83,54 +52,7 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   scroll_->setObjectName(QStringLiteral("contentScroll"));
   scroll_->setWidgetResizable(true);
   scroll_->setFrameShape(QFrame::NoFrame);
-  content_ = new QWidget(scroll_);
-  content_->setObjectName(QStringLiteral("content"));
-  auto* columns = new QHBoxLayout(content_);
-  columns->setContentsMargins(6, 4, 6, 4);
-
-  auto* left = new QVBoxLayout;
-  heading_ = MakeLabel(QStringLiteral("Label8"), tr("Tarnvik"), content_);
-  QFont headingFont = heading_->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 2);
-  heading_->setFont(headingFont);
-  heading_->setAlignment(Qt::AlignCenter);
-  heading_->hide();  // shown on the printed page only
-  left->addWidget(heading_);
-  left->addWidget(createInputPanel(content_));
-  left->addWidget(createSidePanel(content_));
-  left->addStretch(1);
-  columns->addLayout(left, 0);
-
-  auto* right = new QVBoxLayout;
-  QLabel* separator =
-      MakeMutedLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
-  separator->setAlignment(Qt::AlignCenter);
-  right->addWidget(separator);
-  results_ = new ResultsPanel(model_, content_);
-  right->addWidget(results_);
-  auto* actions = new QHBoxLayout;
-  hint_ = MakeMutedLabel(
-      QStringLiteral("hint"),
-      tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
-  hint_->setWordWrap(true);
-  actions->addWidget(hint_, 1);
-  auto* select = new QPushButton(tr("&Select Correlations"), content_);
-  select->setObjectName(QStringLiteral("Command3"));
-  select->setToolTip(tr("Chooses the oil family, the gas and the rock correlation (F4)"));
-  connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
-  calculateButton_ = new QPushButton(tr("&Calculate PVT Properties"), content_);
-  calculateButton_->setObjectName(QStringLiteral("Command1"));
-  calculateButton_->setToolTip(tr("Calculates the case as typed (F9, Ctrl+Enter; Enter in a box)"));
-  calculateButton_->setDefault(true);
-  calculateButton_->hide();
-  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
-  actions->addWidget(select);
-  actions->addWidget(calculateButton_);
-  right->addLayout(actions);
-  right->addStretch(1);
-  columns->addLayout(right, 1);
-  scroll_->setWidget(content_);
+  scroll_->setWidget(createContent());
 
   // The status line under the contents: it wraps onto as many lines as its text needs
   // at the window's width (a status bar would reserve them for a narrow one).
@@ -139,50 +61,10 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(0);
   stack->addWidget(scroll_, 1);
-  statusScroll_ = new QScrollArea(central);
-  statusScroll_->setObjectName(QStringLiteral("statusScroll"));
-  statusScroll_->setWidgetResizable(true);
-  statusScroll_->setFrameShape(QFrame::StyledPanel);
-  statusScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), statusScroll_);
-  status_->setWordWrap(true);
-  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  status_->setContentsMargins(6, 3, 6, 3);
-  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  statusScroll_->setWidget(status_);
-  statusScroll_->hide();
-  stack->addWidget(statusScroll_);
+  stack->addWidget(createStatusLine(central));
   setCentralWidget(central);
 
-  // Window load: fill the two unit selectors, GOR first.
-  for (std::string_view item : kGorSelectorItems) gorSelector_->addItem(FromView(item));
-  for (std::string_view item : kWaterSelectorItems) waterSelector_->addItem(FromView(item));
-  showInputs();
-
-  // What is typed goes straight into the case model.
-  connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    model_.setTitle(text.toStdString());
-    inputsChanged();
-  });
-  connect(gorSelector_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    model_.setGorSelector(text.toStdString());
-    inputsChanged();
-  });
-  connect(waterSelector_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    model_.setWaterSelector(text.toStdString());
-    inputsChanged();
-  });
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    connect(boxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      model_.setBox(i, text.toStdString());
-      inputsChanged();
-    });
-  }
-  connect(impurities_, &GasImpuritiesRow::edited, this, [this](std::size_t i, const QString& text) {
-    model_.setImpurityBox(i, text.toStdString());
-    impurities_->markPartlyRead();
-    inputsChanged();
-  });
+  connectPanels();
   if (QSettings().value(QStringLiteral("units/system")).toString() == QLatin1String("metric")) {
     setUnits(UnitSystem::Metric);
   }
@@ -220,15 +102,13 @@ void MainWindow::createActions() {
   labAction_->setToolTip(tr("Lab data of the oil: the oil families ranked against them, and a family tuned to them"));
   aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
   // Keys of the two buttons, wherever the focus is in the window.
-  selectAction_ =
-      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations);
-  calculateAction_ =
+  addAction(
+      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations));
+  QAction* calculate =
       action("calculateAction", tr("Calculate"), QKeySequence(Qt::Key_F9), &MainWindow::calculateIfReady);
-  calculateAction_->setShortcuts(
+  calculate->setShortcuts(
       {QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-  addAction(selectAction_);
-  addAction(calculateAction_);
-  connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
+  addAction(calculate);
 }
 
 void MainWindow::createMenus() {
@@ -244,6 +124,20 @@ void MainWindow::createMenus() {
   edit->setObjectName(QStringLiteral("editMenu"));
   edit->addAction(copyAction_);
 
+  createUnitsMenu();
+
+  QMenu* tables = menuBar()->addMenu(tr("&Tables"));
+  tables->setObjectName(QStringLiteral("tablesMenu"));
+  tables->addAction(tablesAction_);
+  tables->addAction(labAction_);
+
+  QMenu* version = menuBar()->addMenu(tr("&Version"));
+  version->setObjectName(QStringLiteral("a11"));
+  version->addAction(QStringLiteral("02030"))->setObjectName(QStringLiteral("a13"));
+  version->addAction(aboutAction_);
+}
+
+void MainWindow::createUnitsMenu() {
   QMenu* units = menuBar()->addMenu(tr("&Units"));
   units->setObjectName(QStringLiteral("unitsMenu"));
   auto* unitGroup = new QActionGroup(this);
@@ -258,27 +152,17 @@ void MainWindow::createMenus() {
   fieldUnitsAction_->setChecked(true);
   connect(fieldUnitsAction_, &QAction::triggered, this, [this] { setUnits(UnitSystem::Field); });
   connect(metricUnitsAction_, &QAction::triggered, this, [this] { setUnits(UnitSystem::Metric); });
-
-  QMenu* tables = menuBar()->addMenu(tr("&Tables"));
-  tables->setObjectName(QStringLiteral("tablesMenu"));
-  tables->addAction(tablesAction_);
-  tables->addAction(labAction_);
-
-  QMenu* version = menuBar()->addMenu(tr("&Version"));
-  version->setObjectName(QStringLiteral("a11"));
-  version->addAction(QStringLiteral("02030"))->setObjectName(QStringLiteral("a13"));
-  version->addAction(aboutAction_);
 }
 
 // Each button is a menu command's: it triggers that command's action, keys and all.
 void MainWindow::createToolBar() {
-  toolBar_ = addToolBar(tr("Toolbar"));
-  toolBar_->setObjectName(QStringLiteral("Toolbar1"));
-  toolBar_->setMovable(false);
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  toolBar_->setIconSize(QSize(20, 20));
-  const auto addButton = [this](QAction* command, const char* name, const QString& text, const char* icon) {
-    QAction* button = toolBar_->addAction(QIcon(QString::fromLatin1(icon)), text);
+  QToolBar* toolBar = addToolBar(tr("Toolbar"));
+  toolBar->setObjectName(QStringLiteral("Toolbar1"));
+  toolBar->setMovable(false);
+  toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  toolBar->setIconSize(QSize(20, 20));
+  const auto addButton = [this, toolBar](QAction* command, const char* name, const QString& text, const char* icon) {
+    QAction* button = toolBar->addAction(QIcon(QString::fromLatin1(icon)), text);
     button->setObjectName(QString::fromLatin1(name));
     connect(button, &QAction::triggered, command, &QAction::trigger);
   };
@@ -286,111 +170,50 @@ void MainWindow::createToolBar() {
   addButton(caseFiles_->saveAction(), "Save", tr("Save File"), ":/icons/save.svg");
   addButton(printAction_, "Print", tr("Print"), ":/icons/print.svg");
   addButton(exitAction_, "Exit", tr("Exit"), ":/icons/exit.svg");
-  toolBar_->addSeparator();
+  toolBar->addSeparator();
   addButton(tablesAction_, "Tables", tr("Tables and Plots"), ":/icons/tables.svg");
 }
 
-QWidget* MainWindow::createInputPanel(QWidget* parent) {
-  auto* group = new QGroupBox(tr("Case and reservoir"), parent);
-  auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(1);
-  grid->addWidget(MakeLabel(QStringLiteral("Label29"), tr("Title"), group), 0, 0);
-  title_ = new QLineEdit(group);
-  title_->setObjectName(QStringLiteral("Text1"));
-  title_->setToolTip(tr("Case title, saved with the case."));
-  // A title is kept whole, however long: a case file holds at most a megabyte.
-  title_->setMaxLength(int(kMaxCaseFileBytes));
-  grid->addWidget(title_, 0, 1, 1, 2);
+QWidget* MainWindow::createContent() {
+  content_ = new QWidget(scroll_);
+  content_->setObjectName(QStringLiteral("content"));
+  auto* columns = new QHBoxLayout(content_);
+  columns->setContentsMargins(6, 4, 6, 4);
 
-  // Each selector is made just before its box: the tab order follows the order of making.
-  const auto makeSelector = [group](const char* name, const QString& toolTip) {
-    auto* selector = new QComboBox(group);
-    selector->setObjectName(QString::fromLatin1(name));
-    selector->setToolTip(toolTip);
-    selector->setEditable(true);
-    selector->setInsertPolicy(QComboBox::NoInsert);
-    selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // No completion: a selector's text changes only when the user changes it, and a text
-    // that differs from an item in case only stays as typed.
-    selector->setCompleter(nullptr);
-    return selector;
-  };
-  for (int i = 0; i < int(kInputBoxes.size()); ++i) {
-    const InputBox& row = kInputBoxes[i];
-    const int line = i + 1 + (i > GasGravity ? 1 : 0);  // the gas impurities' row follows the gas gravity
-    if (i == kGorOrPbBox) {
-      gorSelector_ = makeSelector(
-          "gorpk", tr("What the box beside holds: \"GOR MCF/STB\" for the solution gas-oil ratio at the bubble "
-                      "point; any other text for the bubble-point pressure in psia."));
-    } else if (i == SalinityOrSg) {
-      waterSelector_ = makeSelector(
-          "wtrpk", tr("What the box beside holds: \"Water Specific Gravity\" for the water specific gravity; any "
-                      "other text for the salinity in percent NaCl."));
-    }
-    QLineEdit* box = MakeNumberBox(FromView(row.box), Translated("MainWindow", row.toolTip), group);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
-    boxMarks_[i] = AddBoxSign(box, QStyle::SP_MessageBoxWarning, QStringLiteral("PartlyRead"));
-    rangeMarks_[i] = AddBoxSign(box, QStyle::SP_MessageBoxInformation, QStringLiteral("OutsideData"));
-    connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculateIfReady);
-    boxes_[i] = box;
-    if (!row.label.empty()) {
-      boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption.field), group);
-      grid->addWidget(boxCaptions_[i], line, 0);
-      boxUnits_[i] = MakeUnitLabel(FromView(row.unit.field), group);
-      grid->addWidget(boxUnits_[i], line, 2);
-    } else {
-      grid->addWidget(i == kGorOrPbBox ? gorSelector_ : waterSelector_, line, 0);
-    }
-    grid->addWidget(box, line, 1);
-    if (i == GasGravity) {
-      impurities_ = new GasImpuritiesRow(group);
-      grid->addWidget(impurities_->caption(), line + 1, 0);
-      grid->addWidget(impurities_, line + 1, 1, 1, 2);
-      connect(impurities_, &GasImpuritiesRow::returnPressed, this, [this] {
-        if (!calculateButton_->isHidden()) calculate();
-      });
-    }
-  }
-  grid->setColumnStretch(1, 1);
-  apiLabel_ = group->findChild<QLabel*>(QStringLiteral("Label1"));
-  gasGravityLabel_ = group->findChild<QLabel*>(QStringLiteral("Label2"));
-  swcLabel_ = group->findChild<QLabel*>(QStringLiteral("Label7"));
-  worLabel_ = group->findChild<QLabel*>(QStringLiteral("Label27"));
-  return group;
+  auto* left = new QVBoxLayout;
+  heading_ = MakeLabel(QStringLiteral("Label8"), tr("Tarnvik"), content_);
+  QFont headingFont = heading_->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 2);
+  heading_->setFont(headingFont);
+  heading_->setAlignment(Qt::AlignCenter);
+  heading_->hide();
+  left->addWidget(heading_);
+  inputs_ = new InputPanel(model_, content_);
+  left->addWidget(inputs_);
+  left->addWidget(createCaptionsBox(content_));
+  left->addStretch(1);
+  columns->addLayout(left, 0);
+
+  auto* right = new QVBoxLayout;
+  QLabel* separator =
+      MakeMutedLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
+  separator->setAlignment(Qt::AlignCenter);
+  right->addWidget(separator);
+  results_ = new ResultsPanel(model_, content_);
+  right->addWidget(results_);
+  right->addLayout(createButtons(content_));
+  right->addStretch(1);
+  columns->addLayout(right, 1);
+  return content_;
 }
 
-QWidget* MainWindow::createSidePanel(QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-
-  // One line: the fluids whose inputs show.
-  auto* fluids = new QWidget(panel);
-  fluids->setObjectName(QStringLiteral("Frame1"));
-  auto* fluidLayout = new QHBoxLayout(fluids);
-  fluidLayout->setContentsMargins(6, 0, 6, 0);
-  fluidLayout->addWidget(MakeLabel(QString(), tr("Fluids:"), fluids));
-  oilCheck_ = new QCheckBox(tr("Oil"), fluids);
-  gasCheck_ = new QCheckBox(tr("Gas"), fluids);
-  waterCheck_ = new QCheckBox(tr("Water"), fluids);
-  oilCheck_->setObjectName(QStringLiteral("Check1"));
-  gasCheck_->setObjectName(QStringLiteral("Check2"));
-  waterCheck_->setObjectName(QStringLiteral("Check3"));
-  for (QCheckBox* check : {oilCheck_, gasCheck_, waterCheck_}) {
-    check->setChecked(true);
-    check->setToolTip(tr("Shows or hides the inputs of this fluid; hidden values still count."));
-    fluidLayout->addWidget(check);
-  }
-  for (QCheckBox* check : {oilCheck_, gasCheck_, waterCheck_}) {
-    connect(check, &QCheckBox::toggled, this, &MainWindow::applyFluidChecks);
-  }
-  layout->addWidget(fluids);
-
-  auto* chosen = new QGroupBox(panel);
+QWidget* MainWindow::createCaptionsBox(QWidget* parent) {
+  auto* chosen = new QGroupBox(parent);
   chosen->setObjectName(QStringLiteral("captionsBox"));
-  auto* chosenLayout = new QVBoxLayout(chosen);
-  chosenLayout->setSpacing(0);
-  chosenLayout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
+  auto* layout = new QVBoxLayout(chosen);
+  layout->setSpacing(0);
+  layout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
   // A long caption (a tuned family's) is elided rather than widening the column.
   const auto makeCaption = [chosen](const char* name, const QString& toolTip) {
     auto* caption = new ElidedLabel(40, chosen);
@@ -405,32 +228,60 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
     QFont font = caption->font();
     font.setBold(true);
     caption->setFont(font);
-    chosenLayout->addWidget(caption);
+    layout->addWidget(caption);
   }
-  layout->addWidget(chosen);
-  return panel;
+  return chosen;
 }
 
-void MainWindow::setBoxShown(int box, bool shown) {
-  boxes_[box]->setVisible(shown);
-  if (boxUnits_[box] != nullptr) boxUnits_[box]->setVisible(shown);
+QLayout* MainWindow::createButtons(QWidget* parent) {
+  auto* buttons = new QHBoxLayout;
+  hint_ = MakeMutedLabel(
+      QStringLiteral("hint"),
+      tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), parent);
+  hint_->setWordWrap(true);
+  buttons->addWidget(hint_, 1);
+  auto* select = new QPushButton(tr("&Select Correlations"), parent);
+  select->setObjectName(QStringLiteral("Command3"));
+  select->setToolTip(tr("Chooses the oil family, the gas and the rock correlation (F4)"));
+  connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
+  calculateButton_ = new QPushButton(tr("&Calculate PVT Properties"), parent);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setToolTip(tr("Calculates the case as typed (F9, Ctrl+Enter; Enter in a box)"));
+  calculateButton_->setDefault(true);
+  calculateButton_->hide();
+  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
+  buttons->addWidget(select);
+  buttons->addWidget(calculateButton_);
+  return buttons;
 }
 
-void MainWindow::applyFluidChecks() {
-  const ShownInputs shown = InputsShown(oilCheck_->isChecked(), gasCheck_->isChecked(), waterCheck_->isChecked());
-  apiLabel_->setVisible(shown.oil);
-  setBoxShown(Api, shown.oil);
-  gorSelector_->setVisible(shown.oil);
-  setBoxShown(GorOrPb, shown.oil);
-  results_->setOilShown(shown.oil);
-  gasGravityLabel_->setVisible(shown.gasGravityAndSwc);
-  setBoxShown(GasGravity, shown.gasGravityAndSwc);
-  impurities_->caption()->setVisible(shown.gasGravityAndSwc);
-  impurities_->setVisible(shown.gasGravityAndSwc);
-  swcLabel_->setVisible(shown.gasGravityAndSwc);
-  setBoxShown(Swc, shown.gasGravityAndSwc);
-  worLabel_->setVisible(shown.wor);
-  setBoxShown(Wor, shown.wor);
+QScrollArea* MainWindow::createStatusLine(QWidget* parent) {
+  statusScroll_ = new QScrollArea(parent);
+  statusScroll_->setObjectName(QStringLiteral("statusScroll"));
+  statusScroll_->setWidgetResizable(true);
+  statusScroll_->setFrameShape(QFrame::StyledPanel);
+  statusScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), statusScroll_);
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  status_->setContentsMargins(6, 3, 6, 3);
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  statusScroll_->setWidget(status_);
+  statusScroll_->hide();
+  return statusScroll_;
+}
+
+void MainWindow::connectPanels() {
+  connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
+  connect(inputs_, &InputPanel::edited, this, &MainWindow::inputsChanged);
+  connect(inputs_, &InputPanel::returnPressed, this, &MainWindow::calculateIfReady);
+  connect(inputs_, &InputPanel::impuritiesReturnPressed, this, [this] {
+    if (!calculateButton_->isHidden()) calculate();
+  });
+  connect(inputs_, &InputPanel::oilShown, results_, &ResultsPanel::setOilShown);
+  connect(caseFiles_, &CaseFileActions::opened, this, &MainWindow::showOpened);
+  connect(caseFiles_, &CaseFileActions::saved, this, &MainWindow::updateTitle);
+  connect(caseFiles_, &CaseFileActions::labEditsToShow, this, &MainWindow::showLabData);
 }
 
 void MainWindow::selectCorrelations() {
@@ -545,60 +396,23 @@ void MainWindow::calculate() {
   emit calculated();
 }
 
-// The boxes, selectors and title as the model holds them (after a window load, an open or
-// a switch of units), without taking them back as typed.
-void MainWindow::showInputs() {
-  {
-    const QSignalBlocker blocker(title_);
-    title_->setText(QString::fromStdString(model_.title()));
-    title_->setCursorPosition(0);
-  }
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(true);
-  gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelectorShown()));
-  waterSelector_->setCurrentText(QString::fromStdString(model_.waterSelector()));
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) {
-    selector->lineEdit()->setCursorPosition(0);  // a text wider than the selector shows its start
-    selector->blockSignals(false);
-  }
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    const QSignalBlocker blocker(boxes_[i]);
-    boxes_[i]->setText(QString::fromStdString(model_.box(i)));
-  }
-  impurities_->setTexts({model_.impurityBox(0), model_.impurityBox(1), model_.impurityBox(2)});
-}
-
 void MainWindow::setUnits(UnitSystem system) {
   model_.setUnits(system);
   QSettings().setValue(QStringLiteral("units/system"),
                        system == UnitSystem::Metric ? QStringLiteral("metric") : QStringLiteral("field"));
   (system == UnitSystem::Metric ? metricUnitsAction_ : fieldUnitsAction_)->setChecked(true);
-  showUnits();
-  showInputs();
+  inputs_->showUnits();
+  results_->showUnits();
+  inputs_->showInputs();
   showResults();
   refreshTables();
 }
 
-void MainWindow::showUnits() {
-  const UnitSystem system = model_.units();
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    const InputBox& row = kInputBoxes[i];
-    if (boxCaptions_[i] != nullptr) {
-      boxCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", row.caption.in(system))));
-    }
-    if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(row.unit.in(system)));
-  }
-  {
-    // Renaming the current item would put its text into the selector and the case: the
-    // selector keeps the case's text, and only the items' unit words change.
-    const QSignalBlocker blocker(gorSelector_);
-    const auto items = GorSelectorItemsShown(system);
-    for (int item = 0; item < gorSelector_->count(); ++item) {
-      gorSelector_->setItemText(item, FromView(items[std::size_t(item)]));
-    }
-    gorSelector_->setEditText(QString::fromStdString(model_.gorSelectorShown()));
-    gorSelector_->lineEdit()->setCursorPosition(0);
-  }
-  results_->showUnits();
+void MainWindow::showOpened() {
+  inputs_->showInputs();
+  showCaptions();
+  if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
+  inputsChanged();
 }
 
 void MainWindow::showCaptions() {
@@ -623,8 +437,7 @@ void MainWindow::showResults() {
 }
 
 void MainWindow::inputsChanged() {
-  const std::vector<Diagnostic> warnings = model_.currentWarnings();
-  for (std::size_t i = 0; i < kInputCount; ++i) markBox(i, warnings);
+  inputs_->markBoxes(model_.currentWarnings());
   if (selectionDialog_ != nullptr) {
     const CalculationCase c = model_.currentCase();
     std::array<FamilyFit, kOilCorrelationCount> fits;
@@ -650,55 +463,6 @@ void MainWindow::labChanged() {
 void MainWindow::showLabData() {
   showTables();
   tablesWindow_->showLabPage();
-}
-
-void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warnings) {
-  QLineEdit* box = boxes_[index];
-  const std::string text = model_.box(index);
-  const bool partly = text.find_first_not_of(" \t") != std::string::npos && !ReadsWhole(text);
-  std::vector<Diagnostic> outside;
-  for (const Diagnostic& d : warnings) {
-    if (d.kind == DiagnosticKind::OutsideDataRange && d.input && std::size_t(*d.input) == index) outside.push_back(d);
-  }
-  const CalculationCase c = model_.currentCase();
-  // A value no reservoir has is marked as a partly read one is: the run goes ahead with it,
-  // and the status says the results are not to be trusted.
-  std::optional<ImpossibleInput> impossible;
-  for (const ImpossibleInput& input : ImpossibleInputs(c.inputs)) {
-    if (std::size_t(input.field) == index) impossible = input;
-  }
-  boxMarks_[index]->setVisible(partly || impossible);
-  rangeMarks_[index]->setVisible(!outside.empty());
-  QPalette palette = QApplication::palette(box);
-  QString toolTip = Translated("MainWindow", kInputBoxes[index].toolTip);
-  if (const std::string ranges = InputRangesText(static_cast<InputField>(index), c); !ranges.empty()) {
-    toolTip += tr("\n\nThe data of the correlations in force:\n%1").arg(QString::fromStdString(ranges));
-  }
-  if (!outside.empty()) {
-    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
-    const QString sentence = QString::fromStdString(BoxWarningSentences(outside, blank, c.gorMode, model_.units()));
-    palette.setColor(QPalette::Base, kOutsideDataTint);
-    palette.setColor(QPalette::Text, Qt::black);
-    toolTip += tr("\n\nOutside the data: %1.").arg(sentence);
-    rangeMarks_[index]->setToolTip(sentence);
-  }
-  if (partly) {
-    palette.setColor(QPalette::Base, kPartlyReadTint);
-    palette.setColor(QPalette::Text, Qt::black);
-    const QString read = QString::fromStdString(FormatShortest(ParseNumber(text)));
-    toolTip += tr("\n\nRead as %1: only the number at the start of the text counts.").arg(read);
-    boxMarks_[index]->setToolTip(tr("Read as %1").arg(read));
-  }
-  if (impossible) {
-    palette.setColor(QPalette::Base, kPartlyReadTint);
-    palette.setColor(QPalette::Text, Qt::black);
-    const QString why =
-        QString::fromStdString(ImpossibleInputText(*impossible, c.gorMode, c.waterMode, model_.units()));
-    toolTip += tr("\n\n%1: the results are not to be trusted.").arg(why);
-    boxMarks_[index]->setToolTip(partly ? boxMarks_[index]->toolTip() + QStringLiteral("; ") + why : why);
-  }
-  box->setPalette(palette);
-  box->setToolTip(toolTip);
 }
 
 void MainWindow::showStatus() {
@@ -746,16 +510,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::updateTitle() {
   const QString program = tr("Correlations for PVT Properties");
-  setWindowTitle(model_.filePath().empty() ? program + QStringLiteral("[*]")
-                                           : tr("%1[*] - %2").arg(FileName(model_.filePath()), program));
+  const QString file = QFileInfo(QString::fromStdString(model_.filePath())).fileName();
+  setWindowTitle(model_.filePath().empty() ? program + QStringLiteral("[*]") : tr("%1[*] - %2").arg(file, program));
   setWindowModified(model_.modified());
-}
-
-void MainWindow::showOpened() {
-  showInputs();
-  showCaptions();
-  if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
-  inputsChanged();
 }
 
 void MainWindow::openCase() { caseFiles_->openCase(); }
