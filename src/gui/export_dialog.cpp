@@ -8,15 +8,14 @@
 #include <QVBoxLayout>
 
 #include "gui/display_text.h"
+#include "gui/widget_factory.h"
 
 namespace tarnvik {
 namespace {
 
-QLabel* MakeLabel(const char* name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
+// A wrapped line the user may select and copy.
+QLabel* MakeNote(const char* name, const QString& text, QWidget* parent) {
+  QLabel* label = MakeWrappedLabel(QString::fromLatin1(name), text, parent);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -29,28 +28,28 @@ ExportDialog::ExportDialog(const ExportPreview& preview, QWidget* parent) : QDia
   auto* layout = new QVBoxLayout(this);
   QStringList keywords;
   for (const std::string& keyword : preview.keywords) keywords << QString::fromStdString(keyword);
-  layout->addWidget(MakeLabel("exportSummary",
-                              tr("Black-oil tables in %1 units: %2 (%3).")
-                                  .arg(QString::fromStdString(preview.units), keywords.join(QLatin1Char(' ')),
-                                       QString::fromStdString(preview.tables)),
-                              this));
+  layout->addWidget(MakeNote("exportSummary",
+                             tr("Black-oil tables in %1 units: %2 (%3).")
+                                 .arg(QString::fromStdString(preview.units), keywords.join(QLatin1Char(' ')),
+                                      QString::fromStdString(preview.tables)),
+                             this));
   for (const std::string& note : preview.notes) {
-    layout->addWidget(MakeLabel("exportNote", tr("Note: %1.").arg(QString::fromStdString(note)), this));
+    layout->addWidget(MakeNote("exportNote", tr("Note: %1.").arg(QString::fromStdString(note)), this));
   }
   auto* adjusted = new QListWidget(this);
   adjusted->setObjectName(QStringLiteral("exportAdjustments"));
   for (const std::string& adjustment : preview.adjustments) adjusted->addItem(QString::fromStdString(adjustment));
   if (preview.adjustments.empty()) {
     layout->addWidget(
-        MakeLabel("exportAdjusted", tr("No value was adjusted: every row is the correlations' own."), this));
+        MakeNote("exportAdjusted", tr("No value was adjusted: every row is the correlations' own."), this));
     adjusted->hide();
   } else {
     const int count = int(preview.adjustments.size());
-    layout->addWidget(MakeLabel("exportAdjusted",
-                                (count == 1 ? tr("1 value adjusted") : tr("%1 values adjusted").arg(count)) +
-                                    tr(" from the correlations', so that the tables describe a physical fluid (the "
-                                       "file's header lists them too):"),
-                                this));
+    layout->addWidget(MakeNote("exportAdjusted",
+                               (count == 1 ? tr("1 value adjusted") : tr("%1 values adjusted").arg(count)) +
+                                   tr(" from the correlations', so that the tables describe a physical fluid (the "
+                                      "file's header lists them too):"),
+                               this));
     // Long lines wrap; the list shows about ten of them and scrolls.
     adjusted->setWordWrap(true);
     adjusted->setResizeMode(QListView::Adjust);
@@ -68,7 +67,7 @@ ExportDialog::ExportDialog(const ExportPreview& preview, QWidget* parent) : QDia
   if (!preview.deckError.empty()) {
     deck_->setToolTip(tr("No deck: %1.").arg(QString::fromStdString(preview.deckError)));
     layout->addWidget(deck_);
-    layout->addWidget(MakeLabel("exportDeckError", deck_->toolTip(), this));
+    layout->addWidget(MakeNote("exportDeckError", deck_->toolTip(), this));
   } else {
     layout->addWidget(deck_);
   }

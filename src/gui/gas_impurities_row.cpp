@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QStyle>
 
+#include "gui/widget_factory.h"
 #include "io/number_text.h"
 
 namespace tarnvik {
@@ -34,23 +34,17 @@ GasImpuritiesRow::GasImpuritiesRow(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(3);
-  caption_ = new QLabel(tr("Gas impurities, mol %"), parent);
+  caption_ = MakeLabel(QStringLiteral("gasImpuritiesLabel"), tr("Gas impurities, mol %"), parent);
   caption_->setToolTip(tr("CO2, H2S and N2 in the gas, mol %, in that order"));
-  caption_->setObjectName(QStringLiteral("gasImpuritiesLabel"));
-  const QIcon partlyRead = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   for (std::size_t i = 0; i < kBoxCount; ++i) {
-    auto* box = new QLineEdit(this);
+    QLineEdit* box = MakeNumberBox(QString::fromLatin1(kBoxes[i].name),
+                                   QCoreApplication::translate("GasImpuritiesRow", kBoxes[i].toolTip), this);
     box->setPlaceholderText(QString::fromLatin1(kBoxes[i].label));
-    box->setObjectName(QString::fromLatin1(kBoxes[i].name));
-    box->setToolTip(QCoreApplication::translate("GasImpuritiesRow", kBoxes[i].toolTip));
-    box->setAlignment(Qt::AlignRight);
     // Compact: a content takes a few digits, and the row must not widen the window.
     const int digit = box->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     box->setMinimumWidth(digit * 4);
     box->setMaximumWidth(digit * 6);
-    marks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
-    marks_[i]->setObjectName(box->objectName() + QStringLiteral("PartlyRead"));
-    marks_[i]->setVisible(false);
+    marks_[i] = AddBoxSign(box, QStyle::SP_MessageBoxWarning, QStringLiteral("PartlyRead"));
     connect(box, &QLineEdit::textChanged, this, [this, i](const QString& text) { emit edited(i, text); });
     connect(box, &QLineEdit::returnPressed, this, &GasImpuritiesRow::returnPressed);
     layout->addWidget(box);

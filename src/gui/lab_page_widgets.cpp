@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "gui/display_text.h"
+#include "gui/widget_factory.h"
 
 namespace tarnvik {
 
@@ -17,11 +18,7 @@ QPushButton* MakeLabButton(const char* name, const QString& text, QWidget* paren
 }
 
 QLabel* MakeLabLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  return label;
+  return MakeWrappedLabel(QString::fromLatin1(name), QString(), parent);
 }
 
 QTableWidget* MakeLabTable(const char* name, QWidget* parent) {

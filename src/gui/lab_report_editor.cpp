@@ -16,6 +16,7 @@
 #include "gui/lab_page_widgets.h"
 #include "gui/lab_typed_report.h"
 #include "gui/table_text.h"
+#include "gui/widget_factory.h"
 #include "io/number_text.h"
 #include "model/lab_file.h"
 
@@ -57,8 +58,7 @@ LabReportEditor::LabReportEditor(UnitSystem system, QWidget* parent) : QWidget(p
     box->setObjectName(QString::fromLatin1(kKeyObjectNames[i]));
     box->setAlignment(Qt::AlignRight);
     box->setToolTip(tr("The lab file's %1.").arg(FromView(kLabKeys[i].name)));
-    keyUnits_[i] = new QLabel(this);
-    keyUnits_[i]->setForegroundRole(QPalette::PlaceholderText);
+    keyUnits_[i] = MakeUnitLabel(QString(), this);
     keyUnits_[i]->setMinimumWidth(keyUnits_[i]->fontMetrics().horizontalAdvance(QStringLiteral("sm³/sm³ ")));
     auto* row = new QHBoxLayout;
     row->addWidget(box, 1);

@@ -3,104 +3,46 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
-#include <QSignalBlocker>
-#include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <string>
 
-#include "gui/case_file.h"
+#include "gui/case_file_actions.h"
 #include "gui/case_report.h"
-#include "gui/display_text.h"
 #include "gui/elided_label.h"
-#include "gui/gas_impurities_row.h"
-#include "gui/lab_data_page.h"
+#include "gui/input_panel.h"
 #include "gui/recent_files.h"
+#include "gui/results_panel.h"
 #include "gui/selection_dialog.h"
 #include "gui/tables_window.h"
 #include "gui/user_dialogs.h"
+#include "gui/widget_factory.h"
 #include "gui/window_print.h"
-#include "io/number_text.h"
 #include "model/case_sheet.h"
-#include "present/input_texts.h"
-#include "present/output_fields.h"
-#include "present/run_messages.h"
 #include "present/selection_texts.h"
-#include "present/selector_texts.h"
-#include "present/unit_texts.h"
 #include "present/warning_texts.h"
-#include "present/window_texts.h"
 
 namespace tarnvik {
-namespace {
-
-enum Box { Api, GasGravity, Temperature, Pressure, GorOrPb, Porosity, Swc, SalinityOrSg, Wor };
-constexpr int kGorOrPbBox = GorOrPb;
-
-// Background of a box whose text is read only in part; the sign inside the box says it
-// too, for those who do not tell the colours apart.
-const QColor kPartlyReadTint(255, 236, 179);
-// Background of a box outside the data of a correlation in force, with a sign of its own.
-const QColor kOutsideDataTint(214, 229, 250);
-// Background of an unphysical result; its frame is dashed as well.
-const QString kUnphysicalStyle = QStringLiteral("QLabel { background: #f6d5d9; border: 2px dashed #a3303c; }");
-
-QLabel* MakeLabel(const QString& name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QLabel* MakeValueField(const QString& name, QWidget* parent) {
-  auto* field = MakeLabel(name, QString(), parent);
-  field->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  field->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  field->setBackgroundRole(QPalette::Base);
-  field->setAutoFillBackground(true);
-  field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  // Wide enough for the longest text a pattern gives ("-12345.67"), so a new value never
-  // changes the window's size.
-  field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9 + 2 * field->frameWidth() + 6);
-  return field;
-}
-
-QLabel* MakeUnitLabel(const QString& unit, QWidget* parent) {
-  auto* label = new QLabel(unit, parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setForegroundRole(QPalette::PlaceholderText);
-  return label;
-}
-
-QString FileName(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
-
-}  // namespace
 
 MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
     : QMainWindow(parent), dialogs_(std::move(dialogs)) {
   setObjectName(QStringLiteral("mox"));
   setAcceptDrops(true);
 
+  caseFiles_ = new CaseFileActions(model_, *dialogs_, this);
   createActions();
   createMenus();
   createToolBar();
@@ -110,54 +52,7 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   scroll_->setObjectName(QStringLiteral("contentScroll"));
   scroll_->setWidgetResizable(true);
   scroll_->setFrameShape(QFrame::NoFrame);
-  content_ = new QWidget(scroll_);
-  content_->setObjectName(QStringLiteral("content"));
-  auto* columns = new QHBoxLayout(content_);
-  columns->setContentsMargins(6, 4, 6, 4);
-
-  auto* left = new QVBoxLayout;
-  heading_ = MakeLabel(QStringLiteral("Label8"), tr("Tarnvik"), content_);
-  QFont headingFont = heading_->font();
-  headingFont.setBold(true);
-  headingFont.setPointSizeF(headingFont.pointSizeF() * 2);
-  heading_->setFont(headingFont);
-  heading_->setAlignment(Qt::AlignCenter);
-  heading_->hide();  // shown on the printed page only
-  left->addWidget(heading_);
-  left->addWidget(createInputPanel(content_));
-  left->addWidget(createSidePanel(content_));
-  left->addStretch(1);
-  columns->addLayout(left, 0);
-
-  auto* right = new QVBoxLayout;
-  auto* separator = MakeLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
-  separator->setAlignment(Qt::AlignCenter);
-  separator->setForegroundRole(QPalette::PlaceholderText);
-  right->addWidget(separator);
-  right->addWidget(createOutputPanel(content_));
-  auto* actions = new QHBoxLayout;
-  hint_ = MakeLabel(
-      QStringLiteral("hint"),
-      tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), content_);
-  hint_->setWordWrap(true);
-  hint_->setForegroundRole(QPalette::PlaceholderText);
-  actions->addWidget(hint_, 1);
-  auto* select = new QPushButton(tr("&Select Correlations"), content_);
-  select->setObjectName(QStringLiteral("Command3"));
-  select->setToolTip(tr("Chooses the oil family, the gas and the rock correlation (F4)"));
-  connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
-  calculateButton_ = new QPushButton(tr("&Calculate PVT Properties"), content_);
-  calculateButton_->setObjectName(QStringLiteral("Command1"));
-  calculateButton_->setToolTip(tr("Calculates the case as typed (F9, Ctrl+Enter; Enter in a box)"));
-  calculateButton_->setDefault(true);
-  calculateButton_->hide();
-  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
-  actions->addWidget(select);
-  actions->addWidget(calculateButton_);
-  right->addLayout(actions);
-  right->addStretch(1);
-  columns->addLayout(right, 1);
-  scroll_->setWidget(content_);
+  scroll_->setWidget(createContent());
 
   // The status line under the contents: it wraps onto as many lines as its text needs
   // at the window's width (a status bar would reserve them for a narrow one).
@@ -166,50 +61,10 @@ MainWindow::MainWindow(std::unique_ptr<UserDialogs> dialogs, QWidget* parent)
   stack->setContentsMargins(0, 0, 0, 0);
   stack->setSpacing(0);
   stack->addWidget(scroll_, 1);
-  statusScroll_ = new QScrollArea(central);
-  statusScroll_->setObjectName(QStringLiteral("statusScroll"));
-  statusScroll_->setWidgetResizable(true);
-  statusScroll_->setFrameShape(QFrame::StyledPanel);
-  statusScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), statusScroll_);
-  status_->setWordWrap(true);
-  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  status_->setContentsMargins(6, 3, 6, 3);
-  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  statusScroll_->setWidget(status_);
-  statusScroll_->hide();
-  stack->addWidget(statusScroll_);
+  stack->addWidget(createStatusLine(central));
   setCentralWidget(central);
 
-  // Window load: fill the two unit selectors, GOR first.
-  for (std::string_view item : kGorSelectorItems) gorSelector_->addItem(FromView(item));
-  for (std::string_view item : kWaterSelectorItems) waterSelector_->addItem(FromView(item));
-  showInputs();
-
-  // What is typed goes straight into the case model.
-  connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) {
-    model_.setTitle(text.toStdString());
-    inputsChanged();
-  });
-  connect(gorSelector_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    model_.setGorSelector(text.toStdString());
-    inputsChanged();
-  });
-  connect(waterSelector_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    model_.setWaterSelector(text.toStdString());
-    inputsChanged();
-  });
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    connect(boxes_[i], &QLineEdit::textChanged, this, [this, i](const QString& text) {
-      model_.setBox(i, text.toStdString());
-      inputsChanged();
-    });
-  }
-  connect(impurities_, &GasImpuritiesRow::edited, this, [this](std::size_t i, const QString& text) {
-    model_.setImpurityBox(i, text.toStdString());
-    impurities_->markPartlyRead();
-    inputsChanged();
-  });
+  connectPanels();
   if (QSettings().value(QStringLiteral("units/system")).toString() == QLatin1String("metric")) {
     setUnits(UnitSystem::Metric);
   }
@@ -233,11 +88,6 @@ void MainWindow::createActions() {
     connect(made, &QAction::triggered, this, slot);
     return made;
   };
-  openAction_ = action("a7", tr("&Open"), QKeySequence::Open, &MainWindow::openCase);
-  saveAction_ = action("saveAction", tr("&Save"), QKeySequence::Save, &MainWindow::saveCase);
-  // Bound explicitly: the platform's Save As key is empty outside GNOME and KDE.
-  saveAsAction_ =
-      action("a8", tr("Save &As.."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveCaseAs);
   printAction_ = action("a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
   reportAction_ = action("reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
                          &MainWindow::exportReport);
@@ -252,36 +102,42 @@ void MainWindow::createActions() {
   labAction_->setToolTip(tr("Lab data of the oil: the oil families ranked against them, and a family tuned to them"));
   aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
   // Keys of the two buttons, wherever the focus is in the window.
-  selectAction_ =
-      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations);
-  calculateAction_ =
+  addAction(
+      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations));
+  QAction* calculate =
       action("calculateAction", tr("Calculate"), QKeySequence(Qt::Key_F9), &MainWindow::calculateIfReady);
-  calculateAction_->setShortcuts(
+  calculate->setShortcuts(
       {QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-  addAction(selectAction_);
-  addAction(calculateAction_);
-  connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
+  addAction(calculate);
 }
 
 void MainWindow::createMenus() {
   QMenu* files = menuBar()->addMenu(tr("&Files"));
   files->setObjectName(QStringLiteral("a1"));
-  files->addAction(openAction_);
-  recentMenu_ = files->addMenu(tr("Open &Recent"));
-  recentMenu_->setObjectName(QStringLiteral("recentMenu"));
-  connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::updateRecentMenu);
-  files->addAction(saveAction_);
-  files->addAction(saveAsAction_);
+  caseFiles_->addTo(files);
   files->addAction(printAction_);
   files->addAction(reportAction_);
   files->addSeparator();
   files->addAction(exitAction_);
-  updateRecentMenu();
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   edit->setObjectName(QStringLiteral("editMenu"));
   edit->addAction(copyAction_);
 
+  createUnitsMenu();
+
+  QMenu* tables = menuBar()->addMenu(tr("&Tables"));
+  tables->setObjectName(QStringLiteral("tablesMenu"));
+  tables->addAction(tablesAction_);
+  tables->addAction(labAction_);
+
+  QMenu* version = menuBar()->addMenu(tr("&Version"));
+  version->setObjectName(QStringLiteral("a11"));
+  version->addAction(QStringLiteral("02030"))->setObjectName(QStringLiteral("a13"));
+  version->addAction(aboutAction_);
+}
+
+void MainWindow::createUnitsMenu() {
   QMenu* units = menuBar()->addMenu(tr("&Units"));
   units->setObjectName(QStringLiteral("unitsMenu"));
   auto* unitGroup = new QActionGroup(this);
@@ -296,154 +152,68 @@ void MainWindow::createMenus() {
   fieldUnitsAction_->setChecked(true);
   connect(fieldUnitsAction_, &QAction::triggered, this, [this] { setUnits(UnitSystem::Field); });
   connect(metricUnitsAction_, &QAction::triggered, this, [this] { setUnits(UnitSystem::Metric); });
-
-  QMenu* tables = menuBar()->addMenu(tr("&Tables"));
-  tables->setObjectName(QStringLiteral("tablesMenu"));
-  tables->addAction(tablesAction_);
-  tables->addAction(labAction_);
-
-  QMenu* version = menuBar()->addMenu(tr("&Version"));
-  version->setObjectName(QStringLiteral("a11"));
-  version->addAction(QStringLiteral("02030"))->setObjectName(QStringLiteral("a13"));
-  version->addAction(aboutAction_);
 }
 
+// Each button is a menu command's: it triggers that command's action, keys and all.
 void MainWindow::createToolBar() {
-  toolBar_ = addToolBar(tr("Toolbar"));
-  toolBar_->setObjectName(QStringLiteral("Toolbar1"));
-  toolBar_->setMovable(false);
-  toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  toolBar_->setIconSize(QSize(20, 20));
-  const struct {
-    const char* key;
-    const char* text;
-    const char* icon;
-  } buttons[] = {{"Open", "Open File", ":/icons/open.svg"},
-                 {"Save", "Save File", ":/icons/save.svg"},
-                 {"Print", "Print", ":/icons/print.svg"},
-                 {"Exit", "Exit", ":/icons/exit.svg"}};
-  for (const auto& button : buttons) {
-    QAction* action = toolBar_->addAction(QIcon(QString::fromLatin1(button.icon)), tr(button.text));
-    action->setObjectName(QString::fromLatin1(button.key));
-    action->setData(QString::fromLatin1(button.key));
-  }
-  toolBar_->addSeparator();
-  QAction* tables = toolBar_->addAction(QIcon(QStringLiteral(":/icons/tables.svg")), tr("Tables and Plots"));
-  tables->setObjectName(QStringLiteral("Tables"));
-  tables->setData(QStringLiteral("Tables"));
-  connect(toolBar_, &QToolBar::actionTriggered, this, &MainWindow::onToolbarAction);
-}
-
-QWidget* MainWindow::createInputPanel(QWidget* parent) {
-  auto* group = new QGroupBox(tr("Case and reservoir"), parent);
-  auto* grid = new QGridLayout(group);
-  grid->setVerticalSpacing(1);
-  grid->addWidget(MakeLabel(QStringLiteral("Label29"), tr("Title"), group), 0, 0);
-  title_ = new QLineEdit(group);
-  title_->setObjectName(QStringLiteral("Text1"));
-  title_->setToolTip(tr("Case title, saved with the case."));
-  // A title is kept whole, however long: a case file holds at most a megabyte.
-  title_->setMaxLength(int(kMaxCaseFileBytes));
-  grid->addWidget(title_, 0, 1, 1, 2);
-
-  // Each selector is made just before its box: the tab order follows the order of making.
-  const auto makeSelector = [group](const char* name, const QString& toolTip) {
-    auto* selector = new QComboBox(group);
-    selector->setObjectName(QString::fromLatin1(name));
-    selector->setToolTip(toolTip);
-    selector->setEditable(true);
-    selector->setInsertPolicy(QComboBox::NoInsert);
-    selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // No completion: a selector's text changes only when the user changes it, and a text
-    // that differs from an item in case only stays as typed.
-    selector->setCompleter(nullptr);
-    return selector;
+  QToolBar* toolBar = addToolBar(tr("Toolbar"));
+  toolBar->setObjectName(QStringLiteral("Toolbar1"));
+  toolBar->setMovable(false);
+  toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  toolBar->setIconSize(QSize(20, 20));
+  const auto addButton = [this, toolBar](QAction* command, const char* name, const QString& text, const char* icon) {
+    QAction* button = toolBar->addAction(QIcon(QString::fromLatin1(icon)), text);
+    button->setObjectName(QString::fromLatin1(name));
+    connect(button, &QAction::triggered, command, &QAction::trigger);
   };
-  const QIcon partlyRead = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-  for (int i = 0; i < int(kInputBoxes.size()); ++i) {
-    const InputBox& row = kInputBoxes[i];
-    const int line = i + 1 + (i > GasGravity ? 1 : 0);  // the gas impurities' row follows the gas gravity
-    if (i == kGorOrPbBox) {
-      gorSelector_ = makeSelector(
-          "gorpk", tr("What the box beside holds: \"GOR MCF/STB\" for the solution gas-oil ratio at the bubble "
-                      "point; any other text for the bubble-point pressure in psia."));
-    } else if (i == SalinityOrSg) {
-      waterSelector_ = makeSelector(
-          "wtrpk", tr("What the box beside holds: \"Water Specific Gravity\" for the water specific gravity; any "
-                      "other text for the salinity in percent NaCl."));
-    }
-    auto* box = new QLineEdit(group);
-    box->setObjectName(FromView(row.box));
-    box->setToolTip(Translated("MainWindow", row.toolTip));
-    box->setAlignment(Qt::AlignRight);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
-    boxMarks_[i] = box->addAction(partlyRead, QLineEdit::LeadingPosition);
-    boxMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("PartlyRead"));
-    boxMarks_[i]->setVisible(false);
-    rangeMarks_[i] =
-        box->addAction(style()->standardIcon(QStyle::SP_MessageBoxInformation), QLineEdit::LeadingPosition);
-    rangeMarks_[i]->setObjectName(FromView(row.box) + QStringLiteral("OutsideData"));
-    rangeMarks_[i]->setVisible(false);
-    connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculateIfReady);
-    boxes_[i] = box;
-    if (!row.label.empty()) {
-      boxCaptions_[i] = MakeLabel(FromView(row.label), Translated("MainWindow", row.caption), group);
-      grid->addWidget(boxCaptions_[i], line, 0);
-      boxUnits_[i] = MakeUnitLabel(FromView(row.unit), group);
-      grid->addWidget(boxUnits_[i], line, 2);
-    } else {
-      grid->addWidget(i == kGorOrPbBox ? gorSelector_ : waterSelector_, line, 0);
-    }
-    grid->addWidget(box, line, 1);
-    if (i == GasGravity) {
-      impurities_ = new GasImpuritiesRow(group);
-      grid->addWidget(impurities_->caption(), line + 1, 0);
-      grid->addWidget(impurities_, line + 1, 1, 1, 2);
-      connect(impurities_, &GasImpuritiesRow::returnPressed, this, [this] {
-        if (!calculateButton_->isHidden()) calculate();
-      });
-    }
-  }
-  grid->setColumnStretch(1, 1);
-  apiLabel_ = group->findChild<QLabel*>(QStringLiteral("Label1"));
-  gasGravityLabel_ = group->findChild<QLabel*>(QStringLiteral("Label2"));
-  swcLabel_ = group->findChild<QLabel*>(QStringLiteral("Label7"));
-  worLabel_ = group->findChild<QLabel*>(QStringLiteral("Label27"));
-  return group;
+  addButton(caseFiles_->openAction(), "Open", tr("Open File"), ":/icons/open.svg");
+  addButton(caseFiles_->saveAction(), "Save", tr("Save File"), ":/icons/save.svg");
+  addButton(printAction_, "Print", tr("Print"), ":/icons/print.svg");
+  addButton(exitAction_, "Exit", tr("Exit"), ":/icons/exit.svg");
+  toolBar->addSeparator();
+  addButton(tablesAction_, "Tables", tr("Tables and Plots"), ":/icons/tables.svg");
 }
 
-QWidget* MainWindow::createSidePanel(QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
+QWidget* MainWindow::createContent() {
+  content_ = new QWidget(scroll_);
+  content_->setObjectName(QStringLiteral("content"));
+  auto* columns = new QHBoxLayout(content_);
+  columns->setContentsMargins(6, 4, 6, 4);
 
-  // One line: the fluids whose inputs show.
-  auto* fluids = new QWidget(panel);
-  fluids->setObjectName(QStringLiteral("Frame1"));
-  auto* fluidLayout = new QHBoxLayout(fluids);
-  fluidLayout->setContentsMargins(6, 0, 6, 0);
-  fluidLayout->addWidget(new QLabel(tr("Fluids:"), fluids));
-  oilCheck_ = new QCheckBox(tr("Oil"), fluids);
-  gasCheck_ = new QCheckBox(tr("Gas"), fluids);
-  waterCheck_ = new QCheckBox(tr("Water"), fluids);
-  oilCheck_->setObjectName(QStringLiteral("Check1"));
-  gasCheck_->setObjectName(QStringLiteral("Check2"));
-  waterCheck_->setObjectName(QStringLiteral("Check3"));
-  for (QCheckBox* check : {oilCheck_, gasCheck_, waterCheck_}) {
-    check->setChecked(true);
-    check->setToolTip(tr("Shows or hides the inputs of this fluid; hidden values still count."));
-    fluidLayout->addWidget(check);
-  }
-  for (QCheckBox* check : {oilCheck_, gasCheck_, waterCheck_}) {
-    connect(check, &QCheckBox::toggled, this, &MainWindow::applyFluidChecks);
-  }
-  layout->addWidget(fluids);
+  auto* left = new QVBoxLayout;
+  heading_ = MakeLabel(QStringLiteral("Label8"), tr("Tarnvik"), content_);
+  QFont headingFont = heading_->font();
+  headingFont.setBold(true);
+  headingFont.setPointSizeF(headingFont.pointSizeF() * 2);
+  heading_->setFont(headingFont);
+  heading_->setAlignment(Qt::AlignCenter);
+  heading_->hide();
+  left->addWidget(heading_);
+  inputs_ = new InputPanel(model_, content_);
+  left->addWidget(inputs_);
+  left->addWidget(createCaptionsBox(content_));
+  left->addStretch(1);
+  columns->addLayout(left, 0);
 
-  auto* chosen = new QGroupBox(panel);
+  auto* right = new QVBoxLayout;
+  QLabel* separator =
+      MakeMutedLabel(QStringLiteral("Label28"), tr("<<<<<<<<<<<<<<  END of INPUT  >>>>>>>>>>>>>>"), content_);
+  separator->setAlignment(Qt::AlignCenter);
+  right->addWidget(separator);
+  results_ = new ResultsPanel(model_, content_);
+  right->addWidget(results_);
+  right->addLayout(createButtons(content_));
+  right->addStretch(1);
+  columns->addLayout(right, 1);
+  return content_;
+}
+
+QWidget* MainWindow::createCaptionsBox(QWidget* parent) {
+  auto* chosen = new QGroupBox(parent);
   chosen->setObjectName(QStringLiteral("captionsBox"));
-  auto* chosenLayout = new QVBoxLayout(chosen);
-  chosenLayout->setSpacing(0);
-  chosenLayout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
+  auto* layout = new QVBoxLayout(chosen);
+  layout->setSpacing(0);
+  layout->addWidget(MakeLabel(QStringLiteral("Label33"), tr("Correlation    Selected"), chosen));
   // A long caption (a tuned family's) is elided rather than widening the column.
   const auto makeCaption = [chosen](const char* name, const QString& toolTip) {
     auto* caption = new ElidedLabel(40, chosen);
@@ -458,109 +228,60 @@ QWidget* MainWindow::createSidePanel(QWidget* parent) {
     QFont font = caption->font();
     font.setBold(true);
     caption->setFont(font);
-    chosenLayout->addWidget(caption);
+    layout->addWidget(caption);
   }
-  layout->addWidget(chosen);
-  return panel;
+  return chosen;
 }
 
-QWidget* MainWindow::createOutputPanel(QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  auto* grid = new QGridLayout(panel);
-  grid->setContentsMargins(0, 0, 0, 0);
-
-  auto addGroup = [&](const QString& title, const auto& rows, int row, int column) {
-    auto* group = new QGroupBox(title, panel);
-    auto* layout = new QGridLayout(group);
-    layout->setVerticalSpacing(2);
-    for (int i = 0; i < int(rows.size()); ++i) {
-      const ResultLabel& output = rows[i];
-      const OutputFieldInfo& info = InfoOf(output.field);
-      QLabel* caption = MakeLabel(FromView(output.label), Translated("MainWindow", output.caption), group);
-      QLabel* value = MakeValueField(FromView(info.control), group);
-      value->setToolTip(Translated("MainWindow", info.caption));
-      value->installEventFilter(this);
-      QLabel* unit = MakeUnitLabel(UnitText(info.unit), group);
-      if (output.field == OutputField::PbOrRsb) {
-        // Room for either caption a run may set.
-        pbCaption_ = caption;
-        pbUnit_ = unit;
-        unit->clear();
-        const QFontMetrics metrics = caption->fontMetrics();
-        int width = 0;
-        for (const auto mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
-          for (const auto system : {UnitSystem::Field, UnitSystem::Metric}) {
-            const QString text = WithUnitSymbols(QString::fromStdString(CaptionInUnits(PbCaption(mode), system)));
-            width = std::max(width, metrics.horizontalAdvance(text));
-          }
-        }
-        caption->setMinimumWidth(width);
-      }
-      outputs_[IndexOf(output.field)] = value;
-      outputUnits_[IndexOf(output.field)] = unit;
-      if (output.field != OutputField::PbOrRsb) outputCaptions_[IndexOf(output.field)] = caption;
-      layout->addWidget(caption, i, 0);
-      layout->addWidget(value, i, 1);
-      layout->addWidget(unit, i, 2);
-    }
-    layout->setColumnStretch(1, 1);
-    layout->setRowStretch(int(rows.size()), 1);
-    grid->addWidget(group, row, column);
-    return layout;
-  };
-  addGroup(tr("Oil"), kOilResultLabels, 0, 0);
-  addGroup(tr("Gas"), kGasResultLabels, 0, 1);
-  addGroup(tr("Water"), kWaterResultLabels, 1, 0);
-  QGridLayout* rock = addGroup(tr("Rock and totals"), kRockResultLabels, 1, 1);
-
-  // Saturations: one caption over three values.
-  const int line = int(kRockResultLabels.size());
-  QWidget* group = rock->parentWidget();
-  rock->addWidget(
-      MakeLabel(FromView(kSaturationsLabel.label), Translated("MainWindow", kSaturationsLabel.caption), group), line,
-      0);
-  auto* saturations = new QGridLayout;
-  saturations->setVerticalSpacing(1);
-  for (int i = 0; i < int(kSaturationLabels.size()); ++i) {
-    const ResultLabel& phase = kSaturationLabels[i];
-    QLabel* caption = MakeLabel(FromView(phase.label), Translated("MainWindow", phase.caption), group);
-    caption->setAlignment(Qt::AlignCenter);
-    QLabel* value = MakeValueField(FromView(InfoOf(phase.field).control), group);
-    value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5);
-    value->setToolTip(Translated("MainWindow", InfoOf(phase.field).caption));
-    value->installEventFilter(this);
-    outputs_[IndexOf(phase.field)] = value;
-    saturations->addWidget(caption, 0, i);
-    saturations->addWidget(value, 1, i);
-  }
-  rock->addLayout(saturations, line, 1);
-  rock->addWidget(MakeUnitLabel(QStringLiteral("%"), group), line, 2, Qt::AlignBottom);
-  rock->setRowStretch(line, 0);
-  rock->setRowStretch(line + 1, 1);
-  return panel;
+QLayout* MainWindow::createButtons(QWidget* parent) {
+  auto* buttons = new QHBoxLayout;
+  hint_ = MakeMutedLabel(
+      QStringLiteral("hint"),
+      tr("Choose the correlations (F4); Enter calculates once the temperature and the pressure are typed."), parent);
+  hint_->setWordWrap(true);
+  buttons->addWidget(hint_, 1);
+  auto* select = new QPushButton(tr("&Select Correlations"), parent);
+  select->setObjectName(QStringLiteral("Command3"));
+  select->setToolTip(tr("Chooses the oil family, the gas and the rock correlation (F4)"));
+  connect(select, &QPushButton::clicked, this, &MainWindow::selectCorrelations);
+  calculateButton_ = new QPushButton(tr("&Calculate PVT Properties"), parent);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setToolTip(tr("Calculates the case as typed (F9, Ctrl+Enter; Enter in a box)"));
+  calculateButton_->setDefault(true);
+  calculateButton_->hide();
+  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculate);
+  buttons->addWidget(select);
+  buttons->addWidget(calculateButton_);
+  return buttons;
 }
 
-void MainWindow::setBoxShown(int box, bool shown) {
-  boxes_[box]->setVisible(shown);
-  if (boxUnits_[box] != nullptr) boxUnits_[box]->setVisible(shown);
+QScrollArea* MainWindow::createStatusLine(QWidget* parent) {
+  statusScroll_ = new QScrollArea(parent);
+  statusScroll_->setObjectName(QStringLiteral("statusScroll"));
+  statusScroll_->setWidgetResizable(true);
+  statusScroll_->setFrameShape(QFrame::StyledPanel);
+  statusScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  status_ = MakeLabel(QStringLiteral("statusLine"), QString(), statusScroll_);
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  status_->setContentsMargins(6, 3, 6, 3);
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  statusScroll_->setWidget(status_);
+  statusScroll_->hide();
+  return statusScroll_;
 }
 
-void MainWindow::applyFluidChecks() {
-  const ShownInputs shown = InputsShown(oilCheck_->isChecked(), gasCheck_->isChecked(), waterCheck_->isChecked());
-  apiLabel_->setVisible(shown.oil);
-  setBoxShown(Api, shown.oil);
-  gorSelector_->setVisible(shown.oil);
-  setBoxShown(GorOrPb, shown.oil);
-  outputs_[IndexOf(OutputField::PbOrRsb)]->setVisible(shown.oil);
-  pbUnit_->setVisible(shown.oil);
-  gasGravityLabel_->setVisible(shown.gasGravityAndSwc);
-  setBoxShown(GasGravity, shown.gasGravityAndSwc);
-  impurities_->caption()->setVisible(shown.gasGravityAndSwc);
-  impurities_->setVisible(shown.gasGravityAndSwc);
-  swcLabel_->setVisible(shown.gasGravityAndSwc);
-  setBoxShown(Swc, shown.gasGravityAndSwc);
-  worLabel_->setVisible(shown.wor);
-  setBoxShown(Wor, shown.wor);
+void MainWindow::connectPanels() {
+  connect(this, &MainWindow::calculated, this, &MainWindow::refreshTables);
+  connect(inputs_, &InputPanel::edited, this, &MainWindow::inputsChanged);
+  connect(inputs_, &InputPanel::returnPressed, this, &MainWindow::calculateIfReady);
+  connect(inputs_, &InputPanel::impuritiesReturnPressed, this, [this] {
+    if (!calculateButton_->isHidden()) calculate();
+  });
+  connect(inputs_, &InputPanel::oilShown, results_, &ResultsPanel::setOilShown);
+  connect(caseFiles_, &CaseFileActions::opened, this, &MainWindow::showOpened);
+  connect(caseFiles_, &CaseFileActions::saved, this, &MainWindow::updateTitle);
+  connect(caseFiles_, &CaseFileActions::labEditsToShow, this, &MainWindow::showLabData);
 }
 
 void MainWindow::selectCorrelations() {
@@ -607,7 +328,7 @@ void MainWindow::placeSelectionDialog() {
   const QSize size = selectionDialog_->frameGeometry().size();
   const QScreen* screen = this->screen();
   const QRect available = screen != nullptr ? screen->availableGeometry() : frame.adjusted(-2000, -2000, 2000, 2000);
-  const QPoint results = outputs_[0]->parentWidget()->mapToGlobal(QPoint(0, 0));
+  const QPoint results = results_->mapToGlobal(QPoint(0, 0));
   const QPoint candidates[] = {QPoint(frame.right() + 8, frame.top()),
                                QPoint(frame.left() - 8 - size.width(), frame.top()),
                                QPoint(frame.right() - size.width(), std::max(frame.top(), results.y()))};
@@ -634,6 +355,7 @@ void MainWindow::showTables() {
   if (tablesWindow_ == nullptr) {
     tablesWindow_ = new TablesWindow(*dialogs_, model_, this);
     connect(tablesWindow_, &TablesWindow::labChanged, this, &MainWindow::labChanged);
+    caseFiles_->setLabPage(tablesWindow_->labPage());
     // Below and right of the window, all of it on the screen: smaller than its own size
     // where the screen is (its tables and plots then scroll or shrink).
     const QRect frame = frameGeometry();
@@ -674,75 +396,23 @@ void MainWindow::calculate() {
   emit calculated();
 }
 
-// The boxes, selectors and title as the model holds them (after a window load or an open).
-// The boxes, selectors and title as the model holds them (after a window load, an open or
-// a switch of units), without taking them back as typed.
-void MainWindow::showInputs() {
-  {
-    const QSignalBlocker blocker(title_);
-    title_->setText(QString::fromStdString(model_.title()));
-    title_->setCursorPosition(0);
-  }
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) selector->blockSignals(true);
-  gorSelector_->setCurrentText(QString::fromStdString(model_.gorSelectorShown()));
-  waterSelector_->setCurrentText(QString::fromStdString(model_.waterSelector()));
-  for (QComboBox* selector : {gorSelector_, waterSelector_}) {
-    selector->lineEdit()->setCursorPosition(0);  // a text wider than the selector shows its start
-    selector->blockSignals(false);
-  }
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    const QSignalBlocker blocker(boxes_[i]);
-    boxes_[i]->setText(QString::fromStdString(model_.box(i)));
-  }
-  impurities_->setTexts({model_.impurityBox(0), model_.impurityBox(1), model_.impurityBox(2)});
-}
-
 void MainWindow::setUnits(UnitSystem system) {
   model_.setUnits(system);
   QSettings().setValue(QStringLiteral("units/system"),
                        system == UnitSystem::Metric ? QStringLiteral("metric") : QStringLiteral("field"));
   (system == UnitSystem::Metric ? metricUnitsAction_ : fieldUnitsAction_)->setChecked(true);
-  showUnits();
-  showInputs();
+  inputs_->showUnits();
+  results_->showUnits();
+  inputs_->showInputs();
   showResults();
   refreshTables();
 }
 
-void MainWindow::showUnits() {
-  const UnitSystem system = model_.units();
-  for (std::size_t i = 0; i < kInputCount; ++i) {
-    const InputBox& row = kInputBoxes[i];
-    if (boxCaptions_[i] != nullptr) {
-      boxCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
-    }
-    if (boxUnits_[i] != nullptr) boxUnits_[i]->setText(UnitText(CaptionInUnits(row.unit, system)));
-  }
-  {
-    // Renaming the current item would put its text into the selector and the case: the
-    // selector keeps the case's text, and only the items' unit words change.
-    const QSignalBlocker blocker(gorSelector_);
-    const auto items = GorSelectorItemsShown(system);
-    for (int item = 0; item < gorSelector_->count(); ++item) {
-      gorSelector_->setItemText(item, FromView(items[std::size_t(item)]));
-    }
-    gorSelector_->setEditText(QString::fromStdString(model_.gorSelectorShown()));
-    gorSelector_->lineEdit()->setCursorPosition(0);
-  }
-  const auto relabel = [&](const auto& rows) {
-    for (const ResultLabel& row : rows) {
-      const std::size_t i = IndexOf(row.field);
-      if (outputCaptions_[i] != nullptr) {
-        outputCaptions_[i]->setText(WithUnitSymbols(Translated("MainWindow", CaptionInUnits(row.caption, system))));
-      }
-      if (row.field != OutputField::PbOrRsb) {
-        outputUnits_[i]->setText(UnitText(FieldInfo(row.field, GorSelectorMode::Gor, system).unit));
-      }
-    }
-  };
-  relabel(kOilResultLabels);
-  relabel(kGasResultLabels);
-  relabel(kWaterResultLabels);
-  relabel(kRockResultLabels);
+void MainWindow::showOpened() {
+  inputs_->showInputs();
+  showCaptions();
+  if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
+  inputsChanged();
 }
 
 void MainWindow::showCaptions() {
@@ -762,23 +432,12 @@ void MainWindow::showCaptions() {
 }
 
 void MainWindow::showResults() {
-  if (!model_.pbCaption().empty()) {
-    pbCaption_->setText(WithUnitSymbols(QString::fromStdString(model_.pbCaption())));
-    pbUnit_->setText(UnitText(model_.pbUnit()));
-  }
-  if (!model_.shown()) {
-    for (QLabel* output : outputs_) output->clear();
-  }
-  if (const auto& shown = model_.shown()) {
-    for (std::size_t i = 0; i < kOutputFieldCount; ++i) outputs_[i]->setText(QString::fromStdString(shown->texts[i]));
-  }
-  markResults();
+  results_->showResults();
   inputsChanged();
 }
 
 void MainWindow::inputsChanged() {
-  const std::vector<Diagnostic> warnings = model_.currentWarnings();
-  for (std::size_t i = 0; i < kInputCount; ++i) markBox(i, warnings);
+  inputs_->markBoxes(model_.currentWarnings());
   if (selectionDialog_ != nullptr) {
     const CalculationCase c = model_.currentCase();
     std::array<FamilyFit, kOilCorrelationCount> fits;
@@ -786,13 +445,7 @@ void MainWindow::inputsChanged() {
     selectionDialog_->showFits(fits, c.gorMode, model_.units());
   }
   // Results of earlier inputs are greyed and slanted until the next calculation.
-  const bool stale = model_.resultsStale();
-  for (QLabel* output : outputs_) {
-    QFont font = output->font();
-    font.setItalic(stale);
-    output->setFont(font);
-    output->setForegroundRole(stale ? QPalette::PlaceholderText : QPalette::WindowText);
-  }
+  results_->markStale(model_.resultsStale());
   showStatus();
   updateTitle();
   // The ranking against lab data is for the case as typed.
@@ -810,75 +463,6 @@ void MainWindow::labChanged() {
 void MainWindow::showLabData() {
   showTables();
   tablesWindow_->showLabPage();
-}
-
-void MainWindow::markBox(std::size_t index, const std::vector<Diagnostic>& warnings) {
-  QLineEdit* box = boxes_[index];
-  const std::string text = model_.box(index);
-  const bool partly = text.find_first_not_of(" \t") != std::string::npos && !ReadsWhole(text);
-  std::vector<Diagnostic> outside;
-  for (const Diagnostic& d : warnings) {
-    if (d.kind == DiagnosticKind::OutsideDataRange && d.input && std::size_t(*d.input) == index) outside.push_back(d);
-  }
-  const CalculationCase c = model_.currentCase();
-  // A value no reservoir has is marked as a partly read one is: the run goes ahead with it,
-  // and the status says the results are not to be trusted.
-  std::optional<ImpossibleInput> impossible;
-  for (const ImpossibleInput& input : ImpossibleInputs(c.inputs)) {
-    if (std::size_t(input.field) == index) impossible = input;
-  }
-  boxMarks_[index]->setVisible(partly || impossible);
-  rangeMarks_[index]->setVisible(!outside.empty());
-  QPalette palette = QApplication::palette(box);
-  QString toolTip = Translated("MainWindow", kInputBoxes[index].toolTip);
-  if (const std::string ranges = InputRangesText(static_cast<InputField>(index), c); !ranges.empty()) {
-    toolTip += tr("\n\nThe data of the correlations in force:\n%1").arg(QString::fromStdString(ranges));
-  }
-  if (!outside.empty()) {
-    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
-    const QString sentence = QString::fromStdString(BoxWarningSentences(outside, blank, c.gorMode, model_.units()));
-    palette.setColor(QPalette::Base, kOutsideDataTint);
-    palette.setColor(QPalette::Text, Qt::black);
-    toolTip += tr("\n\nOutside the data: %1.").arg(sentence);
-    rangeMarks_[index]->setToolTip(sentence);
-  }
-  if (partly) {
-    palette.setColor(QPalette::Base, kPartlyReadTint);
-    palette.setColor(QPalette::Text, Qt::black);
-    const QString read = QString::fromStdString(FormatShortest(ParseNumber(text)));
-    toolTip += tr("\n\nRead as %1: only the number at the start of the text counts.").arg(read);
-    boxMarks_[index]->setToolTip(tr("Read as %1").arg(read));
-  }
-  if (impossible) {
-    palette.setColor(QPalette::Base, kPartlyReadTint);
-    palette.setColor(QPalette::Text, Qt::black);
-    const QString why =
-        QString::fromStdString(ImpossibleInputText(*impossible, c.gorMode, c.waterMode, model_.units()));
-    toolTip += tr("\n\n%1: the results are not to be trusted.").arg(why);
-    boxMarks_[index]->setToolTip(partly ? boxMarks_[index]->toolTip() + QStringLiteral("; ") + why : why);
-  }
-  box->setPalette(palette);
-  box->setToolTip(toolTip);
-}
-
-void MainWindow::markResults() {
-  const auto& shown = model_.shown();
-  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
-    QLabel* output = outputs_[i];
-    const auto field = static_cast<OutputField>(i);
-    QString toolTip = Translated("MainWindow", InfoOf(field).caption);
-    bool unphysical = false;
-    if (shown) {
-      for (const Diagnostic& d : shown->warnings) {
-        if (d.kind != DiagnosticKind::Unphysical || d.field != field) continue;
-        unphysical = true;
-        toolTip += tr("\n\nUnphysical: %1.")
-                       .arg(QString::fromStdString(WarningSentence(d, model_.shownMode(), model_.units())));
-      }
-    }
-    output->setStyleSheet(unphysical ? kUnphysicalStyle : QString());
-    output->setToolTip(toolTip);
-  }
 }
 
 void MainWindow::showStatus() {
@@ -926,115 +510,18 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::updateTitle() {
   const QString program = tr("Correlations for PVT Properties");
-  setWindowTitle(model_.filePath().empty() ? program + QStringLiteral("[*]")
-                                           : tr("%1[*] - %2").arg(FileName(model_.filePath()), program));
+  const QString file = QFileInfo(QString::fromStdString(model_.filePath())).fileName();
+  setWindowTitle(model_.filePath().empty() ? program + QStringLiteral("[*]") : tr("%1[*] - %2").arg(file, program));
   setWindowModified(model_.modified());
 }
 
-void MainWindow::updateRecentMenu() {
-  recentMenu_->clear();
-  const QStringList files = RecentFiles();
-  for (int i = 0; i < files.size(); ++i) {
-    QAction* action = recentMenu_->addAction(tr("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
-    connect(action, &QAction::triggered, this, [this, path = files[i]] { openPath(path); });
-  }
-  recentMenu_->setEnabled(!files.isEmpty());
-}
+void MainWindow::openCase() { caseFiles_->openCase(); }
 
-bool MainWindow::settleUnsavedChanges() {
-  // A long title is elided: the question and its buttons stay on the screen.
-  const QString name = fontMetrics().elidedText(
-      model_.filePath().empty() ? (model_.title().empty() ? tr("untitled") : QString::fromStdString(model_.title()))
-                                : FileName(model_.filePath()),
-      Qt::ElideMiddle, fontMetrics().averageCharWidth() * 48);
-  // Lab data typed on the Lab data page that do not read yet are in no case to save: the
-  // user corrects them (Save or Cancel shows the page) or lets them go.
-  if (tablesWindow_ != nullptr && tablesWindow_->labPage()->editPending()) {
-    if (dialogs_->askUnsaved(this, tr("%1 (lab data typed that do not read yet)").arg(name)) !=
-        UserDialogs::Unsaved::Discard) {
-      showLabData();
-      return false;
-    }
-    tablesWindow_->labPage()->discardEdits();
-  }
-  if (!model_.modified()) return true;
-  switch (dialogs_->askUnsaved(this, name)) {
-    case UserDialogs::Unsaved::Save:
-      saveCase();
-      return !model_.modified();
-    case UserDialogs::Unsaved::Discard:
-      return true;
-    case UserDialogs::Unsaved::Cancel:
-      break;
-  }
-  return false;
-}
+bool MainWindow::openPath(const QString& path) { return caseFiles_->openPath(path); }
 
-void MainWindow::openCase() {
-  if (!settleUnsavedChanges()) return;
-  const QString path = dialogs_->openFileName(this, tr("PVT File Selector"), LastFolder());
-  // Settled once: a second question would offer to save the changes just discarded.
-  if (!path.isEmpty()) openSettled(path);
-}
+void MainWindow::saveCase() { caseFiles_->saveCase(); }
 
-bool MainWindow::openPath(const QString& path) { return settleUnsavedChanges() && openSettled(path); }
-
-bool MainWindow::openSettled(const QString& path) {
-  std::vector<CaseEntry> records;
-  QString error;
-  if (!ReadCaseFile(path, records, error)) {
-    dialogs_->showError(this, tr("Open File"),
-                        tr("The case file \"%1\" could not be opened: %2.\n\nNothing was changed.")
-                            .arg(QDir::toNativeSeparators(path), error));
-    return false;
-  }
-  std::size_t chosen = 0;
-  if (records.size() > 1) {
-    QStringList titles;
-    for (const CaseEntry& entry : records) titles << QString::fromStdString(entry.record.title);
-    const int picked = dialogs_->chooseRecord(this, QFileInfo(path).fileName(), titles);
-    if (picked < 0 || picked >= int(records.size())) return false;
-    chosen = std::size_t(picked);
-  }
-  // A file of several cases is not the file a save writes: the case becomes a new one.
-  model_.open(records[chosen], records.size() == 1 ? QFileInfo(path).absoluteFilePath().toStdString() : std::string());
-  RememberFile(path);
-  updateRecentMenu();
-  showInputs();
-  showCaptions();
-  if (selectionDialog_ != nullptr) selectionDialog_->showSelection(model_.selection());
-  inputsChanged();
-  return true;
-}
-
-void MainWindow::saveCase() {
-  if (model_.filePath().empty()) {
-    saveCaseAs();
-  } else {
-    saveTo(QString::fromStdString(model_.filePath()));
-  }
-}
-
-void MainWindow::saveCaseAs() {
-  const QString suggested = model_.filePath().empty() ? LastFolder() : QString::fromStdString(model_.filePath());
-  const QString path = dialogs_->saveFileName(this, tr("PVT File Selector"), suggested, QString());
-  if (!path.isEmpty()) saveTo(path);
-}
-
-bool MainWindow::saveTo(const QString& path) {
-  QString error;
-  // The record, and the lab data and tuning after it when the case has any.
-  if (!WriteCaseFileText(path, model_.fileToSave(), error)) {
-    dialogs_->showError(this, tr("Save File"),
-                        tr("The case could not be saved to \"%1\": %2.").arg(QDir::toNativeSeparators(path), error));
-    return false;
-  }
-  model_.markSaved(QFileInfo(path).absoluteFilePath().toStdString());
-  RememberFile(path);
-  updateRecentMenu();
-  updateTitle();
-  return true;
-}
+void MainWindow::saveCaseAs() { caseFiles_->saveCaseAs(); }
 
 void MainWindow::printWindow() {
   // The page shows the heading instead of the toolbar; the window itself stays as it is.
@@ -1076,25 +563,10 @@ void MainWindow::showAbout() {
           .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
 }
 
-void MainWindow::onToolbarAction(QAction* action) {
-  const QString key = action->data().toString();
-  if (key == QLatin1String("Open")) {
-    openCase();
-  } else if (key == QLatin1String("Save")) {
-    saveCase();
-  } else if (key == QLatin1String("Print")) {
-    printWindow();
-  } else if (key == QLatin1String("Exit")) {
-    exitProgram();
-  } else if (key == QLatin1String("Tables")) {
-    showTables();
-  }
-}
-
 // After settling unsaved changes, unloads the selection dialog, then (through `exiting`)
 // the splash window, then this window, and ends the event loop.
 void MainWindow::exitProgram() {
-  if (exiting_ || !settleUnsavedChanges()) return;
+  if (exiting_ || !caseFiles_->settleUnsavedChanges()) return;
   exiting_ = true;
   delete selectionDialog_;
   if (tablesWindow_ != nullptr) tablesWindow_->close();
@@ -1129,17 +601,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
   if (urls.size() != 1 || !urls.first().isLocalFile()) return;
   event->acceptProposedAction();
   openPath(urls.first().toLocalFile());
-}
-
-// A double click on a result selects the whole value, not the digits after the point.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonDblClick) {
-    if (auto* label = qobject_cast<QLabel*>(watched)) {
-      label->setSelection(0, int(label->text().size()));
-      return true;
-    }
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tarnvik

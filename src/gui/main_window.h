@@ -1,30 +1,26 @@
-// The main window: the nine inputs and the case title, the two unit selectors, the fluid
-// check boxes, the 21 results grouped by fluid, the correlation captions, the toolbar and
-// the menus. It mirrors what is typed into the case model, asks the model to calculate,
-// open or save, and shows what the model holds; it has no rule of its own.
+// The main window: the input panel, the correlation captions, the results panel, the
+// status line, the toolbar and the menus, wired to one case model. It asks the model to
+// calculate, opens and saves through the case-file actions, and shows what the model
+// holds; it has no rule of its own.
 #pragma once
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
 #include <memory>
 
 #include "model/case_model.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QLabel;
-class QLineEdit;
-class QMenu;
+class QLayout;
 class QPushButton;
 class QScrollArea;
-class QToolBar;
 
 namespace tarnvik {
 
+class CaseFileActions;
 class ElidedLabel;
-class GasImpuritiesRow;
-
+class InputPanel;
+class ResultsPanel;
 class SelectionDialog;
 class TablesWindow;
 class UserDialogs;
@@ -80,32 +76,29 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void createActions();
   void createMenus();
+  void createUnitsMenu();
   void createToolBar();
-  QWidget* createInputPanel(QWidget* parent);
-  QWidget* createSidePanel(QWidget* parent);
-  QWidget* createOutputPanel(QWidget* parent);
-  void setBoxShown(int box, bool shown);
-  void applyFluidChecks();
-  void onToolbarAction(QAction* action);
+  QWidget* createContent();
+  QWidget* createCaptionsBox(QWidget* parent);
+  QLayout* createButtons(QWidget* parent);
+  QScrollArea* createStatusLine(QWidget* parent);
+  void connectPanels();
   void discardSelectionDialog();
   void placeSelectionDialog();
   void refreshTables();
   void labChanged();
-  void showInputs();
+  // After an open: the case's inputs, captions and selection.
+  void showOpened();
   void showCaptions();
   void showResults();
   // After anything typed or chosen: marks boxes read only in part, marks results that
   // belong to earlier inputs, and updates the title's unsaved-changes mark.
   void inputsChanged();
-  void markBox(std::size_t index, const std::vector<Diagnostic>& warnings);
-  // Unphysical results tinted, with a dashed frame, and their tooltip saying why.
-  void markResults();
   void showStatus();
   // The status line at the height of its text, at most about three lines; beyond that it
   // scrolls, and its tooltip holds it whole.
@@ -114,15 +107,6 @@ class MainWindow : public QMainWindow {
   // (a status line shown, a longer caption); never shrinks it.
   void growToContent();
   void updateTitle();
-  void updateRecentMenu();
-  // Captions and units of inputs and results, and the GOR selector's items, in the units
-  // in force.
-  void showUnits();
-  // Asks what to do with unsaved changes; false when the user keeps them (cancels).
-  bool settleUnsavedChanges();
-  // Opens `path` once unsaved changes are settled.
-  bool openSettled(const QString& path);
-  bool saveTo(const QString& path);
 
   std::unique_ptr<UserDialogs> dialogs_;
   CaseModel model_;
@@ -130,9 +114,7 @@ class MainWindow : public QMainWindow {
   QPointer<TablesWindow> tablesWindow_;
   bool exiting_ = false;
 
-  QAction* openAction_ = nullptr;
-  QAction* saveAction_ = nullptr;
-  QAction* saveAsAction_ = nullptr;
+  CaseFileActions* caseFiles_ = nullptr;
   QAction* printAction_ = nullptr;
   QAction* reportAction_ = nullptr;
   QAction* exitAction_ = nullptr;
@@ -140,37 +122,13 @@ class MainWindow : public QMainWindow {
   QAction* tablesAction_ = nullptr;
   QAction* labAction_ = nullptr;
   QAction* aboutAction_ = nullptr;
-  QAction* selectAction_ = nullptr;
-  QAction* calculateAction_ = nullptr;
-  QMenu* recentMenu_ = nullptr;
-  QToolBar* toolBar_ = nullptr;
-  QScrollArea* scroll_ = nullptr;
-  QWidget* content_ = nullptr;
-  QLabel* heading_ = nullptr;
-  QLineEdit* title_ = nullptr;
-  std::array<QLineEdit*, kInputCount> boxes_{};
-  GasImpuritiesRow* impurities_ =
-      nullptr;  // CO2, H2S and N2, under the gas gravity     // apix, ggx, tx, px, bpx, phix, swcx, saltx, worx
-  std::array<QLabel*, kInputCount> boxUnits_{};     // unit beside each box; none beside bpx and saltx
-  std::array<QLabel*, kInputCount> boxCaptions_{};  // caption before each box; none before bpx and saltx
-  std::array<QAction*, kInputCount> boxMarks_{};    // the "read only in part" sign inside each box
-  std::array<QAction*, kInputCount> rangeMarks_{};  // the "outside a correlation's data" sign inside each box
-  QComboBox* gorSelector_ = nullptr;
-  QComboBox* waterSelector_ = nullptr;
-  QCheckBox* oilCheck_ = nullptr;
-  QCheckBox* gasCheck_ = nullptr;
-  QCheckBox* waterCheck_ = nullptr;
-  QLabel* apiLabel_ = nullptr;
-  QLabel* gasGravityLabel_ = nullptr;
-  QLabel* swcLabel_ = nullptr;
-  QLabel* worLabel_ = nullptr;
-  std::array<QLabel*, kOutputFieldCount> outputs_{};
-  std::array<QLabel*, kOutputFieldCount> outputCaptions_{};  // none for pb/GOR (the run sets it) and saturations
-  std::array<QLabel*, kOutputFieldCount> outputUnits_{};
   QAction* fieldUnitsAction_ = nullptr;
   QAction* metricUnitsAction_ = nullptr;
-  QLabel* pbCaption_ = nullptr;
-  QLabel* pbUnit_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  QWidget* content_ = nullptr;
+  QLabel* heading_ = nullptr;  // shown on the printed page only
+  InputPanel* inputs_ = nullptr;
+  ResultsPanel* results_ = nullptr;
   ElidedLabel* oilCaption_ = nullptr;
   ElidedLabel* gasCaption_ = nullptr;
   ElidedLabel* rockCaption_ = nullptr;

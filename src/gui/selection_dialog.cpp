@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "gui/display_text.h"
+#include "gui/widget_factory.h"
 #include "present/selection_texts.h"
 
 namespace tarnvik {
@@ -34,13 +35,6 @@ QListWidget* MakeList(const char* name, const std::array<std::string_view, N>& i
   list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
   ShowAllRows(list);
   return list;
-}
-
-QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextFormat(Qt::PlainText);
-  return label;
 }
 
 // The row of the selected item, or −1.
@@ -77,9 +71,7 @@ SelectionDialog::SelectionDialog(const CorrelationSelection& inForce, QWidget* p
     auto* mark = new QLabel(legend);
     mark->setPixmap(style()->standardIcon(icon).pixmap(side, side));
     legendLayout->addWidget(mark);
-    auto* text = MakeLabel("", words, legend);
-    text->setForegroundRole(QPalette::PlaceholderText);
-    legendLayout->addWidget(text);
+    legendLayout->addWidget(MakeMutedLabel(QString(), words, legend));
     legendLayout->addSpacing(6);
   }
   legendLayout->addStretch(1);
@@ -89,16 +81,16 @@ SelectionDialog::SelectionDialog(const CorrelationSelection& inForce, QWidget* p
   okButton_->setAutoDefault(false);
   rockList_ = MakeList("Forch", kRockCorrelationItems, this);
   formationList_ = MakeList("Rocks", kFormationTypeItems, this);
-  formationLabel_ = MakeLabel("formationLabel", tr("Formation type"), this);
+  formationLabel_ = MakeLabel(QStringLiteral("formationLabel"), tr("Formation type"), this);
   formationLabel_->setBuddy(formationList_);
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(MakeLabel("Label1", tr("Oil"), this), 0, 0);
+  layout->addWidget(MakeLabel(QStringLiteral("Label1"), tr("Oil"), this), 0, 0);
   layout->addWidget(oilList_, 1, 0, 1, 2);
   layout->addWidget(legend, 2, 0, 1, 2);
-  layout->addWidget(MakeLabel("Label2", tr("Gas"), this), 3, 0);
+  layout->addWidget(MakeLabel(QStringLiteral("Label2"), tr("Gas"), this), 3, 0);
   layout->addWidget(gasList_, 4, 0, Qt::AlignTop);
-  layout->addWidget(MakeLabel("Label3", tr("Formation"), this), 3, 1);
+  layout->addWidget(MakeLabel(QStringLiteral("Label3"), tr("Formation"), this), 3, 1);
   layout->addWidget(rockList_, 4, 1, Qt::AlignTop);
   layout->addWidget(formationLabel_, 5, 1);
   layout->addWidget(formationList_, 6, 1);

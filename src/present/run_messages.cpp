@@ -40,7 +40,12 @@ std::string Problems(const DisplayedOutputs& shown, GorSelectorMode mode, std::s
 
 }  // namespace
 
-std::string_view PbCaption(GorSelectorMode mode) {
+std::string_view PbCaption(GorSelectorMode mode) { return PbCaption(mode, UnitSystem::Field); }
+
+std::string_view PbCaption(GorSelectorMode mode, UnitSystem system) {
+  if (system == UnitSystem::Metric) {
+    return mode == GorSelectorMode::Gor ? "Bubble Point Pressure, bara" : "     GOR sm3/sm3";
+  }
   return mode == GorSelectorMode::Gor ? "Bubble Point Pressure, psia" : "     GOR MCF/STB";
 }
 

@@ -19,6 +19,8 @@ struct DisplayedOutputs;
 // "Bubble Point Pressure, psia" in Gor mode (pb is shown), "     GOR MCF/STB" otherwise
 // (the GOR at the bubble point is shown).
 std::string_view PbCaption(GorSelectorMode mode);
+// The same in `system`'s units: "Bubble Point Pressure, bara", "     GOR sm3/sm3" in Metric.
+std::string_view PbCaption(GorSelectorMode mode, UnitSystem system);
 // The caption a run sets: none when it had no oil step.
 std::optional<std::string_view> PbCaption(const CalculationOutcome& outcome, GorSelectorMode mode);
 

@@ -1,6 +1,7 @@
 // A switch of units changes how a case is shown, never what it is: the GOR selector's
 // text, the case's mode and its unsaved state stay, and a units round trip saves the
 // case file byte for byte as it was opened.
+#include <QGridLayout>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -139,6 +140,58 @@ TEST_F(UnitsSwitchTest, AFreshMetricStartIsNoChange) {
   EXPECT_EQ(window_->model().gorSelector(), "Bubble Point Pressure psia");
   Selector()->setCurrentIndex(0);
   EXPECT_EQ(window_->model().gorSelector(), "GOR MCF/STB");
+}
+
+// The unit beside a box or a result: the label in the third column of its line.
+QString UnitBeside(QWidget* value) {
+  auto* grid = qobject_cast<QGridLayout*>(value->parentWidget()->layout());
+  if (grid == nullptr) return QStringLiteral("(no grid)");
+  int row = 0, column = 0, rows = 0, columns = 0;
+  grid->getItemPosition(grid->indexOf(value), &row, &column, &rows, &columns);
+  QLayoutItem* unit = grid->itemAtPosition(row, 2);
+  auto* label = unit != nullptr ? qobject_cast<QLabel*>(unit->widget()) : nullptr;
+  return label != nullptr ? label->text() : QStringLiteral("(no unit)");
+}
+
+// Each caption and unit beside the boxes and the results reads in the units chosen, and
+// in Field words again after a switch back: the temperature's "F." (a letter, not a unit
+// symbol) and a unit inside a longer one ("RVB/STB", not "STB") included.
+TEST_F(UnitsSwitchTest, CaptionsAndUnitsReadInTheUnitsChosen) {
+  struct Row {
+    const char* name;  // a caption, or a box or result whose unit is checked
+    QString field;
+    QString metric;
+  };
+  const Row captions[] = {
+      {"Label5", "Temperature            F.", "Temperature            C."},
+      {"Label3", "Pressure      psia", "Pressure      bara"},
+      {"Label27", "   WOR STB/STB", "   WOR sm³/sm³"},
+      {"Label1", "   API Gravity", "   API Gravity"},
+      {"Label9", "Solution Gas   MCF/STB", "Solution Gas   sm³/sm³"},
+      {"Label4", "  Oil fvf  RVB/STB", "  Oil fvf  rm³/sm³"},
+      {"Label12", "  Gas fvf   RVB/MCF", "  Gas fvf   rm³/sm³"},
+      {"Label14", "Oil comp. microsips", "Oil comp. 10⁻⁵/bar"},
+      {"Label31", "Gas density       #/CF", "Gas density       kg/m³"},
+      {"Label18", "Water fvf RVB/STB", "Water fvf rm³/sm³"},
+      {"Label21", "Form. comp.   microsips", "Form. comp.   10⁻⁵/bar"},
+  };
+  const Row units[] = {
+      {"tx", "°F", "°C"},
+      {"px", "psia", "bara"},
+      {"worx", "STB/STB", "sm³/sm³"},
+      {"ggx", "air = 1", "air = 1"},
+      {"rsx", "MCF/STB", "sm³/sm³"},
+      {"odx", "lb/ft³", "kg/m³"},
+      {"cgx", "microsips", "10⁻⁵/bar"},
+  };
+  for (const UnitSystem system : {UnitSystem::Metric, UnitSystem::Field, UnitSystem::Metric}) {
+    Switch(system);
+    const bool metric = system == UnitSystem::Metric;
+    for (const Row& row : captions) EXPECT_EQ(Text(row.name), metric ? row.metric : row.field) << row.name;
+    for (const Row& row : units) {
+      EXPECT_EQ(UnitBeside(Find<QWidget>(window_.get(), row.name)), metric ? row.metric : row.field) << row.name;
+    }
+  }
 }
 
 }  // namespace
