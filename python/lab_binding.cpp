@@ -231,7 +231,10 @@ py::object TuningOf(const PythonCase& c) {
   return tuning;
 }
 
-void BindLab(py::module_& module) {
+namespace {
+
+// tarnvik.LabReport: a lab file's report, read-only.
+void DefineLabReport(py::module_& module) {
   py::class_<LabData> report(module, "LabReport",
                              R"(A laboratory report on an oil, as tarnvik.read_lab reads a lab file.
 
@@ -257,6 +260,12 @@ oil_compressibility [1/psi], z and bg [RB/MCF], None where not measured.)");
     return py::isinstance<LabData>(b) && a == b.cast<const LabData&>();
   });
   report.attr("__hash__") = py::none();
+}
+
+}  // namespace
+
+void BindLab(py::module_& module) {
+  DefineLabReport(module);
 
   module.def("read_lab", &ReadLab, py::arg("path"),
              R"(Reads a lab file: a laboratory report on an oil, a tarnvik.LabReport.

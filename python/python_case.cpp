@@ -242,8 +242,10 @@ const PythonCase& CaseOf(const py::handle& value, std::string_view name) {
   return value.cast<const PythonCase&>();
 }
 
-void BindCase(py::module_& module) {
-  py::class_<PythonCase> cls(module, "Case", kCaseDoc);
+namespace {
+
+// Case(case, /, *, api=..., ...): a case from another, with the keywords given replaced.
+void DefineCaseInit(py::class_<PythonCase>& cls) {
   cls.def(py::init([](const py::object& base, py::object api, py::object gasGravity, py::object temperature,
                       py::object pressure, py::object gor, py::object bubblePoint, py::object porosity, py::object swc,
                       py::object salinity, py::object waterGravity, py::object wor, py::object co2, py::object h2s,
@@ -261,7 +263,10 @@ void BindCase(py::module_& module) {
           py::arg("wor") = py::none(), py::arg("co2") = py::none(), py::arg("h2s") = py::none(),
           py::arg("n2") = py::none(), py::arg("oil") = py::none(), py::arg("gas") = py::none(),
           py::arg("rock") = py::none(), py::arg("formation") = py::none(), py::arg("title") = py::none());
+}
 
+// The case's inputs, selections, lab data and tuning, read-only.
+void DefineCaseProperties(py::class_<PythonCase>& cls) {
   const auto number = [&cls](const char* name, double InputSet::*member, const char* doc) {
     cls.def_property_readonly(
         name, [member](const PythonCase& c) { return c.calculation.inputs.*member; }, doc);
@@ -317,6 +322,9 @@ void BindCase(py::module_& module) {
                             "The lab data saved with the case (a tarnvik.LabReport), or None; not a keyword "
                             "argument: Case(case, ...) keeps them.");
   cls.def_property_readonly("tuning", &TuningOf, kTuningDoc);
+}
+
+void DefineCaseMethods(py::class_<PythonCase>& cls) {
   cls.def("as_dict", &AsDict,
           "The keyword arguments that make this case again: tarnvik.Case(**case.as_dict()).\n\n"
           "A list of them makes a pandas DataFrame that calculate_frame takes. The lab data and "
@@ -336,6 +344,15 @@ void BindCase(py::module_& module) {
     return py::isinstance<PythonCase>(b) && SameCase(a, b.cast<const PythonCase&>());
   });
   cls.attr("__hash__") = py::none();
+}
+
+}  // namespace
+
+void BindCase(py::module_& module) {
+  py::class_<PythonCase> cls(module, "Case", kCaseDoc);
+  DefineCaseInit(cls);
+  DefineCaseProperties(cls);
+  DefineCaseMethods(cls);
 
   module.def("read_cases", &ReadCases, py::arg("path"), py::kw_only(), py::arg("errors") = "raise",
              R"(Reads a case file: one Case per record, in file order.
