@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the source format check, the unit, window, end-to-end and
-# Python module tests (pytest, the example notebook, the Dask study, the type stubs, the
-# install into a virtual environment) in a release build and again under AddressSanitizer and
+# Builds and runs every test: the source format check, then, in the builds of
+# CMakePresets.json (warnings as errors), the unit, window, end-to-end and Python module
+# tests (pytest, the example notebook, the Dask study, the type stubs, the install into a
+# virtual environment) in a release build and again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the real desktop program under Xvfb, the Debian packages,
 # then each fuzzer for 20 seconds.
 set -euo pipefail
@@ -13,9 +14,9 @@ echo "== Source format (clang-format, .clang-format)"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 echo "== Release build and tests"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release -j "$jobs"
-ctest --test-dir build/release --output-on-failure -j "$jobs"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+ctest --preset release -j "$jobs"
 
 echo "== The desktop program under Xvfb"
 scripts/smoke-gui.sh build/release/src/gui/tarnvik
@@ -43,15 +44,13 @@ done
 echo "$(basename "$module_deb"): $(dpkg-deb --field "$module_deb" Depends)"
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARNVIK_SANITIZE=ON -DTARNVIK_BUILD_BENCH=OFF >/dev/null
-cmake --build build/sanitize -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"
 
 echo "== Fuzzers, 20 seconds each"
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTARNVIK_BUILD_FUZZ=ON -DTARNVIK_BUILD_GUI=OFF -DTARNVIK_BUILD_TESTS=OFF -DTARNVIK_BUILD_BENCH=OFF >/dev/null
-cmake --build build/fuzz -j "$jobs"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
 for target in parse_number case_record run_calculation black_oil_export lab_file; do
   corpus="build/fuzz/corpus/$target"
   artifacts="build/fuzz/artifacts/$target/"

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,7 +15,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "gui/case_report.h"
@@ -29,6 +30,13 @@
 using namespace tarnvik;
 
 namespace {
+
+// Lets the window lay itself out and paint for `ms` milliseconds.
+void Wait(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
 
 void Choose(QWidget* dialog, const char* list, const char* item) {
   auto* widget = dialog->findChild<QListWidget*>(QString::fromLatin1(list));
@@ -79,14 +87,14 @@ int main(int argc, char* argv[]) {
   Choose(dialog, "Gasch", "Wet Gas");
   Choose(dialog, "Forch", "Newman");
   Choose(dialog, "Rocks", "Consolidated Sands");
-  QTest::qWait(50);
+  Wait(50);
   bool ok = Save(dialog, dir, "selection-dialog.png");
   dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
   window.calculate();
-  QTest::qWait(50);
+  Wait(50);
   ok = Save(&window, dir, "main-window.png") && ok;
   window.setUnits(UnitSystem::Metric);
-  QTest::qWait(50);
+  Wait(50);
   ok = Save(&window, dir, "main-window-metric.png") && ok;
   window.setUnits(UnitSystem::Field);
 
@@ -119,13 +127,13 @@ int main(int argc, char* argv[]) {
     Choose(warned.selectionDialog(), "Forch", "Hall");
     warned.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     warned.calculate();
-    QTest::qWait(50);
+    Wait(50);
     ok = Save(&warned, dir, "warnings.png") && ok;
   }
 
   SplashWindow splash(&window);
   splash.show();
-  QTest::qWait(50);
+  Wait(50);
   ok = Save(&splash, dir, "splash.png") && ok;
   splash.hide();
 
@@ -136,7 +144,7 @@ int main(int argc, char* argv[]) {
   window.showTables();
   TablesWindow* tables = window.tablesWindow();
   tables->findChild<QTabWidget*>(QStringLiteral("tablesTabs"))->setCurrentIndex(2);
-  QTest::qWait(100);
+  Wait(100);
   ok = Save(tables, dir, "plots.png") && ok;
 
   // The example lab report at its own conditions, ranked, with the best family tuned.
@@ -155,11 +163,11 @@ int main(int argc, char* argv[]) {
     lab.showLabData();
     TablesWindow* labTables = lab.tablesWindow();
     labTables->resize(1280, 800);
-    LabDataPage* page = labTables->labPage();
-    page->openLabFile();
-    page->applyTuning();
+    LabDataPage* labPage = labTables->labPage();
+    labPage->openLabFile();
+    labPage->applyTuning();
     lab.calculate();
-    QTest::qWait(100);
+    Wait(100);
     ok = Save(labTables, dir, "lab-data.png") && ok;
   }
   // Export for Simulator on a cold heavy oil, whose tables adjust Bo where Vazquez and
@@ -178,7 +186,7 @@ int main(int argc, char* argv[]) {
     if (PreviewEclipseExport(*cold.model().shownCase(), UnitSystem::Field, preview, error)) {
       ExportDialog exportDialog(preview);
       exportDialog.show();
-      QTest::qWait(50);
+      Wait(50);
       ok = Save(&exportDialog, dir, "export-dialog.png") && ok;
     } else {
       std::fprintf(stderr, "no export preview: %s\n", error.c_str());

@@ -34,8 +34,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Row = RankingRow;
 
-// A percentage to two decimals.
-std::string Percent(double fraction) { return FormatFixed(100 * fraction, 2); }
 std::string Value(double value) { return FormatSignificant(value, 6); }
 
 std::vector<Row> Rows(const OilRanking& ranking, const std::optional<OilTuningFit>& fit) {
@@ -149,9 +147,9 @@ namespace {
 
 // The CSV row of a family's errors.
 std::string ErrorsCsv(const std::string& start, const Row& row) {
-  std::string line = start + ',' + Percent(row.score) + ',' + Percent(row.rankedScore);
+  std::string line = start + ',' + FormatPercent(row.score) + ',' + FormatPercent(row.rankedScore);
   for (const PropertyError& e : row.comparison->errors) {
-    line += ',' + (e.points ? Percent(e.aare) : "") + ',' + (e.points ? Percent(e.maxError) : "") + ',' +
+    line += ',' + (e.points ? FormatPercent(e.aare) : "") + ',' + (e.points ? FormatPercent(e.maxError) : "") + ',' +
             std::to_string(e.points);
   }
   line += ',';
@@ -224,9 +222,9 @@ void RankingWriter::WriteText(std::size_t number, const CaseRecord& record, cons
   TextTable table({"rank", "family", "score", "pb", "rs", "bo", "oil_viscosity", "oil_compressibility",
                    "relative_volume", "z", "bg", "data_range"});
   for (const Row& row : rows) {
-    std::vector<std::string> line = {row.rank, row.family, Percent(row.score)};
+    std::vector<std::string> line = {row.rank, row.family, FormatPercent(row.score)};
     for (const PropertyError& e : row.comparison->errors) {
-      line.push_back(e.points == 0 ? "-" : Percent(e.aare) + " (" + std::to_string(e.points) + ")");
+      line.push_back(e.points == 0 ? "-" : FormatPercent(e.aare) + " (" + std::to_string(e.points) + ")");
     }
     line.push_back(row.outside.empty() ? row.dataRange : row.dataRange + ": " + row.outside);
     table.Add(std::move(line));

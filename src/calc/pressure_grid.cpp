@@ -42,8 +42,8 @@ std::int64_t NonDecimalPart(std::int64_t a, std::int64_t b, std::int64_t steps, 
 std::vector<double> EvenlySpaced(double low, double high, int count) {
   std::vector<double> pressures;
   pressures.reserve(static_cast<std::size_t>(count));
-  const auto steps = static_cast<std::int64_t>(count - 1);
-  for (std::int64_t i = 0; i <= steps; ++i) pressures.push_back(low + (high - low) * i / steps);
+  const int steps = count - 1;
+  for (int i = 0; i <= steps; ++i) pressures.push_back(low + (high - low) * i / steps);
   // Where both bounds are whole numbers of a decimal unit, a pressure whose exact value is
   // a terminating decimal becomes the double nearest it, which prints as that decimal;
   // the others are left as computed.

@@ -14,6 +14,7 @@
 #include "calc/pressure_grid.h"
 #include "calc/pressure_table.h"
 #include "correlations/oil/oil_viscosity.h"
+#include "io/number_text.h"
 #include "present/run_messages.h"
 #include "present/selection_texts.h"
 
@@ -24,12 +25,8 @@ constexpr double kNotComputed = std::numeric_limits<double>::quiet_NaN();
 
 double Value(const Quantity& q) { return q.value_or(kNotComputed); }
 
-// Numbers in messages: six significant digits.
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.6g", value);
-  return text;
-}
+// Numbers in messages: six significant digits; a value that is not a number says so.
+std::string Number(double value) { return std::isnan(value) ? "nan" : FormatSignificant(value, 6); }
 
 // A field value in `units`, with its unit: "3163.2 psia", "218.1 bara".
 std::string Amount(double fieldValue, Dimension dimension, UnitSystem units) {

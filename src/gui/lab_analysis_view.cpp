@@ -22,6 +22,7 @@
 #include "gui/display_text.h"
 #include "gui/lab_page_widgets.h"
 #include "gui/pvt_charts.h"
+#include "io/number_text.h"
 #include "model/case_model.h"
 #include "model/lab_quantities.h"
 #include "model/lab_residuals.h"
@@ -57,7 +58,8 @@ constexpr std::array<const char*, kLabPropertyCount> kPropertyShortNames = {"pb"
 QString Caption(std::size_t property) { return FromView(kLabPropertyTexts[property].caption); }
 
 QString Percent(double fraction) {
-  return std::isfinite(fraction) ? QString::number(fraction * 100, 'f', 2) : LabAnalysisView::tr("not computed");
+  return std::isfinite(fraction) ? QString::fromStdString(FormatPercent(fraction))
+                                 : LabAnalysisView::tr("not computed");
 }
 
 // "3.21 (12)": the AARE in percent and its points; a dash without points.
@@ -346,26 +348,26 @@ void LabAnalysisView::showPlots(const OilRanking& ranking, const OilTuning* tuni
       }
       return points;
     };
-    LabPlotData data;
-    data.quantity = FromView(q.caption);
-    data.unit = LabUnitText(q, system);
+    LabPlotData plotData;
+    plotData.quantity = FromView(q.caption);
+    plotData.unit = LabUnitText(q, system);
     for (const LabPoint& point : compared.points) {
       if (const std::optional<double> value = LabPointValue(point, plot.column)) {
-        data.measured.append(
+        plotData.measured.append(
             QPointF(FromField(point.pressure, Dimension::Pressure, system), LabValueIn(*value, q, system)));
       }
     }
-    for (std::size_t f = 0; f < overlay.families.size(); ++f) data.families[f] = curve(overlay.families[f]);
+    for (std::size_t f = 0; f < overlay.families.size(); ++f) plotData.families[f] = curve(overlay.families[f]);
     if (overlay.tuned) {
-      data.tuned = curve(*overlay.tuned);
-      data.tunedFamily = tuning->family;
+      plotData.tuned = curve(*overlay.tuned);
+      plotData.tunedFamily = tuning->family;
     }
-    data.lowestPressure = FromField(overlay.range.minimum.value_or(0), Dimension::Pressure, system);
-    data.highestPressure = FromField(overlay.range.maximum.value_or(1), Dimension::Pressure, system);
+    plotData.lowestPressure = FromField(overlay.range.minimum.value_or(0), Dimension::Pressure, system);
+    plotData.highestPressure = FromField(overlay.range.maximum.value_or(1), Dimension::Pressure, system);
     QChart& chart = *chartViews_[i]->chart();
     chart.setTitle(ranking.separatorAdjusted ? tr("%1: lab data at separator conditions").arg(tr(plot.title))
                                              : tr(plot.title));
-    PlotAgainstLab(chart, data, system);
+    PlotAgainstLab(chart, plotData, system);
   }
 }
 

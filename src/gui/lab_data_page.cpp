@@ -148,11 +148,11 @@ void LabDataPage::openLabFile() {
   if (path.isEmpty()) return;
   QByteArray bytes;
   QString error;
-  LabData data;
+  LabData lab;
   UnitSystem units = UnitSystem::Field;
   if (ReadSmallFile(path, qint64(kMaxLabFileBytes), tr("lab file"), bytes, error)) {
     std::string why;
-    if (!ReadLabFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), data, units, why)) {
+    if (!ReadLabFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), lab, units, why)) {
       error = QString::fromStdString(why);
     }
   }
@@ -162,7 +162,7 @@ void LabDataPage::openLabFile() {
                            .arg(QDir::toNativeSeparators(path), error));
     return;
   }
-  model_.setLabData(std::move(data));
+  model_.setLabData(std::move(lab));
   editor_->showReport(model_.labData(), editor_->units());
   emit labChanged();
   showAnalysis();

@@ -113,17 +113,17 @@ void LabReportEditor::showUnits() {
   }
 }
 
-void LabReportEditor::showReport(const std::optional<LabData>& data, UnitSystem system) {
+void LabReportEditor::showReport(const std::optional<LabData>& lab, UnitSystem system) {
   if (system != system_) {
     system_ = system;
     showUnits();
   }
   filling_ = true;
-  source_->setText(data ? QString::fromStdString(data->source) : QString());
+  source_->setText(lab ? QString::fromStdString(lab->source) : QString());
   source_->setCursorPosition(0);
   source_->setModified(false);
   std::array<std::optional<double>, kKeyCount> values;
-  if (data) values = KeyValuesOf(*data);
+  if (lab) values = KeyValuesOf(*lab);
   for (std::size_t i = 0; i < kKeyCount; ++i) {
     keys_[i]->setText(values[i] ? ShownText(*values[i], kLabKeys[i], system_) : QString());
     keys_[i]->setModified(false);
@@ -131,11 +131,11 @@ void LabReportEditor::showReport(const std::optional<LabData>& data, UnitSystem 
   {
     const QSignalBlocker blocker(points_);
     points_->clearContents();
-    const int rows = data ? int(data->points.size()) : 0;
+    const int rows = lab ? int(lab->points.size()) : 0;
     points_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
       for (std::size_t c = 0; c < kColumnCount; ++c) {
-        const std::optional<double> value = LabPointValue(data->points[std::size_t(row)], static_cast<LabColumn>(c));
+        const std::optional<double> value = LabPointValue(lab->points[std::size_t(row)], static_cast<LabColumn>(c));
         auto* item = new QTableWidgetItem(value ? ShownText(*value, kLabColumns[c], system_) : QString());
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         points_->setItem(row, int(c), item);
@@ -144,7 +144,7 @@ void LabReportEditor::showReport(const std::optional<LabData>& data, UnitSystem 
   }
   ensureBlankRow();
   filling_ = false;
-  shownData_ = data;
+  shownData_ = lab;
   shownText_ = LabFileText(typed(), system_).text;
   editPending_ = false;
   showEditError(QString());
@@ -199,7 +199,7 @@ void LabReportEditor::takeEdits() {
     showEditError(QString());
     return;
   }
-  std::optional<LabData> data;
+  std::optional<LabData> edited;
   if (!report.blank()) {
     if (!text.blank.isEmpty()) {
       editPending_ = true;
@@ -214,12 +214,12 @@ void LabReportEditor::takeEdits() {
       showEditError(ErrorInPageWords(QString::fromStdString(error), text.lineNames));
       return;
     }
-    data = std::move(read);
+    edited = std::move(read);
   }
   editPending_ = false;
   showEditError(QString());
   shownText_ = text.text;
-  emit reportRead(data);
+  emit reportRead(edited);
 }
 
 void LabReportEditor::showEditError(const QString& error) {

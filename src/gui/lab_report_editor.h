@@ -45,12 +45,12 @@ class LabReportEditor : public QWidget {
   // again in them.
   void convertTyped(UnitSystem system);
 
-  // Whether the boxes and table show `data`: the report they were last filled with, or
+  // Whether the boxes and table show `lab`: the report they were last filled with, or
   // the case's lab data after a report read here was taken (see setTaken).
-  bool shows(const std::optional<LabData>& data) const { return data == shownData_; }
+  bool shows(const std::optional<LabData>& lab) const { return lab == shownData_; }
   // The case's lab data once the report handed on by reportRead was taken: equal to it
   // to the last bits, they are what the boxes show from now on.
-  void setTaken(const std::optional<LabData>& data) { shownData_ = data; }
+  void setTaken(const std::optional<LabData>& lab) { shownData_ = lab; }
 
   // Whether what is typed does not read, and why, in the words shown under the table.
   bool editPending() const { return editPending_; }

@@ -423,9 +423,9 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
   for (FamilyRow& family : families) {
     // Whether the case's inputs lie inside the family's published data, and what does not.
     const FamilyFit fit = OilFamilyFit(c, family.family);
-    QString data = FromView(DataFitText(fit.fit));
+    QString dataFit = FromView(DataFitText(fit.fit));
     if (fit.fit == DataFit::Outside) {
-      data += QStringLiteral(": ") + QString::fromStdString(WarningSentences(fit.outside, c.gorMode, system_));
+      dataFit += QStringLiteral(": ") + QString::fromStdString(WarningSentences(fit.outside, c.gorMode, system_));
     }
     const QString name = FromView(OilCorrelationName(family.family));
     // The tuned family's row is tuned, as the case's run is; its published form follows.
@@ -433,7 +433,7 @@ void TablesWindow::showFamilyTable(const CalculationCase& c) {
                           : family.untuned ? tr("%1 (untuned)").arg(name)
                                            : name;
     rows.push_back(
-        {{label}, std::nullopt, std::move(family.outcome), data, family.family == caseFamily && !family.untuned});
+        {{label}, std::nullopt, std::move(family.outcome), dataFit, family.family == caseFamily && !family.untuned});
   }
   familyModel_->setTable({tr("Oil family")}, {kComparisonFields.begin(), kComparisonFields.end()},
                          tr("Inputs and the family's data"), std::move(rows), c.gorMode, system_);

@@ -309,6 +309,10 @@ std::string FormatSignificant(double value, int digits) {
   return std::string(buffer.data(), end);
 }
 
+std::string FormatPercent(double fraction) {
+  return std::isfinite(fraction) ? FormatFixed(100 * fraction, 2) : std::string();
+}
+
 std::string PlainDigits(std::string_view shown) {
   const bool negative = !shown.empty() && shown.front() == '-';
   const std::string_view digits = shown.substr(negative ? 1 : 0);

@@ -75,4 +75,8 @@ std::string FormatFixed(double value, int decimals);
 // "1.5e-05" (4). NaN gives an empty text, ±inf "inf" / "-inf".
 std::string FormatSignificant(double value, int digits);
 
+// A fraction as a percentage to two decimals, as the lab rankings show errors: 0.03214 →
+// "3.21"; empty when the fraction is not finite.
+std::string FormatPercent(double fraction);
+
 }  // namespace tarnvik

@@ -141,7 +141,9 @@ TEST_P(EachFamily, TuningHonoursEveryPointAndStaysPhysical) {
         ASSERT_FALSE(run.failed());
         EXPECT_GE(*r.rs, rsBefore) << tuned.inputs.pressure;
         EXPECT_GT(r.co.value_or(-1), 0) << tuned.inputs.pressure;
-        if (tuned.inputs.pressure <= r.pb) EXPECT_LT(*r.muO, muBefore) << tuned.inputs.pressure;
+        if (tuned.inputs.pressure <= r.pb) {
+          EXPECT_LT(*r.muO, muBefore) << tuned.inputs.pressure;
+        }
         rsBefore = *r.rs;
         muBefore = *r.muO;
       }

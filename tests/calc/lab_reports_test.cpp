@@ -105,8 +105,8 @@ TEST_P(PublishedReport, TheTunedModelStaysPhysical) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LabReports, PublishedReport, ::testing::ValuesIn(kReports),
-                         [](const ::testing::TestParamInfo<Report>& info) {
-                           std::string name = info.param.file;
+                         [](const ::testing::TestParamInfo<Report>& param) {
+                           std::string name = param.param.file;
                            name = name.substr(0, name.find('.'));
                            for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                            return name;
