@@ -12,24 +12,18 @@
 #include "gui/lab_data_page.h"
 #include "gui/recent_files.h"
 #include "gui/user_dialogs.h"
+#include "gui/widget_factory.h"
 #include "model/case_model.h"
 
 namespace tarnvik {
 
 CaseFileActions::CaseFileActions(CaseModel& model, UserDialogs& dialogs, QWidget* window)
     : QObject(window), model_(model), dialogs_(dialogs), window_(window) {
-  const auto action = [this](const char* name, const QString& text, const QKeySequence& keys, auto slot) {
-    auto* made = new QAction(text, this);
-    made->setObjectName(QString::fromLatin1(name));
-    made->setShortcut(keys);
-    connect(made, &QAction::triggered, this, slot);
-    return made;
-  };
-  openAction_ = action("a7", tr("&Open"), QKeySequence::Open, &CaseFileActions::openCase);
-  saveAction_ = action("saveAction", tr("&Save"), QKeySequence::Save, &CaseFileActions::saveCase);
+  openAction_ = MakeAction(this, "a7", tr("&Open"), QKeySequence::Open, &CaseFileActions::openCase);
+  saveAction_ = MakeAction(this, "saveAction", tr("&Save"), QKeySequence::Save, &CaseFileActions::saveCase);
   // Bound explicitly: the platform's Save As key is empty outside GNOME and KDE.
-  saveAsAction_ =
-      action("a8", tr("Save &As.."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &CaseFileActions::saveCaseAs);
+  saveAsAction_ = MakeAction(this, "a8", tr("Save &As.."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                             &CaseFileActions::saveCaseAs);
 }
 
 void CaseFileActions::addTo(QMenu* files) {

@@ -81,31 +81,24 @@ SelectionDialog* MainWindow::selectionDialog() const { return selectionDialog_; 
 TablesWindow* MainWindow::tablesWindow() const { return tablesWindow_; }
 
 void MainWindow::createActions() {
-  const auto action = [this](const char* name, const QString& text, const QKeySequence& keys, auto slot) {
-    auto* made = new QAction(text, this);
-    made->setObjectName(QString::fromLatin1(name));
-    made->setShortcut(keys);
-    connect(made, &QAction::triggered, this, slot);
-    return made;
-  };
-  printAction_ = action("a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
-  reportAction_ = action("reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
-                         &MainWindow::exportReport);
-  exitAction_ = action("a3", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
-  copyAction_ = action("copyResults", tr("&Copy Results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                       &MainWindow::copyResults);
+  printAction_ = MakeAction(this, "a2", tr("&Print"), QKeySequence::Print, &MainWindow::printWindow);
+  reportAction_ = MakeAction(this, "reportAction", tr("Export &Report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_R),
+                             &MainWindow::exportReport);
+  exitAction_ = MakeAction(this, "a3", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::exitProgram);
+  copyAction_ = MakeAction(this, "copyResults", tr("&Copy Results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                           &MainWindow::copyResults);
   copyAction_->setToolTip(tr("Copies the inputs, the correlations and the 21 results as a table for a spreadsheet"));
-  tablesAction_ =
-      action("tablesAction", tr("Tables and &Plots..."), QKeySequence(Qt::CTRL | Qt::Key_T), &MainWindow::showTables);
-  labAction_ =
-      action("labAction", tr("&Lab Data and Tuning..."), QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::showLabData);
+  tablesAction_ = MakeAction(this, "tablesAction", tr("Tables and &Plots..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+                             &MainWindow::showTables);
+  labAction_ = MakeAction(this, "labAction", tr("&Lab Data and Tuning..."), QKeySequence(Qt::CTRL | Qt::Key_L),
+                          &MainWindow::showLabData);
   labAction_->setToolTip(tr("Lab data of the oil: the oil families ranked against them, and a family tuned to them"));
-  aboutAction_ = action("aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
+  aboutAction_ = MakeAction(this, "aboutAction", tr("&About Tarnvik"), QKeySequence(), &MainWindow::showAbout);
   // Keys of the two buttons, wherever the focus is in the window.
-  addAction(
-      action("selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4), &MainWindow::selectCorrelations));
+  addAction(MakeAction(this, "selectAction", tr("Select Correlations"), QKeySequence(Qt::Key_F4),
+                       &MainWindow::selectCorrelations));
   QAction* calculate =
-      action("calculateAction", tr("Calculate"), QKeySequence(Qt::Key_F9), &MainWindow::calculateIfReady);
+      MakeAction(this, "calculateAction", tr("Calculate"), QKeySequence(Qt::Key_F9), &MainWindow::calculateIfReady);
   calculate->setShortcuts(
       {QKeySequence(Qt::Key_F9), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
   addAction(calculate);

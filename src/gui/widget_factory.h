@@ -1,10 +1,11 @@
 // The labels and boxes every window makes alike: plain-text labels by object name, the
 // muted labels of units and hints, right-aligned number boxes and the signs inside them.
 #pragma once
+#include <QAction>
+#include <QKeySequence>
 #include <QString>
 #include <QStyle>
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -25,5 +26,16 @@ QLineEdit* MakeNumberBox(const QString& name, const QString& toolTip, QWidget* p
 // A sign inside `box`, before its text, hidden until shown: named for the box and `what`
 // ("apix" and "PartlyRead": "apixPartlyRead").
 QAction* AddBoxSign(QLineEdit* box, QStyle::StandardPixmap icon, const QString& what);
+
+// A command named `name`, bound to `keys`, that calls `slot` on `owner` (which owns it):
+// one action serves a menu and a toolbar alike.
+template <typename Owner, typename Slot>
+QAction* MakeAction(Owner* owner, const char* name, const QString& text, const QKeySequence& keys, Slot slot) {
+  auto* made = new QAction(text, owner);
+  made->setObjectName(QString::fromLatin1(name));
+  made->setShortcut(keys);
+  QObject::connect(made, &QAction::triggered, owner, slot);
+  return made;
+}
 
 }  // namespace tarnvik
