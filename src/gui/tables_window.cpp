@@ -364,7 +364,7 @@ void TablesWindow::showPressureTable(const CalculationCase& c) {
     rangeError = QString::fromStdString(error);
   }
   showRangeError(rangeError);
-  const QString failed = QString::fromStdString(FailedRowsText(table));
+  const QString failed = QString::fromStdString(FailedRowsText(table, system_));
   failedRows_->setText(failed.isEmpty() ? failed : failed + QLatin1Char('.'));
   failedRows_->setVisible(!failed.isEmpty());
   // Without a single computed row there is nothing to plot: the page says why instead of

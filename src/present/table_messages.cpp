@@ -10,13 +10,7 @@
 #include "present/run_messages.h"
 
 namespace tarnvik {
-namespace {
-
-std::string Psia(double pressure) { return PressureNumberText(pressure, UnitSystem::Field, 1); }
-
-}  // namespace
-
-std::string FailedRowsText(const PressureTable& table) {
+std::string FailedRowsText(const PressureTable& table, UnitSystem system) {
   struct Failure {
     std::string_view message;
     double lowest, highest;
@@ -43,11 +37,14 @@ std::string FailedRowsText(const PressureTable& table) {
   }
   std::string text =
       std::to_string(failed) + " of " + std::to_string(table.rows.size()) + " rows could not be computed: ";
+  const auto pressure = [system](double psia) { return PressureNumberText(psia, system, 1); };
+  const std::string unit(UnitIn(InputTextOf(InputField::Pressure), system));
   for (std::size_t i = 0; i < failures.size(); ++i) {
     const Failure& f = failures[i];
     if (i > 0) text += "; ";
     text += std::string(f.message) +
-            (f.rows == 1 ? " at " + Psia(f.lowest) : " from " + Psia(f.lowest) + " to " + Psia(f.highest)) + " psia";
+            (f.rows == 1 ? " at " + pressure(f.lowest) : " from " + pressure(f.lowest) + " to " + pressure(f.highest)) +
+            " " + unit;
   }
   return text;
 }

@@ -201,6 +201,11 @@ TEST_F(TablesWindowTest, ZFactorFailureMarksOnlyThatRow) {
   EXPECT_EQ(model.data(model.index(last, kNoteColumn), Qt::ToolTipRole).toString(), note) << "read whole on hover";
   auto* failed = Find<QLabel>(window_->tablesWindow(), "failedRows");
   EXPECT_EQ(failed->text(), QString("1 of %1 rows could not be computed: %2 at 14000 psia.").arg(last + 1).arg(note));
+  // In the units shown (the metric grid has rows of its own): 14000 psia is 965.3 bara.
+  Find<QAction>(window_.get(), "unitsMetric")->trigger();
+  EXPECT_TRUE(failed->text().endsWith(QString(" rows could not be computed: %1 at 965.3 bara.").arg(note)))
+      << failed->text().toStdString();
+  Find<QAction>(window_.get(), "unitsField")->trigger();
   window_->tablesWindow()->close();
   MainWindowOutputsAt(14000);
   EXPECT_TRUE(Status().startsWith(note));
