@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTimer>
+#include <array>
 #include <cstdio>
 
 #include "gui/case_report.h"
@@ -59,28 +60,29 @@ bool Save(QWidget* widget, const QDir& dir, const char* name) {
   return saved;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QStandardPaths::setTestModeEnabled(true);  // the units chosen here are not remembered for the user
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tarnvik_screenshots OUTPUT_DIR\n");
-    return 2;
-  }
-  const QDir dir(QString::fromLocal8Bit(argv[1]));
-
-  MainWindow window(std::make_unique<StandardDialogs>());
-  window.resize(1024, 570);
-  window.show();
+// Types a case's title and nine inputs (GOR and salinity given) into `window`.
+void TypeCase(MainWindow& window, const std::array<const char*, 9>& values, const char* title) {
   const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
-  const char* values[] = {"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
-  for (int i = 0; i < 9; ++i) window.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(values[i]);
-  window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("North field, well A-1 black oil"));
-  window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setCursorPosition(0);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    window.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(QString::fromLatin1(values[i]));
+  }
+  auto* titleBox = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+  titleBox->setText(QString::fromUtf8(title));
+  titleBox->setCursorPosition(0);
   window.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
   window.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
+}
 
+// Chooses the formation and applies the selection, every other choice as it stands.
+void ApplyFormation(MainWindow& window, const char* formation) {
+  window.selectCorrelations();
+  Choose(window.selectionDialog(), "Forch", formation);
+  window.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+}
+
+// The selection dialog, then the main window in field and metric units.
+bool ShootMainWindow(MainWindow& window, const QDir& dir) {
+  TypeCase(window, {"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"}, "North field, well A-1 black oil");
   window.selectCorrelations();
   SelectionDialog* dialog = window.selectionDialog();
   Choose(dialog, "Oilch", "Standing : California Crudes");
@@ -97,8 +99,11 @@ int main(int argc, char* argv[]) {
   Wait(50);
   ok = Save(&window, dir, "main-window-metric.png") && ok;
   window.setUnits(UnitSystem::Field);
+  return ok;
+}
 
-  // The report's page as its PDF holds it: A4 at 90 dots per inch, 18 mm and 15 mm margins.
+// The report's page as its PDF holds it: A4 at 90 dots per inch, 18 mm and 15 mm margins.
+bool ShootReport(const MainWindow& window, const QDir& dir) {
   QImage page(744, 1052, QImage::Format_RGB32);
   page.setDotsPerMeterX(3543);
   page.setDotsPerMeterY(3543);
@@ -107,91 +112,103 @@ int main(int argc, char* argv[]) {
     QPainter painter(&page);
     PaintCaseReport(painter, QRect(64, 53, 744 - 128, 1052 - 106), SheetOf(window.model()), window.model().shownCase());
   }
-  const bool report = page.save(dir.filePath(QStringLiteral("report.png")));
-  std::printf("%s %s\n", report ? "wrote" : "could not write", qPrintable(dir.filePath(QStringLiteral("report.png"))));
-  ok = report && ok;
+  const bool saved = page.save(dir.filePath(QStringLiteral("report.png")));
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(dir.filePath(QStringLiteral("report.png"))));
+  return saved;
+}
 
-  // A warned case: 58 °API with Glaso, whose data end at 48.1 °API.
-  {
-    MainWindow warned(std::make_unique<StandardDialogs>());
-    warned.resize(1024, 570);
-    warned.show();
-    const char* warnedValues[] = {"58", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"};
-    for (int i = 0; i < 9; ++i) warned.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(warnedValues[i]);
-    warned.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Light oil outside Glaso's data"));
-    warned.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
-    warned.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
-    warned.selectCorrelations();
-    Choose(warned.selectionDialog(), "Oilch", "Glaso : North Sea Crudes");
-    Choose(warned.selectionDialog(), "Gasch", "Wet Gas");
-    Choose(warned.selectionDialog(), "Forch", "Hall");
-    warned.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    warned.calculate();
-    Wait(50);
-    ok = Save(&warned, dir, "warnings.png") && ok;
-  }
+// A warned case: 58 °API with Glaso, whose data end at 48.1 °API.
+bool ShootWarnings(const QDir& dir) {
+  MainWindow warned(std::make_unique<StandardDialogs>());
+  warned.resize(1024, 570);
+  warned.show();
+  TypeCase(warned, {"58", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"}, "Light oil outside Glaso's data");
+  warned.selectCorrelations();
+  Choose(warned.selectionDialog(), "Oilch", "Glaso : North Sea Crudes");
+  Choose(warned.selectionDialog(), "Gasch", "Wet Gas");
+  Choose(warned.selectionDialog(), "Forch", "Hall");
+  warned.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  warned.calculate();
+  Wait(50);
+  return Save(&warned, dir, "warnings.png");
+}
 
+// The splash window, then the Plots tab of the main window's case.
+bool ShootSplashAndPlots(MainWindow& window, const QDir& dir) {
   SplashWindow splash(&window);
   splash.show();
   Wait(50);
-  ok = Save(&splash, dir, "splash.png") && ok;
+  bool ok = Save(&splash, dir, "splash.png");
   splash.hide();
-
-  window.selectCorrelations();
-  Choose(window.selectionDialog(), "Forch", "Hall");
-  window.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  ApplyFormation(window, "Hall");
   window.calculate();
   window.showTables();
   TablesWindow* tables = window.tablesWindow();
   tables->findChild<QTabWidget*>(QStringLiteral("tablesTabs"))->setCurrentIndex(2);
   Wait(100);
-  ok = Save(tables, dir, "plots.png") && ok;
+  return Save(tables, dir, "plots.png") && ok;
+}
 
-  // The example lab report at its own conditions, ranked, with the best family tuned.
-  {
-    MainWindow lab(std::make_unique<ExampleLabDialogs>());
-    lab.resize(1024, 570);
-    lab.show();
-    const char* labValues[] = {"35.1", "0.872", "220", "4000", "0.854", "20", "25", "3", "0.5"};
-    for (int i = 0; i < 9; ++i) lab.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(labValues[i]);
-    lab.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Black oil at 220 F, 4000 psia"));
-    lab.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
-    lab.findChild<QComboBox*>(QStringLiteral("wtrpk"))->setCurrentText(QStringLiteral("Salinity % NaCl"));
-    lab.selectCorrelations();
-    lab.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    lab.calculate();
-    lab.showLabData();
-    TablesWindow* labTables = lab.tablesWindow();
-    labTables->resize(1280, 800);
-    LabDataPage* labPage = labTables->labPage();
-    labPage->openLabFile();
-    labPage->applyTuning();
-    lab.calculate();
-    Wait(100);
-    ok = Save(labTables, dir, "lab-data.png") && ok;
+// The example lab report at its own conditions, ranked, with the best family tuned.
+bool ShootLabData(const QDir& dir) {
+  MainWindow lab(std::make_unique<ExampleLabDialogs>());
+  lab.resize(1024, 570);
+  lab.show();
+  TypeCase(lab, {"35.1", "0.872", "220", "4000", "0.854", "20", "25", "3", "0.5"}, "Black oil at 220 F, 4000 psia");
+  lab.selectCorrelations();
+  lab.selectionDialog()->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  lab.calculate();
+  lab.showLabData();
+  TablesWindow* labTables = lab.tablesWindow();
+  labTables->resize(1280, 800);
+  LabDataPage* labPage = labTables->labPage();
+  labPage->openLabFile();
+  labPage->applyTuning();
+  lab.calculate();
+  Wait(100);
+  return Save(labTables, dir, "lab-data.png");
+}
+
+// Export for Simulator on a cold heavy oil, whose tables adjust Bo where Vazquez and
+// Beggs' undersaturated compressibility would make it rise.
+bool ShootExportDialog(const QDir& dir) {
+  MainWindow cold(std::make_unique<StandardDialogs>());
+  TypeCase(cold, {"15", "1.2", "60", "3000", "0.01", "20", "25", "3", "0.5"}, "");
+  cold.selectCorrelations();
+  Choose(cold.selectionDialog(), "Forch", "Hall");
+  cold.selectionDialog()->hide();
+  cold.calculate();
+  ExportPreview preview;
+  std::string error;
+  if (!PreviewEclipseExport(*cold.model().shownCase(), UnitSystem::Field, preview, error)) {
+    std::fprintf(stderr, "no export preview: %s\n", error.c_str());
+    return false;
   }
-  // Export for Simulator on a cold heavy oil, whose tables adjust Bo where Vazquez and
-  // Beggs' undersaturated compressibility would make it rise.
-  {
-    MainWindow cold(std::make_unique<StandardDialogs>());
-    const char* coldValues[] = {"15", "1.2", "60", "3000", "0.01", "20", "25", "3", "0.5"};
-    for (int i = 0; i < 9; ++i) cold.findChild<QLineEdit*>(QString::fromLatin1(boxes[i]))->setText(coldValues[i]);
-    cold.findChild<QComboBox*>(QStringLiteral("gorpk"))->setCurrentText(QStringLiteral("GOR MCF/STB"));
-    cold.selectCorrelations();
-    Choose(cold.selectionDialog(), "Forch", "Hall");
-    cold.selectionDialog()->hide();
-    cold.calculate();
-    ExportPreview preview;
-    std::string error;
-    if (PreviewEclipseExport(*cold.model().shownCase(), UnitSystem::Field, preview, error)) {
-      ExportDialog exportDialog(preview);
-      exportDialog.show();
-      Wait(50);
-      ok = Save(&exportDialog, dir, "export-dialog.png") && ok;
-    } else {
-      std::fprintf(stderr, "no export preview: %s\n", error.c_str());
-      ok = false;
-    }
+  ExportDialog exportDialog(preview);
+  exportDialog.show();
+  Wait(50);
+  return Save(&exportDialog, dir, "export-dialog.png");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QStandardPaths::setTestModeEnabled(true);  // the units chosen here are not remembered for the user
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: tarnvik_screenshots OUTPUT_DIR\n");
+    return 2;
   }
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+
+  MainWindow window(std::make_unique<StandardDialogs>());
+  window.resize(1024, 570);
+  window.show();
+  bool ok = ShootMainWindow(window, dir);
+  ok = ShootReport(window, dir) && ok;
+  ok = ShootWarnings(dir) && ok;
+  ok = ShootSplashAndPlots(window, dir) && ok;
+  ok = ShootLabData(dir) && ok;
+  ok = ShootExportDialog(dir) && ok;
   return ok ? 0 : 1;
 }
