@@ -35,10 +35,11 @@ void CalculateGasCompressibility(const InputSet& in, GasCharacterisation charact
   const double dp = units::kPressureStep;
   double zLower = z, zUpper = z, bgUnused = 0;
   ZFactorStatus lower = ZFactorStatus::Success, upper = ZFactorStatus::Success;
+  // Each neighbour's solution starts from z at p.
   CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation, in.impurities,
-              tuning);
+              tuning, z);
   CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation, in.impurities,
-              tuning);
+              tuning, z);
   const bool lowerOk = lower == ZFactorStatus::Success;
   const bool upperOk = upper == ZFactorStatus::Success;
   if (lowerOk && upperOk) {

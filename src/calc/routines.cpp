@@ -76,13 +76,16 @@ PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characte
 }
 
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
-                 GasCharacterisation characterisation, const GasImpurities& impurities, const GasTuning* tuning) {
+                 GasCharacterisation characterisation, const GasImpurities& impurities, const GasTuning* tuning,
+                 double nearZ) {
   PseudoCritical pc = GasPseudoCritical(gasGravity, characterisation, impurities);
   if (tuning) {
     pc.temperature *= tuning->temperatureFactor;
     pc.pressure *= tuning->pressureFactor;
   }
-  const ZFactor result = HallYarboroughZFactor(Rankine(temperatureF) / pc.temperature, pressure / pc.pressure);
+  // A tuned z near by is the equation's z times the tuning's correction.
+  if (nearZ > 0 && tuning && !tuning->correction.empty()) nearZ /= std::exp(tuning->correction(pressure));
+  const ZFactor result = HallYarboroughZFactor(Rankine(temperatureF) / pc.temperature, pressure / pc.pressure, nearZ);
   status = result.status;
   if (status != ZFactorStatus::Success) return;
   z = result.z;

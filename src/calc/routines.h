@@ -54,10 +54,11 @@ PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characte
                                  const GasImpurities& impurities = {});
 
 // status: Success, or the reason; on failure z and bg keep the caller's values.
-// With `tuning`, the pseudo-critical properties are multiplied by its factors.
+// With `tuning`, the pseudo-critical properties are multiplied by its factors. `nearZ`, a
+// z at a nearby pressure, starts the solution there (see HallYarboroughZFactor).
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
                  GasCharacterisation characterisation, const GasImpurities& impurities = {},
-                 const GasTuning* tuning = nullptr);
+                 const GasTuning* tuning = nullptr, double nearZ = 0);
 
 // Lee, Gonzalez and Eakin's, times Carr, Kobayashi and Burrows' factor for the impurities.
 void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG,

@@ -99,6 +99,12 @@ TEST(ZFactorTest, ConvergesToTheRootAtEveryPressure) {
           CalcZFactor(gravity, temperature, pressure, z, bg, status, gas);
           ASSERT_EQ(status, ZFactorStatus::Success);
           EXPECT_NEAR(z, BisectedZ(tpr, pressure / pc.pressure), tol_root);
+          // Started from a z near by, as a compressibility's neighbours are: the same root.
+          for (const double nearZ : {0.98 * z, 1.02 * z}) {
+            const ZFactor warm = HallYarboroughZFactor(tpr, pressure / pc.pressure, nearZ);
+            ASSERT_EQ(warm.status, ZFactorStatus::Success);
+            EXPECT_NEAR(warm.z, z, tol_root) << "from " << nearZ;
+          }
           if (pressure <= 1.0) {
             EXPECT_NEAR(z, 1, 4e-4 * pressure);
           }

@@ -13,6 +13,9 @@ constexpr double kTolerance = 1e-05;
 // against y, so that z (which is proportional to 1/y) is good to 1e-7 relative.
 constexpr double kRelativeTolerance = 1e-07;
 constexpr double kMaxReducedPressure = 20.5;
+// Below this Tpr (near the critical point) the equation can have more than one root in
+// reach: every solution starts from y = 0.001, so that it finds the root it always has.
+constexpr double kWarmStartMinTpr = 1.2;
 
 }  // namespace
 
@@ -23,17 +26,10 @@ PseudoCritical StandingPseudoCritical(double gg, GasCharacterisation characteris
   return {187 + 330 * gg - 71.5 * gg * gg, 706 - 51.7 * gg - 11.1 * gg * gg};
 }
 
-ZFactor HallYarboroughZFactor(double tpr, double ppr) {
-  if (tpr < 1) return {ZFactorStatus::ReducedTemperatureBelowOne};
-  if (ppr > kMaxReducedPressure) return {ZFactorStatus::ReducedPressureAbove20_5};
-  const double t = 1 / tpr;
-  const double a = -0.06125 * t * std::exp(-1.2 * (1 - t) * (1 - t));
-  const double b = 14.76 * t - 9.76 * t * t + 4.58 * t * t * t;
-  const double h = 90.7 * t - 242.2 * t * t + 42.4 * t * t * t;
-  const double d = 2.18 + 2.82 * t;
-  const double e = 29.52 * t - 19.52 * t * t + 9.16 * t * t * t;
+namespace {
 
-  double y = 0.001;
+// Newton's method on Hall and Yarborough's equation for y from `y`.
+ZFactor SolveHallYarborough(double a, double b, double h, double d, double e, double ppr, double y) {
   for (int iteration = 1; iteration <= kMaxIterations; ++iteration) {
     const double y2 = y * y;
     const double y3 = y2 * y;
@@ -53,6 +49,27 @@ ZFactor HallYarboroughZFactor(double tpr, double ppr) {
     y = next;
   }
   return {ZFactorStatus::NoConvergence};
+}
+
+}  // namespace
+
+ZFactor HallYarboroughZFactor(double tpr, double ppr, double nearZ) {
+  if (tpr < 1) return {ZFactorStatus::ReducedTemperatureBelowOne};
+  if (ppr > kMaxReducedPressure) return {ZFactorStatus::ReducedPressureAbove20_5};
+  const double t = 1 / tpr;
+  const double a = -0.06125 * t * std::exp(-1.2 * (1 - t) * (1 - t));
+  const double b = 14.76 * t - 9.76 * t * t + 4.58 * t * t * t;
+  const double h = 90.7 * t - 242.2 * t * t + 42.4 * t * t * t;
+  const double d = 2.18 + 2.82 * t;
+  const double e = 29.52 * t - 19.52 * t * t + 9.16 * t * t * t;
+  if (nearZ > 0 && tpr >= kWarmStartMinTpr) {
+    const double near = -a * ppr / nearZ;
+    if (near > 0 && near < 1) {
+      const ZFactor warm = SolveHallYarborough(a, b, h, d, e, ppr, near);
+      if (warm.status == ZFactorStatus::Success) return warm;
+    }
+  }
+  return SolveHallYarborough(a, b, h, d, e, ppr, 0.001);
 }
 
 double GasFvf(double z, double temperatureF, double pressure) { return 5.035 * z * Rankine(temperatureF) / pressure; }

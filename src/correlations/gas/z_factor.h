@@ -51,8 +51,13 @@ struct ZFactor {
   double z = 0;  // only on Success
 };
 
-// z at reduced temperature Tpr and reduced pressure Ppr.
-ZFactor HallYarboroughZFactor(double reducedTemperature, double reducedPressure);
+// z at reduced temperature Tpr and reduced pressure Ppr: Hall and Yarborough's
+// Starling–Carnahan equation solved for the reduced density y by Newton's method from
+// y = 0.001. With `nearZ` (a z known at a nearby pressure, as for a compressibility's
+// neighbours) and Tpr of at least 1.2, where the equation has one root, the solution
+// starts at that z's density instead (two Newton steps rather than about seven), and
+// falls back to 0.001 when that start does not converge.
+ZFactor HallYarboroughZFactor(double reducedTemperature, double reducedPressure, double nearZ = 0);
 
 // Bg [RB/MCF] of gas with deviation factor z at T [°F] and p [psia].
 double GasFvf(double z, double temperatureF, double pressure);
