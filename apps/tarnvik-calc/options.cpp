@@ -216,9 +216,11 @@ void AddOptions(CLI::App& app, Options& o, Texts& t) {
   std::vector<std::string> formationItems(kFormationTypeItems.begin(), kFormationTypeItems.end());
   formationItems.emplace_back();  // none
   app.add_option("--formation", t.formation,
-                 "Formation type for Newman and Yale et. al.\n"
-                 "(default: the case's @formation line, or none)")
-      ->check(CLI::IsMember(formationItems))
+                 "Formation type for Newman and Yale et. al.:\n"
+                 "\"Consolidated Sands\", \"Friable Sands\",\n"
+                 "\"Unconsolidated Sands\", \"Carbonates\" or \"\"\n"
+                 "for none (default: the case's @formation line)")
+      ->check(CLI::IsMember(formationItems).description(""))
       ->type_name("TEXT");
   app.add_option("--gas", t.gas,
                  "Gas characterisation for the pseudo-critical\n"
