@@ -138,17 +138,11 @@ py::dict TuningDict(const OilTuning& t) {
   tuning["version"] = fields.version;
   tuning["family"] = OilCorrelationName(t.family);
   for (const TuningNumber& n : fields.numbers) tuning[py::str(std::string(n.name))] = n.value;
-  if (fields.version >= 2) {
-    const auto nodes = [](const std::vector<MapNode>& map) {
-      py::list list;
-      for (const MapNode& node : map) list.append(py::make_tuple(node.x, node.y));
-      return list;
-    };
-    tuning["rs_map"] = nodes(fields.rsMap);
-    tuning["low_rs_map"] = nodes(fields.lowRsMap);
-    tuning["bo_map"] = nodes(fields.boMap);
-    tuning["viscosity_curve"] = nodes(fields.viscosityCurve);
-    tuning["gas_correction"] = nodes(fields.gasCorrection);
+  if (fields.version < 2) return tuning;
+  for (const TuningFields::NamedMap& map : fields.maps()) {
+    py::list list;
+    for (const MapNode& node : map.nodes) list.append(py::make_tuple(node.x, node.y));
+    tuning[py::str(std::string(map.name))] = list;
   }
   return tuning;
 }

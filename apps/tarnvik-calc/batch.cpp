@@ -235,17 +235,10 @@ nlohmann::ordered_json TuningJson(const OilTuning& tuning) {
   out["version"] = fields.version;
   out["family"] = OilCorrelationName(tuning.family);
   for (const TuningNumber& n : fields.numbers) out[std::string(n.name)] = n.value;
-  const auto nodes = [](const std::vector<MapNode>& map) {
-    auto list = nlohmann::ordered_json::array();
-    for (const MapNode& node : map) list.push_back({node.x, node.y});
-    return list;
-  };
-  if (fields.version >= 2) {
-    out["rs_map"] = nodes(fields.rsMap);
-    out["low_rs_map"] = nodes(fields.lowRsMap);
-    out["bo_map"] = nodes(fields.boMap);
-    out["viscosity_curve"] = nodes(fields.viscosityCurve);
-    out["gas_correction"] = nodes(fields.gasCorrection);
+  if (fields.version < 2) return out;
+  for (const TuningFields::NamedMap& map : fields.maps()) {
+    auto& list = out[std::string(map.name)] = nlohmann::ordered_json::array();
+    for (const MapNode& node : map.nodes) list.push_back({node.x, node.y});
   }
   return out;
 }

@@ -26,6 +26,35 @@ struct MapNode {
   friend bool operator==(const MapNode&, const MapNode&) = default;
 };
 
+// The piecewise cubic Hermite interpolation both maps and curves use.
+namespace hermite {
+
+// The segment [k, k + 1] of `nodes` (increasing along `axis`) that holds `value`, for a
+// value strictly between the first and the last node's.
+inline std::size_t Segment(const std::vector<MapNode>& nodes, double value, double MapNode::*axis) {
+  const auto after = std::upper_bound(nodes.begin(), nodes.end(), value,
+                                      [axis](double v, const MapNode& node) { return v < node.*axis; });
+  return static_cast<std::size_t>(after - nodes.begin()) - 1;
+}
+
+// The cubic between nodes a and b, with slopes slopeA and slopeB there, at x.
+inline double Value(const MapNode& a, const MapNode& b, double slopeA, double slopeB, double x) {
+  const double h = b.x - a.x;
+  const double t = (x - a.x) / h;
+  const double t2 = t * t, t3 = t2 * t;
+  return (2 * t3 - 3 * t2 + 1) * a.y + (t3 - 2 * t2 + t) * h * slopeA + (-2 * t3 + 3 * t2) * b.y +
+         (t3 - t2) * h * slopeB;
+}
+
+// The slope at a node between segments of widths h0, h1 and secants d0, d1 of one sign:
+// their weighted harmonic mean (Fritsch and Butland), which keeps each cubic monotone.
+inline double InteriorSlope(double h0, double h1, double d0, double d1) {
+  const double w1 = 2 * h1 + h0, w2 = h1 + 2 * h0;
+  return (w1 + w2) / (w1 / d0 + w2 / d1);
+}
+
+}  // namespace hermite
+
 class MonotoneMap {
  public:
   MonotoneMap() = default;
@@ -39,14 +68,8 @@ class MonotoneMap {
   double operator()(double x) const {
     if (x <= nodes_.front().x) return nodes_.front().y * (x / nodes_.front().x);
     if (x >= nodes_.back().x) return nodes_.back().y * (x / nodes_.back().x);
-    const std::size_t k = Segment(x, &MapNode::x);
-    const MapNode& a = nodes_[k];
-    const MapNode& b = nodes_[k + 1];
-    const double h = b.x - a.x;
-    const double t = (x - a.x) / h;
-    const double t2 = t * t, t3 = t2 * t;
-    return (2 * t3 - 3 * t2 + 1) * a.y + (t3 - 2 * t2 + t) * h * slopes_[k] + (-2 * t3 + 3 * t2) * b.y +
-           (t3 - t2) * h * slopes_[k + 1];
+    const std::size_t k = hermite::Segment(nodes_, x, &MapNode::x);
+    return hermite::Value(nodes_[k], nodes_[k + 1], slopes_[k], slopes_[k + 1], x);
   }
 
   // The x that maps to y (bisection on the segment's cubic, which is increasing); for y at
@@ -56,7 +79,7 @@ class MonotoneMap {
       return nodes_.front().y == 0 ? nodes_.front().x : nodes_.front().x * (y / nodes_.front().y);
     }
     if (y >= nodes_.back().y) return nodes_.back().x * (y / nodes_.back().y);
-    const std::size_t k = Segment(y, &MapNode::y);
+    const std::size_t k = hermite::Segment(nodes_, y, &MapNode::y);
     double low = nodes_[k].x, high = nodes_[k + 1].x;
     for (int i = 0; i < 100 && high - low > 1e-15 * high; ++i) {
       const double mid = 0.5 * (low + high);
@@ -68,12 +91,6 @@ class MonotoneMap {
   friend bool operator==(const MonotoneMap& a, const MonotoneMap& b) { return a.nodes_ == b.nodes_; }
 
  private:
-  std::size_t Segment(double value, double MapNode::*axis) const {
-    const auto after = std::upper_bound(nodes_.begin(), nodes_.end(), value,
-                                        [axis](double v, const MapNode& node) { return v < node.*axis; });
-    return static_cast<std::size_t>(after - nodes_.begin()) - 1;
-  }
-
   void ComputeSlopes() {
     const std::size_t n = nodes_.size();
     slopes_.assign(n, 0);
@@ -87,10 +104,8 @@ class MonotoneMap {
       h[k] = nodes_[k + 1].x - nodes_[k].x;
       secant[k] = (nodes_[k + 1].y - nodes_[k].y) / h[k];
     }
-    for (std::size_t k = 1; k + 1 < n; ++k) {
-      const double w1 = 2 * h[k] + h[k - 1], w2 = h[k] + 2 * h[k - 1];
-      slopes_[k] = (w1 + w2) / (w1 / secant[k - 1] + w2 / secant[k]);
-    }
+    for (std::size_t k = 1; k + 1 < n; ++k)
+      slopes_[k] = hermite::InteriorSlope(h[k - 1], h[k], secant[k - 1], secant[k]);
     // The ends continue into the proportional parts, within the bound that keeps the
     // cubic monotone (three times the secant).
     slopes_[0] = std::min(nodes_[0].y / nodes_[0].x, 3 * secant[0]);

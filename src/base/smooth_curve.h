@@ -7,7 +7,6 @@
 // Interpolants", SIAM J. Sci. Stat. Comput. 5(2) (1984) 300–304, doi:10.1137/0905021.
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -28,16 +27,8 @@ class SmoothCurve {
   double operator()(double x) const {
     if (x <= points_.front().x) return points_.front().y;
     if (x >= points_.back().x) return points_.back().y;
-    const auto after =
-        std::upper_bound(points_.begin(), points_.end(), x, [](double v, const MapNode& point) { return v < point.x; });
-    const std::size_t k = static_cast<std::size_t>(after - points_.begin()) - 1;
-    const MapNode& a = points_[k];
-    const MapNode& b = points_[k + 1];
-    const double h = b.x - a.x;
-    const double t = (x - a.x) / h;
-    const double t2 = t * t, t3 = t2 * t;
-    return (2 * t3 - 3 * t2 + 1) * a.y + (t3 - 2 * t2 + t) * h * slopes_[k] + (-2 * t3 + 3 * t2) * b.y +
-           (t3 - t2) * h * slopes_[k + 1];
+    const std::size_t k = hermite::Segment(points_, x, &MapNode::x);
+    return hermite::Value(points_[k], points_[k + 1], slopes_[k], slopes_[k + 1], x);
   }
 
   friend bool operator==(const SmoothCurve& a, const SmoothCurve& b) { return a.points_ == b.points_; }
@@ -50,8 +41,7 @@ class SmoothCurve {
       const double h0 = points_[k].x - points_[k - 1].x, h1 = points_[k + 1].x - points_[k].x;
       const double d0 = (points_[k].y - points_[k - 1].y) / h0, d1 = (points_[k + 1].y - points_[k].y) / h1;
       if (d0 * d1 <= 0) continue;  // the points turn here, or stand still
-      const double w1 = 2 * h1 + h0, w2 = h1 + 2 * h0;
-      slopes_[k] = (w1 + w2) / (w1 / d0 + w2 / d1);
+      slopes_[k] = hermite::InteriorSlope(h0, h1, d0, d1);
     }
   }
 

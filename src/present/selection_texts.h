@@ -82,6 +82,20 @@ struct TuningFields {
   std::vector<MapNode> boMap;           // Rs → the Rs the family's Bo is read at, SCF/STB
   std::vector<MapNode> viscosityCurve;  // Rs SCF/STB → ln μo at the reference temperature
   std::vector<MapNode> gasCorrection;   // pressure psia → ln (z / Hall and Yarborough's)
+
+  // The maps by the names programs give them (rs_map, low_rs_map, bo_map,
+  // viscosity_curve, gas_correction), for a version-2 tuning.
+  struct NamedMap {
+    std::string_view name;
+    const std::vector<MapNode>& nodes;
+  };
+  std::array<NamedMap, 5> maps() const {
+    return {{{"rs_map", rsMap},
+             {"low_rs_map", lowRsMap},
+             {"bo_map", boMap},
+             {"viscosity_curve", viscosityCurve},
+             {"gas_correction", gasCorrection}}};
+  }
 };
 TuningFields TuningFieldsOf(const OilTuning& tuning);
 
