@@ -15,7 +15,6 @@
 #include "calculation.h"
 #include "case_arguments.h"
 #include "element_loop.h"
-#include "present/input_texts.h"
 #include "present/output_fields.h"
 
 namespace tarnvik::python {
@@ -133,15 +132,11 @@ py::dict RunProperties(const std::string& stepName, const py::tuple& inputs, con
       convert[k] = arguments.units != UnitSystem::Field;
     } else {
       const double value = FieldInput(NumberOf(number, name), k, base.gorMode, arguments.units);
-      if (k < kInputCount && !PossibleInput(static_cast<InputField>(k), value)) {
-        std::vector<ImpossibleInput> impossible;
-        InputSet one;
-        InputValue(one, static_cast<InputField>(k)) = value;
-        for (const ImpossibleInput& input : ImpossibleInputs(one)) {
-          if (static_cast<std::size_t>(input.field) != k) continue;
-          throw py::value_error(std::string(name) + ": " +
-                                ImpossibleInputText(input, base.gorMode, base.waterMode, arguments.units));
-        }
+      if (k < kInputCount) {
+        // Refused as calculate refuses it; the other inputs stay at 0, which is possible.
+        CalculationCase alone = base;
+        InputOperand(alone.inputs, k) = value;
+        RefuseImpossible(alone, arguments.units);
       }
       elements.AddScalar(value);
     }
