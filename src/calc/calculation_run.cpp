@@ -30,16 +30,16 @@ void CalculateOil(const InputSet& in, GorSelectorMode gorMode, const Correlation
 // failed, the one-sided difference to the other over dp/2 is used; with both failed,
 // cg is not computed.
 void CalculateGasCompressibility(const InputSet& in, GasCharacterisation characterisation, const GasTuning* tuning,
-                                 double z, Quantity& cg) {
+                                 double z, const HallYarboroughRoot& root, Quantity& cg) {
   const double p = in.pressure;
   const double dp = units::kPressureStep;
   double zLower = z, zUpper = z, bgUnused = 0;
   ZFactorStatus lower = ZFactorStatus::Success, upper = ZFactorStatus::Success;
-  // Each neighbour's solution starts from z at p.
+  // Each neighbour's solution starts from the root at p.
   CalcZFactor(in.gasGravity, in.temperatureF, p - dp / 2, zLower, bgUnused, lower, characterisation, in.impurities,
-              tuning, z);
+              tuning, &root);
   CalcZFactor(in.gasGravity, in.temperatureF, p + dp / 2, zUpper, bgUnused, upper, characterisation, in.impurities,
-              tuning, z);
+              tuning, &root);
   const bool lowerOk = lower == ZFactorStatus::Success;
   const bool upperOk = upper == ZFactorStatus::Success;
   if (lowerOk && upperOk) {
@@ -149,11 +149,12 @@ OilState CalculateOilState(const InputSet& in, GorSelectorMode gorMode, OilCorre
 
 GasState CalculateGasState(const InputSet& in, GasCharacterisation characterisation, const GasTuning* tuning) {
   GasState gas;
+  HallYarboroughRoot root;
   CalcZFactor(in.gasGravity, in.temperatureF, in.pressure, gas.z, gas.bg, gas.status, characterisation, in.impurities,
-              tuning);
+              tuning, nullptr, &root);
   if (gas.status != ZFactorStatus::Success) return gas;
   CalcGasViscosity(in.gasGravity, in.temperatureF, gas.bg, gas.muG, in.impurities);
-  CalculateGasCompressibility(in, characterisation, tuning, gas.z, gas.cg);
+  CalculateGasCompressibility(in, characterisation, tuning, gas.z, root, gas.cg);
   return gas;
 }
 

@@ -77,17 +77,16 @@ PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characte
 
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
                  GasCharacterisation characterisation, const GasImpurities& impurities, const GasTuning* tuning,
-                 double nearZ) {
+                 const HallYarboroughRoot* near, HallYarboroughRoot* root) {
   PseudoCritical pc = GasPseudoCritical(gasGravity, characterisation, impurities);
   if (tuning) {
     pc.temperature *= tuning->temperatureFactor;
     pc.pressure *= tuning->pressureFactor;
   }
-  // A tuned z near by is the equation's z times the tuning's correction.
-  if (nearZ > 0 && tuning && !tuning->correction.empty()) nearZ /= std::exp(tuning->correction(pressure));
-  const ZFactor result = HallYarboroughZFactor(Rankine(temperatureF) / pc.temperature, pressure / pc.pressure, nearZ);
+  const ZFactor result = HallYarboroughZFactor(Rankine(temperatureF) / pc.temperature, pressure / pc.pressure, near);
   status = result.status;
   if (status != ZFactorStatus::Success) return;
+  if (root) *root = result.root;
   z = result.z;
   if (tuning && !tuning->correction.empty()) z *= std::exp(tuning->correction(pressure));
   bg = GasFvf(z, temperatureF, pressure);

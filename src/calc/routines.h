@@ -54,11 +54,13 @@ PseudoCritical GasPseudoCritical(double gasGravity, GasCharacterisation characte
                                  const GasImpurities& impurities = {});
 
 // status: Success, or the reason; on failure z and bg keep the caller's values.
-// With `tuning`, the pseudo-critical properties are multiplied by its factors. `nearZ`, a
-// z at a nearby pressure, starts the solution there (see HallYarboroughZFactor).
+// With `tuning`, the pseudo-critical properties are multiplied by its factors. `near`, the
+// equation's root at a nearby pressure of the same gas, starts the solution from there
+// (see HallYarboroughZFactor); on success `root` receives this solution's root.
 void CalcZFactor(double gasGravity, double temperatureF, double pressure, double& z, double& bg, ZFactorStatus& status,
                  GasCharacterisation characterisation, const GasImpurities& impurities = {},
-                 const GasTuning* tuning = nullptr, double nearZ = 0);
+                 const GasTuning* tuning = nullptr, const HallYarboroughRoot* near = nullptr,
+                 HallYarboroughRoot* root = nullptr);
 
 // Lee, Gonzalez and Eakin's, times Carr, Kobayashi and Burrows' factor for the impurities.
 void CalcGasViscosity(double gasGravity, double temperatureF, double bg, double& muG,

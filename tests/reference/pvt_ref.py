@@ -445,10 +445,10 @@ def calc_z_factor(sel, gas_gravity, temperature_f, pressure, z_prev, bg_prev, im
         y_new = y - cdiv(f, fp)
         # converged when the step is below 1e-5 and below 1e-7 of y (near atmospheric
         # pressure y itself is of the order of 1e-5)
-        if abs(y_new - y) < 1e-05 and abs(y_new - y) < 1e-07 * abs(y):
-            converged = True  # keep y, the value before this step
+        y, y_old = y_new, y
+        if abs(y - y_old) < 1e-05 and abs(y - y_old) < 1e-07 * abs(y_old):
+            converged = True  # keep y, the value after this step
             break
-        y = y_new
     if not converged or not (0.0 < y < 1.0):
         return z_prev, bg_prev, Z_NO_CONVERGENCE
 

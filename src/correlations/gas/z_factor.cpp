@@ -14,8 +14,10 @@ constexpr double kTolerance = 1e-05;
 constexpr double kRelativeTolerance = 1e-07;
 constexpr double kMaxReducedPressure = 20.5;
 // Below this Tpr (near the critical point) the equation can have more than one root in
-// reach: every solution starts from y = 0.001, so that it finds the root it always has.
-constexpr double kWarmStartMinTpr = 1.2;
+// reach: there every solution starts from y = 0.001, so that it finds the root it always
+// has. At and above it the one root is found from any start in (0, 1).
+constexpr double kOneRootMinTpr = 1.2;
+constexpr double kLowDensityStart = 0.001;
 
 }  // namespace
 
@@ -28,23 +30,41 @@ PseudoCritical StandingPseudoCritical(double gg, GasCharacterisation characteris
 
 namespace {
 
-// Newton's method on Hall and Yarborough's equation for y from `y`.
-ZFactor SolveHallYarborough(double a, double b, double h, double d, double e, double ppr, double y) {
+// The equation's constants at one reduced temperature, t = 1/Tpr.
+struct Constants {
+  double a, b, h, d, e;
+};
+
+Constants ConstantsAt(double t) {
+  return {-0.06125 * t * std::exp(-1.2 * (1 - t) * (1 - t)), 14.76 * t - 9.76 * t * t + 4.58 * t * t * t,
+          90.7 * t - 242.2 * t * t + 42.4 * t * t * t, 2.18 + 2.82 * t, 29.52 * t - 19.52 * t * t + 9.16 * t * t * t};
+}
+
+// Newton's method on Hall and Yarborough's equation for y from `y`. Once a step is within
+// the tolerances, its result (quadratically closer to the root than the y it was taken
+// from) is the solution, so that the root does not depend on where the solution started.
+ZFactor SolveHallYarborough(const Constants& k, double ppr, double y) {
   for (int iteration = 1; iteration <= kMaxIterations; ++iteration) {
     const double y2 = y * y;
     const double y3 = y2 * y;
     const double y4 = y3 * y;
-    const double oneMinusY = 1 - y;
-    const double yPowD = std::pow(y, d);
-    const double f = a * ppr + (y + y2 + y3 - y4) / (oneMinusY * oneMinusY * oneMinusY) - b * y2 + h * yPowD;
+    const double inverse = 1 / (1 - y);
+    const double inverse3 = inverse * inverse * inverse;
+    const double yPowD = std::pow(y, k.d);
+    const double f = k.a * ppr + (y + y2 + y3 - y4) * inverse3 - k.b * y2 + k.h * yPowD;
     // y^G = y^D / y, as G = D − 1: one power per step instead of two.
-    const double slope = (1 + 4 * y + 4 * y2 - 4 * y3 + y4) / (oneMinusY * oneMinusY * oneMinusY * oneMinusY) - e * y +
-                         h * d * (yPowD / y);
+    const double fourth = 1 + 4 * y + 4 * y2 - 4 * y3 + y4;
+    const double slope = fourth * inverse3 * inverse - k.e * y + k.h * k.d * (yPowD / y);
     const double next = y - f / slope;
     const double step = std::fabs(next - y);
     if (step < kTolerance && step < kRelativeTolerance * std::fabs(y)) {
-      if (!(y > 0 && y < 1)) break;
-      return {ZFactorStatus::Success, (-a * ppr) / y};
+      if (!(next > 0 && next < 1)) break;
+      // Along the root F(y(Ppr), Ppr) = 0 with ∂F/∂Ppr = A: y′ = −A / F′ and
+      // y″ = −F″ y′² / F′, from the derivatives at the last y.
+      const double curvature = ((4 + 8 * y - 12 * y2 + 4 * y3) + 4 * fourth * inverse) * inverse3 * inverse - k.e +
+                               k.h * k.d * (k.d - 1) * (yPowD / y2);
+      const double dy = -k.a / slope;
+      return {ZFactorStatus::Success, (-k.a * ppr) / next, {ppr, next, dy, -curvature * dy * dy / slope}};
     }
     y = next;
   }
@@ -53,23 +73,23 @@ ZFactor SolveHallYarborough(double a, double b, double h, double d, double e, do
 
 }  // namespace
 
-ZFactor HallYarboroughZFactor(double tpr, double ppr, double nearZ) {
+ZFactor HallYarboroughZFactor(double tpr, double ppr, const HallYarboroughRoot* near) {
   if (tpr < 1) return {ZFactorStatus::ReducedTemperatureBelowOne};
   if (ppr > kMaxReducedPressure) return {ZFactorStatus::ReducedPressureAbove20_5};
-  const double t = 1 / tpr;
-  const double a = -0.06125 * t * std::exp(-1.2 * (1 - t) * (1 - t));
-  const double b = 14.76 * t - 9.76 * t * t + 4.58 * t * t * t;
-  const double h = 90.7 * t - 242.2 * t * t + 42.4 * t * t * t;
-  const double d = 2.18 + 2.82 * t;
-  const double e = 29.52 * t - 19.52 * t * t + 9.16 * t * t * t;
-  if (nearZ > 0 && tpr >= kWarmStartMinTpr) {
-    const double near = -a * ppr / nearZ;
-    if (near > 0 && near < 1) {
-      const ZFactor warm = SolveHallYarborough(a, b, h, d, e, ppr, near);
-      if (warm.status == ZFactorStatus::Success) return warm;
+  const Constants k = ConstantsAt(1 / tpr);
+  if (tpr >= kOneRootMinTpr) {
+    // From a root at a nearby Ppr, its second-order Taylor step; else from z = 1.
+    double start = -k.a * ppr;
+    if (near != nullptr && near->y > 0) {
+      const double delta = ppr - near->ppr;
+      start = near->y + delta * (near->dy + 0.5 * delta * near->d2y);
+    }
+    if (start > 0 && start < 1) {
+      const ZFactor solved = SolveHallYarborough(k, ppr, start);
+      if (solved.status == ZFactorStatus::Success) return solved;
     }
   }
-  return SolveHallYarborough(a, b, h, d, e, ppr, 0.001);
+  return SolveHallYarborough(k, ppr, kLowDensityStart);
 }
 
 double GasFvf(double z, double temperatureF, double pressure) { return 5.035 * z * Rankine(temperatureF) / pressure; }
