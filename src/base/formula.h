@@ -16,6 +16,8 @@ constexpr double OilSpecificGravity(double apiGravity) { return 141.5 / (131.5 +
 // Decimal logarithm formed as ln x / ln 10, as the correlations were fitted.
 inline double Log10(double x) { return std::log(x) / std::log(10.0); }
 
-inline double Pow10(double x) { return std::pow(10.0, x); }
+// 10^x formed as exp(x ln 10): within a few units in the last place of pow(10, x) for the
+// exponents the correlations take, at a third of its cost.
+inline double Pow10(double x) { return std::exp(x * 2.302585092994045684); }
 
 }  // namespace tarnvik

@@ -15,7 +15,7 @@ double StandingBubblePoint(double gg, double rsb, double t, double api) {
 }
 
 double StandingOilFvf(double gg, double t, double api, double rs) {
-  const double f = rs * std::pow(gg / OilSpecificGravity(api), 0.5) + 1.25 * t;
+  const double f = rs * std::sqrt(gg / OilSpecificGravity(api)) + 1.25 * t;
   return 0.9759 + 0.00012 * std::pow(f, 1.2);
 }
 
