@@ -34,13 +34,14 @@ DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode go
     if (d.kind == DiagnosticKind::NotFinite) notFinite |= MaskOf(d.field);
     if (d.kind == DiagnosticKind::NotComputed) shown.notComputed |= MaskOf(d.field);
   }
+  const DisplayFactors& factors = DisplayFactorsFor(gorMode, system);
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
     const FieldMask bit = MaskOf(field);
     if (shown.notComputed & bit) continue;
     const Quantity result = ResultValue(outcome.results, field, gorMode);
     if (!result) continue;
-    const double value = *result * FieldInfo(field, gorMode, system).displayFactor;
+    const double value = *result * factors[i];
     // A finite value can still overflow when scaled to its display unit.
     if ((notFinite & bit) || !std::isfinite(value)) {
       shown.outOfRange |= bit;

@@ -115,6 +115,25 @@ constexpr OutputFieldInfo FieldInfo(OutputField field, GorSelectorMode mode, Uni
   return info;
 }
 
+// Every field's display factor in each GOR mode and unit system, worked out once: the
+// factors a many-case loop scales by.
+using DisplayFactors = std::array<double, kOutputFieldCount>;
+constexpr DisplayFactors DisplayFactorsOf(GorSelectorMode mode, UnitSystem system) {
+  DisplayFactors factors{};
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    factors[i] = FieldInfo(static_cast<OutputField>(i), mode, system).displayFactor;
+  }
+  return factors;
+}
+inline constexpr std::array<DisplayFactors, 4> kDisplayFactors = {
+    DisplayFactorsOf(GorSelectorMode::Gor, UnitSystem::Field),
+    DisplayFactorsOf(GorSelectorMode::Gor, UnitSystem::Metric),
+    DisplayFactorsOf(GorSelectorMode::BubblePoint, UnitSystem::Field),
+    DisplayFactorsOf(GorSelectorMode::BubblePoint, UnitSystem::Metric)};
+constexpr const DisplayFactors& DisplayFactorsFor(GorSelectorMode mode, UnitSystem system) {
+  return kDisplayFactors[(mode == GorSelectorMode::Gor ? 0 : 2) + (system == UnitSystem::Field ? 0 : 1)];
+}
+
 // The results by fluid, as the window groups them and every report lists them: each
 // fluid's saturation last, then the rock and the totals.
 struct ResultGroup {

@@ -5,8 +5,8 @@
 // Hydrocarbon Systems", SPE, Dallas (1977)):
 //   dry gas:  Tpc = 168 + 325 γg − 12.5 γg² [°R],  Ppc = 677 + 15 γg − 37.5 γg² [psia]
 //   wet gas:  Tpc = 187 + 330 γg − 71.5 γg² [°R],  Ppc = 706 − 51.7 γg − 11.1 γg² [psia]
-// Reduced density y by Newton iteration (at most 100 steps, converged when |Δy| < 1e-5
-// and |Δy| < 1e-7 y, keeping the y after that step):
+// Reduced density y by Newton (or Halley) iteration (at most 100 steps, converged when
+// |Δy| < 1e-5 and |Δy| < 1e-7 y, keeping the y after that step):
 //   F(y) = A Ppr + (y + y² + y³ − y⁴)/(1 − y)³ − B y² + H y^D = 0,  t = 1/Tpr,
 //   A = −0.06125 t exp(−1.2 (1 − t)²), B = 14.76 t − 9.76 t² + 4.58 t³,
 //   H = 90.7 t − 242.2 t² + 42.4 t³, D = 2.18 + 2.82 t;
@@ -62,11 +62,12 @@ struct ZFactor {
 };
 
 // z at reduced temperature Tpr and reduced pressure Ppr: Hall and Yarborough's
-// Starling–Carnahan equation solved for the reduced density y by Newton's method. Below
-// Tpr 1.2, where the equation can have more than one root, from y = 0.001. At and above
-// it, where it has one, from z = 1 (y = −A Ppr), or, given the root at a nearby Ppr (as
-// for a compressibility's neighbours), from that root's second-order Taylor step (one
-// Newton step instead of about five); when such a start does not converge, from 0.001.
+// Starling–Carnahan equation solved for the reduced density y. Below Tpr 1.2, where the
+// equation can have more than one root, by Newton's method from y = 0.001. At and above
+// it, where it has one, by Halley's from z = 1 (y = −A Ppr), or, given the root at a
+// nearby Ppr (as for a compressibility's neighbours), from that root's second-order
+// Taylor step (one step instead of about five); when such a start does not converge, by
+// Newton's from 0.001.
 // The start changes the result by no more than rounding (1e-13 relative).
 ZFactor HallYarboroughZFactor(double reducedTemperature, double reducedPressure,
                               const HallYarboroughRoot* near = nullptr);
