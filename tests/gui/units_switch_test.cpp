@@ -29,7 +29,8 @@ class UnitsSwitchTest : public WindowTest {
 
 // Each starting text of the selector, switched Field -> Metric -> Field and, from a
 // metric window, Metric -> Field -> Metric: the selector keeps its text (only an item's
-// unit words follow the units), the fifth box keeps its meaning, nothing becomes unsaved.
+// unit words follow the units) and shows an opened text from its start, the fifth box
+// keeps its meaning, nothing becomes unsaved.
 TEST_F(UnitsSwitchTest, ASwitchKeepsTheSelectorTextTheModeAndTheSavedState) {
   struct Start {
     const char* name;
@@ -69,6 +70,9 @@ TEST_F(UnitsSwitchTest, ASwitchKeepsTheSelectorTextTheModeAndTheSavedState) {
         EXPECT_EQ(window_->model().recordToSave(), before);
         EXPECT_EQ(window_->model().modified(), modified);
         EXPECT_EQ(window_->isWindowModified(), modified);
+        if (start.name == std::string("bubble-point record")) {
+          EXPECT_EQ(Selector()->lineEdit()->cursorPosition(), 0) << "the start of an opened text shows";
+        }
       }
       if (start.name == std::string("bubble-point record")) {
         window_->saveCase();
