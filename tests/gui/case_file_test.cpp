@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QUrl>
 
 #include "gui/case_file.h"
@@ -18,13 +17,8 @@
 namespace tarnvik::testing {
 namespace {
 
-const char* const kBoxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
-
-class CaseFileTest : public WindowTest {
+class CaseFileTest : public WindowFileTest {
  public:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
   void FillAndCalculate() {
     Type("Text1", "Well \"A-1\", north");
     Calculate({{"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"},
@@ -37,11 +31,9 @@ class CaseFileTest : public WindowTest {
     QStringList texts = {Box("Text1")->text(), Find<QComboBox>(window_.get(), "gorpk")->currentText(),
                          Text("ocx"),          Text("gcx"),
                          Text("fcx"),          Text("rsx")};
-    for (const char* box : kBoxes) texts << Box(box)->text();
+    for (const char* box : kInputBoxNames) texts << Box(box)->text();
     return texts;
   }
-
-  QTemporaryDir dir_;
 };
 
 // Save writes what the boxes hold, read as a calculation reads them, whether or not they
@@ -102,7 +94,7 @@ TEST_F(CaseFileTest, OpenRestoresTheCaseAndItsCorrelations) {
   EXPECT_EQ(other.Text("gcx"), "Dry Gas");
   EXPECT_EQ(other.Text("fcx"), "Hall");
   const char* shown[] = {" 35", " 0.75", " 200", " 3000", " 0.5", " 20", " 25", " 3", " 0.5"};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(other.Box(kBoxes[i])->text(), shown[i]) << kBoxes[i];
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(other.Box(kInputBoxNames[i])->text(), shown[i]) << kInputBoxNames[i];
   EXPECT_EQ(other.Selection(), (CorrelationSelection{OilCorrelation::PetroskyFarshad, GasCharacterisation::DryGas,
                                                      RockCorrelation::Hall, FormationType::None}));
   EXPECT_EQ(other.Text("rsx"), "");

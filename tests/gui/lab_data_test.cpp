@@ -13,7 +13,6 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <string>
 
 #include "gui/lab_data_page.h"
@@ -48,11 +47,8 @@ const QByteArray kLabFile =
 // The report's own conditions: a family tuned to it gives its bubble point exactly.
 const TypedCase kLabConditions{{"35.1", "0.872", "220", "4000", "0.854", "20", "25", "3", "0.5"}};
 
-class LabDataTest : public WindowTest {
+class LabDataTest : public WindowFileTest {
  public:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
   TablesWindow* Tables() {
     if (window_->tablesWindow() == nullptr || !window_->tablesWindow()->isVisible()) {
       Find<QAction>(window_.get(), "labAction")->trigger();
@@ -75,8 +71,6 @@ class LabDataTest : public WindowTest {
     return item != nullptr ? item->text() : QString();
   }
   double ShownBubblePoint() { return std::stod(Text("pbx").toStdString()); }
-
-  QTemporaryDir dir_;
 };
 
 // A lab file fills the ranking, best first; the best family, tuned, is in force in the

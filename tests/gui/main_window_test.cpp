@@ -122,7 +122,6 @@ TEST(WindowReference, ShowsTheReferenceResults) {
   const auto cases = ReadRows(TARNVIK_TEST_DATA "/oracle-cases.csv");
   auto expected = ReadRows(TARNVIK_TEST_DATA "/oracle-expected.csv");
   expected.erase(expected.begin());  // header
-  const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
   for (const auto& want : expected) {
     const int number = want[0].toInt();
     if (!QList<int>{1, 4, 49, 63, 65, 73, 81}.contains(number)) continue;
@@ -132,7 +131,7 @@ TEST(WindowReference, ShowsTheReferenceResults) {
     test.Type("Text1", input[0]);
     test.SetSelector("gorpk", input[1]);
     test.SetSelector("wtrpk", input[2]);
-    for (int i = 0; i < 9; ++i) test.Type(boxes[i], input[6 + i]);
+    for (int i = 0; i < 9; ++i) test.Type(kInputBoxNames[i], input[6 + i]);
     test.Click("Command3");
     if (!input[3].isEmpty()) test.Choose("Oilch", input[3]);
     if (!input[4].isEmpty()) test.Choose("Gasch", input[4]);
@@ -352,8 +351,7 @@ TEST_F(WindowTest, ValuesAreCopiedAsATableAndSwitchingUnitsGivesBackWhatWasTyped
   EXPECT_EQ(Text("box"), "1.284");
 
   Find<QAction>(window_.get(), "unitsField")->trigger();
-  const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(Box(boxes[i])->text(), typed[i]) << boxes[i];
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(Box(kInputBoxNames[i])->text(), typed[i]) << kInputBoxNames[i];
   EXPECT_EQ(Text("pbx"), "2203.");
   EXPECT_EQ(Find<QComboBox>(window_.get(), "gorpk")->currentText(), "GOR MCF/STB");
   EXPECT_EQ(copied(), field);

@@ -3,7 +3,6 @@
 // case file byte for byte as it was opened.
 #include <QGridLayout>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include "gui/case_file.h"
 #include "model/lab_file.h"
@@ -17,14 +16,13 @@ const QByteArray kBubblePointRecord =
     "\"Same well below the bubble point\",\"Bubble Point Pressure psia\",\"Salinity % NaCl\","
     "\"Vazquez/Beggs : Worldwide Crudes\",\"Dry Gas\",\"Van der Knaap\",35,0.75,200,2000,2500,20,25,3,0.5\r\n";
 
-class UnitsSwitchTest : public WindowTest {
+class UnitsSwitchTest : public WindowFileTest {
  public:
   void TearDown() override { QSettings().remove(QStringLiteral("units/system")); }
   QComboBox* Selector() { return Find<QComboBox>(window_.get(), "gorpk"); }
   void Switch(UnitSystem system) {
     Find<QAction>(window_.get(), system == UnitSystem::Metric ? "unitsMetric" : "unitsField")->trigger();
   }
-  QTemporaryDir dir_;
 };
 
 // Each starting text of the selector, switched Field -> Metric -> Field and, from a
