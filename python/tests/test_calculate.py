@@ -54,23 +54,6 @@ def test_array_calls_agree_with_the_command_line(oracle_cases, formation):
             check_line(values, line, line["case"])
 
 
-def test_inputs_broadcast_as_numpy_broadcasts(typical):
-    temperatures, pressures = np.array([[150.0], [250.0]]), [1000, 2000, 3000]
-    result = tarnvik.calculate(typical, temperature=temperatures, pressure=pressures)
-    assert result.shape == (2, 3)
-    for i, t in enumerate(temperatures[:, 0]):
-        for j, p in enumerate(pressures):
-            one = tarnvik.calculate(typical, temperature=t, pressure=p)
-            for key in FIELDS:
-                assert same(getattr(result, key)[i, j], getattr(one, key))
-    # A column of a transposed (strided) array reads as its values.
-    strided = np.array([[150.0, 9.0], [250.0, 9.0]]).T[0]
-    assert np.array_equal(tarnvik.calculate(typical, temperature=strided, pressure=1000).bo, result.bo[:, 0])
-    # A 0-d array is one number, as numpy has it.
-    assert tarnvik.calculate(typical, pressure=np.array(2000.0)).bo == tarnvik.calculate(typical, pressure=2000).bo
-    assert tarnvik.calculate(typical, pressure=[]).bo.shape == (0,)
-
-
 @pytest.mark.parametrize("record, status", [
     (73, tarnvik.ZFactorStatus.TPR_BELOW_1),
     (74, tarnvik.ZFactorStatus.PPR_ABOVE_20_5),
@@ -98,30 +81,6 @@ def test_diagnostics_name_what_the_values_lack(oracle_cases):
     # The values lacking are the same at both pressures; data-range warnings may differ.
     lacking = lambda diagnostics: [d for d in diagnostics if d[0] in ("not_finite", "not_computed")]
     assert [lacking(d) for d in many.diagnostics] == [lacking(result.diagnostics)] * 2
-
-
-def test_an_array_call_lets_other_threads_run(typical):
-    """While the cases run, another thread keeps running: the call does not hold the GIL."""
-    import threading
-    import time
-
-    started, finished, laps = threading.Event(), threading.Event(), []
-
-    def work():
-        started.set()
-        tarnvik.calculate(typical, pressure=np.linspace(500, 6000, 200_000))
-        finished.set()
-
-    worker = threading.Thread(target=work)
-    worker.start()
-    started.wait()
-    begin = time.perf_counter()
-    while not finished.is_set():
-        time.sleep(0.001)  # with the GIL held by the worker, this thread would not wake until it is done
-        laps.append(time.perf_counter())
-    worker.join()
-    assert laps[-1] - begin > 0.02, "the call was too short to tell"
-    assert len(laps) > 5
 
 
 def test_metric_units_convert_inputs_and_results():

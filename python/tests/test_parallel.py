@@ -60,6 +60,10 @@ def test_broadcast_and_strided_inputs_run_in_contiguous_runs_of_the_flat_order()
                      swc=25, salinity=3, wor=0.5, units="field", rock="Hall")
     one = tarnvik.calculate(**arguments, threads=1)
     assert one.shape == (3, 4, 2000)
+    # A 0-d array is one number, as numpy has it.
+    scalars = dict(arguments, temperature=200, pressure=3000, gor=0.5)
+    zero_d = tarnvik.calculate(**dict(scalars, api=np.array(30.0))).bo
+    assert isinstance(zero_d, float) and zero_d == tarnvik.calculate(**dict(scalars, api=30)).bo
     for threads in (2, 5):
         assert_identical(tarnvik.calculate(**arguments, threads=threads), one)
     # Against scalar calls at scattered elements, the first and last of every run included.

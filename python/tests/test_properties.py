@@ -126,17 +126,6 @@ def test_rock_compressibility_equals_calculate(rock, formation):
     assert_same_where_calculated(got, run.cf, rock)
 
 
-def test_published_values_reach_the_right_arguments():
-    # Ahmed, Reservoir Engineering Handbook, Example 2-9: a sour gas of gravity 0.7 with
-    # 5 % CO2 and 10 % H2S at 3500 psia and 160 F (dry gas); the chart gives z = 0.89.
-    assert properties.z(0.7, 160, 3500, gas="dry", co2=5, h2s=10) == pytest.approx(0.89, abs=0.006)
-    # Fresh water at 200 F and 1000 psia: 0.3063 cp in the steam tables (IAPWS-95);
-    # McCain's correlation is within 4.5 % of them.
-    assert properties.water_viscosity(200, 1000, salinity=0) == pytest.approx(0.3063, rel=0.045)
-    # A dead oil's bubble point is atmospheric pressure.
-    assert properties.bubble_point(30, 0.8, 180, 0) == 14.7
-
-
 def test_numbers_give_floats_and_arrays_give_arrays_of_the_broadcast_shape():
     assert isinstance(properties.z(0.75, 200, 3000), float)
     grid = properties.bo(35, 0.75, np.array([[150], [200]]), np.linspace(500, 5000, 4), gor=0.5, threads=2)

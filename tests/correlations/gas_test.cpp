@@ -48,17 +48,6 @@ TEST(ZFactorTest, AgreesWithDranchukAbouKassem) {
   }
 }
 
-// Near-ideal gas.
-TEST(ZFactorTest, LowPressureGasIsNearlyIdeal) {
-  const ZResult r = ZAt(1.8, 0.2);
-  ASSERT_EQ(r.status, ZFactorStatus::Success);
-  EXPECT_GT(r.z, 0.98);
-  EXPECT_LT(r.z, 1.0);
-  // Bg = 5.035 z T / p RB/MCF: 14.7 psia and 520 °R at standard conditions, 5.615 ft³/bbl.
-  const double rankine = 1.8 * kTpc;
-  EXPECT_NEAR(r.bg, 14.7 / 520 * 1000 / 5.615 * r.z * rankine / (0.2 * kPpc), r.bg * 1e-3);
-}
-
 // The root of Hall and Yarborough's F(y) found by bisection, independently of the Newton
 // iteration: F(0) = A Ppr < 0 and F rises to +inf as y → 1; for Tpr ≥ 1.1 it has one root.
 double BisectedZ(double tpr, double ppr) {

@@ -171,7 +171,9 @@ TEST(BubblePointTest, GorModeInvertsSolutionGasForEveryFamily) {
 
 // Across the bubble point nothing jumps: a pressure one representable step above pb gives
 // the Rs, Bo and viscosity at pb to rounding, for every family. A branch above pb that
-// started from another base (the dead oil, Bo at another Rs) would show here.
+// started from another base (the dead oil, Bo at another Rs) would show here. The
+// undersaturated co is written only above pb, where the oil shrinks under pressure; below
+// it Bo depends on p only through Rs.
 TEST(BubblePointTest, RsBoAndViscosityAreContinuousThereForEveryFamily) {
   constexpr double tol_continuous = 1e-9;  // relative
   for (const OilCorrelation family : kAllFamilies) {
@@ -182,13 +184,18 @@ TEST(BubblePointTest, RsBoAndViscosityAreContinuousThereForEveryFamily) {
     CalcSolutionGas(0.75, pb, 200, 35, pb, rsAt, family);
     CalcSolutionGas(0.75, above, 200, 35, pb, rsAbove, family);
     EXPECT_EQ(rsAbove, rsAt);
-    double boAt = 0, boAbove = 0, muAt = 0, muAbove = 0;
-    Quantity co;
+    double boAt = 0, boAbove = 0, boBelow = 0, boHigh = 0, muAt = 0, muAbove = 0;
+    Quantity co = 123.0;
     CalcOilFvf(0.75, 200, 35, rsAt, boAt, pb, pb, co, family);
-    EXPECT_FALSE(co.has_value());
+    CalcOilFvf(0.75, 200, 35, rsAt, boBelow, 1000, pb, co, family);
+    EXPECT_EQ(co, 123.0) << "not written at or below pb";
+    EXPECT_EQ(boBelow, boAt);
     CalcOilFvf(0.75, 200, 35, rsAt, boAbove, above, pb, co, family);
-    EXPECT_TRUE(co.has_value());
+    ASSERT_TRUE(co.has_value());
+    EXPECT_GT(*co, 0);
     EXPECT_NEAR(boAbove / boAt, 1, tol_continuous);
+    CalcOilFvf(0.75, 200, 35, rsAt, boHigh, 4000, pb, co, family);
+    EXPECT_LT(boHigh, boAt);
     CalcOilViscosity(35, 200, rsAt, muAt, pb, pb);
     CalcOilViscosity(35, 200, rsAt, muAbove, above, pb);
     EXPECT_NEAR(muAbove / muAt, 1, tol_continuous);
@@ -231,24 +238,6 @@ TEST(OilFvfTest, RisesWithGasAndTemperatureForEveryFamily) {
         }
       }
     }
-  }
-}
-
-TEST(OilFvfTest, CompressibilityWrittenOnlyAboveTheBubblePoint) {
-  for (const OilCorrelation family : kAllFamilies) {
-    SCOPED_TRACE(Name(family));
-    const OilCorrelation selection = family;
-    Quantity co = 123.0;
-    double boAtPb = 0, boBelow = 0, boAbove = 0;
-    CalcOilFvf(0.75, 200, 35, 500, boAtPb, 2500, 2500, co, selection);
-    EXPECT_EQ(co, 123.0);
-    CalcOilFvf(0.75, 200, 35, 500, boBelow, 1000, 2500, co, selection);
-    EXPECT_EQ(co, 123.0);
-    EXPECT_EQ(boBelow, boAtPb);  // below pb Bo depends on p only through Rs
-    CalcOilFvf(0.75, 200, 35, 500, boAbove, 4000, 2500, co, selection);
-    ASSERT_TRUE(co.has_value());
-    EXPECT_GT(*co, 0);
-    EXPECT_LT(boAbove, boAtPb);  // undersaturated oil shrinks under pressure
   }
 }
 

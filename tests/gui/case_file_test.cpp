@@ -1,11 +1,13 @@
 // Saving and opening case files and printing, through the window's commands with the
-// dialogs answered by the test.
+// dialogs answered by the test, and the habits of every desktop program's files: unsaved
+// changes settled, Open Recent, settings kept under the program's name.
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
-#include <QTemporaryDir>
+#include <QSettings>
 #include <QUrl>
 
 #include "gui/case_file.h"
@@ -15,13 +17,8 @@
 namespace tarnvik::testing {
 namespace {
 
-const char* const kBoxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
-
-class CaseFileTest : public WindowTest {
+class CaseFileTest : public WindowFileTest {
  public:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
   void FillAndCalculate() {
     Type("Text1", "Well \"A-1\", north");
     Calculate({{"35", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"},
@@ -34,16 +31,15 @@ class CaseFileTest : public WindowTest {
     QStringList texts = {Box("Text1")->text(), Find<QComboBox>(window_.get(), "gorpk")->currentText(),
                          Text("ocx"),          Text("gcx"),
                          Text("fcx"),          Text("rsx")};
-    for (const char* box : kBoxes) texts << Box(box)->text();
+    for (const char* box : kInputBoxNames) texts << Box(box)->text();
     return texts;
   }
-
-  QTemporaryDir dir_;
 };
 
 // Save writes what the boxes hold, read as a calculation reads them, whether or not they
-// were calculated; a blank box stays blank. The first save asks for a name, the next
-// ones write to that file; the title shows the file and whether it has unsaved changes.
+// were calculated. The first save asks for a name, the next ones write to that file; the
+// title shows the file and whether it has unsaved changes. A failed save is reported and
+// leaves no file; saving over an existing file replaces it whole.
 TEST_F(CaseFileTest, SaveWritesWhatTheBoxesHold) {
   FillAndCalculate();
   Type("px", "4000");
@@ -64,23 +60,18 @@ TEST_F(CaseFileTest, SaveWritesWhatTheBoxesHold) {
   EXPECT_TRUE(ReadAll(Path("case.pvt")).contains(",4500,"));
   EXPECT_FALSE(window_->isWindowModified());
   EXPECT_TRUE(dialogs_->errors.isEmpty());
-}
 
-TEST_F(CaseFileTest, ACaseTypedBeforeAnyCalculationIsSavedAsTyped) {
-  dialogs_->nextSaveFileName = Path("empty.pvt");
-  ClickToolButton("Save");
-  EXPECT_EQ(ReadAll(Path("empty.pvt")),
-            "\"\",\"GOR or Bubble Point ?\",\"Salinity or Sp. Gravity ?\",\"\",\"\",\"\",,,,,,,,,\r\n");
-
-  TypeInputs({"35", "0.75", "200", "3000", "", "20,5", "25", "3", "0.5"});
-  dialogs_->nextSaveFileName = Path("typed.pvt");
+  dialogs_->nextSaveFileName = Path("no-such-folder/case.pvt");
   Find<QAction>(window_.get(), "a8")->trigger();
-  EXPECT_TRUE(ReadAll(Path("typed.pvt")).endsWith(",35,0.75,200,3000,,20,25,3,0.5\r\n"));
-  WindowDriver other;
-  EXPECT_TRUE(other.window_->openPath(Path("typed.pvt")));
-  EXPECT_EQ(other.Box("px")->text(), " 3000");
-  EXPECT_EQ(other.Box("bpx")->text(), "") << "a number never filled opens blank (and counts as 0)";
+  ASSERT_EQ(dialogs_->errors.size(), 1);
+  EXPECT_TRUE(dialogs_->errors[0].contains("no-such-folder")) << dialogs_->errors[0].toStdString();
+  WriteAll(Path("old.pvt"), "old contents");
+  dialogs_->nextSaveFileName = Path("old.pvt");
+  Find<QAction>(window_.get(), "a8")->trigger();
+  EXPECT_TRUE(ReadAll(Path("old.pvt")).startsWith("\"Well"));
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"case.pvt", "old.pvt"})) << "no temporary file left";
 }
+
 // Opening restores the texts, the numbers and the correlations the captions name, so a
 // second window calculates exactly what the saving window showed. Results stay as they
 // were until the next calculation.
@@ -103,7 +94,7 @@ TEST_F(CaseFileTest, OpenRestoresTheCaseAndItsCorrelations) {
   EXPECT_EQ(other.Text("gcx"), "Dry Gas");
   EXPECT_EQ(other.Text("fcx"), "Hall");
   const char* shown[] = {" 35", " 0.75", " 200", " 3000", " 0.5", " 20", " 25", " 3", " 0.5"};
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(other.Box(kBoxes[i])->text(), shown[i]) << kBoxes[i];
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(other.Box(kInputBoxNames[i])->text(), shown[i]) << kInputBoxNames[i];
   EXPECT_EQ(other.Selection(), (CorrelationSelection{OilCorrelation::PetroskyFarshad, GasCharacterisation::DryGas,
                                                      RockCorrelation::Hall, FormationType::None}));
   EXPECT_EQ(other.Text("rsx"), "");
@@ -139,9 +130,13 @@ TEST_F(CaseFileTest, GasImpuritiesAreCalculatedSavedAndOpened) {
   EXPECT_EQ(other.Text("zx"), Text("zx"));
 }
 
-TEST_F(CaseFileTest, CancellingEitherDialogChangesNothing) {
+// Cancelling either dialog changes nothing. A file that cannot be read as a case is
+// reported with its name and what is wrong, without waiting on a pipe or reading an
+// endless device; the window and the input set stay exactly as they were.
+TEST_F(CaseFileTest, CancellingOrAFileThatIsNotACaseChangesNothing) {
   FillAndCalculate();
   const QStringList before = WindowTexts();
+  const InputSet inputs = window_->model().inputs();
   ClickToolButton("Open");
   ClickToolButton("Save");
   EXPECT_EQ(dialogs_->openAsked, 1);
@@ -149,15 +144,6 @@ TEST_F(CaseFileTest, CancellingEitherDialogChangesNothing) {
   EXPECT_EQ(WindowTexts(), before);
   EXPECT_TRUE(QDir(dir_.path()).isEmpty());
   EXPECT_TRUE(dialogs_->errors.isEmpty());
-}
-
-// A file that cannot be read as a case is reported with its name and what is wrong,
-// without waiting on a pipe or reading an endless device; the window and the input set
-// stay exactly as they were.
-TEST_F(CaseFileTest, AFileThatIsNotACaseChangesNothing) {
-  FillAndCalculate();
-  const QStringList before = WindowTexts();
-  const InputSet inputs = window_->model().inputs();
   ASSERT_EQ(::mkfifo(Path("pipe").toLocal8Bit().constData(), 0600), 0);
   ASSERT_TRUE(QFile::link("/dev/zero", Path("zero.pvt")));
   ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.pvt"));
@@ -194,10 +180,17 @@ TEST_F(CaseFileTest, AFileThatIsNotACaseChangesNothing) {
 }
 
 // A title longer than a line edit's usual limit of 32,767 characters survives a save and
-// an open whole.
+// an open whole; the question about unsaved changes names it in a line that fits the
+// screen.
 TEST_F(CaseFileTest, ALongTitleIsKeptWhole) {
   const QString title(40000, QLatin1Char('t'));
   Box("Text1")->setText(title);
+  dialogs_->unsavedAnswer = UserDialogs::Unsaved::Cancel;
+  ClickToolButton("Exit");
+  ASSERT_EQ(dialogs_->unsavedAsked, 1);
+  EXPECT_LT(dialogs_->unsavedName.size(), 80);
+  EXPECT_TRUE(dialogs_->unsavedName.startsWith("ttt"));
+  EXPECT_EQ(window_->model().title().size(), 40000u) << "the title itself stays whole";
   dialogs_->nextSaveFileName = Path("long.pvt");
   ClickToolButton("Save");
   WindowDriver other;
@@ -226,7 +219,8 @@ TEST_F(CaseFileTest, AFileOfSeveralCasesAsksWhichOne) {
 }
 
 // Changes not saved are settled before they would be lost: on exit, on closing the
-// window and before opening another case. Cancel keeps them; Save saves them first.
+// window and before opening another case, asked once. Cancel keeps them; Discard drops
+// them unsaved; Save saves them first.
 TEST_F(CaseFileTest, UnsavedChangesAreSettledBeforeTheyWouldBeLost) {
   Type("apix", "35");
   dialogs_->unsavedAnswer = UserDialogs::Unsaved::Cancel;
@@ -237,19 +231,34 @@ TEST_F(CaseFileTest, UnsavedChangesAreSettledBeforeTheyWouldBeLost) {
   EXPECT_EQ(dialogs_->openAsked, 0);
   EXPECT_EQ(dialogs_->unsavedAsked, 3);
 
+  WriteAll(Path("other.pvt"),
+           "\"Opened case\",\"GOR MCF/STB\",\"Salinity % NaCl\",\"Standing : California Crudes\",\"Wet Gas\","
+           "\"Hall\",35,0.75,200,3000,0.5,20,25,3,0.5\r\n");
+  dialogs_->unsavedAnswer = UserDialogs::Unsaved::Discard;
+  dialogs_->nextOpenFileName = Path("other.pvt");
+  QTest::keySequence(window_.get(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  EXPECT_EQ(dialogs_->unsavedAsked, 4);
+  EXPECT_EQ(dialogs_->saveAsked, 0) << "discarded, not saved after all";
+  EXPECT_EQ(Box("Text1")->text(), "Opened case");
+
+  Type("apix", "40");
   dialogs_->unsavedAnswer = UserDialogs::Unsaved::Save;
-  dialogs_->nextSaveFileName = Path("kept.pvt");
   ClickToolButton("Exit");
-  EXPECT_TRUE(ReadAll(Path("kept.pvt")).contains(",35,"));
+  EXPECT_TRUE(ReadAll(Path("other.pvt")).contains(",40,"));
   EXPECT_FALSE(window_->isVisible());
 }
 
-// Saved and opened files are remembered, newest first, with their folder; a recent file
-// and a file dropped on the window open like any other.
+// Saved and opened files are remembered, newest first, with their folder; Open Recent is
+// usable as soon as there is one; a recent file and a file dropped on the window open like
+// any other.
 TEST_F(CaseFileTest, RecentAndDroppedFilesOpen) {
+  QSettings().remove(QStringLiteral("files"));
+  auto* menu = Find<QMenu>(window_.get(), "recentMenu");
+  EXPECT_FALSE(menu->isEnabled()) << "nothing to offer yet";
   FillAndCalculate();
   dialogs_->nextSaveFileName = Path("a.pvt");
   ClickToolButton("Save");
+  EXPECT_TRUE(menu->isEnabled()) << "usable with the first save of a session";
   dialogs_->nextSaveFileName = Path("b.pvt");
   Find<QAction>(window_.get(), "a8")->trigger();
   ASSERT_GE(RecentFiles().size(), 2);
@@ -272,21 +281,6 @@ TEST_F(CaseFileTest, RecentAndDroppedFilesOpen) {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(third.window_.get(), &drop);
   EXPECT_EQ(third.Box("Text1")->text(), "Well \"A-1\", north");
-}
-
-TEST_F(CaseFileTest, AFailedSaveIsReportedAndLeavesNoFile) {
-  FillAndCalculate();
-  dialogs_->nextSaveFileName = Path("no-such-folder/case.pvt");
-  ClickToolButton("Save");
-  ASSERT_EQ(dialogs_->errors.size(), 1);
-  EXPECT_TRUE(dialogs_->errors[0].contains("no-such-folder")) << dialogs_->errors[0].toStdString();
-
-  // Saving over an existing case replaces it whole.
-  WriteAll(Path("old.pvt"), "old contents");
-  dialogs_->nextSaveFileName = Path("old.pvt");
-  ClickToolButton("Save");
-  EXPECT_TRUE(ReadAll(Path("old.pvt")).startsWith("\"Well"));
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList({"old.pvt"})) << "no temporary file left";
 }
 
 // The printed page draws the window's contents at the printer's resolution (text as
@@ -350,6 +344,21 @@ TEST_F(CaseFileTest, ExportReportWritesOnePage) {
   Find<QAction>(window_.get(), "reportAction")->trigger();
   ASSERT_EQ(dialogs_->errors.size(), 1);
   EXPECT_TRUE(dialogs_->errors[0].contains("no-such-folder")) << dialogs_->errors[0].toStdString();
+}
+
+// Settings live under the program's name; what an earlier version kept under Qt's
+// stand-in organisation is taken over once.
+TEST(ProgramSettings, AreKeptUnderTheProgramsName) {
+  const QString testOrganisation = QCoreApplication::organizationName();
+  {
+    QSettings before(QSettings::UserScope, QStringLiteral("Unknown Organization"), QCoreApplication::applicationName());
+    before.setValue(QStringLiteral("units/system"), QStringLiteral("metric"));
+  }
+  UseProgramSettings();
+  EXPECT_EQ(QCoreApplication::organizationName(), "Tarnvik");
+  EXPECT_EQ(QSettings().value(QStringLiteral("units/system")).toString(), "metric");
+  QSettings().clear();
+  QCoreApplication::setOrganizationName(testOrganisation);
 }
 
 }  // namespace

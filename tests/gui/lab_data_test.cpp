@@ -1,20 +1,26 @@
 // The Lab data page of the tables window driven through its real widgets: a lab file
-// ranked and a family tuned to it, put in force in the main window and taken out again;
-// lab files and typing that do not read, refused in words without a change; the lab data
-// and tuning saved with the case and opened again.
+// ranked and a family tuned to it, put in force in the main window (and named so where
+// the results are copied) and taken out again; the lab table's units and the lab plot's
+// curves; lab files and typing that do not read, refused in words without a change; the
+// lab data and tuning saved with the case and opened again.
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetricsF>
+#include <QLegend>
+#include <QLineSeries>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <string>
 
 #include "gui/lab_data_page.h"
+#include "gui/pvt_charts.h"
 #include "gui/tables_window.h"
 #include "io/case_record.h"
+#include "model/case_sheet.h"
+#include "present/selection_texts.h"
 #include "window_test_support.h"
 
 namespace tarnvik::testing {
@@ -41,11 +47,8 @@ const QByteArray kLabFile =
 // The report's own conditions: a family tuned to it gives its bubble point exactly.
 const TypedCase kLabConditions{{"35.1", "0.872", "220", "4000", "0.854", "20", "25", "3", "0.5"}};
 
-class LabDataTest : public WindowTest {
+class LabDataTest : public WindowFileTest {
  public:
-  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-
   TablesWindow* Tables() {
     if (window_->tablesWindow() == nullptr || !window_->tablesWindow()->isVisible()) {
       Find<QAction>(window_.get(), "labAction")->trigger();
@@ -68,8 +71,6 @@ class LabDataTest : public WindowTest {
     return item != nullptr ? item->text() : QString();
   }
   double ShownBubblePoint() { return std::stod(Text("pbx").toStdString()); }
-
-  QTemporaryDir dir_;
 };
 
 // A lab file fills the ranking, best first; the best family, tuned, is in force in the
@@ -130,6 +131,15 @@ TEST_F(LabDataTest, ALabFileIsRankedAndTheBestFamilyTunedAndRemoved) {
   Click("Command1");
   ASSERT_TRUE(window_->model().shownCase()->selection.oilTuning.active);
   EXPECT_NEAR(ShownBubblePoint(), 2634.7, 1);
+  // Copy Results and the report's sheet say that the oil is tuned, with the tuning's factors.
+  Find<QAction>(window_.get(), "copyResults")->trigger();
+  const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+  const QString item = QString::fromUtf8(kOilCorrelationItems[std::size_t(best)]);
+  EXPECT_TRUE(copied.contains("Oil family\t" + item + " (tuned to lab data)\t")) << copied.join('\n').toStdString();
+  const QString tuning = QString::fromStdString(TuningDescription(window_->model().tuning()));
+  EXPECT_TRUE(tuning.contains("Rs through")) << tuning.toStdString();
+  EXPECT_TRUE(copied.contains("Tuning\t" + tuning + "\t")) << copied.join('\n').toStdString();
+  EXPECT_EQ(SheetOf(window_->model()).correlations.back().caption, "Tuning");
 
   EXPECT_EQ(OnPage<QLineEdit>("labGor")->text(), "854");
   window_->setUnits(UnitSystem::Metric);
@@ -149,6 +159,61 @@ TEST_F(LabDataTest, ALabFileIsRankedAndTheBestFamilyTunedAndRemoved) {
   Click("Command1");
   EXPECT_NEAR(std::abs(ShownBubblePoint() - 2634.7) / 2634.7,
               ranking.families.front().errors()[std::size_t(LabProperty::BubblePoint)].aare, 1 / 2634.7);
+}
+
+// The lab table gives the oil compressibility in microsips (1e-5/bar in metric), as the rest
+// of the program does, while the lab file keeps 1/psi: 1.23e-5 1/psi shows as 12.3.
+TEST_F(LabDataTest, TheLabTableGivesTheOilCompressibilityInMicrosips) {
+  OpenLabFile("co.csv",
+              "tarnvik-lab,1,field\ntemperature,220\nbubble_point,2634.7\ngor,854\n"
+              "pressure,rs,bo,oil_compressibility\n2634.7,854,1.6,\n3000,854,1.59,0.0000123\n");
+  auto* points = OnPage<QTableWidget>("labPoints");
+  const int co = 4;
+  EXPECT_TRUE(points->horizontalHeaderItem(co)->text().contains("microsips"))
+      << points->horizontalHeaderItem(co)->text().toStdString();
+  EXPECT_EQ(points->item(1, co)->text(), "12.3");
+
+  points->item(1, co)->setText("15");
+  ASSERT_TRUE(window_->model().labData().has_value());
+  EXPECT_DOUBLE_EQ(*window_->model().labData()->points[1].oilCompressibility, 15e-6);
+
+  // 15 microsips is 15e-6 / 0.0689476 1/bar: 21.76 (1e-5/bar).
+  Find<QAction>(window_.get(), "unitsMetric")->trigger();
+  EXPECT_TRUE(points->horizontalHeaderItem(co)->text().contains("10⁻⁵/bar"))
+      << points->horizontalHeaderItem(co)->text().toStdString();
+  EXPECT_NEAR(points->item(1, co)->text().toDouble(), 21.756, 0.001);
+  EXPECT_DOUBLE_EQ(*window_->model().labData()->points[1].oilCompressibility, 15e-6);
+  Find<QAction>(window_.get(), "unitsField")->trigger();
+  EXPECT_EQ(points->item(1, co)->text(), "15");
+}
+
+// The tuned curve has a colour of its own, not its family's; the legend sits beside the
+// plot with every name whole, and shows a name whole on hovering.
+TEST(LabPlot, TheTunedCurveHasItsOwnColourAndEveryNameShows) {
+  LabPlotData data;
+  data.quantity = QStringLiteral("Bo");
+  data.unit = QStringLiteral("RB/STB");
+  data.measured = {{1000, 1.3}, {2000, 1.4}};
+  for (auto& family : data.families) family = {{1000, 1.29}, {2000, 1.41}};
+  data.tuned = QList<QPointF>{{1000, 1.3}, {2000, 1.4}};
+  data.tunedFamily = OilCorrelation::PetroskyFarshad;
+  data.lowestPressure = 0;
+  data.highestPressure = 3000;
+  QChart chart;
+  PlotAgainstLab(chart, data);
+  QColor family, tuned;
+  for (QAbstractSeries* series : chart.series()) {
+    auto* line = qobject_cast<QLineSeries*>(series);
+    if (line == nullptr || line->type() != QAbstractSeries::SeriesTypeLine) continue;
+    if (line->name() == "Petrosky/Farshad") family = line->pen().color();
+    if (line->name() == "Petrosky/Farshad tuned") tuned = line->pen().color();
+  }
+  ASSERT_TRUE(family.isValid() && tuned.isValid());
+  EXPECT_NE(family, tuned);
+  EXPECT_EQ(chart.legend()->alignment(), Qt::AlignRight);
+  EXPECT_GT(chart.legend()->minimumWidth(),
+            QFontMetricsF(chart.legend()->font()).horizontalAdvance("Petrosky/Farshad tuned"));
+  EXPECT_TRUE(chart.legend()->showToolTips());
 }
 
 // A lab file that does not read is said with its name, line and column, and the lab

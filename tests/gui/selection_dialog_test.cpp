@@ -1,6 +1,6 @@
 // The selection dialog: it shows the selection in force, each choice reaches the
-// correlation selection and the window's captions; OK keeps the dialog, its close button
-// discards the dialog but not the selection.
+// correlation selection and the window's captions; its close button discards the dialog
+// but not the selection (OK, which keeps it, is checked with the Calculate button).
 #include <QCloseEvent>
 #include <QTemporaryDir>
 
@@ -55,12 +55,21 @@ TEST_F(WindowTest, TheDialogShowsTheSelectionInForce) {
   EXPECT_NE(Text("pbx"), kartoatmodjo);
 }
 
-// Each item, in list order, selects the family of its row and shows its text.
-TEST_F(WindowTest, EveryOilItemSelectsItsFamilyAndCaption) {
+// The nine oil families in view at once, with a legend that says what their fit marks
+// mean; each item, in list order, selects the family of its row and shows its text.
+TEST_F(WindowTest, EveryOilItemShowsAndSelectsItsFamilyAndCaption) {
+  TypeInputs({"58", "0.75", "200", "3000", "0.5", "20", "25", "3", "0.5"});
   Click("Command3");
+  QApplication::processEvents();
   auto* list = Find<QListWidget>(Dialog(), "Oilch");
   ASSERT_EQ(list->count(), 9);
+  auto* legend = Find<QWidget>(Dialog(), "oilLegend");
+  EXPECT_TRUE(legend->isVisible());
+  QString words;
+  for (const QLabel* label : legend->findChildren<QLabel*>()) words += label->text() + ' ';
+  for (const char* text : {"inside", "outside", "not published"}) EXPECT_TRUE(words.contains(text)) << text;
   for (int i = 0; i < 9; ++i) {
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
     const QString item = list->item(i)->text();
     Choose("Oilch", item);
     EXPECT_EQ(Selection().oilCorrelation, static_cast<OilCorrelation>(i)) << item.toStdString();
@@ -99,19 +108,6 @@ TEST_F(WindowTest, GasAndRockChoicesReachSelectionAndCaptions) {
     }
     EXPECT_EQ(Selection().formationType, FormationType::Carbonates);
   }
-}
-
-TEST_F(WindowTest, OkKeepsTheDialogAndItsChoices) {
-  Click("Command3");
-  Choose("Forch", "Newman");
-  Choose("Rocks", "Friable Sands");
-  SelectionDialog* dialog = Dialog();
-  QTest::mouseClick(Find<QAbstractButton>(dialog, "Command1"), Qt::LeftButton);
-  Click("Command3");
-  EXPECT_EQ(Dialog(), dialog);
-  EXPECT_TRUE(dialog->isVisible());
-  EXPECT_EQ(Find<QListWidget>(dialog, "Rocks")->selectedItems().value(0)->text(), "Friable Sands");
-  EXPECT_EQ(Selection().formationType, FormationType::FriableSands);
 }
 
 // The close button discards the dialog, not the selection: rock correlation and formation

@@ -187,7 +187,8 @@ TEST_F(TablesWindowTest, RangeBoxesSetTheTableAndRefuseBadRangesInWords) {
 }
 
 // A 0.75 wet gas has Ppc ≈ 661 psia, so above about 13,550 psia Ppr exceeds 20.5: in a
-// table up to 14,000 psia only the last row fails, and says so as the main window would.
+// table up to 14,000 psia only the last row fails, and says so as the main window would. At
+// −200 °F Tpr is below 1 at every pressure: no row computes.
 TEST_F(TablesWindowTest, ZFactorFailureMarksOnlyThatRow) {
   Calculate(kGorCase);
   SetRange("1000", "14000", "14");
@@ -210,12 +211,24 @@ TEST_F(TablesWindowTest, ZFactorFailureMarksOnlyThatRow) {
   MainWindowOutputsAt(14000);
   EXPECT_TRUE(Status().startsWith(note));
 
-  // A case no row of which can be computed says so plainly.
+  // A case no row of which can be computed says so plainly, and so does the Plots page
+  // instead of showing empty axes; there is no plot to save.
   Type("tx", "-200");
   Click("Command1");
   ClickToolButton("Tables");
   EXPECT_EQ(failed->text(), "No row could be computed: pTr<1: z-factor Routine FAILS.");
   EXPECT_TRUE(failed->isVisible());
+  ShowTab(2);
+  auto* message = Find<QLabel>(Tables(), "plotMessage");
+  EXPECT_TRUE(message->isVisible());
+  EXPECT_EQ(message->text(), "No plot: No row could be computed: pTr<1: z-factor Routine FAILS.");
+  EXPECT_FALSE(Find<QWidget>(Tables(), "plotStack")->isVisible());
+  EXPECT_FALSE(Find<QWidget>(Tables(), "savePlot")->isEnabled());
+  Type("tx", "200");
+  Click("Command1");
+  EXPECT_FALSE(message->isVisible());
+  EXPECT_TRUE(Find<QWidget>(Tables(), "plotStack")->isVisible());
+  EXPECT_TRUE(Find<QWidget>(Tables(), "savePlot")->isEnabled());
 }
 
 // A family chosen in the dialog: the family table's row for it holds the main window's oil

@@ -3,7 +3,6 @@
 // case file byte for byte as it was opened.
 #include <QGridLayout>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include "gui/case_file.h"
 #include "model/lab_file.h"
@@ -17,19 +16,19 @@ const QByteArray kBubblePointRecord =
     "\"Same well below the bubble point\",\"Bubble Point Pressure psia\",\"Salinity % NaCl\","
     "\"Vazquez/Beggs : Worldwide Crudes\",\"Dry Gas\",\"Van der Knaap\",35,0.75,200,2000,2500,20,25,3,0.5\r\n";
 
-class UnitsSwitchTest : public WindowTest {
+class UnitsSwitchTest : public WindowFileTest {
  public:
   void TearDown() override { QSettings().remove(QStringLiteral("units/system")); }
   QComboBox* Selector() { return Find<QComboBox>(window_.get(), "gorpk"); }
   void Switch(UnitSystem system) {
     Find<QAction>(window_.get(), system == UnitSystem::Metric ? "unitsMetric" : "unitsField")->trigger();
   }
-  QTemporaryDir dir_;
 };
 
 // Each starting text of the selector, switched Field -> Metric -> Field and, from a
 // metric window, Metric -> Field -> Metric: the selector keeps its text (only an item's
-// unit words follow the units), the fifth box keeps its meaning, nothing becomes unsaved.
+// unit words follow the units) and shows an opened text from its start, the fifth box
+// keeps its meaning, nothing becomes unsaved.
 TEST_F(UnitsSwitchTest, ASwitchKeepsTheSelectorTextTheModeAndTheSavedState) {
   struct Start {
     const char* name;
@@ -69,10 +68,9 @@ TEST_F(UnitsSwitchTest, ASwitchKeepsTheSelectorTextTheModeAndTheSavedState) {
         EXPECT_EQ(window_->model().recordToSave(), before);
         EXPECT_EQ(window_->model().modified(), modified);
         EXPECT_EQ(window_->isWindowModified(), modified);
-      }
-      if (start.name == std::string("bubble-point record")) {
-        window_->saveCase();
-        EXPECT_EQ(ReadAll(path), kBubblePointRecord) << "a units round trip saves the file as it was";
+        if (start.name == std::string("bubble-point record")) {
+          EXPECT_EQ(Selector()->lineEdit()->cursorPosition(), 0) << "the start of an opened text shows";
+        }
       }
     }
   }

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
@@ -82,6 +83,9 @@ class ScriptedDialogs : public UserDialogs {
   }
 };
 
+// The nine input boxes' object names, in the order a case holds its numbers.
+inline constexpr const char* kInputBoxNames[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
+
 template <class T>
 T* Find(const QObject* root, const char* name) {
   T* found = root->findChild<T*>(QString::fromLatin1(name));
@@ -139,8 +143,7 @@ class WindowDriver {
   const CorrelationSelection& Selection() { return window_->model().selection(); }
   // Types the nine inputs, in box order.
   void TypeInputs(const QStringList& values) {
-    const char* boxes[] = {"apix", "ggx", "tx", "px", "bpx", "phix", "swcx", "saltx", "worx"};
-    for (int i = 0; i < 9; ++i) Type(boxes[i], values.value(i));
+    for (int i = 0; i < 9; ++i) Type(kInputBoxNames[i], values.value(i));
   }
   // Types the case, picks its correlations in the dialog and calculates.
   void Calculate(const TypedCase& c) {
@@ -196,5 +199,13 @@ class WindowDriver {
 };
 
 class WindowTest : public ::testing::Test, public WindowDriver {};
+
+// A window test with a folder of its own for the files it saves and opens.
+class WindowFileTest : public WindowTest {
+ public:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  QTemporaryDir dir_;
+};
 
 }  // namespace tarnvik::testing

@@ -74,6 +74,8 @@ TEST(WarningTextsTest, RecordsCarryDisplayUnitsAndOpenEnds) {
   EXPECT_EQ(gor.unit, "MCF/STB");
   EXPECT_EQ(gor.correlation, "Standing (1947)");
   EXPECT_EQ(gor.kind, "outside_data_range");
+  // Vazquez and Beggs' compressibility of this heavy, cold oil with a heavy gas:
+  // (5 × 10 + 17.2 × 60 − 1180 × 1.2 + 12.61 × 15 − 1433) / (1e5 × 3000) = −5.26 microsips.
   const WarningRecord co = DescribeWarning(warnings.back(), cold.gorMode);
   EXPECT_FALSE(co.input);
   EXPECT_EQ(co.name, "co");
