@@ -52,4 +52,10 @@ Quantity ResultValue(const ResultSet& r, OutputField field, GorSelectorMode gorM
   return std::nullopt;
 }
 
+std::array<Quantity, kOutputFieldCount> ResultValues(const ResultSet& r, GorSelectorMode gorMode) {
+  std::array<Quantity, kOutputFieldCount> values;
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) values[i] = ResultValue(r, static_cast<OutputField>(i), gorMode);
+  return values;
+}
+
 }  // namespace tarnvik

@@ -2,6 +2,7 @@
 // calculation units.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -41,5 +42,8 @@ constexpr std::size_t IndexOf(OutputField field) { return static_cast<std::size_
 // The value of a field in calculation units (SCF/STB, 1/psi, fractions); empty when it
 // was not computed.
 Quantity ResultValue(const ResultSet& results, OutputField field, GorSelectorMode gorMode);
+
+// Every field's value at once, by field index: what a loop over many runs reads.
+std::array<Quantity, kOutputFieldCount> ResultValues(const ResultSet& results, GorSelectorMode gorMode);
 
 }  // namespace tarnvik

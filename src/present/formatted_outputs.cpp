@@ -35,11 +35,12 @@ DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode go
     if (d.kind == DiagnosticKind::NotComputed) shown.notComputed |= MaskOf(d.field);
   }
   const DisplayFactors& factors = DisplayFactorsFor(gorMode, system);
+  const std::array<Quantity, kOutputFieldCount> results = ResultValues(outcome.results, gorMode);
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
     const auto field = static_cast<OutputField>(i);
     const FieldMask bit = MaskOf(field);
     if (shown.notComputed & bit) continue;
-    const Quantity result = ResultValue(outcome.results, field, gorMode);
+    const Quantity& result = results[i];
     if (!result) continue;
     const double value = *result * factors[i];
     // A finite value can still overflow when scaled to its display unit.

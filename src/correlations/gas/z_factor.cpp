@@ -53,15 +53,18 @@ ZFactor SolveHallYarborough(const Constants& k, double ppr, double y, Method met
     const double y2 = y * y;
     const double y3 = y2 * y;
     const double y4 = y3 * y;
+    // The divisions by y and 1 − y are taken while the power is worked out.
     const double inverse = 1 / (1 - y);
     const double inverse3 = inverse * inverse * inverse;
+    const double inverseY = 1 / y;
     const double yPowD = std::pow(y, k.d);
     const double f = k.a * ppr + (y + y2 + y3 - y4) * inverse3 - k.b * y2 + k.h * yPowD;
     // y^G = y^D / y, as G = D − 1: one power per step instead of two.
     const double fourth = 1 + 4 * y + 4 * y2 - 4 * y3 + y4;
-    const double slope = fourth * inverse3 * inverse - k.e * y + k.h * k.d * (yPowD / y);
+    const double yPowG = yPowD * inverseY;
+    const double slope = fourth * inverse3 * inverse - k.e * y + k.h * k.d * yPowG;
     const double curvature = ((4 + 8 * y - 12 * y2 + 4 * y3) + 4 * fourth * inverse) * inverse3 * inverse - k.e +
-                             k.h * k.d * (k.d - 1) * (yPowD / y2);
+                             k.h * k.d * (k.d - 1) * (yPowG * inverseY);
     const double next =
         method == Method::Newton ? y - f / slope : y - 2 * f * slope / (2 * slope * slope - f * curvature);
     const double step = std::fabs(next - y);
