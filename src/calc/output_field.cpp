@@ -53,9 +53,13 @@ Quantity ResultValue(const ResultSet& r, OutputField field, GorSelectorMode gorM
 }
 
 std::array<Quantity, kOutputFieldCount> ResultValues(const ResultSet& r, GorSelectorMode gorMode) {
-  std::array<Quantity, kOutputFieldCount> values;
-  for (std::size_t i = 0; i < kOutputFieldCount; ++i) values[i] = ResultValue(r, static_cast<OutputField>(i), gorMode);
-  return values;
+  // In OutputField order, each as ResultValue gives it.
+  return {r.rs,  r.bo,   r.muO,  ResultValue(r, OutputField::PbOrRsb, gorMode),
+          r.z,   r.bg,   r.rsw,  r.co,
+          r.cg,  r.cw,   r.muG,  r.bw,
+          r.muW, r.rhoO, r.rhoG, r.rhoW,
+          r.cf,  r.ct,   r.so,   r.sw,
+          r.sg};
 }
 
 }  // namespace tarnvik
