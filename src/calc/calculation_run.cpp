@@ -179,13 +179,23 @@ double WorkingSalinity(double salinityOrSg, WaterSelectorMode mode) {
 CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterSelectorMode waterMode,
                              const CorrelationSelection& selection) {
   CalculationOutcome outcome;
+  Calculate(in, gorMode, waterMode, selection, outcome);
+  return outcome;
+}
+
+void Calculate(const InputSet& in, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+               const CorrelationSelection& selection, CalculationOutcome& outcome) {
+  outcome.results = ResultSet{};
+  outcome.zFactorStatus = ZFactorStatus::Success;
+  outcome.oilComputed = false;
+  outcome.diagnostics.clear();
   ResultSet& r = outcome.results;
   r.pb = in.gorOrPb;
   const double salinity = WorkingSalinity(in.salinityOrSg, waterMode);
   const bool gas = in.gasGravity > 0;
 
   if (in.apiGravity > 0) CalculateOil(in, gorMode, selection, outcome);
-  if (gas && !CalculateGas(in, gorMode, selection, outcome)) return outcome;
+  if (gas && !CalculateGas(in, gorMode, selection, outcome)) return;
   CalculateWaterAndRock(in, salinity, WaterBubblePoint(in, gorMode, r), selection, r);
 
   CalcDensities(r.rhoO, r.rhoG, r.rhoW, in.apiGravity, in.gasGravity, ValueOrZero(r.rs) / units::kScfPerMcf,
@@ -205,7 +215,6 @@ CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterS
   const CalculationCase c{in, gorMode, waterMode, selection};
   NoteOutsideDataRange(c, r, outcome.diagnostics);
   NoteUnphysical(c, r, outcome.diagnostics);
-  return outcome;
 }
 
 }  // namespace tarnvik

@@ -32,6 +32,11 @@ struct CalculationOutcome {
 CalculationOutcome Calculate(const InputSet& inputs, GorSelectorMode gorMode, WaterSelectorMode waterMode,
                              const CorrelationSelection& selection);
 
+// The same run into `outcome`, replacing all it held: a loop over many runs that keeps one
+// outcome reuses its diagnostics' storage instead of allocating it for every run.
+void Calculate(const InputSet& inputs, GorSelectorMode gorMode, WaterSelectorMode waterMode,
+               const CorrelationSelection& selection, CalculationOutcome& outcome);
+
 inline CalculationOutcome Calculate(const CalculationCase& c) {
   return Calculate(c.inputs, c.gorMode, c.waterMode, c.selection);
 }
