@@ -169,22 +169,30 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
   for (std::size_t k = 0; k < kOperandCount; ++k) {
     convert[k] = inputs.IsArray(k) && arguments.units != UnitSystem::Field;
   }
-  // Each run gathers its own warnings; in run order they are in element order.
-  std::vector<WarningLog> warnings(inputs.Runs(threads));
+  // Each run gathers its own warnings; in run order they are in element order. Each keeps
+  // one outcome, whose storage its elements reuse. A run's state fills whole cache lines of
+  // its own, so that threads do not write to a line another one holds.
+  struct alignas(64) RunState {
+    WarningLog warnings;
+    CalculationOutcome outcome;
+  };
+  std::vector<RunState> runs(inputs.Runs(threads));
   inputs.ForEachRun(threads, [&](std::size_t run, std::size_t element, const double* values) {
     InputSet in = base.inputs;
     for (std::size_t k = 0; k < kOperandCount; ++k) {
       InputOperand(in, k) = convert[k] ? FieldInput(values[k], k, base.gorMode, arguments.units) : values[k];
     }
     if (HasImpossibleInput(in)) {
-      writer.WriteInvalid(element, ImpossibleInputs(in), base, warnings[run]);
+      writer.WriteInvalid(element, ImpossibleInputs(in), base, runs[run].warnings);
     } else {
-      writer.Write(element, Calculate(in, base.gorMode, base.waterMode, base.selection), base.gorMode, warnings[run],
-                   blank);
+      CalculationOutcome& outcome = runs[run].outcome;
+      Calculate(in, base.gorMode, base.waterMode, base.selection, outcome);
+      writer.Write(element, outcome, base.gorMode, runs[run].warnings, blank);
     }
   });
-  for (std::size_t run = 1; run < warnings.size(); ++run) warnings.front().Append(warnings[run]);
-  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings.front(), base.gorMode, arguments.units);
+  WarningLog& warnings = runs.front().warnings;
+  for (std::size_t run = 1; run < runs.size(); ++run) warnings.Append(runs[run].warnings);
+  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings, base.gorMode, arguments.units);
 }
 
 py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices,

@@ -8,6 +8,7 @@
 #include <pybind11/pybind11.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstddef>
 #include <cstring>
 #include <exception>
@@ -29,6 +30,9 @@ int ThreadsOf(const py::handle& value);
 
 // Fewer elements than this per thread are not worth a thread of their own.
 inline constexpr std::size_t kElementsPerThread = 4096;
+// The elements are split into this many runs per thread, which the threads take in turn as
+// they finish the last: a thread that runs slower (another program on its core) takes fewer.
+inline constexpr std::size_t kRunsPerThread = 8;
 
 class ElementInputs {
  public:
@@ -46,9 +50,9 @@ class ElementInputs {
   std::size_t size() const { return operands_.size(); }
 
   // Calls body(element, values) for every element, values[k] being operand k there, with
-  // the GIL released: elements [0, count) in up to `threads` contiguous runs, one per
-  // thread (the calling thread takes the first). body must touch no Python object. An
-  // exception of a body is rethrown once every run has ended.
+  // the GIL released: elements [0, count) in contiguous runs, on up to `threads` threads
+  // (the calling thread one of them), each taking the next run not yet taken. body must
+  // touch no Python object. An exception of a body is rethrown once every run has ended.
   template <typename Body>
   void ForEach(int threads, Body&& body) const {
     ForEachRun(threads, [&body](std::size_t, std::size_t element, const double* values) { body(element, values); });
@@ -78,7 +82,8 @@ class ElementInputs {
 
 inline std::size_t ElementInputs::Runs(int threads) const {
   const std::size_t most = std::max<std::size_t>(1, (count_ + kElementsPerThread - 1) / kElementsPerThread);
-  return std::min<std::size_t>(static_cast<std::size_t>(std::max(threads, 1)), most);
+  const std::size_t wanted = static_cast<std::size_t>(std::max(threads, 1));
+  return wanted == 1 ? 1 : std::min(wanted * kRunsPerThread, most);
 }
 
 template <typename Body>
@@ -125,25 +130,28 @@ template <typename Body>
 void ElementInputs::ForEachRun(int threads, Body&& body) const {
   const std::size_t runs = Runs(threads);
   const std::size_t perRun = (count_ + runs - 1) / std::max<std::size_t>(runs, 1);
+  const std::size_t threadCount = std::min<std::size_t>(runs, static_cast<std::size_t>(std::max(threads, 1)));
   std::vector<std::exception_ptr> errors(runs);
-  const auto run = [&](std::size_t r) {
-    try {
-      Run(r, std::min(count_, r * perRun), std::min(count_, (r + 1) * perRun), body);
-    } catch (...) {
-      errors[r] = std::current_exception();
+  std::atomic<std::size_t> next{0};
+  const auto work = [&] {
+    for (std::size_t r = next++; r < runs; r = next++) {
+      try {
+        Run(r, std::min(count_, r * perRun), std::min(count_, (r + 1) * perRun), body);
+      } catch (...) {
+        errors[r] = std::current_exception();
+      }
     }
   };
   {
     py::gil_scoped_release release;
     std::vector<std::thread> workers;
-    workers.reserve(runs - 1);
+    workers.reserve(threadCount - 1);
     try {
-      for (std::size_t r = 1; r < runs; ++r) workers.emplace_back(run, r);
+      for (std::size_t t = 1; t < threadCount; ++t) workers.emplace_back(work);
     } catch (...) {
-      // No thread for the remaining runs (a process out of threads): this one runs them.
-      for (std::size_t r = workers.size() + 1; r < runs; ++r) run(r);
+      // Fewer threads than asked for (a process out of threads): the others take more runs.
     }
-    run(0);
+    work();
     for (std::thread& worker : workers) worker.join();
   }
   for (const std::exception_ptr& error : errors) {
