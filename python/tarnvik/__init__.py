@@ -211,9 +211,9 @@ def calculate(case=None, /, *, api=None, gas_gravity=None, temperature=None, pre
                    "Unconsolidated Sands", "Carbonates", or "" for none (the default)
 
     Threads: for arrays, the number of threads the cases run on (None, the default:
-    every core this process may use; 1 for one). Each thread takes a contiguous run of
-    the elements, and every element's results are bit for bit those of one thread and of
-    a scalar call.
+    every core this process may use; 1 for one). The threads take contiguous runs of
+    the elements in turn, and every element's results are bit for bit those of one
+    thread and of a scalar call.
 
     Units: "field" (the default) or "metric": temperature in °C, pressure and
     bubble_point in bara, gor in sm3/sm3, wor in sm3/sm3 given, and the results reported
