@@ -46,8 +46,9 @@ Constants ConstantsAt(double t) {
 enum class Method { Newton, Halley };
 
 // Hall and Yarborough's equation solved for y from `y`. Once a step is within the
-// tolerances, its result (quadratically closer to the root than the y it was taken from) is
-// the solution, so that the root does not depend on where the solution started.
+// tolerances, its result (quadratically closer to the root than the y it was taken from,
+// cubically by Halley's) is the solution, so that the root does not depend on where the
+// solution started.
 ZFactor SolveHallYarborough(const Constants& k, double ppr, double y, Method method) {
   for (int iteration = 1; iteration <= kMaxIterations; ++iteration) {
     const double y2 = y * y;
