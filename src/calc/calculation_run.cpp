@@ -1,6 +1,7 @@
 #include "calc/calculation_run.h"
 
 #include <cmath>
+#include <utility>
 
 #include "base/units.h"
 #include "calc/data_range_checks.h"
@@ -185,10 +186,11 @@ CalculationOutcome Calculate(const InputSet& in, GorSelectorMode gorMode, WaterS
 
 void Calculate(const InputSet& in, GorSelectorMode gorMode, WaterSelectorMode waterMode,
                const CorrelationSelection& selection, CalculationOutcome& outcome) {
-  outcome.results = ResultSet{};
-  outcome.zFactorStatus = ZFactorStatus::Success;
-  outcome.oilComputed = false;
-  outcome.diagnostics.clear();
+  // A fresh outcome that keeps only the diagnostics' storage.
+  Diagnostics storage = std::move(outcome.diagnostics);
+  storage.clear();
+  outcome = CalculationOutcome{};
+  outcome.diagnostics = std::move(storage);
   ResultSet& r = outcome.results;
   r.pb = in.gorOrPb;
   const double salinity = WorkingSalinity(in.salinityOrSg, waterMode);
