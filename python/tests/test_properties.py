@@ -42,6 +42,13 @@ def assert_same_where_calculated(value, expected, name):
     np.testing.assert_array_equal(value[given], expected[given], err_msg=name)
 
 
+def assert_each_equals_calculate(names, got, run, *args, **kwargs):
+    """Each property of `got` is calculate's, and each function alone gives it too."""
+    for name in names:
+        assert_same_where_calculated(got[name], getattr(run, name), name)
+        np.testing.assert_array_equal(getattr(properties, name)(*args, **kwargs), got[name])
+
+
 @pytest.mark.parametrize("units", ["field", "metric"])
 @pytest.mark.parametrize("mode", ["gor", "bubble_point"])
 @pytest.mark.parametrize("oil", FAMILIES)
@@ -50,14 +57,10 @@ def test_oil_properties_equal_calculate(oil, mode, units):
     if units == "metric":
         inputs = to_metric(inputs)
     run = tarnvik.calculate(**inputs, oil=oil, units=units, threads=1)
-    fifth = {mode: inputs[mode]}
-    got = properties.oil_properties(inputs["api"], inputs["gas_gravity"], inputs["temperature"], inputs["pressure"],
-                                    **fifth, oil=oil, units=units)
-    for name in ("rs", "bo", "oil_viscosity"):
-        assert_same_where_calculated(got[name], getattr(run, name), name)
-        single = getattr(properties, name)(inputs["api"], inputs["gas_gravity"], inputs["temperature"],
-                                           inputs["pressure"], **fifth, oil=oil, units=units)
-        np.testing.assert_array_equal(single, got[name])
+    args = [inputs[name] for name in ("api", "gas_gravity", "temperature", "pressure")]
+    kwargs = {mode: inputs[mode], "oil": oil, "units": units}
+    got = properties.oil_properties(*args, **kwargs)
+    assert_each_equals_calculate(("rs", "bo", "oil_viscosity"), got, run, *args, **kwargs)
     # pbx is the member of the pair not given: the bubble point for a GOR, and the other way.
     other = "bubble_point" if mode == "gor" else "gor"
     assert_same_where_calculated(got[other], run.pbx, other)
@@ -79,13 +82,10 @@ def test_gas_properties_equal_calculate_with_and_without_impurities(gas, units):
         inputs = to_metric(inputs)
     run = tarnvik.calculate(**inputs, **impurities, gas=gas, units=units)
     assert np.count_nonzero(run.status) > 0, "some z-factors fail"
-    got = properties.gas_properties(inputs["gas_gravity"], inputs["temperature"], inputs["pressure"], gas=gas,
-                                    units=units, **impurities)
-    for name in ("z", "bg", "gas_viscosity", "cg"):
-        assert_same_where_calculated(got[name], getattr(run, name), name)
-        single = getattr(properties, name)(inputs["gas_gravity"], inputs["temperature"], inputs["pressure"], gas=gas,
-                                           units=units, **impurities)
-        np.testing.assert_array_equal(single, got[name])
+    args = [inputs[name] for name in ("gas_gravity", "temperature", "pressure")]
+    got = properties.gas_properties(*args, gas=gas, units=units, **impurities)
+    assert_each_equals_calculate(("z", "bg", "gas_viscosity", "cg"), got, run, *args, gas=gas, units=units,
+                                 **impurities)
     # Where calculate fails for the z-factor, the gas properties are NaN too.
     assert np.isnan(got["z"][run.status != 0]).all()
 
@@ -104,11 +104,8 @@ def test_water_properties_equal_calculate_with_the_oils_bubble_point(water, unit
     salt = {water: inputs[water]}
     got = properties.water_properties(inputs["temperature"], inputs["pressure"], bubble_point=inputs["bubble_point"],
                                       units=units, **salt)
-    for name in ("rsw", "bw", "water_viscosity", "cw"):
-        assert_same_where_calculated(got[name], getattr(run, name), name)
-        single = getattr(properties, name)(inputs["temperature"], inputs["pressure"],
-                                           bubble_point=inputs["bubble_point"], units=units, **salt)
-        np.testing.assert_array_equal(single, got[name])
+    assert_each_equals_calculate(("rsw", "bw", "water_viscosity", "cw"), got, run, inputs["temperature"],
+                                 inputs["pressure"], bubble_point=inputs["bubble_point"], units=units, **salt)
     # Without a bubble point the water is saturated at its own pressure.
     np.testing.assert_array_equal(
         properties.rsw(inputs["temperature"], inputs["pressure"], units=units, **salt),

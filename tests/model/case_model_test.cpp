@@ -119,6 +119,7 @@ TEST_F(CaseModelTest, AFailedRunKeepsTheTitleAndSaysWhatIsShown) {
   EXPECT_EQ(failed.message, "pTr<1: z-factor Routine FAILS");
   EXPECT_EQ(model.title(), "Well A-1");
   EXPECT_EQ(model.shown()->texts, shown);
+  // A 0.75 wet gas: Tpc = 187 + 330 γg − 71.5 γg² = 394.28 °R, −65.72 °F; Tpr = 260 / 394.28.
   EXPECT_EQ(model.status(),
             "pTr<1: z-factor Routine FAILS. -200 °F is below this gas's pseudo-critical temperature, -65.72 °F "
             "(Tpr 0.66): Hall and Yarborough's z cannot be computed there; try a temperature above -65.72 °F or a "
