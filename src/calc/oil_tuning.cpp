@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/formula.h"
 #include "correlations/oil/oil_family.h"
 #include "correlations/oil/oil_viscosity.h"
 
@@ -12,7 +13,7 @@ double FamilyPressure(const OilTuning& tuning, double p) {
   if (!tuning.pressureMap.empty()) return tuning.pressureMap(p);
   const double scaled = p / tuning.pressureScale;
   if (tuning.pressureExponent == 1) return scaled;
-  return scaled * std::pow(p / tuning.referencePressure, tuning.pressureExponent - 1);
+  return scaled * Pow(p / tuning.referencePressure, tuning.pressureExponent - 1);
 }
 
 double PressureFromFamily(const OilTuning& tuning, double q) {
@@ -22,7 +23,7 @@ double PressureFromFamily(const OilTuning& tuning, double q) {
   // stays as scaled, so that it is still reported as unphysical.
   if (tuning.pressureExponent == 1 || !(scaled > 0)) return scaled;
   const double pr = tuning.referencePressure;
-  return pr * std::pow(scaled / pr, 1 / tuning.pressureExponent);
+  return pr * Pow(scaled / pr, 1 / tuning.pressureExponent);
 }
 
 double TunedSolutionGas(OilCorrelation family, const OilTuning& tuning, double gg, double p, double t, double api) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/formula.h"
+
 namespace tarnvik {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr double kPerPercent = 0.01;  // mole fraction per mol %
 double WichertAzizEpsilon(double co2Percent, double h2sPercent) {
   const double a = (co2Percent + h2sPercent) * kPerPercent;
   const double b = h2sPercent * kPerPercent;
-  return 120 * (std::pow(a, 0.9) - std::pow(a, 1.6)) + 15 * (std::pow(b, 0.5) - std::pow(b, 4));
+  return 120 * (Pow(a, 0.9) - Pow(a, 1.6)) + 15 * (Pow(b, 0.5) - Pow(b, 4));
 }
 
 PseudoCritical WichertAzizPseudoCritical(PseudoCritical pc, double co2Percent, double h2sPercent) {

@@ -13,7 +13,7 @@ double LeeGonzalezEakinViscosity(double gasGravity, double temperatureF, double 
   const double x = 3.5 + 986 / tr + 0.01 * ma;
   const double y = 2.4 - 0.2 * x;
   const double density = bg != 0 ? 0.00752 * ma / bg : 1.0;  // g/cm³
-  return 0.0001 * k * std::exp(x * std::pow(density, y));
+  return 0.0001 * k * std::exp(x * Pow(density, y));
 }
 
 }  // namespace tarnvik

@@ -58,7 +58,7 @@ ZFactor SolveHallYarborough(const Constants& k, double ppr, double y, Method met
     const double inverse = 1 / (1 - y);
     const double inverse3 = inverse * inverse * inverse;
     const double inverseY = 1 / y;
-    const double yPowD = std::pow(y, k.d);
+    const double yPowD = Pow(y, k.d);
     const double f = k.a * ppr + (y + y2 + y3 - y4) * inverse3 - k.b * y2 + k.h * yPowD;
     // y^G = y^D / y, as G = D − 1: one power per step instead of two.
     const double fourth = 1 + 4 * y + 4 * y2 - 4 * y3 + y4;

@@ -6,23 +6,21 @@
 
 namespace tarnvik {
 
-using std::pow;
-
 double KartoatmodjoSchmidtSolutionGas(double gg, double p, double t, double api) {
   const double tr = Rankine(t);
-  return api > 30 ? 0.0315 * pow(gg, 0.7567) * pow(p, 1.0937) * Pow10(11.2895 * api / tr)
-                  : 0.05958 * pow(gg, 0.7972) * pow(p, 1.0014) * Pow10(13.1405 * api / tr);
+  return api > 30 ? 0.0315 * Pow(gg, 0.7567) * Pow(p, 1.0937) * Pow10(11.2895 * api / tr)
+                  : 0.05958 * Pow(gg, 0.7972) * Pow(p, 1.0014) * Pow10(13.1405 * api / tr);
 }
 
 double KartoatmodjoSchmidtBubblePoint(double gg, double rsb, double t, double api) {
   const double tr = Rankine(t);
-  return api > 30 ? pow(rsb / (0.0315 * pow(gg, 0.7567) * Pow10(11.2895 * api / tr)), 0.91433)
-                  : pow(rsb / (0.05958 * pow(gg, 0.7972) * Pow10(13.1405 * api / tr)), 0.9986);
+  return api > 30 ? Pow(rsb / (0.0315 * Pow(gg, 0.7567) * Pow10(11.2895 * api / tr)), 0.91433)
+                  : Pow(rsb / (0.05958 * Pow(gg, 0.7972) * Pow10(13.1405 * api / tr)), 0.9986);
 }
 
 double KartoatmodjoSchmidtOilFvf(double gg, double t, double api, double rs) {
-  const double f = pow(rs, 0.755) * pow(gg, 0.25) * pow(OilSpecificGravity(api), -1.5) + 0.45 * t;
-  return 0.98496 + 0.0001 * pow(f, 1.5);
+  const double f = Pow(rs, 0.755) * Pow(gg, 0.25) * Pow(OilSpecificGravity(api), -1.5) + 0.45 * t;
+  return 0.98496 + 0.0001 * Pow(f, 1.5);
 }
 
 }  // namespace tarnvik

@@ -7,8 +7,6 @@
 namespace tarnvik {
 namespace {
 
-using std::pow;
-
 constexpr double kKilopascalPerPsi = 6.894;
 constexpr double kScfPerStbPerCubicMetrePerCubicMetre = 5.615;
 
@@ -20,17 +18,17 @@ double FittedTemperatureF(double temperatureF) {
 
 // 0.0308 γg^2.15 API^1.27 / (10^0.881 TF^0.497)
 double Group(double gg, double t, double api) {
-  return 0.0308 * pow(gg, 2.15) * pow(api, 1.27) / (pow(10.0, 0.881) * pow(FittedTemperatureF(t), 0.497));
+  return 0.0308 * Pow(gg, 2.15) * Pow(api, 1.27) / (Pow(10.0, 0.881) * Pow(FittedTemperatureF(t), 0.497));
 }
 
 }  // namespace
 
 double ObomanuOkpobiriSolutionGas(double gg, double p, double t, double api) {
-  return Group(gg, t, api) * pow(kKilopascalPerPsi * p, 0.927) * kScfPerStbPerCubicMetrePerCubicMetre;
+  return Group(gg, t, api) * Pow(kKilopascalPerPsi * p, 0.927) * kScfPerStbPerCubicMetrePerCubicMetre;
 }
 
 double ObomanuOkpobiriBubblePoint(double gg, double rsb, double t, double api) {
-  return pow((rsb / kScfPerStbPerCubicMetrePerCubicMetre) / Group(gg, t, api), 1.0787) / kKilopascalPerPsi;
+  return Pow((rsb / kScfPerStbPerCubicMetrePerCubicMetre) / Group(gg, t, api), 1.0787) / kKilopascalPerPsi;
 }
 
 double ObomanuOkpobiriOilFvf(double gg, double t, double api, double rs) {
@@ -38,7 +36,7 @@ double ObomanuOkpobiriOilFvf(double gg, double t, double api, double rs) {
   const double tk = Rankine(t) * (5.0 / 9.0);
   const double rm = rs / kScfPerStbPerCubicMetrePerCubicMetre;
   return api > 30 ? 0.3321 + 0.000788374 * rm + 0.002335 * rm * gg / go + 0.0020855 * tk
-                  : 1.0232 + 0.0001065 * pow(rm * (gg / go + 1.8 * tk - 459.67), 0.79);
+                  : 1.0232 + 0.0001065 * Pow(rm * (gg / go + 1.8 * tk - 459.67), 0.79);
 }
 
 }  // namespace tarnvik

@@ -8,7 +8,7 @@ namespace tarnvik {
 
 double DeadOilViscosity(double api, double t) {
   const double a = Pow10(0.43 + 8.33 / api);
-  return (0.32 + 18000000 / std::pow(api, 4.53)) * std::pow(360 / (t + 200), a);
+  return (0.32 + 18000000 / Pow(api, 4.53)) * Pow(360 / (t + 200), a);
 }
 
 double LiveOilViscosityExponent(double rs) {
@@ -17,7 +17,7 @@ double LiveOilViscosityExponent(double rs) {
 
 double LiveOilViscosity(double deadOil, double rs) {
   const double factorA = Pow10(2.2e-07 * rs * rs - 0.00074 * rs);
-  return factorA * std::pow(deadOil, LiveOilViscosityExponent(rs));
+  return factorA * Pow(deadOil, LiveOilViscosityExponent(rs));
 }
 
 double SaturatedOilViscosity(double api, double t, double rs) { return LiveOilViscosity(DeadOilViscosity(api, t), rs); }

@@ -8,14 +8,14 @@ namespace tarnvik {
 
 double VazquezBeggsSolutionGas(double gg, double p, double t, double api) {
   const double tr = Rankine(t);
-  return api > 30 ? 0.0178 * gg * std::pow(p, 1.187) * std::exp(23.931 * api / tr)
-                  : 0.0362 * gg * std::pow(p, 1.0937) * std::exp(25.724 * api / tr);
+  return api > 30 ? 0.0178 * gg * Pow(p, 1.187) * std::exp(23.931 * api / tr)
+                  : 0.0362 * gg * Pow(p, 1.0937) * std::exp(25.724 * api / tr);
 }
 
 double VazquezBeggsBubblePoint(double gg, double rsb, double t, double api) {
   const double tr = Rankine(t);
-  return api > 30 ? std::pow(56.18 * rsb / gg * Pow10(-10.393 * api / tr), 0.84246)
-                  : std::pow(27.62 * rsb / gg * Pow10(-11.172 * api / tr), 0.914328);
+  return api > 30 ? Pow(56.18 * rsb / gg * Pow10(-10.393 * api / tr), 0.84246)
+                  : Pow(27.62 * rsb / gg * Pow10(-11.172 * api / tr), 0.914328);
 }
 
 double VazquezBeggsOilFvf(double gg, double t, double api, double rs) {

@@ -23,20 +23,20 @@ constexpr std::array<YaleConstants, 4> kYale = {{
 
 }  // namespace
 
-double HallCompressibility(double phi) { return 13.392 / std::pow(phi, 0.438) * kMicro; }
+double HallCompressibility(double phi) { return 13.392 / Pow(phi, 0.438) * kMicro; }
 
-double VanDerKnaapCompressibility(double phi) { return 100 / std::pow(phi, 1.2) * kMicro; }
+double VanDerKnaapCompressibility(double phi) { return 100 / Pow(phi, 1.2) * kMicro; }
 
 Quantity NewmanCompressibility(FormationType formation, double phi) {
   switch (formation) {
     case FormationType::ConsolidatedSands:
-      return 40 / std::pow(phi, 0.75) * kMicro;
+      return 40 / Pow(phi, 0.75) * kMicro;
     case FormationType::FriableSands:
       return Pow10(1.415 - 0.0073 * phi) * kMicro;
     case FormationType::UnconsolidatedSands:
       return Pow10(0.3405 + 0.03925 * phi) * kMicro;
     case FormationType::Carbonates:
-      return 40 / std::pow(phi, 0.67) * kMicro;
+      return 40 / Pow(phi, 0.67) * kMicro;
     case FormationType::None:
       break;
   }
@@ -48,7 +48,7 @@ Quantity YaleCompressibility(FormationType formation, double pressure) {
   const YaleConstants& c = kYale[static_cast<std::size_t>(formation) - 1];
   const double sigma = pressure * (c.k1 - c.k2 + c.k3);
   if (!(sigma - c.sigma0 > 0)) return std::nullopt;
-  return c.a * std::pow(sigma - c.sigma0, c.b) + c.d;
+  return c.a * Pow(sigma - c.sigma0, c.b) + c.d;
 }
 
 Quantity FormationCompressibility(RockCorrelation rock, FormationType formation, double phi, double pressure) {

@@ -59,7 +59,7 @@ double WaterCompressibility(double t, double p, double bubblePoint, double salin
   double cw = (b0 + b1 * t + b2 * t * t) * 1e-6;
   if (p <= bubblePoint) cw = cw * (1 + 0.0089 * rsw);
   const double salinityFactor =
-      1 + (-0.052 + 0.00027 * t - 1.14e-6 * t * t + 1.121e-9 * t * t * t) * std::pow(salinity, 0.7);
+      1 + (-0.052 + 0.00027 * t - 1.14e-6 * t * t + 1.121e-9 * t * t * t) * Pow(salinity, 0.7);
   return cw * salinityFactor;
 }
 
