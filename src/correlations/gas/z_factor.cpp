@@ -35,9 +35,11 @@ struct Constants {
   double a, b, h, d, e;
 };
 
-Constants ConstantsAt(double t) {
-  return {-0.06125 * t * std::exp(-1.2 * (1 - t) * (1 - t)), 14.76 * t - 9.76 * t * t + 4.58 * t * t * t,
-          90.7 * t - 242.2 * t * t + 42.4 * t * t * t, 2.18 + 2.82 * t, 29.52 * t - 19.52 * t * t + 9.16 * t * t * t};
+double ConstantA(double t) { return -0.06125 * t * std::exp(-1.2 * (1 - t) * (1 - t)); }
+
+Constants ConstantsAt(double t, double a) {
+  return {a, 14.76 * t - 9.76 * t * t + 4.58 * t * t * t, 90.7 * t - 242.2 * t * t + 42.4 * t * t * t, 2.18 + 2.82 * t,
+          29.52 * t - 19.52 * t * t + 9.16 * t * t * t};
 }
 
 // How a solution steps: Newton's method, or Halley's (with F″ as well, cubic rather than
@@ -74,7 +76,7 @@ ZFactor SolveHallYarborough(const Constants& k, double ppr, double y, Method met
       // Along the root F(y(Ppr), Ppr) = 0 with ∂F/∂Ppr = A: y′ = −A / F′ and
       // y″ = −F″ y′² / F′, from the derivatives at the last y.
       const double dy = -k.a / slope;
-      return {ZFactorStatus::Success, (-k.a * ppr) / next, {ppr, next, dy, -curvature * dy * dy / slope}};
+      return {ZFactorStatus::Success, (-k.a * ppr) / next, {ppr, next, dy, -curvature * dy * dy / slope, 0, k.a}};
     }
     y = next;
   }
@@ -86,7 +88,9 @@ ZFactor SolveHallYarborough(const Constants& k, double ppr, double y, Method met
 ZFactor HallYarboroughZFactor(double tpr, double ppr, const HallYarboroughRoot* near) {
   if (tpr < 1) return {ZFactorStatus::ReducedTemperatureBelowOne};
   if (ppr > kMaxReducedPressure) return {ZFactorStatus::ReducedPressureAbove20_5};
-  const Constants k = ConstantsAt(1 / tpr);
+  const double t = 1 / tpr;
+  const Constants k = ConstantsAt(t, near != nullptr && near->tpr == tpr ? near->a : ConstantA(t));
+  ZFactor solved{ZFactorStatus::NoConvergence};
   if (tpr >= kOneRootMinTpr) {
     // From a root at a nearby Ppr, its second-order Taylor step; else from z = 1.
     double start = -k.a * ppr;
@@ -94,12 +98,11 @@ ZFactor HallYarboroughZFactor(double tpr, double ppr, const HallYarboroughRoot* 
       const double delta = ppr - near->ppr;
       start = near->y + delta * (near->dy + 0.5 * delta * near->d2y);
     }
-    if (start > 0 && start < 1) {
-      const ZFactor solved = SolveHallYarborough(k, ppr, start, Method::Halley);
-      if (solved.status == ZFactorStatus::Success) return solved;
-    }
+    if (start > 0 && start < 1) solved = SolveHallYarborough(k, ppr, start, Method::Halley);
   }
-  return SolveHallYarborough(k, ppr, kLowDensityStart, Method::Newton);
+  if (solved.status != ZFactorStatus::Success) solved = SolveHallYarborough(k, ppr, kLowDensityStart, Method::Newton);
+  if (solved.status == ZFactorStatus::Success) solved.root.tpr = tpr;
+  return solved;
 }
 
 double GasFvf(double z, double temperatureF, double pressure) { return 5.035 * z * Rankine(temperatureF) / pressure; }

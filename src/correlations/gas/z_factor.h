@@ -47,12 +47,16 @@ struct PseudoCritical {
 PseudoCritical StandingPseudoCritical(double gasGravity, GasCharacterisation characterisation);
 
 // A solution of the equation: the reduced density y at Ppr and its first two derivatives
-// with Ppr along the root, from which a solution at a nearby Ppr starts.
+// with Ppr along the root, from which a solution at a nearby Ppr starts; and the
+// equation's A at its Tpr, which a solution at the same Tpr takes instead of forming
+// its exponential again.
 struct HallYarboroughRoot {
   double ppr = 0;
   double y = 0;
   double dy = 0;   // dy/dPpr
   double d2y = 0;  // d²y/dPpr²
+  double tpr = 0;
+  double a = 0;  // −0.06125 t exp(−1.2 (1 − t)²), t = 1/Tpr
 };
 
 struct ZFactor {
