@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <thread>
@@ -30,8 +31,8 @@ int ThreadsOf(const py::handle& value);
 
 // Fewer elements than this per thread are not worth a thread of their own.
 inline constexpr std::size_t kElementsPerThread = 4096;
-// The elements are split into this many runs per thread, which the threads take in turn as
-// they finish the last: a thread that runs slower (another program on its core) takes fewer.
+// The elements are split into this many runs per thread, which the threads take as they
+// finish the last: a thread that runs slower (another program on its core) takes fewer.
 inline constexpr std::size_t kRunsPerThread = 8;
 
 class ElementInputs {
@@ -51,7 +52,8 @@ class ElementInputs {
 
   // Calls body(element, values) for every element, values[k] being operand k there, with
   // the GIL released: elements [0, count) in contiguous runs, on up to `threads` threads
-  // (the calling thread one of them), each taking the next run not yet taken. body must
+  // (the calling thread one of them), each taking the next run not yet taken of its own
+  // group of consecutive runs, then of the others'. body must
   // touch no Python object. An exception of a body is rethrown once every run has ended.
   template <typename Body>
   void ForEach(int threads, Body&& body) const {
@@ -131,14 +133,24 @@ void ElementInputs::ForEachRun(int threads, Body&& body) const {
   const std::size_t runs = Runs(threads);
   const std::size_t perRun = (count_ + runs - 1) / std::max<std::size_t>(runs, 1);
   const std::size_t threadCount = std::min<std::size_t>(runs, static_cast<std::size_t>(std::max(threads, 1)));
+  // The runs fall into one group of consecutive runs per thread. Each thread starts on its
+  // own group, so that threads write to different parts of the results (a thread that
+  // touches a page the kernel is still filling for another waits for it), and then takes
+  // what is left of the others'.
+  const auto groupStart = [&](std::size_t group) { return group * runs / threadCount; };
+  const std::unique_ptr<std::atomic<std::size_t>[]> next(new std::atomic<std::size_t>[threadCount]);
+  for (std::size_t group = 0; group < threadCount; ++group) next[group] = groupStart(group);
   std::vector<std::exception_ptr> errors(runs);
-  std::atomic<std::size_t> next{0};
-  const auto work = [&] {
-    for (std::size_t r = next++; r < runs; r = next++) {
-      try {
-        Run(r, std::min(count_, r * perRun), std::min(count_, (r + 1) * perRun), body);
-      } catch (...) {
-        errors[r] = std::current_exception();
+  const auto work = [&](std::size_t own) {
+    for (std::size_t k = 0; k < threadCount; ++k) {
+      const std::size_t group = (own + k) % threadCount;
+      const std::size_t end = groupStart(group + 1);
+      for (std::size_t r = next[group]++; r < end; r = next[group]++) {
+        try {
+          Run(r, std::min(count_, r * perRun), std::min(count_, (r + 1) * perRun), body);
+        } catch (...) {
+          errors[r] = std::current_exception();
+        }
       }
     }
   };
@@ -147,11 +159,11 @@ void ElementInputs::ForEachRun(int threads, Body&& body) const {
     std::vector<std::thread> workers;
     workers.reserve(threadCount - 1);
     try {
-      for (std::size_t t = 1; t < threadCount; ++t) workers.emplace_back(work);
+      for (std::size_t t = 1; t < threadCount; ++t) workers.emplace_back(work, t);
     } catch (...) {
       // Fewer threads than asked for (a process out of threads): the others take more runs.
     }
-    work();
+    work(0);
     for (std::thread& worker : workers) worker.join();
   }
   for (const std::exception_ptr& error : errors) {
