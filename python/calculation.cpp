@@ -43,11 +43,13 @@ ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape) {
           py::array_t<bool>(shape)};
 }
 
-std::uint16_t WarningLog::KindOf(std::uint64_t key, const Kind& kind) {
-  for (std::size_t i = 0; i < table_.size(); ++i) {
-    if (table_[i].key == key) return static_cast<std::uint16_t>(i);
+template <typename MakeKind>
+std::uint16_t WarningLog::KindOf(std::uint64_t key, MakeKind&& make) {
+  for (std::size_t i = 0; i < keys_.size(); ++i) {
+    if (keys_[i] == key) return static_cast<std::uint16_t>(i);
   }
-  table_.push_back(kind);
+  keys_.push_back(key);
+  table_.push_back(make());
   return static_cast<std::uint16_t>(table_.size() - 1);
 }
 
@@ -58,7 +60,7 @@ void WarningLog::Add(std::size_t element, const Diagnostic& d, GorSelectorMode g
                             (d.output ? index(*d.output) + 1 : 0) << 16 | index(d.field) << 22 |
                             (d.correlation ? index(*d.correlation) + 1 : 0) << 28 | index(d.side) << 36 |
                             index(d.lowIncluded) << 37 | index(gorMode) << 38 | index(units) << 39;
-  const std::uint16_t found = KindOf(key, Kind{key, d, gorMode, units, std::nullopt});
+  const std::uint16_t found = KindOf(key, [&] { return Kind{key, d, gorMode, units, std::nullopt}; });
   elements_.push_back(element);
   kinds_.push_back(found);
   values_.push_back(WarningValue(d, gorMode, units));
@@ -68,7 +70,7 @@ void WarningLog::AddImpossible(std::size_t element, const ImpossibleInput& input
                                WaterSelectorMode waterMode, UnitSystem units) {
   const std::uint64_t key = std::uint64_t{1} << 63 | static_cast<std::uint64_t>(input.field) << 40 |
                             static_cast<std::uint64_t>(std::hash<std::string_view>{}(input.why) & 0xffffffff);
-  const std::uint16_t found = KindOf(key, Kind{key, {}, gorMode, units, input, waterMode});
+  const std::uint16_t found = KindOf(key, [&] { return Kind{key, {}, gorMode, units, input, waterMode}; });
   elements_.push_back(element);
   kinds_.push_back(found);
   values_.push_back(FromField(input.value, InputTextOf(input.field, gorMode, waterMode).dimension, units));
@@ -88,7 +90,7 @@ py::tuple WarningLog::ToPython() const {
 
 void WarningLog::Append(const WarningLog& other) {
   std::vector<std::uint16_t> kinds;
-  for (const Kind& kind : other.table_) kinds.push_back(KindOf(kind.key, kind));
+  for (const Kind& kind : other.table_) kinds.push_back(KindOf(kind.key, [&] { return kind; }));
   elements_.insert(elements_.end(), other.elements_.begin(), other.elements_.end());
   for (const std::uint16_t kind : other.kinds_) kinds_.push_back(kinds[kind]);
   values_.insert(values_.end(), other.values_.begin(), other.values_.end());

@@ -54,11 +54,14 @@ class WarningLog {
     std::optional<ImpossibleInput> impossible;
     WaterSelectorMode waterMode = WaterSelectorMode::Salinity;
   };
-  std::uint16_t KindOf(std::uint64_t key, const Kind& kind);
+  // The index of the kind with this key; a kind not seen before is made by make().
+  template <typename MakeKind>
+  std::uint16_t KindOf(std::uint64_t key, MakeKind&& make);
   std::vector<std::uint64_t> elements_;
   std::vector<std::uint16_t> kinds_;
   std::vector<double> values_;
   std::vector<Kind> table_;
+  std::vector<std::uint64_t> keys_;  // table_[i].key, searched without reading the kinds
 };
 
 ResultBlocks AllocateBlocks(const std::vector<py::ssize_t>& shape);
