@@ -1,5 +1,6 @@
 #include "calculation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -76,24 +77,34 @@ void WarningLog::AddImpossible(std::size_t element, const ImpossibleInput& input
   values_.push_back(FromField(input.value, InputTextOf(input.field, gorMode, waterMode).dimension, units));
 }
 
-py::tuple WarningLog::ToPython() const {
-  py::list kinds;
-  for (const Kind& kind : table_) {
-    py::dict prototype = kind.impossible ? ImpossibleDict(*kind.impossible, kind.gorMode, kind.waterMode, kind.units)
-                                         : WarningDict(kind.warning, kind.gorMode, kind.units);
-    kinds.append(prototype);
+py::tuple WarningLog::ToPython(const std::vector<const WarningLog*>& logs) {
+  // One table of kinds for all, and each log's kinds' places in it.
+  WarningLog all;
+  std::vector<std::vector<std::uint16_t>> places;
+  std::size_t count = 0;
+  for (const WarningLog* log : logs) {
+    std::vector<std::uint16_t>& place = places.emplace_back();
+    for (const Kind& kind : log->table_) place.push_back(all.KindOf(kind.key, [&] { return kind; }));
+    count += log->elements_.size();
   }
-  return py::make_tuple(py::array_t<std::uint64_t>(py::ssize_t(elements_.size()), elements_.data()),
-                        py::array_t<std::uint16_t>(py::ssize_t(kinds_.size()), kinds_.data()),
-                        py::array_t<double>(py::ssize_t(values_.size()), values_.data()), kinds);
-}
-
-void WarningLog::Append(const WarningLog& other) {
-  std::vector<std::uint16_t> kinds;
-  for (const Kind& kind : other.table_) kinds.push_back(KindOf(kind.key, [&] { return kind; }));
-  elements_.insert(elements_.end(), other.elements_.begin(), other.elements_.end());
-  for (const std::uint16_t kind : other.kinds_) kinds_.push_back(kinds[kind]);
-  values_.insert(values_.end(), other.values_.begin(), other.values_.end());
+  py::array_t<std::uint64_t> elements(static_cast<py::ssize_t>(count));
+  py::array_t<std::uint16_t> kinds(static_cast<py::ssize_t>(count));
+  py::array_t<double> values(static_cast<py::ssize_t>(count));
+  std::uint64_t* element = elements.mutable_data();
+  std::uint16_t* kind = kinds.mutable_data();
+  double* value = values.mutable_data();
+  for (std::size_t i = 0; i < logs.size(); ++i) {
+    const WarningLog& log = *logs[i];
+    element = std::copy(log.elements_.begin(), log.elements_.end(), element);
+    value = std::copy(log.values_.begin(), log.values_.end(), value);
+    for (const std::uint16_t k : log.kinds_) *kind++ = places[i][k];
+  }
+  py::list prototypes;
+  for (const Kind& k : all.table_) {
+    prototypes.append(k.impossible ? ImpossibleDict(*k.impossible, k.gorMode, k.waterMode, k.units)
+                                   : WarningDict(k.warning, k.gorMode, k.units));
+  }
+  return py::make_tuple(std::move(elements), std::move(kinds), std::move(values), std::move(prototypes));
 }
 
 BlockWriter::BlockWriter(ResultBlocks& blocks, UnitSystem units)
@@ -141,12 +152,12 @@ void BlockWriter::WriteInvalid(std::size_t element, const std::vector<Impossible
 }
 
 py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
-                           const WarningLog* warnings, GorSelectorMode gorMode, UnitSystem units) {
+                           const std::vector<const WarningLog*>& warnings, GorSelectorMode gorMode, UnitSystem units) {
   const auto [kind, unit] = PbxKindWithOil(gorMode, units);
   return py::module_::import("tarnvik._arrays")
       .attr("ArrayResult")(std::move(blocks.values), std::move(blocks.status), std::move(blocks.masks), keys, columns,
                            UnitsOf(gorMode, units), units == UnitSystem::Metric ? "metric" : "field",
-                           py::arg("warnings") = warnings ? py::object(warnings->ToPython()) : py::object(py::none()),
+                           py::arg("warnings") = WarningLog::ToPython(warnings),
                            py::arg("pbx") = py::make_tuple(kind, unit), py::arg("oil") = std::move(blocks.oil));
 }
 
@@ -192,9 +203,9 @@ py::object CalculateArrays(const CalculationCase& base, const CaseArguments& arg
       writer.Write(element, outcome, base.gorMode, runs[run].warnings, blank);
     }
   });
-  WarningLog& warnings = runs.front().warnings;
-  for (std::size_t run = 1; run < runs.size(); ++run) warnings.Append(runs[run].warnings);
-  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings, base.gorMode, arguments.units);
+  std::vector<const WarningLog*> warnings;
+  for (const RunState& run : runs) warnings.push_back(&run.warnings);
+  return MakeArrayResult(std::move(blocks), keys, py::none(), warnings, base.gorMode, arguments.units);
 }
 
 py::object CalculateCases(const py::object& base, const py::tuple& inputs, const py::tuple& choices,

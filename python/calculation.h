@@ -40,10 +40,9 @@ class WarningLog {
   void Add(std::size_t element, const Diagnostic& warning, GorSelectorMode gorMode, UnitSystem units);
   void AddImpossible(std::size_t element, const ImpossibleInput& input, GorSelectorMode gorMode,
                      WaterSelectorMode waterMode, UnitSystem units);
-  // Another log's warnings after these (of elements after these).
-  void Append(const WarningLog& other);
-  // (elements, kind indices, values, kinds as dicts): what tarnvik.ArrayResult reads.
-  py::tuple ToPython() const;
+  // The warnings of the logs in turn (each of elements after the last's): (elements, kind
+  // indices, values, kinds as dicts), what tarnvik.ArrayResult reads.
+  static py::tuple ToPython(const std::vector<const WarningLog*>& logs);
 
  private:
   struct Kind {
@@ -91,7 +90,7 @@ class BlockWriter {
 // before the values and the value columns a frame shows (None: all 21), the values shown
 // for that GOR mode in those units (which also say what pbx holds).
 py::object MakeArrayResult(ResultBlocks&& blocks, const py::dict& keys, const py::object& columns,
-                           const WarningLog* warnings, GorSelectorMode gorMode, UnitSystem units);
+                           const std::vector<const WarningLog*>& warnings, GorSelectorMode gorMode, UnitSystem units);
 
 // calculate(case, inputs, choices, threads): the 14 input arguments and the 5 choices over
 // a case to start from (None: the start-up selection, every input given); arrays of cases

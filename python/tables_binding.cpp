@@ -89,7 +89,7 @@ py::object PressureTable(const py::object& caseObject, const py::object& pressur
   py::dict keys;
   keys["pressure"] = pressure;
   keys["note"] = notes;
-  return MakeArrayResult(std::move(blocks), keys, py::none(), &warnings, c.calculation.gorMode, units);
+  return MakeArrayResult(std::move(blocks), keys, py::none(), {&warnings}, c.calculation.gorMode, units);
 }
 
 py::object CompareOil(const py::object& caseObject, const py::object& unitsObject) {
@@ -117,7 +117,7 @@ py::object CompareOil(const py::object& caseObject, const py::object& unitsObjec
   py::dict keys;
   keys["family"] = families;
   keys["tuned"] = tuned;
-  return MakeArrayResult(std::move(blocks), keys, py::tuple(columns), &warnings, c.calculation.gorMode, units);
+  return MakeArrayResult(std::move(blocks), keys, py::tuple(columns), {&warnings}, c.calculation.gorMode, units);
 }
 
 }  // namespace
