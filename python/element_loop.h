@@ -33,7 +33,7 @@ int ThreadsOf(const py::handle& value);
 inline constexpr std::size_t kElementsPerThread = 4096;
 // The elements are split into this many runs per thread, which the threads take as they
 // finish the last: a thread that runs slower (another program on its core) takes fewer.
-inline constexpr std::size_t kRunsPerThread = 8;
+inline constexpr std::size_t kRunsPerThread = 32;
 
 class ElementInputs {
  public:
