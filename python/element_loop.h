@@ -32,7 +32,8 @@ int ThreadsOf(const py::handle& value);
 // Fewer elements than this per thread are not worth a thread of their own.
 inline constexpr std::size_t kElementsPerThread = 4096;
 // The elements are split into this many runs per thread, which the threads take as they
-// finish the last: a thread that runs slower (another program on its core) takes fewer.
+// finish the last: a thread that runs slower (another program on its core) takes fewer, and
+// a thread that finds none left waits for the others' last runs, short ones.
 inline constexpr std::size_t kRunsPerThread = 32;
 
 class ElementInputs {
@@ -53,8 +54,8 @@ class ElementInputs {
   // Calls body(element, values) for every element, values[k] being operand k there, with
   // the GIL released: elements [0, count) in contiguous runs, on up to `threads` threads
   // (the calling thread one of them), each taking the next run not yet taken of its own
-  // group of consecutive runs, then of the others'. body must
-  // touch no Python object. An exception of a body is rethrown once every run has ended.
+  // group of consecutive runs, then of the others'. body must touch no Python object. An
+  // exception of a body is rethrown once every run has ended.
   template <typename Body>
   void ForEach(int threads, Body&& body) const {
     ForEachRun(threads, [&body](std::size_t, std::size_t element, const double* values) { body(element, values); });
