@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "io/number_text.h"
 #include "present/output_fields.h"
@@ -27,8 +28,9 @@ DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMod
   return shown;
 }
 
-DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
-  DisplayValues shown;
+DisplayNumbers NumbersToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
+  constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+  DisplayNumbers shown;
   FieldMask notFinite = 0;
   for (const Diagnostic& d : outcome.diagnostics) {
     if (d.kind == DiagnosticKind::NotFinite) notFinite |= MaskOf(d.field);
@@ -37,18 +39,24 @@ DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode go
   const DisplayFactors& factors = DisplayFactorsFor(gorMode, system);
   const std::array<Quantity, kOutputFieldCount> results = ResultValues(outcome.results, gorMode);
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
-    const auto field = static_cast<OutputField>(i);
-    const FieldMask bit = MaskOf(field);
-    if (shown.notComputed & bit) continue;
-    const Quantity& result = results[i];
-    if (!result) continue;
-    const double value = *result * factors[i];
+    const FieldMask bit = MaskOf(static_cast<OutputField>(i));
+    const double value = results[i].value_or(kNone) * factors[i];
+    const bool given = results[i].has_value() && !(shown.notComputed & bit);
     // A finite value can still overflow when scaled to its display unit.
-    if ((notFinite & bit) || !std::isfinite(value)) {
-      shown.outOfRange |= bit;
-      continue;
-    }
-    shown.values[i] = value;
+    const bool finite = std::isfinite(value) && !(notFinite & bit);
+    if (given && !finite) shown.outOfRange |= bit;
+    shown.values[i] = given && finite ? value : kNone;
+  }
+  return shown;
+}
+
+DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
+  const DisplayNumbers numbers = NumbersToShow(outcome, gorMode, system);
+  DisplayValues shown;
+  shown.outOfRange = numbers.outOfRange;
+  shown.notComputed = numbers.notComputed;
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
+    if (!std::isnan(numbers.values[i])) shown.values[i] = numbers.values[i];
   }
   return shown;
 }

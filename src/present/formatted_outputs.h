@@ -35,6 +35,17 @@ struct DisplayValues {
 DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode,
                            UnitSystem system = UnitSystem::Field);
 
+// The same as plain numbers, NaN where no value is shown (a value shown is always finite),
+// for a face that writes many runs' values into arrays.
+struct DisplayNumbers {
+  std::array<double, kOutputFieldCount> values;
+  FieldMask outOfRange = 0;
+  FieldMask notComputed = 0;
+};
+
+DisplayNumbers NumbersToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode,
+                             UnitSystem system = UnitSystem::Field);
+
 struct DisplayedOutputs {
   // In display units; empty where not computed, not finite or not computable.
   std::array<Quantity, kOutputFieldCount> values;
