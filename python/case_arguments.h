@@ -33,12 +33,15 @@ inline constexpr std::array<std::string_view, 5> kChoiceArguments = {"oil", "gas
 
 inline constexpr std::size_t kPressureInput = static_cast<std::size_t>(InputField::Pressure);
 
+// The impurities' members, in the order of their arguments.
+inline constexpr double GasImpurities::*kImpurityMembers[] = {&GasImpurities::co2, &GasImpurities::h2s,
+                                                              &GasImpurities::n2};
+
 // Number `index` (0–11) of an input set: the nine inputs by their InputField, then the
 // impurities.
 inline double& InputOperand(InputSet& in, std::size_t index) {
   if (index < kInputCount) return InputValue(in, static_cast<InputField>(index));
-  double GasImpurities::*const members[] = {&GasImpurities::co2, &GasImpurities::h2s, &GasImpurities::n2};
-  return in.impurities.*members[index - kInputCount];
+  return in.impurities.*kImpurityMembers[index - kInputCount];
 }
 inline double InputOperand(const InputSet& in, std::size_t index) {
   return InputOperand(const_cast<InputSet&>(in), index);

@@ -93,37 +93,38 @@ template <typename Body>
 void ElementInputs::Run(std::size_t run, std::size_t first, std::size_t last, Body& body) const {
   if (first >= last) return;  // an empty run, or an empty array (a dimension of 0)
   const std::size_t n = operands_.size();
-  std::vector<const char*> data(n, nullptr);
-  std::vector<double> values(n);
+  const std::size_t dimensions = shape_.size();
+  // Every operand is read through a pointer and its strides [bytes], steps[d * n + k]: a
+  // number given once is read where it is kept, with every stride 0.
+  std::vector<const char*> data(n);
+  std::vector<py::ssize_t> steps(dimensions * n, 0);
   for (std::size_t k = 0; k < n; ++k) {
-    values[k] = operands_[k].scalar;
-    if (operands_[k].array) data[k] = static_cast<const char*>(operands_[k].array->data());
+    const Operand& operand = operands_[k];
+    data[k] = operand.array ? static_cast<const char*>(operand.array->data())
+                            : reinterpret_cast<const char*>(&operand.scalar);
+    if (operand.array) {
+      for (std::size_t d = 0; d < dimensions; ++d) steps[d * n + k] = operand.strides[d];
+    }
   }
   // The index of the first element, and each operand's offset there.
-  std::vector<py::ssize_t> index(shape_.size(), 0);
+  std::vector<py::ssize_t> index(dimensions, 0);
   std::vector<py::ssize_t> offsets(n, 0);
   std::size_t rest = first;
-  for (std::size_t d = shape_.size(); d-- > 0;) {
+  for (std::size_t d = dimensions; d-- > 0;) {
     index[d] = static_cast<py::ssize_t>(rest % static_cast<std::size_t>(shape_[d]));
     rest /= static_cast<std::size_t>(shape_[d]);
-    for (std::size_t k = 0; k < n; ++k) {
-      if (data[k] != nullptr) offsets[k] += operands_[k].strides[d] * index[d];
-    }
+    for (std::size_t k = 0; k < n; ++k) offsets[k] += steps[d * n + k] * index[d];
   }
+  std::vector<double> values(n);
   for (std::size_t element = first; element < last; ++element) {
-    for (std::size_t k = 0; k < n; ++k) {
-      if (data[k] != nullptr) std::memcpy(&values[k], data[k] + offsets[k], sizeof(double));
-    }
+    for (std::size_t k = 0; k < n; ++k) std::memcpy(&values[k], data[k] + offsets[k], sizeof(double));
     body(run, element, static_cast<const double*>(values.data()));
     // The next element in C order: the last index moves fastest.
-    for (std::size_t d = shape_.size(); d-- > 0;) {
-      for (std::size_t k = 0; k < n; ++k) {
-        if (data[k] != nullptr) offsets[k] += operands_[k].strides[d];
-      }
+    for (std::size_t d = dimensions; d-- > 0;) {
+      const py::ssize_t* step = &steps[d * n];
+      for (std::size_t k = 0; k < n; ++k) offsets[k] += step[k];
       if (++index[d] < shape_[d]) break;
-      for (std::size_t k = 0; k < n; ++k) {
-        if (data[k] != nullptr) offsets[k] -= operands_[k].strides[d] * shape_[d];
-      }
+      for (std::size_t k = 0; k < n; ++k) offsets[k] -= step[k] * shape_[d];
       index[d] = 0;
     }
   }

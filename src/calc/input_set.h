@@ -42,12 +42,14 @@ struct InputSet {
 
 inline constexpr std::size_t kInputFieldCount = 9;
 
+// The members of the nine inputs, in the order of InputField.
+inline constexpr double InputSet::*kInputMembers[kInputFieldCount] = {
+    &InputSet::apiGravity, &InputSet::gasGravity, &InputSet::temperatureF, &InputSet::pressure, &InputSet::gorOrPb,
+    &InputSet::porosity,   &InputSet::swc,        &InputSet::salinityOrSg, &InputSet::wor};
+
 // The input of a field: the one index of the nine inputs, wherever a face numbers them.
 constexpr double& InputValue(InputSet& in, InputField field) {
-  constexpr double InputSet::*kMembers[kInputFieldCount] = {
-      &InputSet::apiGravity, &InputSet::gasGravity, &InputSet::temperatureF, &InputSet::pressure, &InputSet::gorOrPb,
-      &InputSet::porosity,   &InputSet::swc,        &InputSet::salinityOrSg, &InputSet::wor};
-  return in.*kMembers[static_cast<std::size_t>(field)];
+  return in.*kInputMembers[static_cast<std::size_t>(field)];
 }
 constexpr double InputValue(const InputSet& in, InputField field) {
   return InputValue(const_cast<InputSet&>(in), field);
