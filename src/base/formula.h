@@ -20,12 +20,16 @@ inline double Log10(double x) { return std::log(x) / std::log(10.0); }
 // exponents the correlations take, at a third of its cost.
 inline double Pow10(double x) { return std::exp(x * 2.302585092994045684); }
 
-// x^y formed as exp(y ln x) for finite x > 0, which every correlation's power takes:
-// within |y ln x| units in the last place of pow(x, y) (a few for the correlations'
-// exponents), at half its cost. Any other x is left to pow.
+// x^y formed as exp(y ln x) for finite x > 0 and finite y, as every correlation's power
+// takes them: within |y ln x| units in the last place of pow(x, y) (a few for the
+// correlations' exponents), at half its cost. Anything else gives pow's answer.
 inline double Pow(double x, double y) {
-  if (x > 0 && x < HUGE_VAL) [[likely]]
-    return std::exp(y * std::log(x));
+  if (x > 0 && x < HUGE_VAL) [[likely]] {
+    // NaN only for a NaN y, or an infinite one with x = 1, where pow has its own answers.
+    const double power = std::exp(y * std::log(x));
+    if (!std::isnan(power)) [[likely]]
+      return power;
+  }
   return std::pow(x, y);
 }
 

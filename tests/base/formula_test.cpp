@@ -1,6 +1,6 @@
 // The powers every correlation takes, against the C library's pow: within a few units in
 // the last place over the bases and exponents the correlations use, and pow's own answer
-// where the base is not a finite positive number.
+// where the base is not a finite positive number or the exponent is not finite.
 #include "base/formula.h"
 
 #include <gtest/gtest.h>
@@ -30,12 +30,13 @@ TEST(Formula, PowersAgreeWithPowOverTheCorrelationsRanges) {
   }
 }
 
-TEST(Formula, PowOfAnyOtherBaseIsPows) {
+TEST(Formula, PowOfAnyOtherBaseOrExponentIsPows) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const struct {
     double x, y;
-  } rows[] = {{0, 1.205}, {0, -0.5}, {0, 0}, {-2, 2}, {-2, 0.5}, {inf, 1.2}, {inf, -1.2}, {nan, 1.2}, {-inf, 3}};
+  } rows[] = {{0, 1.205}, {0, -0.5}, {0, 0},   {-2, 2},  {-2, 0.5},  {inf, 1.2}, {inf, -1.2},
+              {nan, 1.2}, {-inf, 3}, {1, inf}, {1, nan}, {0.5, inf}, {2, -inf}};
   for (const auto& row : rows) {
     const double expected = std::pow(row.x, row.y);
     if (std::isnan(expected)) {
