@@ -126,7 +126,7 @@ void BlockWriter::Write(std::size_t element, const CalculationOutcome& outcome, 
     for (std::size_t i = 0; i < kOutputFieldCount; ++i) values_[i * count_ + element] = kNone;
     return;
   }
-  const DisplayNumbers shown = NumbersToShow(outcome, gorMode, units_);
+  const DisplayValues shown = ValuesToShow(outcome, gorMode, units_);
   for (std::size_t i = 0; i < kOutputFieldCount; ++i) values_[i * count_ + element] = shown.values[i];
   masks_[element] = shown.outOfRange;
   masks_[count_ + element] = shown.notComputed;

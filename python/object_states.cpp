@@ -3,6 +3,7 @@
 // saved sessions), and the unit each value of a result is shown in.
 #include <pybind11/stl.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,7 @@ void CheckLayout(const py::tuple& state, std::size_t size, const char* what) {
 
 py::tuple ResultState(const ScalarResult& r) {
   py::tuple values(kOutputFieldCount);
-  for (std::size_t i = 0; i < kOutputFieldCount; ++i) values[i] = Optional(r.shown.values[i]);
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i) values[i] = Optional(ShownValue(r.shown.values[i]));
   py::list diagnostics;
   for (const Diagnostic& d : r.diagnostics) {
     diagnostics.append(py::make_tuple(static_cast<int>(d.kind), static_cast<int>(d.field), static_cast<int>(d.quantity),
@@ -63,7 +64,8 @@ ScalarResult ResultFromState(const py::tuple& state) {
   CheckLayout(state, 10, "tarnvik.Result");
   ScalarResult r;
   const py::tuple values = state[1];
-  for (std::size_t i = 0; i < kOutputFieldCount; ++i) r.shown.values[i] = OptionalOf(values[i]);
+  for (std::size_t i = 0; i < kOutputFieldCount; ++i)
+    r.shown.values[i] = OptionalOf(values[i]).value_or(std::numeric_limits<double>::quiet_NaN());
   r.shown.outOfRange = state[2].cast<FieldMask>();
   r.shown.notComputed = state[3].cast<FieldMask>();
   r.status = static_cast<ZFactorStatus>(state[4].cast<int>());

@@ -44,7 +44,7 @@ std::string Describe(const OutputFieldInfo& info) {
 py::tuple Description(const OutputFieldInfo& info) { return py::make_tuple(info.column, info.caption, info.unit); }
 
 py::object ValueOf(const ScalarResult& result, std::size_t field) {
-  const Quantity& value = result.shown.values[field];
+  const Quantity value = ShownValue(result.shown.values[field]);
   return value ? py::object(py::float_(*value)) : py::none();
 }
 

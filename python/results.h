@@ -34,7 +34,7 @@ py::dict ImpossibleDict(const ImpossibleInput& input, GorSelectorMode gorMode, W
 
 // One run, as tarnvik.Result holds it.
 struct ScalarResult {
-  DisplayValues shown;  // empty on a z-factor failure
+  DisplayValues shown;  // no values (NaN) on a z-factor failure
   ZFactorStatus status = ZFactorStatus::Success;
   GorSelectorMode gorMode = GorSelectorMode::BubblePoint;
   UnitSystem units = UnitSystem::Field;  // of the values shown

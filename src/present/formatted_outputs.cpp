@@ -28,9 +28,9 @@ DisplayedOutputs FormatOutputs(const CalculationOutcome& outcome, GorSelectorMod
   return shown;
 }
 
-DisplayNumbers NumbersToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
+DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
   constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-  DisplayNumbers shown;
+  DisplayValues shown;
   FieldMask notFinite = 0;
   for (const Diagnostic& d : outcome.diagnostics) {
     if (d.kind == DiagnosticKind::NotFinite) notFinite |= MaskOf(d.field);
@@ -50,17 +50,6 @@ DisplayNumbers NumbersToShow(const CalculationOutcome& outcome, GorSelectorMode 
   return shown;
 }
 
-DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode, UnitSystem system) {
-  const DisplayNumbers numbers = NumbersToShow(outcome, gorMode, system);
-  DisplayValues shown;
-  shown.outOfRange = numbers.outOfRange;
-  shown.notComputed = numbers.notComputed;
-  for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
-    if (!std::isnan(numbers.values[i])) shown.values[i] = numbers.values[i];
-  }
-  return shown;
-}
-
 void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, DisplayedOutputs& shown,
                    UnitSystem system) {
   const DisplayValues values = ValuesToShow(outcome, gorMode, system);
@@ -68,9 +57,9 @@ void FormatOutputs(const CalculationOutcome& outcome, GorSelectorMode gorMode, D
     const auto field = static_cast<OutputField>(i);
     if (values.notComputed & MaskOf(field)) shown.notComputed.push_back(field);
     if (values.outOfRange & MaskOf(field)) shown.outOfRange.push_back(field);
-    if (!values.values[i]) continue;
+    if (std::isnan(values.values[i])) continue;
     shown.values[i] = values.values[i];
-    shown.texts[i] = FormatDecimals(*values.values[i], FieldInfo(field, gorMode, system).decimals);
+    shown.texts[i] = FormatDecimals(values.values[i], FieldInfo(field, gorMode, system).decimals);
   }
   // An unphysical value too large for its display unit is named out of range instead.
   for (const Diagnostic& d : outcome.diagnostics) {

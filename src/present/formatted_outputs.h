@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,12 +22,20 @@ namespace tarnvik {
 using FieldMask = std::uint32_t;
 constexpr FieldMask MaskOf(OutputField field) { return FieldMask{1} << IndexOf(field); }
 
+// 21 values none of which is shown.
+inline constexpr std::array<double, kOutputFieldCount> kNoValues = [] {
+  std::array<double, kOutputFieldCount> none{};
+  none.fill(std::numeric_limits<double>::quiet_NaN());
+  return none;
+}();
+
 // The 21 values in their display units without their texts, for faces that hand on numbers
 // (the Python module): the same values and the same fields without a value as
 // FormatOutputs gives.
 struct DisplayValues {
-  // In display units; empty where not computed, not finite or not computable.
-  std::array<Quantity, kOutputFieldCount> values;
+  // In display units; NaN where not computed, not finite or not computable (a value shown
+  // is always finite), and everywhere until a run's values are given.
+  std::array<double, kOutputFieldCount> values = kNoValues;
   // Fields whose value came out NaN or infinite (outside a correlation's domain).
   FieldMask outOfRange = 0;
   // Fields that could not be computed although their fluid is present.
@@ -35,16 +45,8 @@ struct DisplayValues {
 DisplayValues ValuesToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode,
                            UnitSystem system = UnitSystem::Field);
 
-// The same as plain numbers, NaN where no value is shown (a value shown is always finite),
-// for a face that writes many runs' values into arrays.
-struct DisplayNumbers {
-  std::array<double, kOutputFieldCount> values;
-  FieldMask outOfRange = 0;
-  FieldMask notComputed = 0;
-};
-
-DisplayNumbers NumbersToShow(const CalculationOutcome& outcome, GorSelectorMode gorMode,
-                             UnitSystem system = UnitSystem::Field);
+// A value of DisplayValues, empty where none is shown.
+inline Quantity ShownValue(double value) { return std::isnan(value) ? Quantity{} : Quantity{value}; }
 
 struct DisplayedOutputs {
   // In display units; empty where not computed, not finite or not computable.
