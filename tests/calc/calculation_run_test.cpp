@@ -53,23 +53,6 @@ TEST(RunTest, AboveTheBubblePointNoGasIsFreeExactly) {
   EXPECT_GT(above, 1000);
 }
 
-// The many-case read of all values gives each field's own value, in both GOR modes and
-// without oil (no pbx).
-TEST(RunTest, AllValuesAtOnceAreEachFieldsValue) {
-  for (const double api : {35.0, 0.0}) {
-    for (GorSelectorMode mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
-      CalculationCase c = TypicalOil();
-      c.inputs.apiGravity = api;
-      c.gorMode = mode;
-      const ResultSet r = Calculate(c).results;
-      const auto all = ResultValues(r, mode);
-      for (std::size_t i = 0; i < kOutputFieldCount; ++i) {
-        EXPECT_EQ(all[i], ResultValue(r, static_cast<OutputField>(i), mode)) << i;
-      }
-    }
-  }
-}
-
 // Without oil there is no bubble point: the fifth input (a GOR, or a pressure) is not one.
 TEST(RunTest, WithoutOilThereIsNoBubblePoint) {
   for (GorSelectorMode mode : {GorSelectorMode::Gor, GorSelectorMode::BubblePoint}) {
